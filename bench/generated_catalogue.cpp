@@ -1,0 +1,76 @@
+#include "bench/generated_catalogue.h"
+
+#include <array>
+#include <cstdio>
+#include <random>
+#include <string>
+
+namespace vorlix::bench {
+
+namespace {
+
+constexpr std::array<const char*, 12> kTopFolders = {"music",    "photos", "docs",   "video",
+                                                     "setup",    "backup", "games",  "books",
+                                                     "projects", "mp3",    "images", "archive"};
+constexpr std::array<const char*, 10> kSubFolders = {"2003", "2004", "rock", "jazz",   "holiday",
+                                                     "work", "old",  "misc", "drafts", "live"};
+constexpr std::array<const char*, 14> kWords = {
+    "Beach",  "Summer",  "Report",    "Budget",  "Highway", "Night",  "Song",
+    "Letter", "Invoice", "Mountains", "Concert", "Draft",   "Family", "Party"};
+constexpr std::array<const char*, 9> kExtensions = {".mp3", ".jpg", ".doc", ".xls", ".avi",
+                                                    ".pdf", ".txt", ".png", ".zip"};
+constexpr std::array<const char*, 6> kCategories = {"Audio", "DVD",   "Software",
+                                                    "Music", "Movie", "Work"};
+
+}  // namespace
+
+CQXCatalog generatedCatalogue(int discs, int filesPerDisc) {
+    std::mt19937 random(20040305);
+    auto pick = [&random](const auto& list) { return list[random() % list.size()]; };
+
+    CQXCatalog catalogue;
+    catalogue.addDefaultNamedObjects();
+    catalogue.categories.assign(kCategories.begin(), kCategories.end());
+    for (int d = 1; d <= discs; ++d) {
+        auto disc = std::make_unique<CQXDisc>();
+        disc->number = std::to_string(d);
+        disc->name = "DISC_" + std::to_string(d);
+        disc->location = d % 17 == 0 ? "Maria" : "home";
+        disc->date = "March 05 2004";
+        disc->info = "<info>\r\n<notes/>\r\n</info>\r\n";
+        disc->ownerName = "anna";
+        disc->ownerDigest = "0cc175b9c0f1b6a831c399e269772661";
+        disc->shared = "Yes";
+        disc->serial = std::to_string(static_cast<std::int32_t>(random()));
+        disc->outline = disc->number + " " + disc->name + "\r\n";
+        if (d % 3 == 0) {
+            disc->categories.push_back(pick(kCategories));
+        }
+        std::int64_t total = 0;
+        std::string folder = "d:\\";
+        for (int f = 0; f < filesPerDisc; ++f) {
+            if (f % 40 == 0) {
+                const std::string top = pick(kTopFolders);
+                const std::string sub = pick(kSubFolders);
+                folder = "d:\\" + top + "\\" + sub + "\\";
+                disc->outline += "\t" + top + "\r\n\t\t" + sub + "\r\n";
+            }
+            const std::int64_t bytes = 1000 + random() % 8000000;
+            total += bytes;
+            std::string name = std::string(pick(kWords)) + " " + std::to_string(random() % 1000) +
+                               pick(kExtensions);
+            auto entry = std::make_unique<CQXFileData>(name, folder, std::to_string(bytes), "d:");
+            if (f % 50 == 0) {
+                entry->categories.push_back(pick(kCategories));
+            }
+            disc->files.push_back(std::move(entry));
+        }
+        char size[32];
+        std::snprintf(size, sizeof size, "%0.3f", static_cast<double>(total) / 1048576.0);
+        disc->size = size;
+        catalogue.appendDisc(std::move(disc));
+    }
+    return catalogue;
+}
+
+}  // namespace vorlix::bench

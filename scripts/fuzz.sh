@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang and runs each for a while (default 20 seconds).
+# Usage: scripts/fuzz.sh [SECONDS]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds="${1:-20}"
+
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_CXX_COMPILER=clang++ -DVORLIX_FUZZ=ON >/dev/null
+cmake --build build-fuzz
+
+mkdir -p build-fuzz/corpus/archive build-fuzz/corpus/xml_navigator
+cp data/Demo.vrd build-fuzz/corpus/archive/
+printf '<info>\r\n<mtoc>1 2</mtoc>\r\n<cddb>no</cddb>\r\n<notes/>\r\n</info>\r\n' \
+  > build-fuzz/corpus/xml_navigator/scanned
+printf '<info><price date="May 02, 2004"><new>$1</new><used/></price><ASIN>B0</ASIN></info>' \
+  > build-fuzz/corpus/xml_navigator/price
+
+for target in archive xml_navigator; do
+  echo "fuzzing ${target} for ${seconds}s"
+  "build-fuzz/fuzz/${target}_fuzz" -max_total_time="${seconds}" -rss_limit_mb=2048 \
+    -print_final_stats=0 "build-fuzz/corpus/${target}" 2>&1 | tail -n 2
+done

@@ -1,0 +1,220 @@
+#include "core/archive_reader.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "core/archive_format.h"
+#include "core/code_page.h"
+
+namespace vorlix {
+
+namespace {
+
+constexpr std::size_t kBufferSize = 1 << 20;
+
+std::string printable(std::string_view bytes) {
+    std::string text;
+    for (char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0x20 && b < 0x7F && c != '"' && c != '\\') {
+            text.push_back(c);
+        } else {
+            static constexpr char kHex[] = "0123456789ABCDEF";
+            text += "\\x";
+            text.push_back(kHex[b >> 4]);
+            text.push_back(kHex[b & 0x0F]);
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+ArchiveReader::ArchiveReader(ByteSource& source, const CodePage& codePage,
+                             std::vector<const ArchiveClass*> knownClasses)
+    : m_source(source), m_codePage(codePage), m_knownClasses(std::move(knownClasses)) {}
+
+void ArchiveReader::fail(const std::string& what) const {
+    throw ArchiveError(what, offset());
+}
+
+void ArchiveReader::requireRemaining(std::uint64_t items, std::uint64_t itemSize) {
+    const std::uint64_t remaining = m_source.size() > offset() ? m_source.size() - offset() : 0;
+    if (items * itemSize > remaining) {
+        fail("a count of " + std::to_string(items) + " runs past the end of the file");
+    }
+}
+
+void ArchiveReader::ensure(std::size_t n) {
+    if (m_end - m_position >= n) {
+        return;
+    }
+    if (n > m_source.size() - std::min(m_source.size(), offset())) {
+        fail("the file ends inside an item");
+    }
+    const std::size_t kept = m_end - m_position;
+    if (m_buffer.size() < std::max(n, kBufferSize)) {
+        std::vector<char> larger(std::max(n, kBufferSize));
+        std::memcpy(larger.data(), m_buffer.data() + m_position, kept);
+        m_buffer.swap(larger);
+    } else {
+        std::memmove(m_buffer.data(), m_buffer.data() + m_position, kept);
+    }
+    m_base += m_position;
+    m_position = 0;
+    m_end = kept;
+    while (m_end < n) {
+        const std::size_t got = m_source.read(m_buffer.data() + m_end, m_buffer.size() - m_end);
+        if (got == 0) {
+            fail("the file ends inside an item");
+        }
+        m_end += got;
+    }
+}
+
+std::uint8_t ArchiveReader::readByte() {
+    ensure(1);
+    return static_cast<std::uint8_t>(m_buffer[m_position++]);
+}
+
+std::uint16_t ArchiveReader::readWord() {
+    ensure(2);
+    const auto* p = reinterpret_cast<const unsigned char*>(m_buffer.data() + m_position);
+    m_position += 2;
+    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+}
+
+std::uint32_t ArchiveReader::readDword() {
+    ensure(4);
+    const auto* p = reinterpret_cast<const unsigned char*>(m_buffer.data() + m_position);
+    m_position += 4;
+    return std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8) | (std::uint32_t{p[2]} << 16) |
+           (std::uint32_t{p[3]} << 24);
+}
+
+std::uint32_t ArchiveReader::readCount() {
+    const std::uint16_t word = readWord();
+    return word != archive::kCountEscape ? word : readDword();
+}
+
+std::size_t ArchiveReader::readLengthPrefix() {
+    const std::uint8_t byte = readByte();
+    if (byte != archive::kTextByteEscape) {
+        return byte;
+    }
+    const std::uint16_t word = readWord();
+    return word != archive::kTextWordEscape ? word : readDword();
+}
+
+void ArchiveReader::readText(std::string& out) {
+    out.clear();
+    std::size_t length = 0;
+    const std::uint8_t byte = readByte();
+    if (byte != archive::kTextByteEscape) {
+        length = byte;
+    } else {
+        const std::uint16_t word = readWord();
+        if (word == archive::kTextWide) {
+            const std::size_t characters = readLengthPrefix();
+            requireRemaining(characters, 2);
+            ensure(2 * characters);
+            appendUtf8FromUtf16le(std::string_view(m_buffer.data() + m_position, 2 * characters),
+                                  out);
+            m_position += 2 * characters;
+            return;
+        }
+        length = word != archive::kTextWordEscape ? word : readDword();
+    }
+    ensure(length);
+    m_codePage.decode(std::string_view(m_buffer.data() + m_position, length), out);
+    m_position += length;
+}
+
+std::string ArchiveReader::readText() {
+    std::string text;
+    readText(text);
+    return text;
+}
+
+void ArchiveReader::readBytes(std::size_t n, std::vector<std::uint8_t>& out) {
+    ensure(n);
+    const auto* p = reinterpret_cast<const std::uint8_t*>(m_buffer.data() + m_position);
+    out.assign(p, p + n);
+    m_position += n;
+}
+
+std::uint32_t ArchiveReader::takeIndex() {
+    if (m_nextIndex >= archive::kMaxMapCount) {
+        fail("too many objects in one file");
+    }
+    return m_nextIndex++;
+}
+
+const ArchiveClass* ArchiveReader::readClassDescription(std::uint16_t& storedSchema) {
+    storedSchema = readWord();
+    const std::uint16_t nameLength = readWord();
+    if (nameLength >= archive::kMaxClassNameLength) {
+        fail("a class name of " + std::to_string(nameLength) + " bytes is too long");
+    }
+    ensure(nameLength);
+    const std::string_view name(m_buffer.data() + m_position, nameLength);
+    const auto known = std::find_if(m_knownClasses.begin(), m_knownClasses.end(),
+                                    [name](const ArchiveClass* c) { return c->name == name; });
+    if (known == m_knownClasses.end()) {
+        fail("unknown class \"" + printable(name) + "\"");
+    }
+    const ArchiveClass* cls = *known;
+    if (storedSchema != cls->schema && !cls->versionable) {
+        fail("class " + std::string(cls->name) + " with schema " + std::to_string(storedSchema) +
+             " is not supported");
+    }
+    m_position += nameLength;
+    return cls;
+}
+
+ObjectReference ArchiveReader::readReference() {
+    const std::uint16_t word = readWord();
+    std::uint32_t tag = 0;
+    if (word == archive::kBigObjectTag) {
+        tag = readDword();
+    } else {
+        const std::uint32_t wide = word;
+        tag = ((wide & archive::kClassTag) << 16) | (wide & ~std::uint32_t{archive::kClassTag});
+    }
+
+    ObjectReference reference;
+    if ((tag & archive::kBigClassTag) == 0) {
+        if (tag == 0) {
+            return reference;
+        }
+        if (tag >= m_nextIndex || m_classes.contains(tag)) {
+            fail("object index " + std::to_string(tag) + " names no stored object");
+        }
+        reference.kind = ObjectReference::Kind::EarlierObject;
+        reference.index = tag;
+        return reference;
+    }
+
+    const ArchiveClass* cls = nullptr;
+    if (word == archive::kNewClassTag) {
+        std::uint16_t storedSchema = 0;
+        cls = readClassDescription(storedSchema);
+        m_storedSchemas[cls] = storedSchema;
+        m_classes[takeIndex()] = cls;
+    } else {
+        const std::uint32_t classIndex = tag & ~archive::kBigClassTag;
+        const auto slot = m_classes.find(classIndex);
+        if (slot == m_classes.end()) {
+            fail("class index " + std::to_string(classIndex) + " names no stored class");
+        }
+        cls = slot->second;
+    }
+    const auto stored = m_storedSchemas.find(cls);
+    reference.kind = ObjectReference::Kind::NewObject;
+    reference.cls = cls;
+    reference.schema = stored != m_storedSchemas.end() ? stored->second : cls->schema;
+    reference.index = takeIndex();
+    return reference;
+}
+
+}  // namespace vorlix

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "core/byte_source.h"
+
+namespace vorlix {
+
+class CodePage;
+
+// A failure while reading an archive, with the byte offset where reading stopped.
+class ArchiveError : public std::runtime_error {
+public:
+    ArchiveError(const std::string& what, std::uint64_t offset)
+        : std::runtime_error(what), m_offset(offset) {}
+    std::uint64_t offset() const { return m_offset; }
+
+private:
+    std::uint64_t m_offset;
+};
+
+// A persistent class as an archive knows it: the name written into files, its own schema, and
+// whether it reads bodies of other schemas.
+struct ArchiveClass {
+    std::string_view name;
+    std::uint16_t schema;
+    bool versionable;
+};
+
+// One object reference as read from the stream.
+struct ObjectReference {
+    enum class Kind { Null, NewObject, EarlierObject };
+    Kind kind = Kind::Null;
+    const ArchiveClass* cls = nullptr;  // NewObject: the object's class
+    std::uint16_t schema = 0;           // NewObject: the schema its body was written with
+    std::uint32_t index = 0;  // NewObject: the index it took; EarlierObject: the one named
+};
+
+// Reads the primitives of the object archive: counts, texts and object references with their
+// class descriptions and the shared index table. Every failure throws ArchiveError.
+class ArchiveReader {
+public:
+    ArchiveReader(ByteSource& source, const CodePage& codePage,
+                  std::vector<const ArchiveClass*> knownClasses);
+
+    std::uint8_t readByte();
+    std::uint16_t readWord();
+    std::uint32_t readDword();
+    std::uint32_t readCount();
+    std::string readText();
+    // Reads a text into out, replacing its contents; reuses its capacity.
+    void readText(std::string& out);
+    void readBytes(std::size_t n, std::vector<std::uint8_t>& out);
+    ObjectReference readReference();
+
+    // Throws unless at least `items` items of at least `itemSize` bytes each can still follow;
+    // callers check a count before they reserve room for it.
+    void requireRemaining(std::uint64_t items, std::uint64_t itemSize);
+    [[noreturn]] void fail(const std::string& what) const;
+    std::uint64_t offset() const { return m_base + m_position; }
+
+private:
+    void ensure(std::size_t n);
+    std::size_t readLengthPrefix();
+    std::uint32_t takeIndex();
+    const ArchiveClass* readClassDescription(std::uint16_t& storedSchema);
+
+    ByteSource& m_source;
+    const CodePage& m_codePage;
+    std::vector<const ArchiveClass*> m_knownClasses;
+    std::vector<char> m_buffer;
+    std::size_t m_position = 0;  // next byte in m_buffer
+    std::size_t m_end = 0;       // bytes valid in m_buffer
+    std::uint64_t m_base = 0;    // stream offset of m_buffer[0]
+    std::uint32_t m_nextIndex = 1;
+    // Index table: class slots by index; every other index below m_nextIndex is an object.
+    std::unordered_map<std::uint32_t, const ArchiveClass*> m_classes;
+    std::unordered_map<const ArchiveClass*, std::uint16_t> m_storedSchemas;
+};
+
+}  // namespace vorlix

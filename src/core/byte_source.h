@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace vorlix {
+
+// Where an archive reader takes its bytes from; the total size is known up front so that no
+// count in a file can make the reader allocate more than the file holds.
+class ByteSource {
+public:
+    virtual ~ByteSource() = default;
+    // Copies up to n bytes; returns how many, 0 at the end. Throws std::runtime_error on I/O
+    // failure.
+    virtual std::size_t read(char* destination, std::size_t n) = 0;
+    virtual std::uint64_t size() const = 0;
+};
+
+class MemorySource final : public ByteSource {
+public:
+    explicit MemorySource(std::string_view bytes) : m_bytes(bytes) {}
+    std::size_t read(char* destination, std::size_t n) override;
+    std::uint64_t size() const override { return m_bytes.size(); }
+
+private:
+    std::string_view m_bytes;
+    std::size_t m_position = 0;
+};
+
+}  // namespace vorlix

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "core/archive_reader.h"
+#include "core/catalog.h"
+
+namespace vorlix {
+
+class ArchiveWriter;
+class CodePage;
+
+// The persistent classes that catalogue and help playlist files hold.
+namespace persistent_class {
+inline constexpr ArchiveClass kDisc{"CQXDisc", 5, true};
+inline constexpr ArchiveClass kFileData{"CQXFileData", 0, false};
+inline constexpr ArchiveClass kHelpPlaylist{"CQXHPlaylist", 0, false};
+inline constexpr ArchiveClass kStringList{"CStringList", 0, false};
+inline constexpr ArchiveClass kStringMap{"CMapStringToString", 0, false};
+inline constexpr ArchiveClass kByteArray{"CByteArray", 0, false};
+}  // namespace persistent_class
+
+// Every class a catalogue reader recognises by name.
+std::vector<const ArchiveClass*> catalogueClasses();
+
+// Reads a catalogue file into a root that already holds its default named objects; entries of
+// the file replace defaults of the same key. Throws ArchiveError with the offset of the failure.
+void readCatalogue(ByteSource& source, const CodePage& codePage, CQXCatalog& catalogue);
+
+// The file form of a catalogue. Resets every file entry's disc number to "0", as storing does.
+std::string writeCatalogue(CQXCatalog& catalogue, const CodePage& codePage);
+
+// The root's body for a root that refers to discs it does not own (the shared catalogue).
+void writeCatalogueBody(ArchiveWriter& writer, std::span<CQXDisc* const> discs,
+                        const std::vector<std::string>& categories, const NamedObjects& named);
+
+// Entry indices of a map in the order the file lists them.
+std::vector<std::size_t> fileOrder(const NamedObjects& map, const CodePage& codePage);
+std::vector<std::size_t> fileOrder(const StringMap& map, const CodePage& codePage);
+
+}  // namespace vorlix

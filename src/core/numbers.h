@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace vorlix {
+
+// Reads a number held as text the way the catalogue does everywhere: optional blanks, an
+// optional sign, then the leading digits; a text that does not start with a number reads as 0.
+// Values beyond the 32-bit range saturate.
+std::int32_t leadingInt(std::string_view text);
+
+// The "%d" form of a value.
+std::string decimalText(std::int64_t value);
+
+}  // namespace vorlix

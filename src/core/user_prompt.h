@@ -1,0 +1,33 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vorlix {
+
+enum class MessageIcon { None, Information, Warning, Stop, Question };
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class Answer { Ok, Cancel, Yes, No };
+
+struct FileDialogRequest {
+    std::string title;
+    std::string filter;  // "Description|*.ext|...||" as the dialogs are specified
+    std::string directory;
+    std::string defaultExtension;
+};
+
+// The port through which logic shows messages and asks the user. The desktop program answers
+// with message boxes and file dialogs, tests with a scripted fake that records every text.
+class UserPrompt {
+public:
+    virtual ~UserPrompt() = default;
+
+    virtual void message(std::string_view text, MessageIcon icon = MessageIcon::None) = 0;
+    virtual Answer ask(std::string_view text, Buttons buttons,
+                       MessageIcon icon = MessageIcon::Question) = 0;
+    virtual std::optional<std::string> chooseFileToOpen(const FileDialogRequest& request) = 0;
+    virtual std::optional<std::string> chooseFileToSave(const FileDialogRequest& request) = 0;
+};
+
+}  // namespace vorlix

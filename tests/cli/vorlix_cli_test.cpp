@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "core/catalog_format.h"
+#include "core/code_page.h"
+#include "support/archive_bytes.h"
+#include "support/temp_dir.h"
+
+namespace vorlix {
+namespace {
+
+using test::readFile;
+using test::writeFile;
+
+const Windows1252 kCodePage;
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class CliTest : public ::testing::Test {
+protected:
+    CliRun run(const std::string& arguments) {
+        const std::string outPath = folder.file("stdout");
+        const std::string errPath = folder.file("stderr");
+        const std::string command =
+            std::string(VORLIX_CLI) + " " + arguments + " >" + outPath + " 2>" + errPath;
+        const int raw = std::system(command.c_str());
+        return {WEXITSTATUS(raw), readFile(outPath), readFile(errPath)};
+    }
+    std::string quoted(const std::string& name) { return "'" + folder.file(name) + "'"; }
+
+    test::TempDir folder;
+};
+
+// A catalogue with one schema 2 disc, as the previous generation wrote them.
+std::string oldCatalogue() {
+    test::ArchiveBytes bytes;
+    bytes.word(1).newClass("CQXDisc", 2).word(1).newClass("CQXFileData", 0);
+    bytes.text("Caf\xE9.mp3").text("d:\\music\\").text("4096").text("d:").word(1).text("Jazz");
+    for (const char* text : {"4", "", "<info/>", "Miles \"Dewey\" Davis", "KIND", "home",
+                             "March 05 2004", "", "4 KIND\r\n\tmusic\r\n"}) {
+        bytes.text(text);
+    }
+    bytes.word(0)
+        .word(1)
+        .text("Jazz")
+        .word(1)
+        .text("CD4")
+        .newClass("CByteArray", 0)
+        .word(3)
+        .raw("abc");
+    return bytes;
+}
+
+TEST_F(CliTest, NewWritesAnEmptyCatalogueWithTheDefaults) {
+    const CliRun result = run("new " + quoted("new.vrd"));
+    EXPECT_EQ(result.status, 0) << result.err;
+    CQXCatalog fresh;
+    fresh.addDefaultNamedObjects();
+    EXPECT_EQ(readFile(folder.file("new.vrd")), writeCatalogue(fresh, kCodePage));
+}
+
+TEST_F(CliTest, DumpJsonShowsTheFileAsStoredWhereverTheOptionStands) {
+    // As stored: no default named objects are added and no owner is assigned.
+    writeFile(folder.file("old.qvd"), oldCatalogue());
+    const std::string expected =
+        R"json({"discs":[{"number":"4","quality":"","info":"<info/>","artist":"Miles \"Dewey\" Davis",)json"
+        R"json("name":"KIND","location":"home","date":"March 05 2004","lend_date":"",)json"
+        R"json("outline":"4 KIND\r\n\tmusic\r\n","owner_name":"null","owner_digest":"null",)json"
+        R"json("shared":"Yes","serial":"0","size":"0.0","categories":[],)json"
+        R"json("files":[{"name":"Café.mp3","folder":"d:\\music\\","size":"4096","drive":"d:",)json"
+        R"json("categories":["Jazz"]}]}],"categories":["Jazz"],)json"
+        R"json("named":{"CD4":{"type":"CByteArray","size":3,"md5":"900150983cd24fb0d6963f7d28e17f72"}}})json"
+        "\n";
+    for (const std::string& arguments :
+         {"dump --json " + quoted("old.qvd"), "--json dump " + quoted("old.qvd"),
+          "dump " + quoted("old.qvd") + " --json"}) {
+        const CliRun result = run(arguments);
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(result.out, expected) << arguments;
+    }
+    const CliRun text = run("dump " + quoted("old.qvd"));
+    EXPECT_EQ(text.status, 0);
+    EXPECT_NE(text.out.find("Disc 4: KIND"), std::string::npos);
+    EXPECT_NE(text.out.find("d:\\music\\Café.mp3"), std::string::npos);
+}
+
+TEST_F(CliTest, ConvertWritesTheCurrentSchemaWithoutTakingOwnership) {
+    writeFile(folder.file("old.qvd"), oldCatalogue());
+    const CliRun result = run("convert " + quoted("old.qvd") + " " + quoted("new.vrd"));
+    ASSERT_EQ(result.status, 0) << result.err;
+    const std::string converted = readFile(folder.file("new.vrd"));
+    EXPECT_EQ(converted.substr(0, 15), test::ArchiveBytes().word(1).newClass("CQXDisc", 5).str());
+
+    CQXCatalog catalogue;
+    MemorySource source(converted);
+    readCatalogue(source, kCodePage, catalogue);
+    EXPECT_EQ(catalogue.discs[0]->ownerName, "null");
+    EXPECT_EQ(catalogue.discs[0]->files[0]->name(), "Caf\u00E9.mp3");
+    EXPECT_EQ(run("dump --json " + quoted("new.vrd")).out,
+              run("dump --json " + quoted("old.qvd")).out);
+}
+
+TEST_F(CliTest, ADamagedFileGivesOneLineWithTheOffsetAndWritesNothing) {
+    const std::string bytes = oldCatalogue();
+    writeFile(folder.file("cut.vrd"), bytes.substr(0, 40));
+
+    const CliRun dump = run("dump --json " + quoted("cut.vrd"));
+    EXPECT_EQ(dump.status, 1);
+    EXPECT_EQ(dump.out, "");
+    EXPECT_EQ(dump.err, "vorlix-cli: " + folder.file("cut.vrd") +
+                            ": the file ends inside an item at byte 35\n");
+
+    const CliRun convert = run("convert " + quoted("cut.vrd") + " " + quoted("out.vrd"));
+    EXPECT_EQ(convert.status, 1);
+    EXPECT_FALSE(std::filesystem::exists(folder.file("out.vrd")));
+
+    const CliRun missing = run("dump " + quoted("missing.vrd"));
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err,
+              "vorlix-cli: " + folder.file("missing.vrd") + ": No such file or directory\n");
+}
+
+TEST_F(CliTest, WrongUsageExitsWithTwo) {
+    for (const char* arguments :
+         {"", "frobnicate x", "dump", "dump a b", "dump --yaml a", "new --json a", "convert a"}) {
+        const CliRun result = run(arguments);
+        EXPECT_EQ(result.status, 2) << arguments;
+        EXPECT_NE(result.err.find("usage: vorlix-cli"), std::string::npos) << arguments;
+    }
+}
+
+TEST_F(CliTest, TheInstalledDemoIsWhatTheGeneratorMakes) {
+    const CliRun result = run("make-demo " + quoted("Demo.vrd"));
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(readFile(folder.file("Demo.vrd")),
+              readFile(std::string(VORLIX_SOURCE_DIR) + "/data/Demo.vrd"))
+        << "regenerate data/Demo.vrd with: vorlix-cli make-demo data/Demo.vrd";
+}
+
+}  // namespace
+}  // namespace vorlix

@@ -1,0 +1,61 @@
+#include "support/sample_catalogue.h"
+
+namespace vorlix::test {
+
+namespace {
+
+std::unique_ptr<CQXDisc> sampleDisc(const std::string& number, const std::string& name) {
+    auto disc = std::make_unique<CQXDisc>();
+    disc->number = number;
+    disc->quality = "good";
+    disc->info = "<info>\r\n<notes>Caf\u00E9 &amp; more</notes>\r\n</info>\r\n";
+    disc->artist = "Beyonc\u00E9";
+    disc->name = name;
+    disc->location = "home";
+    disc->date = "March 05 2004";
+    disc->outline = number + " " + name + "\r\n\tdocs\r\n\t\told\r\n\tmusic\r\n";
+    disc->ownerName = "anna";
+    disc->ownerDigest = "0cc175b9c0f1b6a831c399e269772661";
+    disc->shared = "Yes";
+    disc->serial = "-392039741";
+    disc->size = "12.500";
+    return disc;
+}
+
+}  // namespace
+
+CQXCatalog sampleCatalogue() {
+    CQXCatalog catalogue;
+    catalogue.addDefaultNamedObjects();
+
+    auto first = sampleDisc("1", "BACKUP");
+    first->categories = {"Software", "Backups"};
+    first->files.push_back(
+        std::make_unique<CQXFileData>("Budget.xls", "d:\\docs\\", "48128", "d:"));
+    first->files.push_back(
+        std::make_unique<CQXFileData>("Thesis.doc", "d:\\docs\\old\\", "-2147483648", "d:"));
+    first->files.back()->categories = {"Work"};
+    first->files.push_back(
+        std::make_unique<CQXFileData>("\u65E5\u672C\u8A9E.mp3", "d:\\music\\", "5242880", "d:"));
+    catalogue.appendDisc(std::move(first));
+
+    auto second = sampleDisc("2", "LENT \u20AC");
+    second->location = "Maria";
+    second->lendDate = "June 14 2004";
+    second->shared = "No";
+    second->outline += std::string(300, 'o') + "\r\n";
+    catalogue.appendDisc(std::move(second));
+
+    auto third = sampleDisc("10", "");
+    third->files.push_back(std::make_unique<CQXFileData>("", "", "", ""));
+    catalogue.appendDisc(std::move(third));
+
+    catalogue.categories = {"Audio", "DVD", "Software", "Work", "Backups"};
+    std::get<StringList>(*catalogue.named.find("SearchCombo")).items = {"beach", "mp3"};
+    std::get<StringList>(*catalogue.named.find("LendCombo")).items = {"Maria"};
+    catalogue.named.set("CD1", ByteArray{{0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x10}});
+    catalogue.named.set("CD10", ByteArray{std::vector<std::uint8_t>(300, 0x5A)});
+    return catalogue;
+}
+
+}  // namespace vorlix::test
