@@ -61,7 +61,7 @@ CQXCatalog generatedCatalogue(int discs, int filesPerDisc) {
                                pick(kExtensions);
             auto entry = std::make_unique<CQXFileData>(name, folder, std::to_string(bytes), "d:");
             if (f % 50 == 0) {
-                entry->categories.push_back(pick(kCategories));
+                entry->editCategories().push_back(pick(kCategories));
             }
             disc->files.push_back(std::move(entry));
         }

@@ -114,8 +114,9 @@ bool CQX2Doc::openDocument(const std::string& path) {
 bool CQX2Doc::saveDocument(const std::string& path) {
     m_services.windows.closeSearchWindows();
     m_services.windows.closePlaylistWindows();
-    const std::string bytes = writeCatalogue(*m_catalogue, m_services.codePage);
-    const std::string failure = safeWriteFile(path, bytes);
+    const std::string failure = safeWriteFile(path, [this](ByteSink& sink) {
+        writeCatalogue(*m_catalogue, m_services.codePage, sink);
+    });
     if (!failure.empty()) {
         m_services.prompt.message("Could not save the catalogue \"" + path + "\": " + failure +
                                       ". The file on disk was not changed.",

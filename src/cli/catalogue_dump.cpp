@@ -86,7 +86,7 @@ void appendJsonDisc(Output& output, const CQXDisc& disc) {
         appendJsonField(line, "size", entry.size());
         appendJsonField(line, "drive", entry.drive());
         line += "\"categories\":";
-        appendJsonList(line, entry.categories);
+        appendJsonList(line, entry.categories());
         line.push_back('}');
     }
     output.text() += "]}";
@@ -184,7 +184,7 @@ void dumpText(const CQXCatalog& catalogue, const CodePage& codePage, std::FILE* 
             line += "  (";
             line += entry->size();
             line += " bytes)";
-            for (const auto& category : entry->categories) {
+            for (const auto& category : entry->categories()) {
                 line += " [" + category + "]";
             }
             line += "\n";

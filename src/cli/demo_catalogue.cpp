@@ -84,7 +84,7 @@ std::unique_ptr<CQXDisc> makeDisc(const DemoDisc& demo, bool audio) {
             std::string("d:\\") + (*file.folder ? lowered(file.folder) + "\\" : "");
         auto entry = std::make_unique<CQXFileData>(
             file.name, folder, std::to_string(static_cast<std::int32_t>(file.bytes)), "d:");
-        entry->categories = file.categories;
+        entry->setCategories(file.categories);
         disc->files.push_back(std::move(entry));
         total += file.bytes;
     }

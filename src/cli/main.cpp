@@ -55,7 +55,8 @@ CQXCatalog readCatalogueFile(const std::string& path) {
 }
 
 void writeCatalogueFile(CQXCatalog& catalogue, const std::string& path) {
-    const std::string failure = safeWriteFile(path, writeCatalogue(catalogue, kCodePage));
+    const std::string failure = safeWriteFile(
+        path, [&catalogue](ByteSink& sink) { writeCatalogue(catalogue, kCodePage, sink); });
     if (!failure.empty()) {
         throw CommandFailure{path + ": cannot write: " + failure};
     }

@@ -32,7 +32,10 @@ std::string printable(std::string_view bytes) {
 
 ArchiveReader::ArchiveReader(ByteSource& source, const CodePage& codePage,
                              std::vector<const ArchiveClass*> knownClasses)
-    : m_source(source), m_codePage(codePage), m_knownClasses(std::move(knownClasses)) {}
+    : m_source(source),
+      m_codePage(codePage),
+      m_knownClasses(std::move(knownClasses)),
+      m_storedSchemas(m_knownClasses.size()) {}
 
 void ArchiveReader::fail(const std::string& what) const {
     throw ArchiveError(what, offset());
@@ -45,10 +48,7 @@ void ArchiveReader::requireRemaining(std::uint64_t items, std::uint64_t itemSize
     }
 }
 
-void ArchiveReader::ensure(std::size_t n) {
-    if (m_end - m_position >= n) {
-        return;
-    }
+void ArchiveReader::refill(std::size_t n) {
     if (n > m_source.size() - std::min(m_source.size(), offset())) {
         fail("the file ends inside an item");
     }
@@ -70,18 +70,6 @@ void ArchiveReader::ensure(std::size_t n) {
         }
         m_end += got;
     }
-}
-
-std::uint8_t ArchiveReader::readByte() {
-    ensure(1);
-    return static_cast<std::uint8_t>(m_buffer[m_position++]);
-}
-
-std::uint16_t ArchiveReader::readWord() {
-    ensure(2);
-    const auto* p = reinterpret_cast<const unsigned char*>(m_buffer.data() + m_position);
-    m_position += 2;
-    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
 }
 
 std::uint32_t ArchiveReader::readDword() {
@@ -107,6 +95,18 @@ std::size_t ArchiveReader::readLengthPrefix() {
 }
 
 void ArchiveReader::readText(std::string& out) {
+    // The common case first: a short text whose bytes are buffered and plain ASCII.
+    if (m_position < m_end) {
+        const auto length = static_cast<unsigned char>(m_buffer[m_position]);
+        if (length < archive::kTextByteEscape && m_end - m_position > length) {
+            const std::string_view bytes(m_buffer.data() + m_position + 1, length);
+            if (asciiPrefix(bytes) == length) {
+                out.assign(bytes);
+                m_position += 1 + length;
+                return;
+            }
+        }
+    }
     out.clear();
     std::size_t length = 0;
     const std::uint8_t byte = readByte();
@@ -150,8 +150,8 @@ std::uint32_t ArchiveReader::takeIndex() {
     return m_nextIndex++;
 }
 
-const ArchiveClass* ArchiveReader::readClassDescription(std::uint16_t& storedSchema) {
-    storedSchema = readWord();
+const ArchiveClass* ArchiveReader::readClassDescription(std::size_t& knownIndex) {
+    const std::uint16_t storedSchema = readWord();
     const std::uint16_t nameLength = readWord();
     if (nameLength >= archive::kMaxClassNameLength) {
         fail("a class name of " + std::to_string(nameLength) + " bytes is too long");
@@ -169,7 +169,16 @@ const ArchiveClass* ArchiveReader::readClassDescription(std::uint16_t& storedSch
              " is not supported");
     }
     m_position += nameLength;
+    knownIndex = static_cast<std::size_t>(known - m_knownClasses.begin());
+    m_storedSchemas[knownIndex] = storedSchema;
     return cls;
+}
+
+std::size_t ArchiveReader::classAt(std::uint32_t index) const {
+    const auto slot = std::lower_bound(
+        m_classes.begin(), m_classes.end(), index,
+        [](const auto& entry, std::uint32_t wanted) { return entry.first < wanted; });
+    return slot != m_classes.end() && slot->first == index ? slot->second : std::string::npos;
 }
 
 ObjectReference ArchiveReader::readReference() {
@@ -187,7 +196,7 @@ ObjectReference ArchiveReader::readReference() {
         if (tag == 0) {
             return reference;
         }
-        if (tag >= m_nextIndex || m_classes.contains(tag)) {
+        if (tag >= m_nextIndex || classAt(tag) != std::string::npos) {
             fail("object index " + std::to_string(tag) + " names no stored object");
         }
         reference.kind = ObjectReference::Kind::EarlierObject;
@@ -195,24 +204,20 @@ ObjectReference ArchiveReader::readReference() {
         return reference;
     }
 
-    const ArchiveClass* cls = nullptr;
+    std::size_t known = 0;
     if (word == archive::kNewClassTag) {
-        std::uint16_t storedSchema = 0;
-        cls = readClassDescription(storedSchema);
-        m_storedSchemas[cls] = storedSchema;
-        m_classes[takeIndex()] = cls;
+        readClassDescription(known);
+        m_classes.emplace_back(takeIndex(), known);
     } else {
         const std::uint32_t classIndex = tag & ~archive::kBigClassTag;
-        const auto slot = m_classes.find(classIndex);
-        if (slot == m_classes.end()) {
+        known = classAt(classIndex);
+        if (known == std::string::npos) {
             fail("class index " + std::to_string(classIndex) + " names no stored class");
         }
-        cls = slot->second;
     }
-    const auto stored = m_storedSchemas.find(cls);
     reference.kind = ObjectReference::Kind::NewObject;
-    reference.cls = cls;
-    reference.schema = stored != m_storedSchemas.end() ? stored->second : cls->schema;
+    reference.cls = m_knownClasses[known];
+    reference.schema = static_cast<std::uint16_t>(m_storedSchemas[known]);
     reference.index = takeIndex();
     return reference;
 }

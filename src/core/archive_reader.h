@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "core/byte_source.h"
@@ -48,8 +48,16 @@ public:
     ArchiveReader(ByteSource& source, const CodePage& codePage,
                   std::vector<const ArchiveClass*> knownClasses);
 
-    std::uint8_t readByte();
-    std::uint16_t readWord();
+    std::uint8_t readByte() {
+        ensure(1);
+        return static_cast<std::uint8_t>(m_buffer[m_position++]);
+    }
+    std::uint16_t readWord() {
+        ensure(2);
+        const auto* p = reinterpret_cast<const unsigned char*>(m_buffer.data() + m_position);
+        m_position += 2;
+        return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+    }
     std::uint32_t readDword();
     std::uint32_t readCount();
     std::string readText();
@@ -65,10 +73,18 @@ public:
     std::uint64_t offset() const { return m_base + m_position; }
 
 private:
-    void ensure(std::size_t n);
+    // Makes n bytes available at m_position, reading more from the source when needed.
+    void ensure(std::size_t n) {
+        if (m_end - m_position < n) {
+            refill(n);
+        }
+    }
+    void refill(std::size_t n);
     std::size_t readLengthPrefix();
     std::uint32_t takeIndex();
-    const ArchiveClass* readClassDescription(std::uint16_t& storedSchema);
+    const ArchiveClass* readClassDescription(std::size_t& knownIndex);
+    // The position in m_knownClasses of the class stored under index, or npos.
+    std::size_t classAt(std::uint32_t index) const;
 
     ByteSource& m_source;
     const CodePage& m_codePage;
@@ -78,9 +94,11 @@ private:
     std::size_t m_end = 0;       // bytes valid in m_buffer
     std::uint64_t m_base = 0;    // stream offset of m_buffer[0]
     std::uint32_t m_nextIndex = 1;
-    // Index table: class slots by index; every other index below m_nextIndex is an object.
-    std::unordered_map<std::uint32_t, const ArchiveClass*> m_classes;
-    std::unordered_map<const ArchiveClass*, std::uint16_t> m_storedSchemas;
+    // Index table: the classes by index, in ascending order; every other index below
+    // m_nextIndex is an object.
+    std::vector<std::pair<std::uint32_t, std::size_t>> m_classes;
+    // The schema each known class was stored with in this archive, once described.
+    std::vector<int> m_storedSchemas;
 };
 
 }  // namespace vorlix

@@ -1,6 +1,7 @@
 #include "core/archive_writer.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "core/archive_format.h"
 #include "core/archive_reader.h"
@@ -10,28 +11,45 @@ namespace vorlix {
 
 namespace {
 
-bool isAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
+constexpr std::size_t kBufferSize = 1 << 18;
 
 }  // namespace
 
-ArchiveWriter::ArchiveWriter(const CodePage& codePage) : m_codePage(codePage) {}
+ArchiveWriter::ArchiveWriter(const CodePage& codePage, ByteSink& sink)
+    : m_codePage(codePage), m_sink(sink), m_buffer(std::make_unique_for_overwrite<char[]>(kBufferSize)) {}
+
+char* ArchiveWriter::room(std::size_t n) {
+    if (m_size + n > kBufferSize) {
+        flush();
+    }
+    return m_buffer.get() + m_size;
+}
+
+void ArchiveWriter::flush() {
+    if (m_size > 0) {
+        m_sink.write(m_buffer.get(), m_size);
+        m_size = 0;
+    }
+}
 
 void ArchiveWriter::writeByte(std::uint8_t value) {
-    m_out.push_back(static_cast<char>(value));
+    *room(1) = static_cast<char>(value);
+    m_size += 1;
 }
 
 void ArchiveWriter::writeWord(std::uint16_t value) {
-    const char bytes[2] = {static_cast<char>(value & 0xFF), static_cast<char>(value >> 8)};
-    m_out.append(bytes, 2);
+    char* out = room(2);
+    out[0] = static_cast<char>(value & 0xFF);
+    out[1] = static_cast<char>(value >> 8);
+    m_size += 2;
 }
 
 void ArchiveWriter::writeDword(std::uint32_t value) {
-    const char bytes[4] = {static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF),
-                           static_cast<char>((value >> 16) & 0xFF), static_cast<char>(value >> 24)};
-    m_out.append(bytes, 4);
+    char* out = room(4);
+    for (int i = 0; i < 4; ++i) {
+        out[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    }
+    m_size += 4;
 }
 
 void ArchiveWriter::writeCount(std::uint32_t value) {
@@ -57,26 +75,36 @@ void ArchiveWriter::writeLengthPrefix(std::size_t length) {
 }
 
 void ArchiveWriter::writeText(std::string_view utf8) {
-    if (isAscii(utf8)) {
-        writeLengthPrefix(utf8.size());
-        m_out.append(utf8);
+    if (utf8.size() < archive::kTextByteEscape && asciiPrefix(utf8) == utf8.size()) {
+        // The common case: a short ASCII text, its length byte and its bytes in one go.
+        char* out = room(1 + utf8.size());
+        out[0] = static_cast<char>(utf8.size());
+        std::memcpy(out + 1, utf8.data(), utf8.size());
+        m_size += 1 + utf8.size();
         return;
     }
     m_scratch.clear();
     if (m_codePage.encode(utf8, m_scratch)) {
         writeLengthPrefix(m_scratch.size());
-        m_out.append(m_scratch);
+        writeBytes({reinterpret_cast<const std::uint8_t*>(m_scratch.data()), m_scratch.size()});
         return;
     }
     const std::string wide = utf16leFromUtf8(utf8);
     writeByte(archive::kTextByteEscape);
     writeWord(archive::kTextWide);
     writeLengthPrefix(wide.size() / 2);
-    m_out.append(wide);
+    writeBytes({reinterpret_cast<const std::uint8_t*>(wide.data()), wide.size()});
 }
 
 void ArchiveWriter::writeBytes(std::span<const std::uint8_t> bytes) {
-    m_out.append(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    const auto* data = reinterpret_cast<const char*>(bytes.data());
+    if (bytes.size() > kBufferSize / 2) {
+        flush();
+        m_sink.write(data, bytes.size());
+        return;
+    }
+    std::memcpy(room(bytes.size()), data, bytes.size());
+    m_size += bytes.size();
 }
 
 void ArchiveWriter::writeNull() {
@@ -90,7 +118,7 @@ void ArchiveWriter::beginObject(const ArchiveClass& cls) {
         writeWord(archive::kNewClassTag);
         writeWord(cls.schema);
         writeWord(static_cast<std::uint16_t>(cls.name.size()));
-        m_out.append(cls.name);
+        writeBytes({reinterpret_cast<const std::uint8_t*>(cls.name.data()), cls.name.size()});
         m_classIndices.emplace_back(&cls, m_nextIndex++);
     } else if (known->second < archive::kBigObjectTag) {
         writeWord(static_cast<std::uint16_t>(archive::kClassTag | known->second));

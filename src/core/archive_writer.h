@@ -1,21 +1,27 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/byte_sink.h"
 
 namespace vorlix {
 
 class CodePage;
 struct ArchiveClass;
 
-// Writes the primitives of the object archive into a byte buffer. Texts go out in the code page
-// when every character maps, otherwise in the wide-character form.
+// Writes the primitives of the object archive to a sink, through a buffer of its own so that a
+// large catalogue never needs one large block of memory. Texts go out in the code page when
+// every character maps, otherwise in the wide-character form.
 class ArchiveWriter {
 public:
-    explicit ArchiveWriter(const CodePage& codePage);
+    ArchiveWriter(const CodePage& codePage, ByteSink& sink);
+    ArchiveWriter(const ArchiveWriter&) = delete;
+    ArchiveWriter& operator=(const ArchiveWriter&) = delete;
 
     void writeByte(std::uint8_t value);
     void writeWord(std::uint16_t value);
@@ -30,14 +36,19 @@ public:
     void beginObject(const ArchiveClass& cls);
 
     const CodePage& codePage() const { return m_codePage; }
-    std::string& bytes() { return m_out; }
-    std::string takeBytes() { return std::move(m_out); }
+    // Hands everything written so far to the sink. Call once the archive is complete.
+    void flush();
 
 private:
+    // Room for n more bytes in the buffer (n at most its capacity); the caller fills it and
+    // counts it in m_size.
+    char* room(std::size_t n);
     void writeLengthPrefix(std::size_t length);
 
     const CodePage& m_codePage;
-    std::string m_out;
+    ByteSink& m_sink;
+    std::unique_ptr<char[]> m_buffer;
+    std::size_t m_size = 0;
     std::string m_scratch;
     std::vector<std::pair<const ArchiveClass*, std::uint32_t>> m_classIndices;
     std::uint32_t m_nextIndex = 1;

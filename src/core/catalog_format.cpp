@@ -22,13 +22,16 @@ ObjectReference expectNewObject(ArchiveReader& reader, const ArchiveClass& cls) 
     return reference;
 }
 
-void readTexts(ArchiveReader& reader, std::vector<std::string>& texts) {
-    const std::uint32_t count = reader.readCount();
+void readTexts(ArchiveReader& reader, std::uint32_t count, std::vector<std::string>& texts) {
     reader.requireRemaining(count, kMinTextSize);
     texts.reserve(count);
     for (std::uint32_t i = 0; i < count; ++i) {
         texts.push_back(reader.readText());
     }
+}
+
+void readTexts(ArchiveReader& reader, std::vector<std::string>& texts) {
+    readTexts(reader, reader.readCount(), texts);
 }
 
 void writeTexts(ArchiveWriter& writer, const std::vector<std::string>& texts) {
@@ -43,15 +46,18 @@ struct FileEntryScratch {
     std::string name, folder, size, drive;
 };
 
-std::unique_ptr<CQXFileData> readFileEntry(ArchiveReader& reader, FileEntryScratch& scratch) {
+std::unique_ptr<CQXFileData> readFileEntry(ArchiveReader& reader, FileEntryScratch& scratch,
+                                           TextArena& arena) {
     expectNewObject(reader, persistent_class::kFileData);
     reader.readText(scratch.name);
     reader.readText(scratch.folder);
     reader.readText(scratch.size);
     reader.readText(scratch.drive);
-    auto entry = std::make_unique<CQXFileData>(scratch.name, scratch.folder, scratch.size,
+    auto entry = std::make_unique<CQXFileData>(arena, scratch.name, scratch.folder, scratch.size,
                                                scratch.drive, "0");
-    readTexts(reader, entry->categories);
+    if (const std::uint32_t count = reader.readCount(); count != 0) {
+        readTexts(reader, count, entry->editCategories());
+    }
     return entry;
 }
 
@@ -65,7 +71,7 @@ std::unique_ptr<CQXDisc> readDisc(ArchiveReader& reader, FileEntryScratch& scrat
     reader.requireRemaining(fileCount, kMinFileEntrySize);
     disc->files.reserve(fileCount);
     for (std::uint32_t i = 0; i < fileCount; ++i) {
-        disc->files.push_back(readFileEntry(reader, scratch));
+        disc->files.push_back(readFileEntry(reader, scratch, disc->textArena));
     }
     for (std::string* text :
          {&disc->number, &disc->quality, &disc->info, &disc->artist, &disc->name, &disc->location,
@@ -142,12 +148,15 @@ std::vector<std::size_t> mapFileOrder(const InsertionOrderedMap<Value>& map,
 
 void writeFileEntry(ArchiveWriter& writer, CQXFileData& entry) {
     writer.beginObject(persistent_class::kFileData);
-    writer.writeText(entry.name());
-    writer.writeText(entry.folder());
-    writer.writeText(entry.size());
-    writer.writeText(entry.drive());
-    writeTexts(writer, entry.categories);
-    entry.setDiscNumber("0");
+    const auto [name, folder, size, drive, discNumber] = entry.fields();
+    writer.writeText(name);
+    writer.writeText(folder);
+    writer.writeText(size);
+    writer.writeText(drive);
+    writeTexts(writer, entry.categories());
+    if (discNumber != "0") {
+        entry.setDiscNumber("0");
+    }
 }
 
 void writeDisc(ArchiveWriter& writer, CQXDisc& disc) {
@@ -212,14 +221,20 @@ void readCatalogue(ByteSource& source, const CodePage& codePage, CQXCatalog& cat
 }
 
 std::string writeCatalogue(CQXCatalog& catalogue, const CodePage& codePage) {
-    ArchiveWriter writer(codePage);
+    StringSink sink;
+    writeCatalogue(catalogue, codePage, sink);
+    return std::move(sink.bytes());
+}
+
+void writeCatalogue(CQXCatalog& catalogue, const CodePage& codePage, ByteSink& sink) {
+    ArchiveWriter writer(codePage, sink);
     std::vector<CQXDisc*> discs;
     discs.reserve(catalogue.discs.size());
     for (auto& disc : catalogue.discs) {
         discs.push_back(disc.get());
     }
     writeCatalogueBody(writer, discs, catalogue.categories, catalogue.named);
-    return writer.takeBytes();
+    writer.flush();
 }
 
 void writeCatalogueBody(ArchiveWriter& writer, std::span<CQXDisc* const> discs,

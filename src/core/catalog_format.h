@@ -11,6 +11,7 @@
 namespace vorlix {
 
 class ArchiveWriter;
+class ByteSink;
 class CodePage;
 
 // The persistent classes that catalogue and help playlist files hold.
@@ -31,6 +32,8 @@ std::vector<const ArchiveClass*> catalogueClasses();
 void readCatalogue(ByteSource& source, const CodePage& codePage, CQXCatalog& catalogue);
 
 // The file form of a catalogue. Resets every file entry's disc number to "0", as storing does.
+// Throws what the sink throws.
+void writeCatalogue(CQXCatalog& catalogue, const CodePage& codePage, ByteSink& sink);
 std::string writeCatalogue(CQXCatalog& catalogue, const CodePage& codePage);
 
 // The root's body for a root that refers to discs it does not own (the shared catalogue).

@@ -1,6 +1,8 @@
 #include "core/code_page.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace vorlix {
 
@@ -28,15 +30,23 @@ bool encodeCp1252(char32_t cp, char& byte) {
     return false;
 }
 
+}  // namespace
+
 std::size_t asciiPrefix(std::string_view text) {
+    // Eight bytes at a time: catalogue texts are mostly plain ASCII.
     std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t chunk = 0;
+        std::memcpy(&chunk, text.data() + i, 8);
+        if ((chunk & 0x8080808080808080ULL) != 0) {
+            break;
+        }
+    }
     while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80) {
         ++i;
     }
     return i;
 }
-
-}  // namespace
 
 void appendUtf8(char32_t cp, std::string& out) {
     if (cp < 0x80) {

@@ -39,4 +39,7 @@ char32_t decodeUtf8(std::string_view text, std::size_t& pos, bool& valid);
 
 void appendUtf8(char32_t cp, std::string& out);
 
+// Length of the leading run of ASCII bytes.
+std::size_t asciiPrefix(std::string_view text);
+
 }  // namespace vorlix

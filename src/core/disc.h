@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/file_data.h"
+#include "core/text_arena.h"
 
 namespace vorlix {
 
@@ -31,6 +32,9 @@ struct DiscTexts {
 // One disc of the catalogue; owns the entries of the files recorded from it, in walk order.
 class CQXDisc : public DiscTexts {
 public:
+    // Holds the texts of entries read from a file; declared first so that it outlives them.
+    // Such entries stay with this disc.
+    TextArena textArena;
     std::vector<std::unique_ptr<CQXFileData>> files;
 };
 

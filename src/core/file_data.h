@@ -1,18 +1,31 @@
 #pragma once
 
+#include <array>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace vorlix {
 
+class TextArena;
+
 // One file recorded from a disc. A catalogue holds millions of these, so the five texts share
-// one heap block instead of five strings; accessors hand out views into it.
+// one block, taken from the disc's arena when the entry is read from a file, and the category
+// list, usually empty, is allocated only when used.
 class CQXFileData {
 public:
     CQXFileData() = default;
     CQXFileData(std::string_view name, std::string_view folder, std::string_view size,
                 std::string_view drive, std::string_view discNumber = {});
+    // Keeps the texts in the arena, which must outlive the entry.
+    CQXFileData(TextArena& arena, std::string_view name, std::string_view folder,
+                std::string_view size, std::string_view drive, std::string_view discNumber);
+    CQXFileData(const CQXFileData& other);
+    CQXFileData& operator=(const CQXFileData& other);
+    CQXFileData(CQXFileData&& other) noexcept;
+    CQXFileData& operator=(CQXFileData&& other) noexcept;
+    ~CQXFileData();
 
     std::string_view name() const { return field(kName); }
     std::string_view folder() const { return field(kFolder); }
@@ -20,6 +33,8 @@ public:
     std::string_view drive() const { return field(kDrive); }
     // Set only while entries of several discs are gathered in one list; "0" once stored.
     std::string_view discNumber() const { return field(kDiscNumber); }
+    // Name, folder, size, drive and disc number in one pass, for code that needs them all.
+    std::array<std::string_view, 5> fields() const;
 
     void setName(std::string_view value) { setField(kName, value); }
     void setFolder(std::string_view value) { setField(kFolder, value); }
@@ -27,7 +42,10 @@ public:
     void setDrive(std::string_view value) { setField(kDrive, value); }
     void setDiscNumber(std::string_view value) { setField(kDiscNumber, value); }
 
-    std::vector<std::string> categories;
+    // Names of the categories attached to this file, in the order they were attached.
+    const std::vector<std::string>& categories() const;
+    std::vector<std::string>& editCategories();
+    void setCategories(std::vector<std::string> categories);
 
 private:
     enum Field { kName, kFolder, kSize, kDrive, kDiscNumber, kFieldCount };
@@ -35,9 +53,13 @@ private:
     std::string_view field(Field which) const;
     void setField(Field which, std::string_view value);
 
-    // Each field as a variable-length byte count followed by its bytes, in Field order. Empty
-    // means all five fields are empty.
-    std::string m_packed;
+    void replacePacked(char* packed, bool owned);
+
+    // Each field as a variable-length byte count followed by its bytes, in Field order; null
+    // while all five fields are empty. Owned unless it lives in an arena.
+    char* m_packed = nullptr;
+    bool m_ownsPacked = false;
+    std::unique_ptr<std::vector<std::string>> m_categories;
 };
 
 }  // namespace vorlix

@@ -26,14 +26,16 @@ std::vector<CQXHPlaylist> readHelpPlaylist(ByteSource& source, const CodePage& c
 }
 
 std::string writeHelpPlaylist(const std::vector<CQXHPlaylist>& items, const CodePage& codePage) {
-    ArchiveWriter writer(codePage);
+    StringSink sink;
+    ArchiveWriter writer(codePage, sink);
     writer.writeCount(static_cast<std::uint32_t>(items.size()));
     for (const auto& item : items) {
         writer.beginObject(persistent_class::kHelpPlaylist);
         writer.writeText(item.fileName);
         writer.writeText(item.discNumber);
     }
-    return writer.takeBytes();
+    writer.flush();
+    return std::move(sink.bytes());
 }
 
 }  // namespace vorlix

@@ -6,6 +6,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <stdexcept>
+
+#include "core/byte_sink.h"
 
 namespace vorlix {
 
@@ -19,25 +22,37 @@ std::string folderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
+class DescriptorSink final : public ByteSink {
+public:
+    explicit DescriptorSink(int fd) : m_fd(fd) {}
+    void write(const char* data, std::size_t n) override {
+        while (n > 0) {
+            const ssize_t written = ::write(m_fd, data, n);
+            if (written < 0) {
+                if (errno == EINTR) {
+                    continue;
+                }
+                throw std::runtime_error(std::strerror(errno));
             }
-            return false;
+            data += written;
+            n -= static_cast<std::size_t>(written);
         }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
     }
-    return true;
-}
+
+private:
+    int m_fd;
+};
 
 }  // namespace
 
 std::string safeWriteFile(const std::string& path, std::string_view bytes) {
+    return safeWriteFile(path, [bytes](ByteSink& sink) { sink.write(bytes.data(), bytes.size()); });
+}
+
+std::string safeWriteFile(const std::string& path,
+                          const std::function<void(ByteSink&)>& produce) {
     std::string temporary = path + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {
         return std::strerror(errno);
     }
@@ -48,8 +63,14 @@ std::string safeWriteFile(const std::string& path, std::string_view bytes) {
     ::fchmod(fd, ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : (0666 & ~umaskValue));
 
     std::string failure;
-    if (!writeAll(fd, bytes) || ::fsync(fd) != 0) {
-        failure = std::strerror(errno);
+    try {
+        DescriptorSink sink(fd);
+        produce(sink);
+        if (::fsync(fd) != 0) {
+            failure = std::strerror(errno);
+        }
+    } catch (const std::exception& e) {
+        failure = e.what();
     }
     if (::close(fd) != 0 && failure.empty()) {
         failure = std::strerror(errno);

@@ -1,13 +1,21 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
 namespace vorlix {
 
-// Puts bytes on disk as the file at path without ever leaving a half-written file there: the
-// bytes go to a temporary file in the same folder, which is flushed and renamed over the old
-// one. Returns an empty text on success, else the system's reason; the old file is then intact.
+class ByteSink;
+
+// Puts a file on disk at path without ever leaving a half-written file there: the bytes go to
+// a temporary file in the same folder, which is flushed and renamed over the old one. Returns
+// an empty text on success, else the reason; the old file is then intact.
 std::string safeWriteFile(const std::string& path, std::string_view bytes);
+
+// The same, with the bytes produced into a sink as they are made; an exception thrown by
+// produce fails the write with its text.
+std::string safeWriteFile(const std::string& path,
+                          const std::function<void(ByteSink&)>& produce);
 
 }  // namespace vorlix

@@ -149,7 +149,7 @@ TEST(CatalogueFormatTest, WriteReadWriteGivesTheSameBytes) {
     ASSERT_EQ(loaded.discs.size(), 3u);
     EXPECT_EQ(loaded.discs[1]->name, "LENT \u20AC");
     EXPECT_EQ(loaded.discs[0]->files[2]->name(), "\u65E5\u672C\u8A9E.mp3");
-    EXPECT_EQ(loaded.discs[0]->files[1]->categories, std::vector<std::string>{"Work"});
+    EXPECT_EQ(loaded.discs[0]->files[1]->categories(), std::vector<std::string>{"Work"});
     EXPECT_EQ(loaded.categories, catalogue.categories);
     EXPECT_EQ(std::get<ByteArray>(*loaded.named.find("CD10")).bytes.size(), 300u);
     EXPECT_EQ(std::get<StringList>(*loaded.named.find("LendCombo")).items,

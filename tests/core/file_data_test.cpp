@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/text_arena.h"
+
 namespace vorlix {
 namespace {
 
@@ -33,6 +35,40 @@ TEST(CQXFileDataTest, StartsEmptyAndTakesBytesOfAnyValue) {
     entry.setDrive(binary);
     EXPECT_EQ(entry.drive(), binary);
     EXPECT_EQ(entry.name(), "");
+}
+
+}  // namespace
+}  // namespace vorlix
+
+namespace vorlix {
+namespace {
+
+TEST(CQXFileDataTest, EntriesInAnArenaCopyMoveAndChangeIndependently) {
+    TextArena arena;
+    std::vector<CQXFileData> entries;
+    for (int i = 0; i < 3000; ++i) {
+        entries.emplace_back(arena, "file" + std::to_string(i) + ".txt", "d:\\folder\\", "10",
+                             "d:", "0");
+    }
+    entries.emplace_back(arena, std::string(40000, 'L'), "d:\\", "1", "d:", "0");
+    EXPECT_EQ(entries[2999].name(), "file2999.txt");
+    EXPECT_EQ(entries.back().name().size(), 40000u);
+
+    CQXFileData copy = entries[5];
+    entries[5].setName("renamed.txt");
+    EXPECT_EQ(copy.name(), "file5.txt");
+    EXPECT_EQ(entries[5].name(), "renamed.txt");
+    EXPECT_EQ(entries[5].folder(), "d:\\folder\\");
+
+    CQXFileData moved = std::move(entries[5]);
+    EXPECT_EQ(moved.name(), "renamed.txt");
+    copy = std::move(moved);
+    EXPECT_EQ(copy.name(), "renamed.txt");
+    copy.editCategories().push_back("Work");
+    CQXFileData second = copy;
+    EXPECT_EQ(second.categories(), std::vector<std::string>{"Work"});
+    copy.setCategories({});
+    EXPECT_TRUE(copy.categories().empty());
 }
 
 }  // namespace

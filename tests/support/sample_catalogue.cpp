@@ -34,7 +34,7 @@ CQXCatalog sampleCatalogue() {
         std::make_unique<CQXFileData>("Budget.xls", "d:\\docs\\", "48128", "d:"));
     first->files.push_back(
         std::make_unique<CQXFileData>("Thesis.doc", "d:\\docs\\old\\", "-2147483648", "d:"));
-    first->files.back()->categories = {"Work"};
+    first->files.back()->setCategories({"Work"});
     first->files.push_back(
         std::make_unique<CQXFileData>("\u65E5\u672C\u8A9E.mp3", "d:\\music\\", "5242880", "d:"));
     catalogue.appendDisc(std::move(first));
