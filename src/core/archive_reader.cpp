@@ -49,15 +49,21 @@ void ArchiveReader::requireRemaining(std::uint64_t items, std::uint64_t itemSize
 }
 
 void ArchiveReader::refill(std::size_t n) {
-    if (n > m_source.size() - std::min(m_source.size(), offset())) {
+    const std::uint64_t remaining = m_source.size() - std::min(m_source.size(), offset());
+    if (n > remaining) {
         fail("the file ends inside an item");
     }
+    // Large enough for the item, and for the whole rest of a small file at once.
+    const std::size_t wanted =
+        std::max<std::size_t>(n, std::min<std::uint64_t>(kBufferSize, remaining));
     const std::size_t kept = m_end - m_position;
-    if (m_buffer.size() < std::max(n, kBufferSize)) {
-        std::vector<char> larger(std::max(n, kBufferSize));
-        std::memcpy(larger.data(), m_buffer.data() + m_position, kept);
+    if (m_buffer.size() < wanted) {
+        std::vector<char> larger(wanted);
+        if (kept > 0) {
+            std::memcpy(larger.data(), m_buffer.data() + m_position, kept);
+        }
         m_buffer.swap(larger);
-    } else {
+    } else if (kept > 0) {
         std::memmove(m_buffer.data(), m_buffer.data() + m_position, kept);
     }
     m_base += m_position;

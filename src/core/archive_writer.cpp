@@ -79,7 +79,9 @@ void ArchiveWriter::writeText(std::string_view utf8) {
         // The common case: a short ASCII text, its length byte and its bytes in one go.
         char* out = room(1 + utf8.size());
         out[0] = static_cast<char>(utf8.size());
-        std::memcpy(out + 1, utf8.data(), utf8.size());
+        if (!utf8.empty()) {
+            std::memcpy(out + 1, utf8.data(), utf8.size());
+        }
         m_size += 1 + utf8.size();
         return;
     }
@@ -103,7 +105,9 @@ void ArchiveWriter::writeBytes(std::span<const std::uint8_t> bytes) {
         m_sink.write(data, bytes.size());
         return;
     }
-    std::memcpy(room(bytes.size()), data, bytes.size());
+    if (!bytes.empty()) {
+        std::memcpy(room(bytes.size()), data, bytes.size());
+    }
     m_size += bytes.size();
 }
 

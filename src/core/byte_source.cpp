@@ -7,7 +7,9 @@ namespace vorlix {
 
 std::size_t MemorySource::read(char* destination, std::size_t n) {
     const std::size_t count = std::min(n, m_bytes.size() - m_position);
-    std::memcpy(destination, m_bytes.data() + m_position, count);
+    if (count > 0) {
+        std::memcpy(destination, m_bytes.data() + m_position, count);
+    }
     m_position += count;
     return count;
 }

@@ -61,7 +61,9 @@ std::size_t packedSize(const std::array<std::string_view, 5>& fields) {
 void pack(const std::array<std::string_view, 5>& fields, char* out) {
     for (auto f : fields) {
         out = putLength(out, f.size());
-        std::memcpy(out, f.data(), f.size());
+        if (!f.empty()) {
+            std::memcpy(out, f.data(), f.size());
+        }
         out += f.size();
     }
 }
