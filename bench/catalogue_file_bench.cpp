@@ -59,9 +59,8 @@ void BM_SaveCatalogue(benchmark::State& state) {
     CQXCatalog catalogue = generatedCatalogue(kDiscs, kFilesPerDisc);
     const std::string path = "/tmp/vorlix-bench-write.vrd";
     for (auto _ : state) {
-        safeWriteFile(path, [&catalogue](ByteSink& sink) {
-            writeCatalogue(catalogue, kCodePage, sink);
-        });
+        safeWriteFile(path,
+                      [&catalogue](ByteSink& sink) { writeCatalogue(catalogue, kCodePage, sink); });
     }
     FileSource written(path);
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * written.size()));

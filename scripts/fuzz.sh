@@ -18,6 +18,13 @@ printf '<info><price date="May 02, 2004"><new>$1</new><used/></price><ASIN>B0</A
 
 for target in archive xml_navigator; do
   echo "fuzzing ${target} for ${seconds}s"
-  "build-fuzz/fuzz/${target}_fuzz" -max_total_time="${seconds}" -rss_limit_mb=2048 \
-    -print_final_stats=0 "build-fuzz/corpus/${target}" 2>&1 | tail -n 2
+  log="build-fuzz/${target}.log"
+  if ! "build-fuzz/fuzz/${target}_fuzz" -max_total_time="${seconds}" -rss_limit_mb=2048 \
+      -print_final_stats=1 -artifact_prefix="build-fuzz/${target}-" \
+      "build-fuzz/corpus/${target}" >"$log" 2>&1; then
+    tail -n 60 "$log"
+    echo "fuzzing ${target} failed; the input is in build-fuzz/${target}-*"
+    exit 1
+  fi
+  grep -E 'stat::number_of_executed_units' "$log"
 done

@@ -23,6 +23,12 @@ std::string folderOf(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
+// " (at byte N)" for a damaged file; nothing for a failure of the file system.
+std::string whereReadingStopped(const std::exception& failure) {
+    const auto* archive = dynamic_cast<const ArchiveError*>(&failure);
+    return archive ? " (at byte " + std::to_string(archive->offset()) + ")" : "";
+}
+
 }  // namespace
 
 CQX2Doc::CQX2Doc(DocumentServices services, std::string programFolder)
@@ -92,18 +98,12 @@ bool CQX2Doc::openDocument(const std::string& path) {
     m_services.windows.closePlaylistWindows();
     try {
         readCatalogue(*source, m_services.codePage, *m_catalogue);
-    } catch (const ArchiveError& e) {
-        reset();
-        m_path.clear();
-        m_services.prompt.message("Could not read the catalogue \"" + path + "\": " + e.what() +
-                                      " (at byte " + std::to_string(e.offset()) + ").",
-                                  MessageIcon::Stop);
-        return false;
     } catch (const std::exception& e) {
         reset();
         m_path.clear();
-        m_services.prompt.message(
-            "Could not read the catalogue \"" + path + "\": " + e.what() + ".", MessageIcon::Stop);
+        m_services.prompt.message("Could not read the catalogue \"" + path + "\": " + e.what() +
+                                      whereReadingStopped(e) + ".",
+                                  MessageIcon::Stop);
         return false;
     }
     afterSerialize();
@@ -114,9 +114,8 @@ bool CQX2Doc::openDocument(const std::string& path) {
 bool CQX2Doc::saveDocument(const std::string& path) {
     m_services.windows.closeSearchWindows();
     m_services.windows.closePlaylistWindows();
-    const std::string failure = safeWriteFile(path, [this](ByteSink& sink) {
-        writeCatalogue(*m_catalogue, m_services.codePage, sink);
-    });
+    const std::string failure = safeWriteFile(
+        path, [this](ByteSink& sink) { writeCatalogue(*m_catalogue, m_services.codePage, sink); });
     if (!failure.empty()) {
         m_services.prompt.message("Could not save the catalogue \"" + path + "\": " + failure +
                                       ". The file on disk was not changed.",

@@ -16,7 +16,9 @@ constexpr std::size_t kBufferSize = 1 << 18;
 }  // namespace
 
 ArchiveWriter::ArchiveWriter(const CodePage& codePage, ByteSink& sink)
-    : m_codePage(codePage), m_sink(sink), m_buffer(std::make_unique_for_overwrite<char[]>(kBufferSize)) {}
+    : m_codePage(codePage),
+      m_sink(sink),
+      m_buffer(std::make_unique_for_overwrite<char[]>(kBufferSize)) {}
 
 char* ArchiveWriter::room(std::size_t n) {
     if (m_size + n > kBufferSize) {

@@ -49,8 +49,7 @@ std::string safeWriteFile(const std::string& path, std::string_view bytes) {
     return safeWriteFile(path, [bytes](ByteSink& sink) { sink.write(bytes.data(), bytes.size()); });
 }
 
-std::string safeWriteFile(const std::string& path,
-                          const std::function<void(ByteSink&)>& produce) {
+std::string safeWriteFile(const std::string& path, const std::function<void(ByteSink&)>& produce) {
     std::string temporary = path + ".XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {

@@ -15,7 +15,6 @@ std::string safeWriteFile(const std::string& path, std::string_view bytes);
 
 // The same, with the bytes produced into a sink as they are made; an exception thrown by
 // produce fails the write with its text.
-std::string safeWriteFile(const std::string& path,
-                          const std::function<void(ByteSink&)>& produce);
+std::string safeWriteFile(const std::string& path, const std::function<void(ByteSink&)>& produce);
 
 }  // namespace vorlix

@@ -94,15 +94,10 @@ TEST_F(DocumentTest, FirstResetLogsInAndLaterResetsDoNot) {
     EXPECT_EQ(application.quits, 0);
 }
 
-TEST(DocumentLoginTest, AbandonedFirstLoginEndsTheProgram) {
-    test::ScriptedPrompt prompt;
-    test::MemorySettings settings;
-    FakeWindows windows;
-    FakeLogin login;
-    FakePublisher publisher;
-    FakeApplication application;
-    CQX2Doc document({prompt, settings, kCodePage, windows, login, publisher, application}, "/");
-    document.reset();
+TEST_F(DocumentTest, AbandonedFirstLoginEndsTheProgram) {
+    login.identity.reset();
+    CQX2Doc fresh({prompt, settings, kCodePage, windows, login, publisher, application}, "/");
+    fresh.reset();
     EXPECT_EQ(application.quits, 1);
 }
 

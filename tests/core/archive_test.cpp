@@ -144,7 +144,8 @@ TEST(ArchiveReferenceTest, WritesNewKnownAndBigClassForms) {
     big.beginObject(kVersioned);  // class index 0x7FFF + 1
     const std::size_t before = big.bytes().size();
     big.beginObject(kVersioned);
-    EXPECT_EQ(big.bytes().substr(before), ArchiveBytes().word(0x7FFF).dword(0x80000000u + 0x8000).str());
+    EXPECT_EQ(big.bytes().substr(before),
+              ArchiveBytes().word(0x7FFF).dword(0x80000000u + 0x8000).str());
 }
 
 TEST(ArchiveReferenceTest, ReadsEveryFormWithTheSharedIndexTable) {
