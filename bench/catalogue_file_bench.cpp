@@ -85,9 +85,9 @@ void BM_ReadCatalogue(benchmark::State& state) {
     state.counters["file_MB"] = static_cast<double>(bytes) / 1e6;
 }
 
-BENCHMARK(BM_WriteCatalogue)->Unit(benchmark::kMillisecond)->MinTime(2.0);
-BENCHMARK(BM_SaveCatalogue)->Unit(benchmark::kMillisecond)->MinTime(2.0);
-BENCHMARK(BM_ReadCatalogue)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_WriteCatalogue)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_SaveCatalogue)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_ReadCatalogue)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
 
 }  // namespace
 }  // namespace vorlix::bench
