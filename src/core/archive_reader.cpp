@@ -106,7 +106,7 @@ void ArchiveReader::readText(std::string& out) {
         const auto length = static_cast<unsigned char>(m_buffer[m_position]);
         if (length < archive::kTextByteEscape && m_end - m_position > length) {
             const std::string_view bytes(m_buffer.data() + m_position + 1, length);
-            if (asciiPrefix(bytes) == length) {
+            if (isAscii(bytes)) {
                 out.assign(bytes);
                 m_position += 1 + length;
                 return;

@@ -77,7 +77,7 @@ void ArchiveWriter::writeLengthPrefix(std::size_t length) {
 }
 
 void ArchiveWriter::writeText(std::string_view utf8) {
-    if (utf8.size() < archive::kTextByteEscape && asciiPrefix(utf8) == utf8.size()) {
+    if (utf8.size() < archive::kTextByteEscape && isAscii(utf8)) {
         // The common case: a short ASCII text, its length byte and its bytes in one go.
         char* out = room(1 + utf8.size());
         out[0] = static_cast<char>(utf8.size());

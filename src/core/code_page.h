@@ -42,4 +42,7 @@ void appendUtf8(char32_t cp, std::string& out);
 // Length of the leading run of ASCII bytes.
 std::size_t asciiPrefix(std::string_view text);
 
+// Whether every byte is ASCII; faster than asciiPrefix for the short texts of a catalogue.
+bool isAscii(std::string_view text);
+
 }  // namespace vorlix

@@ -56,3 +56,23 @@ TEST(Utf16Test, RoundTripsSupplementaryCharactersAndReplacesLoneSurrogates) {
 
 }  // namespace
 }  // namespace vorlix
+
+namespace vorlix {
+namespace {
+
+TEST(AsciiTest, FindsAHighByteAtAnyPlace) {
+    for (std::size_t length = 0; length < 40; ++length) {
+        const std::string ascii(length, 'a');
+        EXPECT_TRUE(isAscii(ascii));
+        EXPECT_EQ(asciiPrefix(ascii), length);
+        for (std::size_t at = 0; at < length; ++at) {
+            std::string text = ascii;
+            text[at] = '\xE9';
+            EXPECT_FALSE(isAscii(text)) << length << " " << at;
+            EXPECT_EQ(asciiPrefix(text), at);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vorlix
