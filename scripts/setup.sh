@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build ccache pkg-config
   libssl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-image-formats-plugins qt6-qpa-plugins
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
 )
