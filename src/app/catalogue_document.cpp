@@ -243,4 +243,53 @@ void CQX2Doc::openLastCatalogue() {
     }
 }
 
+void CQX2Doc::emptyCatalogue() {
+    m_services.windows.closeSearchWindows();
+    m_services.windows.clearCatalogueViews();
+    reset();
+    m_path.clear();
+    m_modified = false;
+}
+
+void CQX2Doc::onLogout() {
+    m_services.settings.writeNumber(setting::kSettingsKey, setting::kAutoLogin, 0);
+    if (m_services.windows.searchWindowsOpen()) {
+        m_services.prompt.message(kSearchOpenMessage);
+        return;
+    }
+    // Offered before the login rather than after it, so that cancelling the save keeps both
+    // the catalogue and the session instead of throwing unsaved changes away.
+    if (!saveModified()) {
+        return;
+    }
+    auto identity = m_services.login.login(m_programFolder);
+    if (!identity) {
+        return;
+    }
+    m_identity = std::move(*identity);
+    m_serialized = false;
+    emptyCatalogue();
+}
+
+void CQX2Doc::onChangeDatabaseOwner() {
+    if (m_catalogue->discs.empty() || !checkOwner()) {
+        return;
+    }
+    if (!m_services.changeOwner.changeOwner(*m_catalogue, m_identity.logName)) {
+        return;
+    }
+    m_modified = true;
+    // The former owner no longer owns the catalogue; it is offered for saving and then closed.
+    // Cancelling the save keeps it open rather than losing the change.
+    if (!saveModified()) {
+        return;
+    }
+    emptyCatalogue();
+}
+
+void CQX2Doc::onWhoAmI() {
+    m_services.prompt.message("Currently logged in as: " + m_identity.logName,
+                              MessageIcon::Information);
+}
+
 }  // namespace vorlix

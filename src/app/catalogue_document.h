@@ -11,6 +11,7 @@
 namespace vorlix {
 
 class ApplicationControl;
+class ChangeOwnerService;
 class CodePage;
 class DocumentWindows;
 class LoginService;
@@ -33,6 +34,7 @@ struct DocumentServices {
     const CodePage& codePage;
     DocumentWindows& windows;
     LoginService& login;
+    ChangeOwnerService& changeOwner;
     SharedCataloguePublisher& shared;
     ApplicationControl& application;
 };
@@ -74,12 +76,16 @@ public:
     bool onFileSaveAs();
     void onOpenRecent(const std::string& path);
     void openLastCatalogue();
+    void onLogout();
+    void onChangeDatabaseOwner();
+    void onWhoAmI();
 
 private:
     bool serializationRefused();
     bool newOrOpenRefused();
     void freshCatalogue();
     void afterSerialize();
+    void emptyCatalogue();
 
     DocumentServices m_services;
     std::string m_programFolder;

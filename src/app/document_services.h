@@ -18,6 +18,8 @@ public:
     virtual bool searchWindowsOpen() const = 0;
     virtual void closeSearchWindows() = 0;
     virtual void closePlaylistWindows() = 0;
+    // Empties the disc tree and the file list before their catalogue goes away.
+    virtual void clearCatalogueViews() = 0;
 };
 
 // Runs the login; nullopt when the user leaves it with Exit or Cancel.
@@ -25,6 +27,14 @@ class LoginService {
 public:
     virtual ~LoginService() = default;
     virtual std::optional<Identity> login(const std::string& programFolder) = 0;
+};
+
+// Runs the Change Database Owner dialog on the catalogue; true when it ended with a change of
+// owner on every disc.
+class ChangeOwnerService {
+public:
+    virtual ~ChangeOwnerService() = default;
+    virtual bool changeOwner(CQXCatalog& catalogue, const std::string& logName) = 0;
 };
 
 // Told after every load and save so that the shared discs can be offered to other users.

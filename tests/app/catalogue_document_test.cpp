@@ -27,6 +27,8 @@ struct FakeWindows final : DocumentWindows {
     bool searchWindowsOpen() const override { return searching; }
     void closeSearchWindows() override { ++searchCloses; }
     void closePlaylistWindows() override { ++playlistCloses; }
+    int viewClears = 0;
+    void clearCatalogueViews() override { ++viewClears; }
 };
 
 struct FakeLogin final : LoginService {
@@ -47,6 +49,23 @@ struct FakePublisher final : SharedCataloguePublisher {
     }
 };
 
+// Plays the Change Database Owner dialog: gives every disc the new owner when told to.
+struct FakeChangeOwner final : ChangeOwnerService {
+    std::optional<Identity> newOwner;
+    std::string askedFor;
+    bool changeOwner(CQXCatalog& catalogue, const std::string& logName) override {
+        askedFor = logName;
+        if (!newOwner) {
+            return false;
+        }
+        for (auto& disc : catalogue.discs) {
+            disc->ownerName = newOwner->logName;
+            disc->ownerDigest = newOwner->passwordDigest;
+        }
+        return true;
+    }
+};
+
 struct FakeApplication final : ApplicationControl {
     int quits = 0;
     void quit() override { ++quits; }
@@ -58,8 +77,9 @@ const Windows1252 kCodePage;
 class DocumentTest : public ::testing::Test {
 protected:
     DocumentTest()
-        : document({prompt, settings, kCodePage, windows, login, publisher, application},
-                   folder.path() + "/") {
+        : document(
+              {prompt, settings, kCodePage, windows, login, changeOwner, publisher, application},
+              folder.path() + "/") {
         login.identity = kAnna;
         document.reset();  // the framework's first new document logs the user in
     }
@@ -80,6 +100,7 @@ protected:
     test::MemorySettings settings;
     FakeWindows windows;
     FakeLogin login;
+    FakeChangeOwner changeOwner;
     FakePublisher publisher;
     FakeApplication application;
     CQX2Doc document;
@@ -96,7 +117,8 @@ TEST_F(DocumentTest, FirstResetLogsInAndLaterResetsDoNot) {
 
 TEST_F(DocumentTest, AbandonedFirstLoginEndsTheProgram) {
     login.identity.reset();
-    CQX2Doc fresh({prompt, settings, kCodePage, windows, login, publisher, application}, "/");
+    CQX2Doc fresh(
+        {prompt, settings, kCodePage, windows, login, changeOwner, publisher, application}, "/");
     fresh.reset();
     EXPECT_EQ(application.quits, 1);
 }
@@ -270,6 +292,88 @@ TEST_F(DocumentTest, ResetDropsTheCurrentDiscWithTheCatalogue) {
     document.reset();
     EXPECT_TRUE(document.currentDisc().files.empty());
     EXPECT_EQ(document.currentDisc().number, "");
+}
+
+const Identity kBob{"bob", md5Hex("hunter2")};
+
+TEST_F(DocumentTest, LogoutTakesTheNewIdentityAndStartsAnEmptyCatalogue) {
+    ASSERT_TRUE(document.openDocument(saveSample("cds.vrd", "anna")));
+    settings.writeNumber(setting::kSettingsKey, setting::kAutoLogin, 1);
+    login.identity = kBob;
+    document.onLogout();
+    EXPECT_EQ(settings.readNumber(setting::kSettingsKey, setting::kAutoLogin), 0u);
+    EXPECT_EQ(document.identity().logName, "bob");
+    EXPECT_TRUE(document.catalogue().discs.empty());
+    EXPECT_EQ(document.catalogue().named.size(), 3u);
+    EXPECT_FALSE(document.catalogueSerialized());
+    EXPECT_EQ(windows.viewClears, 1);
+    EXPECT_EQ(document.path(), "");
+}
+
+TEST_F(DocumentTest, LogoutCancelledKeepsCatalogueAndIdentityButNotAutoLogin) {
+    ASSERT_TRUE(document.openDocument(saveSample("cds.vrd", "anna")));
+    settings.writeNumber(setting::kSettingsKey, setting::kAutoLogin, 1);
+    login.identity.reset();
+    document.onLogout();
+    EXPECT_EQ(settings.readNumber(setting::kSettingsKey, setting::kAutoLogin), 0u);
+    EXPECT_EQ(document.identity().logName, "anna");
+    EXPECT_EQ(document.catalogue().discs.size(), 3u);
+
+    windows.searching = true;
+    login.identity = kBob;
+    document.onLogout();
+    EXPECT_EQ(prompt.messages.back(), std::string(kSearchOpenMessage));
+    EXPECT_EQ(document.identity().logName, "anna");
+}
+
+TEST_F(DocumentTest, LogoutNeverDropsUnsavedChangesTheUserKept) {
+    ASSERT_TRUE(document.openDocument(saveSample("cds.vrd", "anna")));
+    document.setModified();
+    login.identity = kBob;
+    prompt.answers = {Answer::Cancel};
+    document.onLogout();
+    EXPECT_EQ(document.identity().logName, "anna");
+    EXPECT_EQ(document.catalogue().discs.size(), 3u);
+    EXPECT_TRUE(document.isModified());
+}
+
+TEST_F(DocumentTest, ChangeDatabaseOwnerOffersTheChangedCatalogueThenEmptiesIt) {
+    const std::string path = saveSample("cds.vrd", "anna");
+    ASSERT_TRUE(document.openDocument(path));
+    changeOwner.newOwner = kBob;
+    prompt.answers = {Answer::Yes};
+    document.onChangeDatabaseOwner();
+    EXPECT_EQ(changeOwner.askedFor, "anna");
+    EXPECT_EQ(prompt.messages.back(), "Save changes to cds.vrd?");
+    EXPECT_TRUE(document.catalogue().discs.empty());
+    EXPECT_EQ(windows.viewClears, 1);
+
+    ASSERT_TRUE(document.openDocument(path));
+    EXPECT_EQ(document.catalogue().discs[0]->ownerName, "bob");
+    EXPECT_FALSE(document.checkOwner()) << "the former owner no longer owns it";
+}
+
+TEST_F(DocumentTest, ChangeDatabaseOwnerNeedsDiscsAndTheOwner) {
+    changeOwner.newOwner = kBob;
+    document.onChangeDatabaseOwner();
+    EXPECT_EQ(changeOwner.askedFor, "") << "nothing happens without discs";
+    EXPECT_TRUE(prompt.messages.empty());
+
+    ASSERT_TRUE(document.openDocument(saveSample("theirs.vrd", "bob")));
+    document.onChangeDatabaseOwner();
+    EXPECT_EQ(changeOwner.askedFor, "");
+    EXPECT_EQ(prompt.messages.back(), "Operation not allowed! Logged in as : anna");
+
+    ASSERT_TRUE(document.openDocument(saveSample("mine.vrd", "anna")));
+    changeOwner.newOwner.reset();
+    document.onChangeDatabaseOwner();
+    EXPECT_FALSE(document.isModified()) << "a cancelled dialog changes nothing";
+    EXPECT_EQ(document.catalogue().discs.size(), 3u);
+}
+
+TEST_F(DocumentTest, WhoAmINamesTheLoggedInUser) {
+    document.onWhoAmI();
+    EXPECT_EQ(prompt.messages, std::vector<std::string>{"Currently logged in as: anna"});
 }
 
 }  // namespace
