@@ -2,7 +2,8 @@
 
 namespace vorlix {
 
-CliArguments CliArguments::parse(int argc, const char* const argv[]) {
+CliArguments CliArguments::parse(int argc, const char* const argv[],
+                                 const std::set<std::string>& valueOptions) {
     CliArguments arguments;
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
@@ -10,14 +11,29 @@ CliArguments CliArguments::parse(int argc, const char* const argv[]) {
         if (!optionsEnded && word == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && word.size() > 1 && word[0] == '-') {
-            arguments.flags.insert(word);
+            const auto equals = word.find('=');
+            const std::string name = word.substr(0, equals);
+            if (!valueOptions.contains(name)) {
+                arguments.flags.insert(word);
+            } else if (equals != std::string::npos) {
+                arguments.values[name] = word.substr(equals + 1);
+            } else if (i + 1 < argc) {
+                arguments.values[name] = argv[++i];
+            } else {
+                arguments.error = name + " needs a value";
+            }
         } else if (arguments.command.empty()) {
             arguments.command = word;
         } else {
-            arguments.files.push_back(word);
+            arguments.operands.push_back(word);
         }
     }
     return arguments;
+}
+
+std::optional<std::string> CliArguments::value(const std::string& option) const {
+    const auto found = values.find(option);
+    return found == values.end() ? std::nullopt : std::optional<std::string>(found->second);
 }
 
 }  // namespace vorlix

@@ -1,17 +1,10 @@
 #include <cstdio>
-#include <exception>
-#include <functional>
-#include <map>
-#include <set>
 #include <string>
 
-#include "cli/catalogue_dump.h"
-#include "cli/cli_arguments.h"
-#include "cli/demo_catalogue.h"
-#include "core/catalog_format.h"
+#include "cli/account_commands.h"
+#include "cli/catalogue_commands.h"
+#include "cli/cli_command.h"
 #include "core/code_page.h"
-#include "platform/file_source.h"
-#include "platform/safe_file_write.h"
 
 namespace vorlix {
 namespace {
@@ -20,114 +13,58 @@ constexpr int kSuccess = 0;
 constexpr int kFailure = 1;
 constexpr int kUsage = 2;
 
-constexpr const char* kUsageText =
-    "usage: vorlix-cli COMMAND [OPTIONS] FILE...\n"
-    "commands:\n"
-    "  new FILE             write a new empty catalogue\n"
-    "  dump FILE [--json]   show a whole catalogue\n"
-    "  convert IN OUT       read any catalogue (.vrd or .qvd) and write it as .vrd\n"
-    "  make-demo FILE       write the demo catalogue of the installation\n";
-
-// A failure the command reports in one line on stderr before exiting with status 1.
-struct CommandFailure {
-    std::string line;
-};
-
-struct Command {
-    std::size_t fileCount;
-    std::set<std::string> options;
-    std::function<void(const CliArguments&)> run;
-};
-
-const Windows1252 kCodePage;
-
-CQXCatalog readCatalogueFile(const std::string& path) {
-    CQXCatalog catalogue;
-    try {
-        FileSource source(path);
-        readCatalogue(source, kCodePage, catalogue);
-    } catch (const ArchiveError& e) {
-        throw CommandFailure{path + ": " + e.what() + " at byte " + std::to_string(e.offset())};
-    } catch (const std::exception& e) {
-        throw CommandFailure{path + ": " + e.what()};
+std::string usageText(const CliCommands& commands) {
+    std::string text = "usage: vorlix-cli COMMAND [OPTIONS] OPERAND...\ncommands:\n";
+    for (const auto& [name, command] : commands) {
+        char line[256];
+        std::snprintf(line, sizeof line, "  %-34s %s\n", command.synopsis.c_str(),
+                      command.description.c_str());
+        text += line;
     }
-    return catalogue;
+    text += "A password is taken from VORLIX_PASSWORD or asked for on the terminal.\n";
+    return text;
 }
 
-void writeCatalogueFile(CQXCatalog& catalogue, const std::string& path) {
-    const std::string failure = safeWriteFile(
-        path, [&catalogue](ByteSink& sink) { writeCatalogue(catalogue, kCodePage, sink); });
-    if (!failure.empty()) {
-        throw CommandFailure{path + ": cannot write: " + failure};
-    }
-}
-
-const std::map<std::string, Command>& commands() {
-    static const std::map<std::string, Command> table = {
-        {"new",
-         {1,
-          {},
-          [](const CliArguments& a) {
-              CQXCatalog catalogue;
-              catalogue.addDefaultNamedObjects();
-              writeCatalogueFile(catalogue, a.files[0]);
-          }}},
-        {"dump",
-         {1,
-          {"--json"},
-          [](const CliArguments& a) {
-              const CQXCatalog catalogue = readCatalogueFile(a.files[0]);
-              if (a.has("--json")) {
-                  dumpJson(catalogue, kCodePage, stdout);
-              } else {
-                  dumpText(catalogue, kCodePage, stdout);
-              }
-          }}},
-        {"convert",
-         {2,
-          {},
-          [](const CliArguments& a) {
-              CQXCatalog catalogue = readCatalogueFile(a.files[0]);
-              writeCatalogueFile(catalogue, a.files[1]);
-          }}},
-        {"make-demo",
-         {1,
-          {},
-          [](const CliArguments& a) {
-              CQXCatalog catalogue = makeDemoCatalogue();
-              writeCatalogueFile(catalogue, a.files[0]);
-          }}},
-    };
-    return table;
+int usageError(const std::string& what, const CliCommands& commands) {
+    std::fprintf(stderr, "vorlix-cli: %s\n%s", what.c_str(), usageText(commands).c_str());
+    return kUsage;
 }
 
 int run(int argc, const char* const argv[]) {
-    const CliArguments arguments = CliArguments::parse(argc, argv);
+    const Windows1252 codePage;
+    CliCommands commands;
+    addCatalogueCommands(commands, codePage);
+    addAccountCommands(commands, codePage);
+
+    const CliArguments arguments = CliArguments::parse(argc, argv, kValueOptions);
     if (arguments.has("--help") || arguments.has("-h")) {
-        std::fputs(kUsageText, stdout);
+        std::fputs(usageText(commands).c_str(), stdout);
         return kSuccess;
     }
-    const auto found = commands().find(arguments.command);
-    if (found == commands().end()) {
-        std::fprintf(stderr, "vorlix-cli: %s\n%s",
-                     arguments.command.empty()
-                         ? "no command given"
-                         : ("unknown command \"" + arguments.command + "\"").c_str(),
-                     kUsageText);
-        return kUsage;
+    if (arguments.error) {
+        return usageError(*arguments.error, commands);
     }
-    const Command& command = found->second;
+    const auto found = commands.find(arguments.command);
+    if (found == commands.end()) {
+        return usageError(arguments.command.empty()
+                              ? "no command given"
+                              : "unknown command \"" + arguments.command + "\"",
+                          commands);
+    }
+    const CliCommand& command = found->second;
     for (const auto& flag : arguments.flags) {
         if (!command.options.contains(flag)) {
-            std::fprintf(stderr, "vorlix-cli: %s: unknown option %s\n%s", arguments.command.c_str(),
-                         flag.c_str(), kUsageText);
-            return kUsage;
+            return usageError(arguments.command + ": unknown option " + flag, commands);
         }
     }
-    if (arguments.files.size() != command.fileCount) {
-        std::fprintf(stderr, "vorlix-cli: %s takes %zu file%s\n%s", arguments.command.c_str(),
-                     command.fileCount, command.fileCount == 1 ? "" : "s", kUsageText);
-        return kUsage;
+    for (const auto& [option, value] : arguments.values) {
+        if (!command.options.contains(option)) {
+            return usageError(arguments.command + ": unknown option " + option, commands);
+        }
+    }
+    if (arguments.operands.size() < command.minOperands ||
+        arguments.operands.size() > command.maxOperands) {
+        return usageError(arguments.command + ": wrong number of operands", commands);
     }
     try {
         command.run(arguments);

@@ -3,9 +3,11 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 
 #include "core/catalog_format.h"
 #include "core/code_page.h"
+#include "core/md5.h"
 #include "support/archive_bytes.h"
 #include "support/temp_dir.h"
 
@@ -25,11 +27,20 @@ struct CliRun {
 
 class CliTest : public ::testing::Test {
 protected:
-    CliRun run(const std::string& arguments) {
+    // Runs the tool with its settings and program folder inside the test's folder, no
+    // terminal, and the password, if any, in the environment.
+    CliRun run(const std::string& arguments,
+               const std::optional<std::string>& password = std::nullopt) {
         const std::string outPath = folder.file("stdout");
         const std::string errPath = folder.file("stderr");
-        const std::string command =
-            std::string(VORLIX_CLI) + " " + arguments + " >" + outPath + " 2>" + errPath;
+        std::string environment = "env -u VORLIX_PASSWORD XDG_CONFIG_HOME='" +
+                                  folder.file("config") + "' XDG_DATA_HOME='" +
+                                  folder.file("data") + "' ";
+        if (password) {
+            environment += "VORLIX_PASSWORD='" + *password + "' ";
+        }
+        const std::string command = environment + VORLIX_CLI + " " + arguments + " >" + outPath +
+                                    " 2>" + errPath + " </dev/null";
         const int raw = std::system(command.c_str());
         return {WEXITSTATUS(raw), readFile(outPath), readFile(errPath)};
     }
@@ -142,6 +153,74 @@ TEST_F(CliTest, TheInstalledDemoIsWhatTheGeneratorMakes) {
     EXPECT_EQ(readFile(folder.file("Demo.vrd")),
               readFile(std::string(VORLIX_SOURCE_DIR) + "/data/Demo.vrd"))
         << "regenerate data/Demo.vrd with: vorlix-cli make-demo data/Demo.vrd";
+}
+
+TEST_F(CliTest, AccountsAreAddedListedUsedAndDeleted) {
+    EXPECT_EQ(run("accounts add anna", "secret").status, 0);
+    EXPECT_EQ(run("accounts add bob", "hunter2").status, 0);
+    const CliRun list = run("accounts list");
+    EXPECT_EQ(list.out, md5Hex("bob") + " " + md5Hex("hunter2") + "\n" + md5Hex("anna") + " " +
+                            md5Hex("secret") + "\n")
+        << "newest first, digests only";
+    EXPECT_TRUE(std::filesystem::exists(folder.file("data/vorlix/qxdata.inf")));
+
+    const struct {
+        std::string arguments;
+        std::optional<std::string> password;
+        int status;
+        std::string out;
+        std::string err;
+    } cases[] = {
+        {"accounts add anna", "other", 1, "",
+         "vorlix-cli: An account with the same username already exists!\n"},
+        {"whoami --user anna", "secret", 0, "Currently logged in as: anna\n", ""},
+        {"--user=anna whoami", "secret", 0, "Currently logged in as: anna\n", ""},
+        {"whoami --user anna", "wrong", 1, "", "vorlix-cli: False password!\n"},
+        {"whoami --user carol", "secret", 1, "", "vorlix-cli: The account does not exist!\n"},
+        {"whoami --user anna", std::nullopt, 1, "",
+         "vorlix-cli: no password: set VORLIX_PASSWORD or run on a terminal\n"},
+        {"whoami", std::nullopt, 1, "", "vorlix-cli: not logged in: give --user NAME\n"},
+        {"accounts delete anna", "wrong", 1, "", "vorlix-cli: False password!\n"},
+        {"accounts delete anna", "secret", 0, "Account deleted.\n", ""},
+        {"whoami --user anna", "secret", 1, "", "vorlix-cli: The account does not exist!\n"},
+    };
+    for (const auto& c : cases) {
+        const CliRun result = run(c.arguments, c.password);
+        EXPECT_EQ(result.status, c.status) << c.arguments;
+        EXPECT_EQ(result.out, c.out) << c.arguments;
+        EXPECT_EQ(result.err, c.err) << c.arguments;
+    }
+    EXPECT_EQ(run("accounts list").out, md5Hex("bob") + " " + md5Hex("hunter2") + "\n");
+}
+
+TEST_F(CliTest, TheStoredAutomaticLoginIsUsedOnlyWhenSwitchedOn) {
+    ASSERT_EQ(run("accounts add anna", "secret").status, 0);
+    std::filesystem::create_directories(folder.file("config/vorlix"));
+    auto settings = [&](int autologin) {
+        writeFile(folder.file("config/vorlix/settings.reg"),
+                  "Windows Registry Editor Version 5.00\r\n\r\n"
+                  "[HKEY_CURRENT_USER\\SOFTWARE\\Talmir\\Vorlix\\Settings]\r\n"
+                  "\"autologin\"=dword:0000000" +
+                      std::to_string(autologin) +
+                      "\r\n"
+                      "\"lnfo1\"=\"anna\"\r\n"
+                      "\"lnfo2\"=\"" +
+                      md5Hex("secret") + "\"\r\n");
+    };
+    settings(1);
+    EXPECT_EQ(run("whoami").out, "Currently logged in as: anna\n");
+    settings(2);
+    EXPECT_EQ(run("whoami").status, 1) << "only 1 switches the automatic login on";
+}
+
+TEST_F(CliTest, AccountsNeedAKnownActionAndAName) {
+    for (const char* arguments : {"accounts frob x", "accounts add", "accounts list x"}) {
+        const CliRun result = run(arguments, "pw");
+        EXPECT_EQ(result.status, 1) << arguments;
+        EXPECT_EQ(result.err, "vorlix-cli: accounts takes: add NAME, delete NAME or list\n");
+    }
+    EXPECT_EQ(run("accounts add anna extra", "pw").status, 2);
+    EXPECT_EQ(run("whoami --user", "pw").status, 2);
 }
 
 }  // namespace

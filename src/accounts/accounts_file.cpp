@@ -1,0 +1,118 @@
+#include "accounts/accounts_file.h"
+
+#include <filesystem>
+#include <memory>
+
+#include "core/archive_writer.h"
+#include "core/byte_sink.h"
+#include "platform/file_source.h"
+#include "platform/safe_file_write.h"
+
+namespace vorlix {
+
+namespace {
+
+// A reference to a record and the count of its own list: the least a record takes.
+constexpr std::uint64_t kSmallestRecord = 2 + 2;
+
+std::string joinPath(const std::string& folder, std::string_view name) {
+    if (folder.empty() || folder.back() == '/') {
+        return folder + std::string(name);
+    }
+    return folder + "/" + std::string(name);
+}
+
+}  // namespace
+
+void readAccounts(ByteSource& source, const CodePage& codePage, AccountList& list) {
+    if (source.size() == 0) {
+        return;
+    }
+    ArchiveReader reader(source, codePage, {&persistent_class::kLog});
+    const std::uint32_t count = reader.readCount();
+    reader.requireRemaining(count, kSmallestRecord);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const ObjectReference reference = reader.readReference();
+        if (reference.kind != ObjectReference::Kind::NewObject) {
+            reader.fail("expected a new CLog record");
+        }
+        // A record's own list is always empty; records nested in it would never be found by a
+        // login, so such a file is refused rather than half understood.
+        if (reader.readCount() != 0) {
+            reader.fail("an account record holds further records");
+        }
+        CLog record;
+        if (reference.schema == persistent_class::kLog.schema) {
+            reader.readText(record.nameDigest);
+            reader.readText(record.passwordDigest);
+        }
+        list.addBack(std::move(record));
+    }
+}
+
+void writeAccounts(const AccountList& list, const CodePage& codePage, ByteSink& sink) {
+    ArchiveWriter writer(codePage, sink);
+    writer.writeCount(static_cast<std::uint32_t>(list.records().size()));
+    for (const CLog& record : list.records()) {
+        writer.beginObject(persistent_class::kLog);
+        writer.writeCount(0);
+        writer.writeText(record.nameDigest);
+        writer.writeText(record.passwordDigest);
+    }
+    // The list is itself a CLog whose own two digests are empty.
+    writer.writeText("");
+    writer.writeText("");
+    writer.flush();
+}
+
+std::string writeAccounts(const AccountList& list, const CodePage& codePage) {
+    StringSink sink;
+    writeAccounts(list, codePage, sink);
+    return std::move(sink.bytes());
+}
+
+AccountsFile::AccountsFile(const std::string& programFolder, const CodePage& codePage)
+    : m_path(joinPath(programFolder, kAccountsFileName)), m_codePage(codePage) {}
+
+std::string AccountsFile::createIfMissing() const {
+    std::error_code error;
+    if (std::filesystem::exists(m_path, error) || error) {
+        return "";
+    }
+    const std::string failure = safeWriteFile(m_path, std::string_view());
+    if (failure.empty()) {
+        return "";
+    }
+    return "Could not create the accounts file \"" + m_path + "\": " + failure + ".";
+}
+
+std::string AccountsFile::load(AccountList& list) const {
+    list.clear();
+    std::unique_ptr<FileSource> source;
+    try {
+        source = std::make_unique<FileSource>(m_path);
+    } catch (const std::exception& e) {
+        return "Could not open the accounts file \"" + m_path + "\": " + e.what() + ".";
+    }
+    try {
+        readAccounts(*source, m_codePage, list);
+    } catch (const ArchiveError& e) {
+        return "Could not read the accounts file \"" + m_path + "\": " + e.what() + " (at byte " +
+               std::to_string(e.offset()) + "). Only the accounts before that point are known.";
+    } catch (const std::exception& e) {
+        return "Could not read the accounts file \"" + m_path + "\": " + e.what() + ".";
+    }
+    return "";
+}
+
+std::string AccountsFile::save(const AccountList& list) const {
+    const std::string failure = safeWriteFile(
+        m_path, [this, &list](ByteSink& sink) { writeAccounts(list, m_codePage, sink); });
+    if (failure.empty()) {
+        return "";
+    }
+    return "Could not save the accounts file \"" + m_path + "\": " + failure +
+           ". The file on disk was not changed.";
+}
+
+}  // namespace vorlix

@@ -1,0 +1,158 @@
+#include "accounts/login_process.h"
+
+#include "accounts/text_digest.h"
+#include "app/setting_names.h"
+#include "app/settings_store.h"
+#include "core/user_prompt.h"
+
+namespace vorlix {
+
+LoginProcess::LoginProcess(const std::string& programFolder, UserPrompt& prompt,
+                           SettingsStore& settings, const CodePage& codePage)
+    : m_file(programFolder, codePage),
+      m_prompt(prompt),
+      m_settings(settings),
+      m_codePage(codePage) {}
+
+void LoginProcess::report(const std::string& failure) {
+    if (!failure.empty()) {
+        m_prompt.message(failure, MessageIcon::Stop);
+    }
+}
+
+bool LoginProcess::open(LoginFields& fields) {
+    m_identity.reset();
+    m_autoLogin = false;
+    m_showingMore = false;
+    report(m_file.createIfMissing());
+    report(m_file.load(m_accounts));
+    m_expanded = m_settings.readNumber(setting::kSettingsKey, setting::kExpLogin) == 1;
+    if (m_settings.readNumber(setting::kSettingsKey, setting::kAutoLogin) != 1) {
+        return false;
+    }
+    fields.logName =
+        m_settings.readText(setting::kSettingsKey, setting::kLastLogName, setting::kLogInfoLimit);
+    fields.password = m_settings.readText(setting::kSettingsKey, setting::kLastPasswordDigest,
+                                          setting::kLogInfoLimit);
+    // A stored value over the limit reads as empty and must not log anybody in.
+    if (fields.logName.empty() || fields.password.empty() ||
+        !m_accounts.contains(textDigest(fields.logName, m_codePage), fields.password)) {
+        return false;
+    }
+    m_identity = Identity{fields.logName, fields.password};
+    return true;
+}
+
+LogCheck LoginProcess::check(const LoginFields& fields) const {
+    if (fields.logName.empty() || fields.password.empty()) {
+        return LogCheck::Incomplete;
+    }
+    const CLog* record = m_accounts.findName(textDigest(fields.logName, m_codePage));
+    if (record == nullptr) {
+        return LogCheck::NoAccount;
+    }
+    return record->passwordDigest == textDigest(fields.password, m_codePage)
+               ? LogCheck::Valid
+               : LogCheck::WrongPassword;
+}
+
+bool LoginProcess::acceptCheck(LogCheck result) {
+    switch (result) {
+        case LogCheck::NoAccount:
+            m_prompt.message(kNoAccountMessage);
+            return false;
+        case LogCheck::WrongPassword:
+            m_prompt.message(kFalsePasswordMessage);
+            return false;
+        case LogCheck::Incomplete:
+            return false;
+        case LogCheck::Valid:
+            break;
+    }
+    return true;
+}
+
+bool LoginProcess::logIn(const LoginFields& fields) {
+    if (!acceptCheck(check(fields))) {
+        return false;
+    }
+    const std::string digest = textDigest(fields.password, m_codePage);
+    m_settings.writeText(setting::kSettingsKey, setting::kLastLogName, fields.logName);
+    m_settings.writeText(setting::kSettingsKey, setting::kLastPasswordDigest, digest);
+    m_identity = Identity{fields.logName, digest};
+    report(m_file.save(m_accounts));
+    return true;
+}
+
+void LoginProcess::addNewUser(LoginFields& fields) {
+    if (fields.newLogName.empty() || fields.newPassword.empty()) {
+        return;
+    }
+    const std::string nameDigest = textDigest(fields.newLogName, m_codePage);
+    if (m_accounts.findName(nameDigest) != nullptr) {
+        m_prompt.message(kDuplicateAccountMessage);
+        return;
+    }
+    m_accounts.addFront({nameDigest, textDigest(fields.newPassword, m_codePage)});
+    const std::string failure = m_file.save(m_accounts);
+    if (failure.empty()) {
+        report(m_file.load(m_accounts));
+    } else {
+        // The account still works for this session; the list is not reloaded from a file
+        // that does not hold it.
+        report(failure);
+    }
+    fields.logName = std::move(fields.newLogName);
+    fields.password = std::move(fields.newPassword);
+    fields.newLogName.clear();
+    fields.newPassword.clear();
+}
+
+void LoginProcess::changeLogInfo(LoginFields& fields) {
+    if (!acceptCheck(check(fields))) {
+        return;
+    }
+    if (fields.newLogName.empty() || fields.newPassword.empty()) {
+        m_prompt.message(kEnterLogDataMessage);
+        return;
+    }
+    m_accounts.removeFirst(textDigest(fields.logName, m_codePage),
+                           textDigest(fields.password, m_codePage));
+    m_accounts.addFront(
+        {textDigest(fields.newLogName, m_codePage), textDigest(fields.newPassword, m_codePage)});
+    report(m_file.save(m_accounts));
+    fields.logName = std::move(fields.newLogName);
+    fields.password = std::move(fields.newPassword);
+    fields.newLogName.clear();
+    fields.newPassword.clear();
+}
+
+void LoginProcess::deleteAccount(LoginFields& fields) {
+    if (!acceptCheck(check(fields))) {
+        return;
+    }
+    if (m_prompt.ask(kDeleteAccountQuestion, Buttons::YesNo, MessageIcon::Question) !=
+        Answer::Yes) {
+        return;
+    }
+    m_accounts.removeFirst(textDigest(fields.logName, m_codePage),
+                           textDigest(fields.password, m_codePage));
+    fields = LoginFields();
+    m_prompt.message(kAccountDeletedMessage);
+    report(m_file.save(m_accounts));
+}
+
+void LoginProcess::toggleAutoLogin() {
+    m_autoLogin = !m_autoLogin;
+    m_settings.writeNumber(setting::kSettingsKey, setting::kAutoLogin, m_autoLogin ? 1 : 0);
+}
+
+std::string_view LoginProcess::infoText() const {
+    return m_showingMore ? kGettingStartedInfo : kAccountManagerInfo;
+}
+
+std::string_view LoginProcess::infoButtonText() const {
+    return m_showingMore ? kBackButtonText : kMoreButtonText;
+}
+
+}  // namespace vorlix

@@ -1,0 +1,96 @@
+#include "cli/account_commands.h"
+
+#include <cstdio>
+
+#include "accounts/account_list.h"
+#include "accounts/accounts_file.h"
+#include "accounts/login_process.h"
+#include "accounts/text_digest.h"
+#include "cli/cli_session.h"
+#include "cli/password_input.h"
+
+namespace vorlix {
+
+namespace {
+
+void check(const std::string& failure) {
+    if (!failure.empty()) {
+        throw CommandFailure{failure};
+    }
+}
+
+std::string passwordFor(const std::string& name) {
+    const auto password = readPassword("Password for " + name + ": ");
+    if (!password) {
+        throw CommandFailure{"no password: set VORLIX_PASSWORD or run on a terminal"};
+    }
+    if (password->empty()) {
+        throw CommandFailure{"the password is empty"};
+    }
+    return *password;
+}
+
+void runAccounts(const CliArguments& a, const CodePage& codePage) {
+    CliSession session(a, codePage);
+    AccountList accounts = session.loadAccounts();
+    const AccountsFile file(session.programFolder(), codePage);
+    const std::string& action = a.operands[0];
+    if (action == "list" && a.operands.size() == 1) {
+        for (const CLog& record : accounts.records()) {
+            std::printf("%s %s\n", record.nameDigest.c_str(), record.passwordDigest.c_str());
+        }
+        return;
+    }
+    if ((action != "add" && action != "delete") || a.operands.size() != 2) {
+        throw CommandFailure{"accounts takes: add NAME, delete NAME or list"};
+    }
+    const std::string& name = a.operands[1];
+    if (name.empty()) {
+        throw CommandFailure{"the account name is empty"};
+    }
+    const std::string nameDigest = textDigest(name, codePage);
+    const std::string passwordDigest = textDigest(passwordFor(name), codePage);
+    if (action == "add") {
+        if (accounts.findName(nameDigest)) {
+            throw CommandFailure{std::string(kDuplicateAccountMessage)};
+        }
+        accounts.addFront(CLog{nameDigest, passwordDigest});
+    } else {
+        const CLog* account = accounts.findName(nameDigest);
+        if (!account) {
+            throw CommandFailure{std::string(kNoAccountMessage)};
+        }
+        if (account->passwordDigest != passwordDigest) {
+            throw CommandFailure{std::string(kFalsePasswordMessage)};
+        }
+        accounts.removeFirst(nameDigest, passwordDigest);
+    }
+    check(file.save(accounts));
+    if (action == "delete") {
+        std::printf("%s\n", std::string(kAccountDeletedMessage).c_str());
+    }
+}
+
+}  // namespace
+
+void addAccountCommands(CliCommands& commands, const CodePage& codePage) {
+    const CodePage* cp = &codePage;
+    commands["accounts"] = {"accounts add|delete NAME | list",
+                            "add or delete a local account, or list them (digests only)",
+                            1,
+                            2,
+                            {},
+                            [cp](const CliArguments& a) { runAccounts(a, *cp); }};
+    commands["whoami"] = {"whoami [--user NAME]",
+                          "log in and show who is logged in",
+                          0,
+                          0,
+                          {"--user"},
+                          [cp](const CliArguments& a) {
+                              CliSession session(a, *cp);
+                              const Identity identity = session.login();
+                              std::printf("Currently logged in as: %s\n", identity.logName.c_str());
+                          }};
+}
+
+}  // namespace vorlix

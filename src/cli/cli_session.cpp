@@ -1,0 +1,73 @@
+#include "cli/cli_session.h"
+
+#include "accounts/account_list.h"
+#include "accounts/accounts_file.h"
+#include "accounts/login_process.h"
+#include "accounts/text_digest.h"
+#include "app/setting_names.h"
+#include "app/settings/private_folders.h"
+#include "app/settings/reg_file_settings_store.h"
+#include "app/settings/settings_flags.h"
+#include "app/settings/user_folders.h"
+#include "cli/cli_command.h"
+#include "cli/password_input.h"
+
+namespace vorlix {
+
+CliSession::CliSession(const CliArguments& arguments, const CodePage& codePage)
+    : m_arguments(arguments),
+      m_codePage(codePage),
+      m_settings(std::make_unique<RegFileSettingsStore>(defaultSettingsFilePath())) {
+    const bool installed =
+        !m_settings->readText(setting::kSettingsKey, setting::kInstallDir, setting::kPathLimit)
+             .empty();
+    m_programFolder = installed ? vorlix::programFolder(*m_settings) : defaultProgramFolderPath();
+}
+
+CliSession::~CliSession() = default;
+
+AccountList CliSession::loadAccounts() {
+    if (std::string failure = createPrivateFolders(m_programFolder); !failure.empty()) {
+        throw CommandFailure{m_programFolder + ": " + failure};
+    }
+    const AccountsFile file(m_programFolder, m_codePage);
+    AccountList accounts;
+    for (const std::string& failure : {file.createIfMissing(), file.load(accounts)}) {
+        if (!failure.empty()) {
+            throw CommandFailure{failure};
+        }
+    }
+    return accounts;
+}
+
+Identity CliSession::login() {
+    const AccountList accounts = loadAccounts();
+    if (const auto user = m_arguments.value("--user")) {
+        const auto password = readPassword("Password for " + *user + ": ");
+        if (!password) {
+            throw CommandFailure{"no password: set VORLIX_PASSWORD or run on a terminal"};
+        }
+        const CLog* account = accounts.findName(textDigest(*user, m_codePage));
+        if (!account) {
+            throw CommandFailure{std::string(kNoAccountMessage)};
+        }
+        const std::string digest = textDigest(*password, m_codePage);
+        if (account->passwordDigest != digest) {
+            throw CommandFailure{std::string(kFalsePasswordMessage)};
+        }
+        return Identity{*user, digest};
+    }
+    if (readFlag(*m_settings, setting::kAutoLogin)) {
+        Identity stored{m_settings->readText(setting::kSettingsKey, setting::kLastLogName,
+                                             setting::kLogInfoLimit),
+                        m_settings->readText(setting::kSettingsKey, setting::kLastPasswordDigest,
+                                             setting::kLogInfoLimit)};
+        if (!stored.logName.empty() &&
+            accounts.contains(textDigest(stored.logName, m_codePage), stored.passwordDigest)) {
+            return stored;
+        }
+    }
+    throw CommandFailure{"not logged in: give --user NAME"};
+}
+
+}  // namespace vorlix

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "accounts/account_list.h"
+#include "accounts/identity.h"
+
+namespace vorlix {
+
+class CodePage;
+class SettingsStore;
+struct CliArguments;
+
+// What a command needs to act as a user: the user's settings and program folder, and the
+// login, made the way the desktop program makes it.
+class CliSession {
+public:
+    CliSession(const CliArguments& arguments, const CodePage& codePage);
+    ~CliSession();
+
+    SettingsStore& settings() { return *m_settings; }
+    // The program folder of the settings, or the default per-user folder when the desktop
+    // program has never been started.
+    const std::string& programFolder() const { return m_programFolder; }
+    // Logs in with --user and the password from VORLIX_PASSWORD or the terminal, else with the
+    // stored automatic login when autologin is on. Throws CommandFailure with the reason.
+    Identity login();
+    // The accounts of the program folder, making the folder and an empty accounts file first
+    // when there are none yet, as the login does. Throws CommandFailure with the reason.
+    AccountList loadAccounts();
+
+private:
+    const CliArguments& m_arguments;
+    const CodePage& m_codePage;
+    std::unique_ptr<SettingsStore> m_settings;
+    std::string m_programFolder;
+};
+
+}  // namespace vorlix

@@ -1,0 +1,81 @@
+#include "scan/filter_list_file.h"
+
+#include <stdexcept>
+#include <utility>
+
+#include "core/code_page.h"
+#include "platform/file_source.h"
+#include "platform/safe_file_write.h"
+
+namespace vorlix {
+
+namespace {
+
+std::string readFailure(const std::string& path, std::string_view reason) {
+    return "Could not read the scan filter list \"" + path + "\": " + std::string(reason) + ".";
+}
+
+std::string writeFailure(const std::string& path, std::string_view reason) {
+    return "Could not write the scan filter list \"" + path + "\": " + std::string(reason) +
+           ". The file on disk was not changed.";
+}
+
+}  // namespace
+
+FilterListFile::FilterListFile(std::string path, const CodePage& codePage)
+    : m_path(std::move(path)), m_codePage(codePage) {}
+
+std::string FilterListFile::read(std::vector<std::string>& entries) const {
+    std::string bytes;
+    try {
+        FileSource source(m_path);
+        char buffer[4096];
+        while (const std::size_t got = source.read(buffer, sizeof buffer)) {
+            bytes.append(buffer, got);
+        }
+    } catch (const std::runtime_error& e) {
+        return readFailure(m_path, e.what());
+    }
+    entries = parse(bytes, m_codePage);
+    return {};
+}
+
+std::string FilterListFile::write(const std::vector<std::string>& entries) const {
+    const auto bytes = format(entries, m_codePage);
+    if (!bytes) {
+        return writeFailure(m_path,
+                            "an extension holds a character that the code page cannot store");
+    }
+    const std::string failure = safeWriteFile(m_path, *bytes);
+    return failure.empty() ? std::string() : writeFailure(m_path, failure);
+}
+
+std::vector<std::string> FilterListFile::parse(std::string_view bytes, const CodePage& codePage) {
+    std::vector<std::string> entries;
+    while (!bytes.empty()) {
+        const std::size_t end = bytes.find('\n');
+        std::string_view line = bytes.substr(0, end);
+        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
+        if (end != std::string_view::npos && line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
+        std::string entry;
+        codePage.decode(line, entry);
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
+std::optional<std::string> FilterListFile::format(const std::vector<std::string>& entries,
+                                                  const CodePage& codePage) {
+    std::string bytes;
+    for (const std::string& entry : entries) {
+        if (!codePage.encode(entry, bytes)) {
+            return std::nullopt;
+        }
+        bytes.append(kListLineEnd);
+    }
+    return bytes;
+}
+
+}  // namespace vorlix

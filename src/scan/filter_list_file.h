@@ -1,0 +1,47 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vorlix {
+
+class CodePage;
+
+// File names of the two scan filter lists in the program folder.
+inline constexpr std::string_view kKeepListFileName = "ext.txt";
+inline constexpr std::string_view kSkipListFileName = "noscan.txt";
+
+// Written after every entry; on reading, a line also ends at a bare LF.
+inline constexpr std::string_view kListLineEnd = "\r\n";
+
+// One scan filter list file: an extension per line, in the ANSI code page. Lines are taken as
+// they are, without trimming, so what the file holds is exactly what the scan compares against.
+class FilterListFile {
+public:
+    FilterListFile(std::string path, const CodePage& codePage);
+
+    const std::string& path() const { return m_path; }
+
+    // Reads the entries in file order. Returns an empty text on success, else the message that
+    // names the file and the reason; entries is then left as it was.
+    std::string read(std::vector<std::string>& entries) const;
+
+    // Replaces the whole file (creating it when missing) with entries, each followed by CR LF.
+    // Returns an empty text on success, else the message that names the file and the reason;
+    // the file on disk is then unchanged.
+    std::string write(const std::vector<std::string>& entries) const;
+
+    // The byte form of a list and back; format fails when an entry holds a character that
+    // the code page cannot store.
+    static std::vector<std::string> parse(std::string_view bytes, const CodePage& codePage);
+    static std::optional<std::string> format(const std::vector<std::string>& entries,
+                                             const CodePage& codePage);
+
+private:
+    std::string m_path;
+    const CodePage& m_codePage;
+};
+
+}  // namespace vorlix
