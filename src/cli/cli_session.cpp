@@ -5,6 +5,8 @@
 #include "accounts/login_process.h"
 #include "accounts/text_digest.h"
 #include "app/setting_names.h"
+#include "app/settings/data_folder.h"
+#include "app/settings/first_start_installation.h"
 #include "app/settings/private_folders.h"
 #include "app/settings/reg_file_settings_store.h"
 #include "app/settings/settings_flags.h"
@@ -18,6 +20,13 @@ CliSession::CliSession(const CliArguments& arguments, const CodePage& codePage)
     : m_arguments(arguments),
       m_codePage(codePage),
       m_settings(std::make_unique<RegFileSettingsStore>(defaultSettingsFilePath())) {
+    // The same first-start installation as the desktop program's, so that the tool works for
+    // a user who has never started that.
+    if (m_settings->readText(setting::kSettingsKey, setting::kInstallDir, setting::kPathLimit)
+            .empty()) {
+        FirstStartInstallation(*m_settings, installationDataFolder(), defaultProgramFolderPath())
+            .run();
+    }
     const bool installed =
         !m_settings->readText(setting::kSettingsKey, setting::kInstallDir, setting::kPathLimit)
              .empty();

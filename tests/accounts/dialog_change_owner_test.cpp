@@ -15,6 +15,7 @@
 #include "core/catalog.h"
 #include "core/code_page.h"
 #include "support/scripted_prompt.h"
+#include "support/widget_lookup.h"
 
 namespace vorlix {
 
@@ -24,14 +25,7 @@ using Strings = std::vector<std::string>;
 
 const Windows1252 kCodePage;
 
-template <typename T>
-T* child(QWidget& parent, const char* name) {
-    T* found = parent.findChild<T*>(QString::fromLatin1(name));
-    if (found == nullptr) {
-        qFatal("no child %s", name);
-    }
-    return found;
-}
+using test::child;
 
 void click(QWidget& dialog, const char* name) {
     QTest::mouseClick(child<QPushButton>(dialog, name), Qt::LeftButton);

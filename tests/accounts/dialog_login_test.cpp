@@ -20,6 +20,7 @@
 #include "support/memory_settings.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
+#include "support/widget_lookup.h"
 
 namespace vorlix {
 
@@ -29,14 +30,7 @@ using Strings = std::vector<std::string>;
 
 const Windows1252 kCodePage;
 
-template <typename T>
-T* child(QWidget& parent, const char* name) {
-    T* found = parent.findChild<T*>(QString::fromLatin1(name));
-    if (found == nullptr) {
-        qFatal("no child %s", name);
-    }
-    return found;
-}
+using test::child;
 
 void click(QWidget& dialog, const char* name) {
     QAbstractButton* button = child<QAbstractButton>(dialog, name);

@@ -163,6 +163,11 @@ TEST_F(CliTest, AccountsAreAddedListedUsedAndDeleted) {
                             md5Hex("secret") + "\n")
         << "newest first, digests only";
     EXPECT_TRUE(std::filesystem::exists(folder.file("data/vorlix/qxdata.inf")));
+    // The first run installed the program folder and the settings, as the desktop program does.
+    EXPECT_EQ(readFile(folder.file("data/vorlix/Demo.vrd")),
+              readFile(std::string(VORLIX_SOURCE_DIR) + "/data/Demo.vrd"));
+    EXPECT_NE(readFile(folder.file("config/vorlix/settings.reg")).find("\"installdir\"="),
+              std::string::npos);
 
     const struct {
         std::string arguments;

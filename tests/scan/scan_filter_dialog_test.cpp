@@ -21,6 +21,7 @@
 #include "support/memory_settings.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
+#include "support/widget_lookup.h"
 
 namespace vorlix {
 namespace {
@@ -50,11 +51,7 @@ public:
 
     template <typename T>
     T* child(const char* name) const {
-        T* widget = dialog->findChild<T*>(QString::fromLatin1(name));
-        if (widget == nullptr) {
-            qFatal("no child %s", name);
-        }
-        return widget;
+        return test::child<T>(*dialog, name);
     }
 
     QTreeWidget* detectedList() const { return child<QTreeWidget>("detectedExtensions"); }
