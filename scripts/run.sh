@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the program and starts it on the demo catalogue.
+# Builds the program and starts the desktop program, with any catalogue given as argument.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh build
-exec build/src/cli/vorlix-cli dump data/Demo.vrd
+exec build/src/gui/vorlix "$@"

@@ -1,5 +1,8 @@
 #include "app/catalogue_document.h"
 
+#include <algorithm>
+#include <array>
+
 #include "accounts/ownership.h"
 #include "app/document_services.h"
 #include "app/setting_names.h"
@@ -29,12 +32,105 @@ std::string whereReadingStopped(const std::exception& failure) {
     return archive ? " (at byte " + std::to_string(archive->offset()) + ")" : "";
 }
 
+constexpr std::array<std::string_view, kRecentFileCount> kRecentFileNames = {
+    setting::kRecentFile1, setting::kRecentFile2, setting::kRecentFile3, setting::kRecentFile4};
+
+// Where each pane command goes, and whether it needs a disc in the catalogue.
+struct CommandRoute {
+    PaneCommand command;
+    std::string_view paneClass;
+    bool needsDisc;
+};
+
+constexpr std::array kCommandRoutes = {
+    CommandRoute{PaneCommand::Scan, kCommandsViewClass, false},
+    CommandRoute{PaneCommand::FindGaps, kCommandsViewClass, true},
+    CommandRoute{PaneCommand::DeleteDisc, kCommandsViewClass, true},
+    CommandRoute{PaneCommand::Cddb, kCommandsViewClass, false},
+    CommandRoute{PaneCommand::AddBlankDisc, kCommandsViewClass, true},
+    CommandRoute{PaneCommand::DiscInfo, kLeftViewClass, true},
+    CommandRoute{PaneCommand::SetBlankCover, kLeftViewClass, false},
+    CommandRoute{PaneCommand::Lend, kCommandsViewClass, false},
+    CommandRoute{PaneCommand::GetBack, kCommandsViewClass, false},
+    CommandRoute{PaneCommand::ShowAvailable, kCommandsViewClass, false},
+    CommandRoute{PaneCommand::ShowNonAvailable, kCommandsViewClass, false},
+    CommandRoute{PaneCommand::Search, kCommandsViewClass, false},
+    CommandRoute{PaneCommand::FileViewLargeIcons, kQX2ViewClass, false},
+    CommandRoute{PaneCommand::FileViewSmallIcons, kQX2ViewClass, false},
+    CommandRoute{PaneCommand::TreeSmallIcons, kLeftViewClass, false},
+    CommandRoute{PaneCommand::TreeLargeIcons, kLeftViewClass, false},
+    CommandRoute{PaneCommand::ViewAllOnTree, kCategoriesViewClass, false},
+};
+
+const CommandRoute& routeOf(PaneCommand command) {
+    return *std::ranges::find(kCommandRoutes, command, &CommandRoute::command);
+}
+
 }  // namespace
 
 CQX2Doc::CQX2Doc(DocumentServices services, std::string programFolder)
     : m_services(services),
       m_programFolder(std::move(programFolder)),
       m_catalogue(std::make_unique<CQXCatalog>()) {}
+
+CQX2Doc::~CQX2Doc() = default;
+
+void CQX2Doc::addPane(Pane& pane) {
+    m_panes.push_back(&pane);
+}
+
+void CQX2Doc::removePane(const Pane& pane) {
+    std::erase(m_panes, &pane);
+}
+
+Pane* CQX2Doc::pane(std::string_view className) const {
+    const auto found = std::ranges::find_if(
+        m_panes, [className](const Pane* p) { return p->paneClassName() == className; });
+    return found == m_panes.end() ? nullptr : *found;
+}
+
+std::vector<std::string> CQX2Doc::recentFiles() const {
+    std::vector<std::string> files;
+    for (const std::string_view name : kRecentFileNames) {
+        std::string path = m_services.settings.readText(setting::kRecentFileListKey, name,
+                                                        setting::kRecentFileLimit);
+        if (!path.empty()) {
+            files.push_back(std::move(path));
+        }
+    }
+    return files;
+}
+
+void CQX2Doc::writeRecentFiles(const std::vector<std::string>& files) {
+    SettingsStore& settings = m_services.settings;
+    if (!settings.keyExists(setting::kRecentFileListKey)) {
+        settings.createKey(setting::kRecentFileListKey);
+    }
+    for (std::size_t i = 0; i < kRecentFileNames.size(); ++i) {
+        if (i < files.size()) {
+            settings.writeText(setting::kRecentFileListKey, kRecentFileNames[i], files[i]);
+        } else {
+            settings.deleteValue(setting::kRecentFileListKey, kRecentFileNames[i]);
+        }
+    }
+}
+
+void CQX2Doc::rememberRecentFile(const std::string& path) {
+    std::vector<std::string> files = recentFiles();
+    std::erase(files, path);
+    files.insert(files.begin(), path);
+    if (files.size() > kRecentFileCount) {
+        files.resize(kRecentFileCount);
+    }
+    writeRecentFiles(files);
+}
+
+void CQX2Doc::forgetRecentFile(const std::string& path) {
+    std::vector<std::string> files = recentFiles();
+    if (std::erase(files, path) > 0) {
+        writeRecentFiles(files);
+    }
+}
 
 bool CQX2Doc::checkOwner() {
     if (isOwner(*m_catalogue, m_identity)) {
@@ -77,8 +173,12 @@ void CQX2Doc::afterSerialize() {
 }
 
 bool CQX2Doc::openDocument(const std::string& path) {
+    return open(path) == OpenResult::Opened;
+}
+
+CQX2Doc::OpenResult CQX2Doc::open(const std::string& path) {
     if (!saveModified()) {
-        return false;
+        return OpenResult::Kept;
     }
     std::unique_ptr<FileSource> source;
     try {
@@ -86,16 +186,16 @@ bool CQX2Doc::openDocument(const std::string& path) {
     } catch (const std::exception& e) {
         m_services.prompt.message(
             "Could not open the catalogue \"" + path + "\": " + e.what() + ".", MessageIcon::Stop);
-        return false;
+        return OpenResult::Failed;
     }
     reset();
     m_path = path;
     m_modified = false;
     if (source->size() == 0) {
-        return true;
+        return OpenResult::Opened;
     }
     m_services.windows.closeSearchWindows();
-    m_services.windows.closePlaylistWindows();
+    endPlaylistWindows();
     try {
         readCatalogue(*source, m_services.codePage, *m_catalogue);
     } catch (const std::exception& e) {
@@ -104,16 +204,16 @@ bool CQX2Doc::openDocument(const std::string& path) {
         m_services.prompt.message("Could not read the catalogue \"" + path + "\": " + e.what() +
                                       whereReadingStopped(e) + ".",
                                   MessageIcon::Stop);
-        return false;
+        return OpenResult::Failed;
     }
     afterSerialize();
-    m_services.settings.writeText(setting::kRecentFileListKey, setting::kRecentFile1, path);
-    return true;
+    rememberRecentFile(path);
+    return OpenResult::Opened;
 }
 
 bool CQX2Doc::saveDocument(const std::string& path) {
     m_services.windows.closeSearchWindows();
-    m_services.windows.closePlaylistWindows();
+    endPlaylistWindows();
     const std::string failure = safeWriteFile(
         path, [this](ByteSink& sink) { writeCatalogue(*m_catalogue, m_services.codePage, sink); });
     if (!failure.empty()) {
@@ -124,6 +224,7 @@ bool CQX2Doc::saveDocument(const std::string& path) {
     }
     m_path = path;
     afterSerialize();
+    rememberRecentFile(path);
     return true;
 }
 
@@ -189,6 +290,13 @@ void CQX2Doc::onFileOpen() {
     openDocument(*chosen);
 }
 
+void CQX2Doc::onOpenFile(const std::string& path) {
+    if (newOrOpenRefused()) {
+        return;
+    }
+    openDocument(path);
+}
+
 void CQX2Doc::onOpenDemo() {
     if (newOrOpenRefused()) {
         return;
@@ -228,7 +336,10 @@ void CQX2Doc::onOpenRecent(const std::string& path) {
     if (serializationRefused()) {
         return;
     }
-    openDocument(path);
+    // A catalogue that can no longer be opened leaves the list, as the framework's list does.
+    if (open(path) == OpenResult::Failed) {
+        forgetRecentFile(path);
+    }
 }
 
 void CQX2Doc::openLastCatalogue() {
@@ -290,6 +401,141 @@ void CQX2Doc::onChangeDatabaseOwner() {
 void CQX2Doc::onWhoAmI() {
     m_services.prompt.message("Currently logged in as: " + m_identity.logName,
                               MessageIcon::Information);
+}
+
+void CQX2Doc::onExit() {
+    if (m_services.prompt.ask(kExitQuestion, Buttons::YesNo, MessageIcon::Question) !=
+        Answer::Yes) {
+        return;
+    }
+    m_services.windows.closeSearchWindows();
+    m_services.chat.shutDown();
+    endPlaylistWindows();
+    m_services.application.closeMainWindow();
+}
+
+bool CQX2Doc::commandEnabled(PaneCommand command) const {
+    switch (command) {
+        case PaneCommand::FileViewLargeIcons:
+            return !m_fileViewLargeIcons;
+        case PaneCommand::FileViewSmallIcons:
+            return m_fileViewLargeIcons;
+        case PaneCommand::TreeLargeIcons:
+            return !m_treeLargeIcons;
+        case PaneCommand::TreeSmallIcons:
+            return m_treeLargeIcons;
+        case PaneCommand::ViewAllOnTree:
+            return !m_wholeTreeShown;
+        default:
+            return true;
+    }
+}
+
+void CQX2Doc::onCommand(PaneCommand command) {
+    const CommandRoute& route = routeOf(command);
+    if (!commandEnabled(command) || (route.needsDisc && !hasDiscs())) {
+        return;
+    }
+    switch (command) {
+        case PaneCommand::FileViewLargeIcons:
+        case PaneCommand::FileViewSmallIcons:
+            m_fileViewLargeIcons = command == PaneCommand::FileViewLargeIcons;
+            break;
+        case PaneCommand::TreeLargeIcons:
+        case PaneCommand::TreeSmallIcons:
+            m_treeLargeIcons = command == PaneCommand::TreeLargeIcons;
+            break;
+        case PaneCommand::ViewAllOnTree:
+            m_wholeTreeShown = true;
+            break;
+        default:
+            break;
+    }
+    if (Pane* target = pane(route.paneClass)) {
+        target->runCommand(command);
+    }
+}
+
+void CQX2Doc::onHelpPlaylist() {
+    std::unique_ptr<PlaylistWindow> window = m_services.playlists.create();
+    if (!window) {
+        return;
+    }
+    window->setShown(true);
+    m_playlistWindows.insert(m_playlistWindows.begin(), std::move(window));
+}
+
+void CQX2Doc::setPlaylistWindowsShown(bool shown) {
+    for (const auto& window : m_playlistWindows) {
+        window->setShown(shown);
+    }
+}
+
+void CQX2Doc::onPlaylistWindowClosed() {
+    std::erase_if(m_playlistWindows, [](const auto& window) { return window->isClosed(); });
+}
+
+void CQX2Doc::endPlaylistWindows() {
+    m_playlistWindows.clear();
+}
+
+void CQX2Doc::setSearchWindowsShown(bool shown) {
+    m_services.windows.setSearchWindowsShown(shown);
+}
+
+void CQX2Doc::setCopyTaskWindowsShown(bool shown) {
+    m_services.windows.setCopyTaskWindowsShown(shown);
+}
+
+void CQX2Doc::onChatRoom() {
+    m_services.chat.setWindowShown(true);
+}
+
+void CQX2Doc::onChatServer(ChatCommand command) {
+    ChatComponent& chat = m_services.chat;
+    switch (command) {
+        case ChatCommand::ShowServer:
+        case ChatCommand::HideServer:
+            chat.setWindowShown(command == ChatCommand::ShowServer);
+            break;
+        case ChatCommand::ShowTransferManager:
+        case ChatCommand::HideTransferManager:
+            chat.setTransferManagerShown(command == ChatCommand::ShowTransferManager);
+            break;
+        case ChatCommand::ShowChatters:
+        case ChatCommand::HideChatters:
+            chat.setChattersShown(command == ChatCommand::ShowChatters);
+            break;
+        case ChatCommand::Connect:
+            chat.connect();
+            m_statusText = "Logged: " + m_identity.logName + "\nConnected";
+            break;
+        case ChatCommand::Disconnect:
+            chat.shutDown();
+            m_statusText = "Logged: " + m_identity.logName + "\nDisconnected";
+            break;
+    }
+}
+
+void CQX2Doc::onHelp() {
+    if (!m_services.shell.open(m_programFolder + "doc/index.html")) {
+        m_services.prompt.message(kHelpMissingMessage, MessageIcon::Stop);
+    }
+}
+
+void CQX2Doc::openSite(const std::string& address) {
+    // Reported as the About box reports a site it cannot open.
+    if (!m_services.shell.open(address)) {
+        m_services.prompt.message(kSiteFailedMessage, MessageIcon::Stop);
+    }
+}
+
+void CQX2Doc::onTipsAndTricks() {
+    openSite(std::string(kProductSite));
+}
+
+void CQX2Doc::onReportBugs() {
+    openSite(std::string(kProductSite) + std::string(kReportBugsPage));
 }
 
 }  // namespace vorlix

@@ -3,20 +3,26 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "accounts/identity.h"
 #include "app/current_disc.h"
+#include "app/pane.h"
 #include "core/catalog.h"
 
 namespace vorlix {
 
 class ApplicationControl;
 class ChangeOwnerService;
+class ChatComponent;
 class CodePage;
 class DocumentWindows;
 class LoginService;
+class PlaylistWindow;
+class PlaylistWindowFactory;
 class SettingsStore;
 class SharedCataloguePublisher;
+class ShellOpener;
 class UserPrompt;
 
 inline constexpr std::string_view kScanRunningMessage =
@@ -27,6 +33,28 @@ inline constexpr std::string_view kOpenDialogTitle = "Open a CD collection.";
 inline constexpr std::string_view kOpenFilter =
     "Vorlix Files (*.vrd)|*.vrd|QX3 Files (*.qvd)|*.qvd|All Files (*.*)|*.*||";
 inline constexpr std::string_view kSaveFilter = "Vorlix Files (*.vrd)|*.vrd||";
+inline constexpr std::string_view kExitQuestion = "Do you realy want to exit the program?";
+inline constexpr std::string_view kHelpMissingMessage = "Could not find the help system.";
+inline constexpr std::string_view kSiteFailedMessage = "Could not open internet site.";
+
+// The product's web site and its page for bug reports.
+inline constexpr std::string_view kProductSite = "https://vorlix.example.org";
+inline constexpr std::string_view kReportBugsPage = "/forum/index.php?showforum=5";
+
+// How many catalogues the recent-file list remembers.
+inline constexpr std::size_t kRecentFileCount = 4;
+
+// The tray menu's commands for the chat component.
+enum class ChatCommand {
+    ShowServer,
+    HideServer,
+    ShowTransferManager,
+    HideTransferManager,
+    Connect,
+    Disconnect,
+    ShowChatters,
+    HideChatters,
+};
 
 struct DocumentServices {
     UserPrompt& prompt;
@@ -37,15 +65,22 @@ struct DocumentServices {
     ChangeOwnerService& changeOwner;
     SharedCataloguePublisher& shared;
     ApplicationControl& application;
+    ChatComponent& chat;
+    ShellOpener& shell;
+    PlaylistWindowFactory& playlists;
 };
 
 // The one document of the application: owns the catalogue and the current disc, holds the
-// logged-in identity, reads and writes catalogue files and runs the File commands around them.
+// logged-in identity, reads and writes catalogue files, keeps the recent-file list and the
+// help playlist windows, and is the hub of the main menu: it runs the commands it owns and
+// passes the others on to the pane that carries them out. Panes find each other through it.
 class CQX2Doc {
 public:
     CQX2Doc(DocumentServices services, std::string programFolder);
+    ~CQX2Doc();
 
     CQXCatalog& catalogue() { return *m_catalogue; }
+    bool hasDiscs() const { return !m_catalogue->discs.empty(); }
     const CurrentDisc& currentDisc() const { return m_currentDisc; }
     void setCurrentDisc(const CQXDisc& disc) { m_currentDisc.assign(disc); }
     const Identity& identity() const { return m_identity; }
@@ -55,6 +90,25 @@ public:
     void setModified(bool modified = true) { m_modified = modified; }
     bool catalogueSerialized() const { return m_serialized; }
     bool lastCatalogueOpenedAtStart() const { return m_openedLastAtStart; }
+
+    // The panes register themselves for the lifetime of their window.
+    void addPane(Pane& pane);
+    void removePane(const Pane& pane);
+    // The registered pane of that class name, or null.
+    Pane* pane(std::string_view className) const;
+
+    // The commands panel's status line, which the tray icon shows as its tooltip.
+    const std::string& statusText() const { return m_statusText; }
+    void setStatusText(std::string text) { m_statusText = std::move(text); }
+
+    bool fileViewLargeIcons() const { return m_fileViewLargeIcons; }
+    bool treeLargeIcons() const { return m_treeLargeIcons; }
+    bool wholeTreeShown() const { return m_wholeTreeShown; }
+    // Cleared by the categories panel whenever it rebuilds the tree by categories.
+    void setWholeTreeShown(bool shown) { m_wholeTreeShown = shown; }
+
+    // The catalogues opened or saved last, most recent first; at most four.
+    std::vector<std::string> recentFiles() const;
 
     // True when the logged-in user owns the catalogue; otherwise shows the refusal.
     bool checkOwner();
@@ -71,6 +125,8 @@ public:
 
     void onFileNew();
     void onFileOpen();
+    // Opens a file dropped on the main window, as Open does after its dialog.
+    void onOpenFile(const std::string& path);
     void onOpenDemo();
     bool onFileSave();
     bool onFileSaveAs();
@@ -79,13 +135,45 @@ public:
     void onLogout();
     void onChangeDatabaseOwner();
     void onWhoAmI();
+    // Asks, then closes the background windows and the main window for good.
+    void onExit();
+
+    // False for a View item whose mode is the current one.
+    bool commandEnabled(PaneCommand command) const;
+    // Runs a pane's menu command: nothing when it is disabled or needs a disc and there is
+    // none; otherwise sets the view mode it stands for and passes it to its pane.
+    void onCommand(PaneCommand command);
+
+    // The help playlist windows, newest first.
+    void onHelpPlaylist();
+    void setPlaylistWindowsShown(bool shown);
+    // A playlist window was closed: ends every window of the list that is marked closed.
+    void onPlaylistWindowClosed();
+    std::size_t playlistWindowCount() const { return m_playlistWindows.size(); }
+
+    void setSearchWindowsShown(bool shown);
+    void setCopyTaskWindowsShown(bool shown);
+    void onChatRoom();
+    void onChatServer(ChatCommand command);
+
+    void onHelp();
+    void onTipsAndTricks();
+    void onReportBugs();
 
 private:
+    enum class OpenResult { Opened, Kept, Failed };
+
+    OpenResult open(const std::string& path);
     bool serializationRefused();
     bool newOrOpenRefused();
     void freshCatalogue();
     void afterSerialize();
     void emptyCatalogue();
+    void endPlaylistWindows();
+    void rememberRecentFile(const std::string& path);
+    void forgetRecentFile(const std::string& path);
+    void writeRecentFiles(const std::vector<std::string>& files);
+    void openSite(const std::string& address);
 
     DocumentServices m_services;
     std::string m_programFolder;
@@ -93,10 +181,16 @@ private:
     CurrentDisc m_currentDisc;
     Identity m_identity;
     std::string m_path;
+    std::vector<Pane*> m_panes;
+    std::vector<std::unique_ptr<PlaylistWindow>> m_playlistWindows;
+    std::string m_statusText;
     bool m_modified = false;
     bool m_firstLoginDone = false;
     bool m_serialized = false;
     bool m_openedLastAtStart = false;
+    bool m_fileViewLargeIcons = false;
+    bool m_treeLargeIcons = false;
+    bool m_wholeTreeShown = true;
 };
 
 }  // namespace vorlix

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -9,17 +10,56 @@ namespace vorlix {
 
 class CQXCatalog;
 
-// The windows the document closes or asks about but does not own: search windows, playlist
-// windows and the scan dialog.
+// The windows the document closes, shows or asks about but does not own: search windows, copy
+// task windows and the scan dialog.
 class DocumentWindows {
 public:
     virtual ~DocumentWindows() = default;
     virtual bool scanInProgress() const = 0;
     virtual bool searchWindowsOpen() const = 0;
     virtual void closeSearchWindows() = 0;
-    virtual void closePlaylistWindows() = 0;
+    virtual void setSearchWindowsShown(bool shown) = 0;
+    virtual void setCopyTaskWindowsShown(bool shown) = 0;
     // Empties the disc tree and the file list before their catalogue goes away.
     virtual void clearCatalogueViews() = 0;
+};
+
+// A modeless help playlist window. Destroying it ends the window.
+class PlaylistWindow {
+public:
+    virtual ~PlaylistWindow() = default;
+    virtual void setShown(bool shown) = 0;
+    // True once the user has closed the window; the document then ends it.
+    virtual bool isClosed() const = 0;
+};
+
+// Makes the help playlist windows that the document keeps.
+class PlaylistWindowFactory {
+public:
+    virtual ~PlaylistWindowFactory() = default;
+    // A new window, not yet shown; null while this installation has no playlist window.
+    virtual std::unique_ptr<PlaylistWindow> create() = 0;
+};
+
+// The chat and transfer component: its own window, connection, chat windows and transfer
+// manager, created hidden and unconnected at start.
+class ChatComponent {
+public:
+    virtual ~ChatComponent() = default;
+    virtual void setWindowShown(bool shown) = 0;
+    virtual void connect() = 0;
+    // Disconnects; safe when not connected.
+    virtual void shutDown() = 0;
+    virtual void setTransferManagerShown(bool shown) = 0;
+    virtual void setChattersShown(bool shown) = 0;
+};
+
+// Opens a local file or a web address with the desktop's default program.
+class ShellOpener {
+public:
+    virtual ~ShellOpener() = default;
+    // False when nothing could be opened: a missing file, or no program for it.
+    virtual bool open(const std::string& target) = 0;
 };
 
 // Runs the login; nullopt when the user leaves it with Exit or Cancel.
@@ -44,11 +84,15 @@ public:
     virtual void publish(const CQXCatalog& catalogue) = 0;
 };
 
-// Ends the program; used when the very first login is abandoned.
+// The application around the document.
 class ApplicationControl {
 public:
     virtual ~ApplicationControl() = default;
+    // Ends the program at once; used when the very first login is abandoned.
     virtual void quit() = 0;
+    // Closes the main window for good, which offers to save changes first and may be
+    // cancelled there.
+    virtual void closeMainWindow() = 0;
 };
 
 }  // namespace vorlix

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 #include "app/document_services.h"
 #include "app/setting_names.h"
 #include "core/catalog_format.h"
@@ -18,16 +21,28 @@ namespace {
 using test::readFile;
 using test::writeFile;
 
+// Every fake writes what it was told into one log, so that tests can check the order.
+using Log = std::vector<std::string>;
+
 struct FakeWindows final : DocumentWindows {
+    explicit FakeWindows(Log& log) : log(log) {}
+    Log& log;
     bool scanning = false;
     bool searching = false;
     int searchCloses = 0;
-    int playlistCloses = 0;
+    int viewClears = 0;
     bool scanInProgress() const override { return scanning; }
     bool searchWindowsOpen() const override { return searching; }
-    void closeSearchWindows() override { ++searchCloses; }
-    void closePlaylistWindows() override { ++playlistCloses; }
-    int viewClears = 0;
+    void closeSearchWindows() override {
+        ++searchCloses;
+        log.push_back("search windows closed");
+    }
+    void setSearchWindowsShown(bool shown) override {
+        log.push_back(shown ? "search windows shown" : "search windows hidden");
+    }
+    void setCopyTaskWindowsShown(bool shown) override {
+        log.push_back(shown ? "copy tasks shown" : "copy tasks hidden");
+    }
     void clearCatalogueViews() override { ++viewClears; }
 };
 
@@ -67,8 +82,71 @@ struct FakeChangeOwner final : ChangeOwnerService {
 };
 
 struct FakeApplication final : ApplicationControl {
+    explicit FakeApplication(Log& log) : log(log) {}
+    Log& log;
     int quits = 0;
     void quit() override { ++quits; }
+    void closeMainWindow() override { log.push_back("main window closed"); }
+};
+
+struct FakeChat final : ChatComponent {
+    explicit FakeChat(Log& log) : log(log) {}
+    Log& log;
+    void setWindowShown(bool shown) override {
+        log.push_back(shown ? "chat shown" : "chat hidden");
+    }
+    void connect() override { log.push_back("chat connect"); }
+    void shutDown() override { log.push_back("chat shut down"); }
+    void setTransferManagerShown(bool shown) override {
+        log.push_back(shown ? "transfers shown" : "transfers hidden");
+    }
+    void setChattersShown(bool shown) override {
+        log.push_back(shown ? "chatters shown" : "chatters hidden");
+    }
+};
+
+struct FakeShell final : ShellOpener {
+    std::vector<std::string> opened;
+    bool works = true;
+    bool open(const std::string& target) override {
+        opened.push_back(target);
+        return works;
+    }
+};
+
+struct FakePlaylistWindow final : PlaylistWindow {
+    FakePlaylistWindow(Log& log, int number)
+        : log(log), name("playlist " + std::to_string(number)) {}
+    ~FakePlaylistWindow() override { log.push_back(name + " ended"); }
+    Log& log;
+    std::string name;
+    bool closed = false;
+    void setShown(bool shown) override { log.push_back(name + (shown ? " shown" : " hidden")); }
+    bool isClosed() const override { return closed; }
+};
+
+struct FakePlaylists final : PlaylistWindowFactory {
+    explicit FakePlaylists(Log& log) : log(log) {}
+    Log& log;
+    bool available = true;
+    std::vector<FakePlaylistWindow*> made;
+    std::unique_ptr<PlaylistWindow> create() override {
+        if (!available) {
+            return nullptr;
+        }
+        auto window = std::make_unique<FakePlaylistWindow>(log, static_cast<int>(made.size()) + 1);
+        made.push_back(window.get());
+        return window;
+    }
+};
+
+// A pane that remembers the commands routed to it.
+struct FakePane final : Pane {
+    explicit FakePane(std::string_view name) : name(name) {}
+    std::string_view name;
+    std::vector<PaneCommand> commands;
+    std::string_view paneClassName() const override { return name; }
+    void runCommand(PaneCommand command) override { commands.push_back(command); }
 };
 
 const Identity kAnna{"anna", md5Hex("secret")};
@@ -76,12 +154,14 @@ const Windows1252 kCodePage;
 
 class DocumentTest : public ::testing::Test {
 protected:
-    DocumentTest()
-        : document(
-              {prompt, settings, kCodePage, windows, login, changeOwner, publisher, application},
-              folder.path() + "/") {
+    DocumentTest() : document(services(), folder.path() + "/") {
         login.identity = kAnna;
         document.reset();  // the framework's first new document logs the user in
+    }
+
+    DocumentServices services() {
+        return {prompt,    settings,    kCodePage, windows, login,    changeOwner,
+                publisher, application, chat,      shell,   playlists};
     }
 
     std::string saveSample(const std::string& name, const std::string& owner) {
@@ -95,14 +175,18 @@ protected:
         return path;
     }
 
+    Log log;
     test::TempDir folder;
     test::ScriptedPrompt prompt;
     test::MemorySettings settings;
-    FakeWindows windows;
+    FakeWindows windows{log};
     FakeLogin login;
     FakeChangeOwner changeOwner;
     FakePublisher publisher;
-    FakeApplication application;
+    FakeApplication application{log};
+    FakeChat chat{log};
+    FakeShell shell;
+    FakePlaylists playlists{log};
     CQX2Doc document;
 };
 
@@ -117,8 +201,7 @@ TEST_F(DocumentTest, FirstResetLogsInAndLaterResetsDoNot) {
 
 TEST_F(DocumentTest, AbandonedFirstLoginEndsTheProgram) {
     login.identity.reset();
-    CQX2Doc fresh(
-        {prompt, settings, kCodePage, windows, login, changeOwner, publisher, application}, "/");
+    CQX2Doc fresh(services(), "/");
     fresh.reset();
     EXPECT_EQ(application.quits, 1);
 }
@@ -135,6 +218,7 @@ TEST_F(DocumentTest, OpeningAnEmptyFileGivesTheDefaultsWithoutOwnerMessage) {
 
 TEST_F(DocumentTest, OpeningAssignsMissingOwnersOnceAndKeepsTheChangeToSave) {
     const std::string path = saveSample("old.qvd", "null");
+    document.onHelpPlaylist();
     ASSERT_TRUE(document.openDocument(path));
     EXPECT_EQ(prompt.messages,
               std::vector<std::string>{
@@ -146,7 +230,8 @@ TEST_F(DocumentTest, OpeningAssignsMissingOwnersOnceAndKeepsTheChangeToSave) {
     EXPECT_TRUE(document.isModified());
     EXPECT_TRUE(document.checkOwner());
     EXPECT_EQ(windows.searchCloses, 1);
-    EXPECT_EQ(windows.playlistCloses, 1);
+    EXPECT_EQ(document.playlistWindowCount(), 0u);
+    EXPECT_EQ(log.back(), "playlist 1 ended");
     EXPECT_EQ(publisher.publications, 1);
     EXPECT_EQ(publisher.lastDiscCount, 3u);
     EXPECT_EQ(settings.readText(setting::kRecentFileListKey, "File1", 1024), path);
@@ -374,6 +459,270 @@ TEST_F(DocumentTest, ChangeDatabaseOwnerNeedsDiscsAndTheOwner) {
 TEST_F(DocumentTest, WhoAmINamesTheLoggedInUser) {
     document.onWhoAmI();
     EXPECT_EQ(prompt.messages, std::vector<std::string>{"Currently logged in as: anna"});
+}
+
+TEST_F(DocumentTest, RecentFilesKeepTheFourLatestMostRecentFirst) {
+    std::vector<std::string> paths;
+    for (const char* name : {"a.vrd", "b.vrd", "c.vrd", "d.vrd", "e.vrd"}) {
+        paths.push_back(saveSample(name, "anna"));
+        ASSERT_TRUE(document.openDocument(paths.back()));
+    }
+    EXPECT_TRUE(settings.keys.contains(std::string(setting::kRecentFileListKey)))
+        << "the key is made before the values are written into it";
+    EXPECT_EQ(document.recentFiles(), (std::vector{paths[4], paths[3], paths[2], paths[1]}));
+
+    // Opening one again moves it to the top without a second entry.
+    ASSERT_TRUE(document.openDocument(paths[2]));
+    EXPECT_EQ(document.recentFiles(), (std::vector{paths[2], paths[4], paths[3], paths[1]}));
+    EXPECT_EQ(settings.readText(setting::kRecentFileListKey, setting::kRecentFile4, 1024),
+              paths[1]);
+
+    // Saving under a new name puts that name at the top too.
+    prompt.files = {folder.file("f.vrd")};
+    ASSERT_TRUE(document.onFileSaveAs());
+    EXPECT_EQ(document.recentFiles().front(), folder.file("f.vrd"));
+    EXPECT_EQ(document.recentFiles().size(), 4u);
+}
+
+TEST_F(DocumentTest, ARecentFileThatCannotBeOpenedLeavesTheList) {
+    const std::string kept = saveSample("kept.vrd", "anna");
+    const std::string gone = saveSample("gone.vrd", "anna");
+    ASSERT_TRUE(document.openDocument(kept));
+    ASSERT_TRUE(document.openDocument(gone));
+    std::filesystem::remove(gone);
+
+    // A cancelled save prompt is no failure of the file: it stays listed.
+    document.setModified();
+    prompt.answers = {Answer::Cancel};
+    document.onOpenRecent(gone);
+    EXPECT_EQ(document.recentFiles(), (std::vector{gone, kept}));
+
+    document.setModified(false);
+    document.onOpenRecent(gone);
+    EXPECT_NE(prompt.messages.back().find("Could not open the catalogue"), std::string::npos);
+    EXPECT_EQ(document.recentFiles(), std::vector{kept});
+
+    document.onOpenRecent(kept);
+    EXPECT_EQ(document.path(), kept);
+}
+
+TEST_F(DocumentTest, RecentFilesAndDroppedFilesRespectTheGuards) {
+    const std::string path = saveSample("cds.vrd", "anna");
+    windows.scanning = true;
+    document.onOpenRecent(path);
+    document.onOpenFile(path);
+    windows.scanning = false;
+    windows.searching = true;
+    document.onOpenFile(path);
+    EXPECT_EQ(prompt.messages, (std::vector<std::string>{std::string(kScanRunningMessage),
+                                                         std::string(kScanRunningMessage),
+                                                         std::string(kSearchOpenMessage)}));
+    EXPECT_EQ(document.path(), "");
+
+    windows.searching = false;
+    document.onOpenFile(path);
+    EXPECT_EQ(document.path(), path);
+    EXPECT_EQ(document.catalogue().discs.size(), 3u);
+}
+
+TEST_F(DocumentTest, PanesAreFoundByTheirClassName) {
+    FakePane commands("CCommandsView");
+    FakePane tree("CLeftView");
+    document.addPane(commands);
+    document.addPane(tree);
+    EXPECT_EQ(document.pane("CCommandsView"), &commands);
+    EXPECT_EQ(document.pane("CLeftView"), &tree);
+    EXPECT_EQ(document.pane("CQX2View"), nullptr);
+    EXPECT_EQ(document.pane("CLeft"), nullptr);
+    document.removePane(tree);
+    EXPECT_EQ(document.pane("CLeftView"), nullptr);
+    EXPECT_EQ(document.pane("CCommandsView"), &commands);
+}
+
+class PaneCommandTest : public DocumentTest {
+protected:
+    PaneCommandTest() {
+        for (FakePane* pane : {&commands, &tree, &files, &categories}) {
+            document.addPane(*pane);
+        }
+    }
+
+    // The pane that received the command, if any; clears every pane's record.
+    std::string receiver(PaneCommand command) {
+        std::string name;
+        for (FakePane* pane : {&commands, &tree, &files, &categories}) {
+            if (std::ranges::find(pane->commands, command) != pane->commands.end()) {
+                name = pane->name;
+            }
+            pane->commands.clear();
+        }
+        return name;
+    }
+
+    FakePane commands{"CCommandsView"};
+    FakePane tree{"CLeftView"};
+    FakePane files{"CQX2View"};
+    FakePane categories{"CCategoriesView"};
+};
+
+TEST_F(PaneCommandTest, CommandsReachTheirPaneAndSomeNeedADisc) {
+    struct Row {
+        PaneCommand command;
+        std::string pane;
+        bool needsDisc;
+    };
+    const std::vector<Row> rows = {
+        {PaneCommand::Scan, "CCommandsView", false},
+        {PaneCommand::FindGaps, "CCommandsView", true},
+        {PaneCommand::DeleteDisc, "CCommandsView", true},
+        {PaneCommand::Cddb, "CCommandsView", false},
+        {PaneCommand::AddBlankDisc, "CCommandsView", true},
+        {PaneCommand::DiscInfo, "CLeftView", true},
+        {PaneCommand::SetBlankCover, "CLeftView", false},
+        {PaneCommand::Lend, "CCommandsView", false},
+        {PaneCommand::GetBack, "CCommandsView", false},
+        {PaneCommand::ShowAvailable, "CCommandsView", false},
+        {PaneCommand::ShowNonAvailable, "CCommandsView", false},
+        {PaneCommand::Search, "CCommandsView", false},
+    };
+    for (const Row& row : rows) {
+        document.onCommand(row.command);
+        EXPECT_EQ(receiver(row.command), row.needsDisc ? "" : row.pane)
+            << "without discs, command " << static_cast<int>(row.command);
+    }
+    ASSERT_TRUE(document.openDocument(saveSample("cds.vrd", "anna")));
+    for (const Row& row : rows) {
+        document.onCommand(row.command);
+        EXPECT_EQ(receiver(row.command), row.pane)
+            << "with discs, command " << static_cast<int>(row.command);
+    }
+}
+
+TEST_F(PaneCommandTest, ViewItemsAreDisabledWhileTheirModeIsCurrent) {
+    using enum PaneCommand;
+    auto enabled = [this] {
+        std::vector<bool> states;
+        for (PaneCommand c : {FileViewLargeIcons, FileViewSmallIcons, TreeSmallIcons,
+                              TreeLargeIcons, ViewAllOnTree}) {
+            states.push_back(document.commandEnabled(c));
+        }
+        return states;
+    };
+    EXPECT_EQ(enabled(), (std::vector{true, false, false, true, false})) << "right after start";
+
+    document.onCommand(FileViewSmallIcons);
+    EXPECT_EQ(receiver(FileViewSmallIcons), "") << "a disabled item does nothing";
+
+    document.onCommand(FileViewLargeIcons);
+    EXPECT_EQ(receiver(FileViewLargeIcons), "CQX2View");
+    EXPECT_TRUE(document.fileViewLargeIcons());
+    document.onCommand(TreeLargeIcons);
+    EXPECT_EQ(receiver(TreeLargeIcons), "CLeftView");
+    EXPECT_TRUE(document.treeLargeIcons());
+    EXPECT_EQ(enabled(), (std::vector{false, true, true, false, false}));
+
+    document.onCommand(TreeSmallIcons);
+    EXPECT_EQ(receiver(TreeSmallIcons), "CLeftView");
+    EXPECT_FALSE(document.treeLargeIcons());
+
+    // The first view of the tree by categories enables the item that shows it all again.
+    document.setWholeTreeShown(false);
+    EXPECT_TRUE(document.commandEnabled(ViewAllOnTree));
+    document.onCommand(ViewAllOnTree);
+    EXPECT_EQ(receiver(ViewAllOnTree), "CCategoriesView");
+    EXPECT_TRUE(document.wholeTreeShown());
+    EXPECT_FALSE(document.commandEnabled(ViewAllOnTree));
+}
+
+TEST_F(DocumentTest, ExitAsksFirstThenClosesEverythingInOrder) {
+    document.onHelpPlaylist();
+    log.clear();
+    prompt.answers = {Answer::No};
+    document.onExit();
+    EXPECT_EQ(prompt.messages, std::vector<std::string>{"Do you realy want to exit the program?"});
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(document.playlistWindowCount(), 1u);
+
+    prompt.answers = {Answer::Yes};
+    document.onExit();
+    EXPECT_EQ(log, (Log{"search windows closed", "chat shut down", "playlist 1 ended",
+                        "main window closed"}));
+    EXPECT_EQ(document.playlistWindowCount(), 0u);
+}
+
+TEST_F(DocumentTest, PlaylistWindowsAreKeptNewestFirstUntilClosed) {
+    document.onHelpPlaylist();
+    document.onHelpPlaylist();
+    EXPECT_EQ(document.playlistWindowCount(), 2u);
+    log.clear();
+    document.setPlaylistWindowsShown(false);
+    EXPECT_EQ(log, (Log{"playlist 2 hidden", "playlist 1 hidden"}));
+
+    log.clear();
+    playlists.made[0]->closed = true;
+    document.onPlaylistWindowClosed();
+    EXPECT_EQ(log, Log{"playlist 1 ended"});
+    EXPECT_EQ(document.playlistWindowCount(), 1u);
+
+    log.clear();
+    document.setPlaylistWindowsShown(true);
+    EXPECT_EQ(log, Log{"playlist 2 shown"});
+
+    playlists.available = false;
+    document.onHelpPlaylist();
+    EXPECT_EQ(document.playlistWindowCount(), 1u);
+}
+
+TEST_F(DocumentTest, TrayCommandsDriveTheChatAndTheBackgroundWindows) {
+    struct Row {
+        ChatCommand command;
+        std::string call;
+        std::string status;
+    };
+    const std::vector<Row> rows = {
+        {ChatCommand::ShowServer, "chat shown", ""},
+        {ChatCommand::HideServer, "chat hidden", ""},
+        {ChatCommand::ShowTransferManager, "transfers shown", ""},
+        {ChatCommand::HideTransferManager, "transfers hidden", ""},
+        {ChatCommand::ShowChatters, "chatters shown", ""},
+        {ChatCommand::HideChatters, "chatters hidden", ""},
+        {ChatCommand::Connect, "chat connect", "Logged: anna\nConnected"},
+        {ChatCommand::Disconnect, "chat shut down", "Logged: anna\nDisconnected"},
+    };
+    for (const Row& row : rows) {
+        log.clear();
+        document.setStatusText("");
+        document.onChatServer(row.command);
+        EXPECT_EQ(log, Log{row.call});
+        EXPECT_EQ(document.statusText(), row.status);
+    }
+
+    log.clear();
+    document.onChatRoom();
+    document.setSearchWindowsShown(true);
+    document.setSearchWindowsShown(false);
+    document.setCopyTaskWindowsShown(true);
+    document.setCopyTaskWindowsShown(false);
+    EXPECT_EQ(log, (Log{"chat shown", "search windows shown", "search windows hidden",
+                        "copy tasks shown", "copy tasks hidden"}));
+}
+
+TEST_F(DocumentTest, HelpAndWebPagesOpenWithTheDesktopOrSaySoWhenTheyCannot) {
+    document.onHelp();
+    document.onTipsAndTricks();
+    document.onReportBugs();
+    EXPECT_EQ(shell.opened, (std::vector<std::string>{
+                                folder.path() + "/doc/index.html", "https://vorlix.example.org",
+                                "https://vorlix.example.org/forum/index.php?showforum=5"}));
+    EXPECT_TRUE(prompt.messages.empty());
+
+    shell.works = false;
+    document.onHelp();
+    document.onTipsAndTricks();
+    document.onReportBugs();
+    EXPECT_EQ(prompt.messages, (std::vector<std::string>{"Could not find the help system.",
+                                                         "Could not open internet site.",
+                                                         "Could not open internet site."}));
 }
 
 }  // namespace

@@ -1,0 +1,9 @@
+#include "gui/stand_in_playlist_windows.h"
+
+namespace vorlix {
+
+std::unique_ptr<PlaylistWindow> StandInPlaylistWindows::create() {
+    return nullptr;
+}
+
+}  // namespace vorlix

@@ -1,0 +1,142 @@
+#include "gui/vorlix_application.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QSystemTrayIcon>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+#include "accounts/ui/dialog_change_owner_service.h"
+#include "accounts/ui/dialog_login_service.h"
+#include "app/catalogue_document.h"
+#include "app/settings/data_folder.h"
+#include "app/settings/first_start_installation.h"
+#include "app/settings/private_folders.h"
+#include "app/settings/reg_file_settings_store.h"
+#include "app/settings/user_folders.h"
+#include "app/ui/qt_text.h"
+#include "core/user_prompt.h"
+#include "gui/dialog_server_chat.h"
+#include "gui/main_frame.h"
+#include "platform/desktop_registration.h"
+#include "platform/single_instance_lock.h"
+
+namespace vorlix {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Things that go wrong at start but do not stop the program; nobody has to act on them.
+void report(const std::string& problem) {
+    std::fprintf(stderr, "vorlix: %s\n", problem.c_str());
+}
+
+std::string environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value == nullptr ? std::string() : std::string(value);
+}
+
+// The catalogue named on the command line: empty for none, nullopt when the arguments
+// cannot be taken.
+std::optional<std::string> catalogueArgument(const QStringList& arguments) {
+    if (arguments.isEmpty()) {
+        return std::string();
+    }
+    if (arguments.size() > 1 || arguments.front().startsWith(QLatin1Char('-'))) {
+        return std::nullopt;
+    }
+    return fromQt(QFileInfo(arguments.front()).absoluteFilePath());
+}
+
+}  // namespace
+
+StartupLocations startupLocationsFromEnvironment() {
+    StartupLocations locations;
+    locations.settingsFile = defaultSettingsFilePath();
+    locations.programFolder = defaultProgramFolderPath();
+    locations.dataFolder = installationDataFolder();
+    // The program folder is the folder "vorlix" of the data home.
+    locations.dataHome = fs::path(locations.programFolder).parent_path().parent_path().string();
+    locations.lockFile = singleInstanceLockPathFor(
+        environment("XDG_RUNTIME_DIR"), fs::path(locations.settingsFile).parent_path().string());
+    return locations;
+}
+
+VorlixApplication::VorlixApplication(StartupLocations locations, UserPrompt& prompt)
+    : m_locations(std::move(locations)), m_prompt(prompt) {}
+
+VorlixApplication::~VorlixApplication() = default;
+
+void VorlixApplication::installAndRegister() {
+    const InstallationReport installation =
+        FirstStartInstallation(*m_settings, m_locations.dataFolder, m_locations.programFolder)
+            .run();
+    for (const std::string& problem : installation.problems) {
+        report(problem);
+    }
+    const DesktopRegistrationReport registration =
+        registerWithDesktop(m_locations.dataHome, fromQt(QCoreApplication::applicationFilePath()));
+    for (const std::string& problem : registration.problems) {
+        report(problem);
+    }
+}
+
+std::optional<int> VorlixApplication::start(const QStringList& arguments) {
+    const std::optional<std::string> catalogue = catalogueArgument(arguments);
+    if (!catalogue) {
+        report("usage: vorlix [CATALOGUE]");
+        return 2;
+    }
+
+    // Checked before anything is read or written, so that a second start leaves the files of
+    // the running instance alone.
+    if (const std::string failure =
+            createPrivateFolders(fs::path(m_locations.lockFile).parent_path().string());
+        !failure.empty()) {
+        report("cannot create the folder of the single-instance lock: " + failure);
+    }
+    m_lock = std::make_unique<SingleInstanceLock>(m_locations.lockFile);
+    if (m_lock->state() == SingleInstanceLock::State::HeldElsewhere) {
+        m_prompt.message(kAlreadyRunningMessage, MessageIcon::Warning);
+        return 1;
+    }
+    if (m_lock->state() == SingleInstanceLock::State::Failed) {
+        report("cannot take the single-instance lock: " + m_lock->failure());
+    }
+
+    m_settings = std::make_unique<RegFileSettingsStore>(m_locations.settingsFile);
+    installAndRegister();
+    const std::string folder = programFolder(*m_settings);
+
+    m_login = std::make_unique<DialogLoginService>(m_prompt, *m_settings, m_codePage);
+    m_changeOwner = std::make_unique<DialogChangeOwnerService>(m_prompt, m_codePage);
+    m_chat = std::make_unique<DialogServerChat>(*m_settings,
+                                                folder + "MySharedDatabase/MySharedDatabase.vrd");
+    m_document = std::make_unique<CQX2Doc>(
+        DocumentServices{m_prompt, *m_settings, m_codePage, m_windows, *m_login, *m_changeOwner,
+                         m_shared, m_application, *m_chat, m_shell, m_playlists},
+        folder);
+    m_mainWindow = std::make_unique<CMainFrame>(*m_document, *m_settings, m_prompt, m_shell,
+                                                QSystemTrayIcon::isSystemTrayAvailable());
+    m_application.setMainWindow(m_mainWindow.get());
+    QObject::connect(m_mainWindow.get(), &CMainFrame::closedForGood, QCoreApplication::instance(),
+                     &QCoreApplication::quit, Qt::QueuedConnection);
+
+    m_document->reset();
+    if (m_application.quitRequested()) {
+        return 0;
+    }
+    if (!catalogue->empty()) {
+        m_document->openDocument(*catalogue);
+    }
+    m_mainWindow->showMaximized();
+    // A catalogue asked for on the command line is not replaced by the last one.
+    if (catalogue->empty()) {
+        m_document->openLastCatalogue();
+    }
+    return std::nullopt;
+}
+
+}  // namespace vorlix

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QStringList>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/code_page.h"
+#include "gui/application_shell.h"
+#include "gui/desktop_shell_opener.h"
+#include "gui/stand_in_document_windows.h"
+#include "gui/stand_in_playlist_windows.h"
+#include "gui/stand_in_shared_catalogue.h"
+
+namespace vorlix {
+
+class CMainFrame;
+class CQX2Doc;
+class DialogChangeOwnerService;
+class DialogLoginService;
+class DialogServerChat;
+class RegFileSettingsStore;
+class SingleInstanceLock;
+class UserPrompt;
+
+inline constexpr std::string_view kAlreadyRunningMessage = "Vorlix is already running.";
+
+// Where the program keeps and finds its files.
+struct StartupLocations {
+    std::string settingsFile;
+    std::string programFolder;  // used when the settings name none yet; ends with "/"
+    std::string dataFolder;     // the installation's data, copied into the program folder
+    std::string dataHome;       // the user's data home, where the desktop learns of the program
+    std::string lockFile;       // the single-instance lock
+};
+
+// The locations of this process's user, by the XDG base directory rules.
+StartupLocations startupLocationsFromEnvironment();
+
+// The desktop program's start-up and the objects that live as long as it runs: the
+// single-instance lock, the settings, the document with its services, the chat component and
+// the main window.
+class VorlixApplication {
+public:
+    VorlixApplication(StartupLocations locations, UserPrompt& prompt);
+    ~VorlixApplication();
+
+    // Starts the program with its arguments (the program name left out). Returns the exit
+    // status when the program must end at once: 1 when another instance runs, 0 when the
+    // first login was left, 2 for arguments it cannot take. Otherwise the main window is up
+    // and the caller runs the event loop, which the main window ends when it closes for good.
+    std::optional<int> start(const QStringList& arguments);
+
+    CQX2Doc* document() const { return m_document.get(); }
+    CMainFrame* mainWindow() const { return m_mainWindow.get(); }
+
+private:
+    void installAndRegister();
+
+    StartupLocations m_locations;
+    UserPrompt& m_prompt;
+    const Windows1252 m_codePage;
+    std::unique_ptr<SingleInstanceLock> m_lock;
+    std::unique_ptr<RegFileSettingsStore> m_settings;
+    std::unique_ptr<DialogLoginService> m_login;
+    std::unique_ptr<DialogChangeOwnerService> m_changeOwner;
+    StandInDocumentWindows m_windows;
+    StandInSharedCatalogue m_shared;
+    StandInPlaylistWindows m_playlists;
+    DesktopShellOpener m_shell;
+    ApplicationShell m_application;
+    std::unique_ptr<DialogServerChat> m_chat;
+    std::unique_ptr<CQX2Doc> m_document;
+    std::unique_ptr<CMainFrame> m_mainWindow;
+};
+
+}  // namespace vorlix

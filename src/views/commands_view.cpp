@@ -1,0 +1,25 @@
+#include "views/commands_view.h"
+
+#include "app/catalogue_document.h"
+#include "app/ui/qt_text.h"
+
+namespace vorlix {
+
+CCommandsView::CCommandsView(CQX2Doc& document, QWidget* parent)
+    : QFrame(parent), m_document(document) {
+    setObjectName(toQt(kCommandsViewClass));
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    m_document.addPane(*this);
+}
+
+CCommandsView::~CCommandsView() {
+    m_document.removePane(*this);
+}
+
+std::string_view CCommandsView::paneClassName() const {
+    return kCommandsViewClass;
+}
+
+void CCommandsView::runCommand(PaneCommand) {}
+
+}  // namespace vorlix

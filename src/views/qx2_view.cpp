@@ -1,0 +1,24 @@
+#include "views/qx2_view.h"
+
+#include "app/catalogue_document.h"
+#include "app/ui/qt_text.h"
+
+namespace vorlix {
+
+CQX2View::CQX2View(CQX2Doc& document, QWidget* parent) : QFrame(parent), m_document(document) {
+    setObjectName(toQt(kQX2ViewClass));
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    m_document.addPane(*this);
+}
+
+CQX2View::~CQX2View() {
+    m_document.removePane(*this);
+}
+
+std::string_view CQX2View::paneClassName() const {
+    return kQX2ViewClass;
+}
+
+void CQX2View::runCommand(PaneCommand) {}
+
+}  // namespace vorlix

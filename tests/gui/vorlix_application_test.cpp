@@ -1,0 +1,243 @@
+#include "gui/vorlix_application.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QtTest>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "accounts/account_list.h"
+#include "accounts/accounts_file.h"
+#include "accounts/text_digest.h"
+#include "app/catalogue_document.h"
+#include "app/setting_names.h"
+#include "app/settings/first_start_installation.h"
+#include "app/settings/private_folders.h"
+#include "app/settings/reg_file_settings_store.h"
+#include "app/settings/user_folders.h"
+#include "app/ui/qt_text.h"
+#include "core/catalog_format.h"
+#include "gui/main_frame.h"
+#include "platform/single_instance_lock.h"
+#include "support/sample_catalogue.h"
+#include "support/scripted_prompt.h"
+#include "support/temp_dir.h"
+#include "support/widget_lookup.h"
+
+namespace vorlix {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const Windows1252 kCodePage;
+constexpr const char* kUser = "anna";
+constexpr const char* kPassword = "secret";
+
+// A user's home with the XDG folders below it, as the program finds them from the environment.
+struct Home {
+    test::TempDir root;
+    std::string configHome = root.file("config");
+    std::string dataHome = root.file("data");
+    std::string runtimeDir = root.file("run");
+
+    StartupLocations locations() const {
+        return {settingsFilePathFor(configHome, root.path()),
+                programFolderPathFor(dataHome, root.path()), std::string(VORLIX_SOURCE_DIR "/data"),
+                dataHome, singleInstanceLockPathFor(runtimeDir, "/nowhere")};
+    }
+
+    QProcessEnvironment environment() const {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), toQt(root.path()));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), toQt(configHome));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), toQt(dataHome));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), toQt(runtimeDir));
+        environment.insert(QStringLiteral("VORLIX_DATA_DIR"),
+                           QStringLiteral(VORLIX_SOURCE_DIR "/data"));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        return environment;
+    }
+
+    // The state after an earlier start in which the user chose to be logged in automatically.
+    void installWithAutomaticLogin() const {
+        const StartupLocations where = locations();
+        QVERIFY(createPrivateFolders(fs::path(where.settingsFile).parent_path().string()).empty());
+        RegFileSettingsStore settings(where.settingsFile);
+        FirstStartInstallation(settings, where.dataFolder, where.programFolder).run();
+        settings.writeNumber(setting::kSettingsKey, setting::kAutoLogin, 1);
+        settings.writeText(setting::kSettingsKey, setting::kLastLogName, kUser);
+        settings.writeText(setting::kSettingsKey, setting::kLastPasswordDigest,
+                           textDigest(kPassword, kCodePage));
+        AccountList accounts;
+        accounts.addFront(CLog{textDigest(kUser, kCodePage), textDigest(kPassword, kCodePage)});
+        QCOMPARE(AccountsFile(where.programFolder, kCodePage).save(accounts), std::string());
+    }
+
+    void writeSettings(const std::function<void(SettingsStore&)>& change) const {
+        RegFileSettingsStore settings(locations().settingsFile);
+        change(settings);
+    }
+
+    std::string saveSample(const std::string& name) const {
+        CQXCatalog catalogue = test::sampleCatalogue();
+        for (auto& disc : catalogue.discs) {
+            disc->ownerName = kUser;
+            disc->ownerDigest = textDigest(kPassword, kCodePage);
+        }
+        const std::string path = root.file(name);
+        test::writeFile(path, writeCatalogue(catalogue, kCodePage));
+        return path;
+    }
+};
+
+std::string lockHolder(const std::string& lockFile) {
+    return fs::exists(lockFile) ? test::readFile(lockFile) : std::string();
+}
+
+}  // namespace
+
+class VorlixApplicationTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void startsLoggedInWithTheCatalogueOfTheCommandLine() {
+        Home home;
+        home.installWithAutomaticLogin();
+        const std::string catalogue = home.saveSample("cds.vrd");
+        const std::string last = home.saveSample("last.vrd");
+        home.writeSettings([&last](SettingsStore& settings) {
+            settings.writeNumber(setting::kSettingsKey, setting::kLoadDb, 1);
+            settings.writeText(setting::kRecentFileListKey, setting::kRecentFile1, last);
+        });
+
+        test::ScriptedPrompt prompt;
+        VorlixApplication application(home.locations(), prompt);
+        QVERIFY(!application.start({toQt(catalogue)}).has_value());
+        QVERIFY(prompt.messages.empty());
+        CQX2Doc& document = *application.document();
+        QCOMPARE(document.identity().logName, std::string(kUser));
+        QCOMPARE(document.path(), catalogue);
+        QVERIFY2(!document.lastCatalogueOpenedAtStart(), "the command line wins over loaddb");
+        QCOMPARE(document.recentFiles(), (std::vector{catalogue, last}));
+        CMainFrame& window = *application.mainWindow();
+        QVERIFY(window.isVisible());
+        QVERIFY(window.isMaximized());
+        QCOMPARE(window.windowTitle(), QStringLiteral("Orvanta - QX-R3.2"));
+
+        QCOMPARE(lockHolder(home.locations().lockFile), std::to_string(getpid()) + "\n");
+        QCOMPARE(document.programFolder(), home.locations().programFolder);
+        QVERIFY(fs::exists(home.locations().programFolder + "Demo.vrd"));
+        QVERIFY(fs::exists(home.dataHome + "/applications/vorlix.desktop"));
+    }
+
+    void opensTheLastCatalogueWhenLoaddbIsOne_data() {
+        QTest::addColumn<int>("loaddb");
+        QTest::newRow("loaddb 1") << 1;
+        QTest::newRow("loaddb 0") << 0;
+        QTest::newRow("loaddb 2") << 2;
+    }
+
+    void opensTheLastCatalogueWhenLoaddbIsOne() {
+        QFETCH(int, loaddb);
+        Home home;
+        home.installWithAutomaticLogin();
+        const std::string last = home.saveSample("last.vrd");
+        home.writeSettings([&](SettingsStore& settings) {
+            settings.writeNumber(setting::kSettingsKey, setting::kLoadDb,
+                                 static_cast<std::uint32_t>(loaddb));
+            settings.writeText(setting::kRecentFileListKey, setting::kRecentFile1, last);
+        });
+        test::ScriptedPrompt prompt;
+        VorlixApplication application(home.locations(), prompt);
+        QVERIFY(!application.start({}).has_value());
+        QCOMPARE(application.document()->path(), loaddb == 1 ? last : std::string());
+        QCOMPARE(application.document()->lastCatalogueOpenedAtStart(), loaddb == 1);
+    }
+
+    void aSecondStartIsRefusedAndTouchesNothing() {
+        Home home;
+        QVERIFY(createPrivateFolders(home.runtimeDir).empty());
+        SingleInstanceLock running(home.locations().lockFile);
+        QCOMPARE(running.state(), SingleInstanceLock::State::Acquired);
+        const std::string holder = lockHolder(home.locations().lockFile);
+
+        test::ScriptedPrompt prompt;
+        VorlixApplication second(home.locations(), prompt);
+        QCOMPARE(second.start({}).value_or(-1), 1);
+        QCOMPARE(prompt.messages, std::vector<std::string>{"Vorlix is already running."});
+        QCOMPARE(second.mainWindow(), nullptr);
+        QVERIFY(!fs::exists(home.locations().settingsFile));
+        QVERIFY(!fs::exists(home.locations().programFolder));
+        QCOMPARE(lockHolder(home.locations().lockFile), holder);
+    }
+
+    void leavingTheFirstLoginEndsTheProgram() {
+        Home home;
+        test::ScriptedPrompt prompt;
+        VorlixApplication application(home.locations(), prompt);
+        bool loginShown = false;
+        QTimer::singleShot(0, [&loginShown] {
+            auto* login = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (login == nullptr) {
+                qFatal("no login dialog");
+            }
+            loginShown = login->objectName() == QStringLiteral("CDialogLogin");
+            QTest::mouseClick(test::child<QPushButton>(*login, "exitButton"), Qt::LeftButton);
+        });
+        QCOMPARE(application.start({}).value_or(-1), 0);
+        QVERIFY(loginShown);
+        QVERIFY(!application.mainWindow()->isVisible());
+    }
+
+    void argumentsItCannotTakeEndTheProgram() {
+        Home home;
+        test::ScriptedPrompt prompt;
+        for (const QStringList& arguments :
+             {QStringList{QStringLiteral("--bogus")},
+              QStringList{QStringLiteral("a.vrd"), QStringLiteral("b.vrd")}}) {
+            VorlixApplication application(home.locations(), prompt);
+            QCOMPARE(application.start(arguments).value_or(-1), 2);
+        }
+        QVERIFY(!fs::exists(home.locations().settingsFile));
+    }
+
+    // The program as built, started for real, and a second start beside it.
+    void aRunningProgramRefusesASecondOneAndACrashFreesTheLock() {
+        Home home;
+        home.installWithAutomaticLogin();
+        QProcess first;
+        first.setProcessEnvironment(home.environment());
+        first.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        first.start(QStringLiteral(VORLIX_GUI_BINARY), {});
+        QVERIFY(first.waitForStarted());
+        const std::string lockFile = home.locations().lockFile;
+        const std::string holder = std::to_string(first.processId()) + "\n";
+        QTRY_COMPARE_WITH_TIMEOUT(lockHolder(lockFile), holder, 20000);
+
+        test::ScriptedPrompt prompt;
+        VorlixApplication second(home.locations(), prompt);
+        QCOMPARE(second.start({}).value_or(-1), 1);
+        QCOMPARE(prompt.messages, std::vector<std::string>{"Vorlix is already running."});
+        QTest::qWait(200);
+        QCOMPARE(first.state(), QProcess::Running);
+        QCOMPARE(lockHolder(lockFile), holder);
+
+        first.kill();
+        QVERIFY(first.waitForFinished());
+        QCOMPARE(SingleInstanceLock(lockFile).state(), SingleInstanceLock::State::Acquired);
+    }
+};
+
+}  // namespace vorlix
+
+QTEST_MAIN(vorlix::VorlixApplicationTest)
+#include "vorlix_application_test.moc"
