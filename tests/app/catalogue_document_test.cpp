@@ -10,6 +10,7 @@
 #include "core/catalog_format.h"
 #include "core/code_page.h"
 #include "core/md5.h"
+#include "support/document_fakes.h"
 #include "support/memory_settings.h"
 #include "support/sample_catalogue.h"
 #include "support/scripted_prompt.h"
@@ -22,7 +23,7 @@ using test::readFile;
 using test::writeFile;
 
 // Every fake writes what it was told into one log, so that tests can check the order.
-using Log = std::vector<std::string>;
+using test::Log;
 
 struct FakeWindows final : DocumentWindows {
     explicit FakeWindows(Log& log) : log(log) {}
@@ -89,31 +90,8 @@ struct FakeApplication final : ApplicationControl {
     void closeMainWindow() override { log.push_back("main window closed"); }
 };
 
-struct FakeChat final : ChatComponent {
-    explicit FakeChat(Log& log) : log(log) {}
-    Log& log;
-    void setWindowShown(bool shown) override {
-        log.push_back(shown ? "chat shown" : "chat hidden");
-    }
-    void connect() override { log.push_back("chat connect"); }
-    void shutDown() override { log.push_back("chat shut down"); }
-    void setTransferManagerShown(bool shown) override {
-        log.push_back(shown ? "transfers shown" : "transfers hidden");
-    }
-    void setChattersShown(bool shown) override {
-        log.push_back(shown ? "chatters shown" : "chatters hidden");
-    }
-};
-
-struct FakeShell final : ShellOpener {
-    std::vector<std::string> opened;
-    bool works = true;
-    bool open(const std::string& target) override {
-        opened.push_back(target);
-        return works;
-    }
-};
-
+using test::FakeChat;
+using test::FakeShell;
 struct FakePlaylistWindow final : PlaylistWindow {
     FakePlaylistWindow(Log& log, int number)
         : log(log), name("playlist " + std::to_string(number)) {}

@@ -35,6 +35,7 @@
 #include "gui/help_wizard_window.h"
 #include "gui/product_art.h"
 #include "net/ui/dialog_server.h"
+#include "support/document_fakes.h"
 #include "support/memory_settings.h"
 #include "support/sample_catalogue.h"
 #include "support/scripted_prompt.h"
@@ -45,7 +46,7 @@ namespace vorlix {
 
 namespace {
 
-using Log = std::vector<std::string>;
+using test::Log;
 
 const Windows1252 kCodePage;
 const Identity kAnna{"anna", md5Hex("secret")};
@@ -79,31 +80,8 @@ struct FakePublisher final : SharedCataloguePublisher {
     void publish(const CQXCatalog&) override {}
 };
 
-struct FakeChat final : ChatComponent {
-    explicit FakeChat(Log& log) : log(log) {}
-    Log& log;
-    void setWindowShown(bool shown) override {
-        log.push_back(shown ? "chat shown" : "chat hidden");
-    }
-    void connect() override { log.push_back("chat connect"); }
-    void shutDown() override { log.push_back("chat shut down"); }
-    void setTransferManagerShown(bool shown) override {
-        log.push_back(shown ? "transfers shown" : "transfers hidden");
-    }
-    void setChattersShown(bool shown) override {
-        log.push_back(shown ? "chatters shown" : "chatters hidden");
-    }
-};
-
-struct FakeShell final : ShellOpener {
-    std::vector<std::string> opened;
-    bool works = true;
-    bool open(const std::string& target) override {
-        opened.push_back(target);
-        return works;
-    }
-};
-
+using test::FakeChat;
+using test::FakeShell;
 struct FakePlaylists final : PlaylistWindowFactory {
     std::unique_ptr<PlaylistWindow> create() override { return nullptr; }
 };

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/document_services.h"
+
+namespace vorlix::test {
+
+using Log = std::vector<std::string>;
+
+// The chat component as the document drives it: every call is written to the log in order.
+struct FakeChat final : ChatComponent {
+    explicit FakeChat(Log& log) : log(log) {}
+    Log& log;
+    void setWindowShown(bool shown) override {
+        log.push_back(shown ? "chat shown" : "chat hidden");
+    }
+    void connect() override { log.push_back("chat connect"); }
+    void shutDown() override { log.push_back("chat shut down"); }
+    void setTransferManagerShown(bool shown) override {
+        log.push_back(shown ? "transfers shown" : "transfers hidden");
+    }
+    void setChattersShown(bool shown) override {
+        log.push_back(shown ? "chatters shown" : "chatters hidden");
+    }
+};
+
+struct FakeShell final : ShellOpener {
+    std::vector<std::string> opened;
+    bool works = true;
+    bool open(const std::string& target) override {
+        opened.push_back(target);
+        return works;
+    }
+};
+
+}  // namespace vorlix::test
