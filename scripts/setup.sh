@@ -10,6 +10,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   shared-mime-info desktop-file-utils
+  libcdio-dev libiso9660-dev libudfread-dev libcurl4-openssl-dev xorriso
 )
 
 missing=()

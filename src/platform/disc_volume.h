@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vorlix {
+
+// One entry of a folder as the scan sees it: the name as the file system reports it (UTF-8),
+// whether it is a folder, and its size in bytes (0 for folders).
+struct DirectoryEntry {
+    std::string name;
+    bool folder = false;
+    std::uint64_t size = 0;
+};
+
+// Label and 32-bit serial number of a medium, equal to what Windows reports for it.
+struct VolumeIdentity {
+    std::string label;
+    std::uint32_t serial = 0;
+};
+
+// The table of contents of an audio CD: the start sector (LBA, without the 150-sector lead-in)
+// of every track from the first track on, and the lead-out's start sector.
+struct AudioToc {
+    int firstTrack = 1;
+    std::vector<std::uint32_t> trackStarts;
+    std::uint32_t leadOut = 0;
+};
+
+// A medium opened for reading: an optical drive's disc, an ISO or BIN/CUE image, or a folder
+// read as a disc. Paths inside the volume are relative to its root, components as listed and
+// joined by "/" ("" is the root, "Music/Rock" a folder below it).
+class DiscVolume {
+public:
+    virtual ~DiscVolume() = default;
+
+    // Whether the root can be entered: a medium is there and readable.
+    virtual bool ready() = 0;
+    // Label and serial; nullopt when the query fails (no medium, or a folder, which has none).
+    virtual std::optional<VolumeIdentity> identity() = 0;
+    // Replaces entries with the folder's entries in file-system order, "." and ".." left out.
+    // False when the folder cannot be enumerated (entries is then empty). An audio CD lists one
+    // "TrackNN.cda" of 44 bytes per audio track in its root.
+    virtual bool list(std::string_view path, std::vector<DirectoryEntry>& entries) = 0;
+    // The audio table of contents; nullopt for anything but an audio disc.
+    virtual std::optional<AudioToc> audioToc() = 0;
+};
+
+}  // namespace vorlix

@@ -1,0 +1,146 @@
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "core/file_data.h"
+#include "scan/filter_lists.h"
+
+namespace vorlix {
+
+class DiscVolume;
+class MediaTagSource;
+
+enum class ScanState { Idle, Walking, Completed, Stopped, Closed };
+
+// One item of the scan's folder tree: the root (disc number, a space, the label) has parent -1;
+// every other item is a folder named by its own name, its parent an earlier item's index.
+struct ScanTreeItem {
+    std::string text;
+    int parent = -1;
+};
+
+// What the scan dialog shows while a walk runs, taken as one consistent snapshot.
+struct ScanDisplay {
+    std::string folderText;  // current folder's name
+    std::string fileText;    // last recorded file's name
+    std::string countText;   // recorded count, "%d"
+    std::string sizeText;    // recorded total in megabytes, "%0.3f MB"
+    int recordedBar = 0;     // 0..100, wraps
+    int seenBar = 0;         // 0..50, wraps
+    int foldersBar = 0;      // 0..100, wraps
+};
+
+// The texts Save computes from the recorded entries and the totals.
+struct ScanTotals {
+    std::string countText;     // "%d"
+    std::string sizeText;      // sum of the entries' size texts (unsigned 32-bit), "%0.3f MB"
+    std::string discSizeText;  // every file met, in megabytes, "%0.3f"
+};
+
+// The state of one scan dialog's scan: reads a volume's label and serial, walks it into file
+// entries through the extension filter, keeps the folder tree, the totals, the detected
+// extensions and, for an audio disc, its media tag. It knows no user interface: the dialog
+// calls prepare() and the Save steps on its own thread and walk() on the scan thread, and
+// reads display() from any thread while a walk runs. stop() and close() may come from any
+// thread and end a walk within one entry.
+class ScanJob {
+public:
+    // lists: the document's filter lists, reloaded at every scan start; the walk decides on a
+    // copy taken then, so the user-interface thread may use the lists while a walk runs.
+    ScanJob(FilterLists& lists, MediaTagSource& mediaTags);
+
+    void setDrivePath(std::string drivePath);  // "D:\"
+    const std::string& drivePath() const { return m_drivePath; }
+    void setDiscNumber(std::string number);
+    const std::string& discNumber() const { return m_discNumber; }
+    void setFilterOn(bool on);
+    bool filterOn() const;
+    void setSkipFilesWithoutExtension(bool on);
+
+    // Stores label and serial text ("%d" of the serial as a signed 32-bit number) when the
+    // volume's query succeeds; otherwise both keep their values.
+    void readVolume(DiscVolume& volume);
+    const std::string& volumeLabel() const { return m_volumeLabel; }
+    const std::string& serialText() const { return m_serialText; }
+
+    // A Scan command begins: a Completed job returns to Idle, so a refused command leaves
+    // nothing to save.
+    void leaveCompleted();
+
+    // Scan start up to the walk: reloads the filter lists, resets entries, totals, flags,
+    // audio flag and media tag, and makes the tree's root item. Returns the message for a list
+    // file that cannot be read (the scan must then not start), else an empty text.
+    std::string prepare();
+    // The walk itself and, for an audio disc, the media tag. Returns when the walk has ended by
+    // itself, by stop() or by close(). afterEntry, when given, runs after every file met (the
+    // command line uses it for its progress line).
+    void walk(DiscVolume& volume, const std::function<void()>& afterEntry = {});
+
+    // Stop: discards the partial result (tree, entries, count, totals) and clears completed;
+    // the detected extensions stay. Close does the same and marks the job closed.
+    void stop();
+    void close();
+
+    ScanState state() const;
+    bool completed() const { return state() == ScanState::Completed; }
+
+    ScanDisplay display() const;
+    // The tree items from index first on; the dialog adds them as they come.
+    std::vector<ScanTreeItem> treeItems(std::size_t first = 0) const;
+    // One line per tree item in pre-order, tab-indented by depth, each ended by CR LF.
+    std::string folderOutline() const;
+
+    // Extensions met that are on neither list, in the order met; the filter dialog edits them.
+    std::vector<std::string>& detectedExtensions() { return m_detected; }
+    bool audio() const { return m_audio; }
+    const std::string& mediaTag() const { return m_mediaTag; }
+
+    // The recorded entries, in walk order; valid once the walk has ended.
+    const std::vector<std::unique_ptr<CQXFileData>>& entries() const { return m_entries; }
+    // Save: the totals of the recorded entries, then the entries themselves for the new disc.
+    ScanTotals totals() const;
+    std::vector<std::unique_ptr<CQXFileData>> takeEntries();
+
+private:
+    void walkFolders(DiscVolume& volume, int parentItem, const std::string& path,
+                     const std::string& folderPath);
+    void readFiles(DiscVolume& volume, const std::string& path, const std::string& folderPath);
+    void recordFile(const std::string& name, std::uint64_t size, const std::string& folderPath);
+    bool carryOn() const { return m_continue.load(std::memory_order_relaxed); }
+    void discard();
+
+    FilterLists& m_lists;
+    MediaTagSource& m_mediaTags;
+    FilterLists m_walkLists;
+    std::string m_drivePath;
+    std::string m_discNumber;
+    std::string m_volumeLabel;
+    std::string m_serialText;
+    bool m_filterOn = false;
+    bool m_skipNoExtension = false;
+
+    std::atomic<bool> m_continue{false};
+    std::atomic<ScanState> m_state{ScanState::Idle};
+    std::function<void()> m_afterEntry;
+
+    // Guards what display() and treeItems() read while the walk writes it.
+    mutable std::mutex m_displayMutex;
+    ScanDisplay m_display;
+    std::vector<ScanTreeItem> m_tree;
+
+    std::vector<std::unique_ptr<CQXFileData>> m_entries;
+    std::vector<std::string> m_detected;
+    double m_recordedTotal = 0;
+    std::uint64_t m_grandTotal = 0;
+    bool m_audio = false;
+    std::string m_mediaTag;
+};
+
+}  // namespace vorlix
