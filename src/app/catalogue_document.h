@@ -101,6 +101,13 @@ public:
     const std::string& statusText() const { return m_statusText; }
     void setStatusText(std::string text) { m_statusText = std::move(text); }
 
+    // The category names the disc tree shows discs of; empty shows every disc.
+    std::vector<std::string>& categoryFilter() { return m_categoryFilter; }
+    const std::vector<std::string>& categoryFilter() const { return m_categoryFilter; }
+    // Names the pane field edited last, which decides what the Enter key runs.
+    int enterTarget() const { return m_enterTarget; }
+    void setEnterTarget(int target) { m_enterTarget = target; }
+
     bool fileViewLargeIcons() const { return m_fileViewLargeIcons; }
     bool treeLargeIcons() const { return m_treeLargeIcons; }
     bool wholeTreeShown() const { return m_wholeTreeShown; }
@@ -184,6 +191,8 @@ private:
     std::vector<Pane*> m_panes;
     std::vector<std::unique_ptr<PlaylistWindow>> m_playlistWindows;
     std::string m_statusText;
+    std::vector<std::string> m_categoryFilter;
+    int m_enterTarget = 0;
     bool m_modified = false;
     bool m_firstLoginDone = false;
     bool m_serialized = false;

@@ -63,13 +63,14 @@ QString trayToolTipFor(const QString& status) {
     return status.left(splitsPair ? kTrayToolTipLength - 1 : kTrayToolTipLength);
 }
 
-CMainFrame::CMainFrame(CQX2Doc& document, SettingsStore& settings, UserPrompt& prompt,
-                       ShellOpener& shell, bool trayAvailable, QWidget* parent)
+CMainFrame::CMainFrame(CQX2Doc& document, const ViewServices& services, bool trayAvailable,
+                       QWidget* parent)
     : QMainWindow(parent),
       m_document(document),
-      m_settings(settings),
-      m_prompt(prompt),
-      m_shell(shell),
+      m_services(services),
+      m_settings(services.settings),
+      m_prompt(services.prompt),
+      m_shell(services.shell),
       m_trayAvailable(trayAvailable) {
     setObjectName(QStringLiteral("CMainFrame"));
     setWindowTitle(toQt(kMainWindowTitle));
@@ -115,9 +116,9 @@ void CMainFrame::createPanes() {
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_splitter->setObjectName(QStringLiteral("paneSplitter"));
     m_splitter->setChildrenCollapsible(false);
-    const std::array<QWidget*, 4> panes = {new CCommandsView(m_document), new CLeftView(m_document),
-                                           new CQX2View(m_document),
-                                           new CCategoriesView(m_document)};
+    const std::array<QWidget*, 4> panes = {
+        new CCommandsView(m_document, m_services), new CLeftView(m_document, m_services),
+        new CQX2View(m_document, m_services), new CCategoriesView(m_document, m_services)};
     const std::array<int, 4> widths = initialPaneWidths(screen()->geometry().width());
     for (std::size_t i = 0; i < panes.size(); ++i) {
         // A pane that starts narrower than the minimum may stay that narrow.

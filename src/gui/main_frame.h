@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/pane.h"
+#include "views/view_services.h"
 
 class QAction;
 class QMenu;
@@ -40,8 +41,8 @@ class CMainFrame : public QMainWindow {
     Q_OBJECT
 
 public:
-    CMainFrame(CQX2Doc& document, SettingsStore& settings, UserPrompt& prompt, ShellOpener& shell,
-               bool trayAvailable, QWidget* parent = nullptr);
+    CMainFrame(CQX2Doc& document, const ViewServices& services, bool trayAvailable,
+               QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     // Closes the window after the save-changes prompt; Cancel there keeps it open.
@@ -93,6 +94,7 @@ private:
     void showTrayInfo();
 
     CQX2Doc& m_document;
+    ViewServices m_services;
     SettingsStore& m_settings;
     UserPrompt& m_prompt;
     ShellOpener& m_shell;

@@ -118,8 +118,9 @@ std::optional<int> VorlixApplication::start(const QStringList& arguments) {
         DocumentServices{m_prompt, *m_settings, m_codePage, m_windows, *m_login, *m_changeOwner,
                          m_shared, m_application, *m_chat, m_shell, m_playlists},
         folder);
-    m_mainWindow = std::make_unique<CMainFrame>(*m_document, *m_settings, m_prompt, m_shell,
-                                                QSystemTrayIcon::isSystemTrayAvailable());
+    m_mainWindow = std::make_unique<CMainFrame>(
+        *m_document, ViewServices{m_prompt, *m_settings, m_shell, m_drives},
+        QSystemTrayIcon::isSystemTrayAvailable());
     m_application.setMainWindow(m_mainWindow.get());
     QObject::connect(m_mainWindow.get(), &CMainFrame::closedForGood, QCoreApplication::instance(),
                      &QCoreApplication::quit, Qt::QueuedConnection);

@@ -9,6 +9,7 @@
 #include "core/code_page.h"
 #include "gui/application_shell.h"
 #include "gui/desktop_shell_opener.h"
+#include "gui/stand_in_disc_drives.h"
 #include "gui/stand_in_document_windows.h"
 #include "gui/stand_in_playlist_windows.h"
 #include "gui/stand_in_shared_catalogue.h"
@@ -69,6 +70,7 @@ private:
     StandInSharedCatalogue m_shared;
     StandInPlaylistWindows m_playlists;
     DesktopShellOpener m_shell;
+    StandInDiscDrives m_drives;
     ApplicationShell m_application;
     std::unique_ptr<DialogServerChat> m_chat;
     std::unique_ptr<CQX2Doc> m_document;

@@ -5,8 +5,8 @@
 
 namespace vorlix {
 
-CCategoriesView::CCategoriesView(CQX2Doc& document, QWidget* parent)
-    : QFrame(parent), m_document(document) {
+CCategoriesView::CCategoriesView(CQX2Doc& document, const ViewServices& services, QWidget* parent)
+    : QFrame(parent), m_document(document), m_services(services) {
     setObjectName(toQt(kCategoriesViewClass));
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     m_document.addPane(*this);

@@ -5,8 +5,8 @@
 
 namespace vorlix {
 
-CCommandsView::CCommandsView(CQX2Doc& document, QWidget* parent)
-    : QFrame(parent), m_document(document) {
+CCommandsView::CCommandsView(CQX2Doc& document, const ViewServices& services, QWidget* parent)
+    : QFrame(parent), m_document(document), m_services(services) {
     setObjectName(toQt(kCommandsViewClass));
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     m_document.addPane(*this);

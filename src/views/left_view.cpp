@@ -5,7 +5,8 @@
 
 namespace vorlix {
 
-CLeftView::CLeftView(CQX2Doc& document, QWidget* parent) : QFrame(parent), m_document(document) {
+CLeftView::CLeftView(CQX2Doc& document, const ViewServices& services, QWidget* parent)
+    : QFrame(parent), m_document(document), m_services(services) {
     setObjectName(toQt(kLeftViewClass));
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     m_document.addPane(*this);

@@ -5,7 +5,8 @@
 
 namespace vorlix {
 
-CQX2View::CQX2View(CQX2Doc& document, QWidget* parent) : QFrame(parent), m_document(document) {
+CQX2View::CQX2View(CQX2Doc& document, const ViewServices& services, QWidget* parent)
+    : QFrame(parent), m_document(document), m_services(services) {
     setObjectName(toQt(kQX2ViewClass));
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     m_document.addPane(*this);

@@ -3,6 +3,7 @@
 #include <QFrame>
 
 #include "app/pane.h"
+#include "views/view_services.h"
 
 namespace vorlix {
 
@@ -15,7 +16,7 @@ class CQX2View : public QFrame, public Pane {
     Q_OBJECT
 
 public:
-    explicit CQX2View(CQX2Doc& document, QWidget* parent = nullptr);
+    CQX2View(CQX2Doc& document, const ViewServices& services, QWidget* parent = nullptr);
     ~CQX2View() override;
 
     std::string_view paneClassName() const override;
@@ -23,6 +24,7 @@ public:
 
 private:
     CQX2Doc& m_document;
+    ViewServices m_services;
 };
 
 }  // namespace vorlix

@@ -34,6 +34,7 @@
 #include "gui/dialog_server_chat.h"
 #include "gui/help_wizard_window.h"
 #include "gui/product_art.h"
+#include "gui/stand_in_disc_drives.h"
 #include "net/ui/dialog_server.h"
 #include "support/document_fakes.h"
 #include "support/memory_settings.h"
@@ -101,7 +102,7 @@ struct Setup {
         : document({prompt, settings, kCodePage, windows, login, changeOwner, publisher,
                     application, chat, shell, playlists},
                    folder.path() + "/"),
-          window(document, settings, prompt, shell, tray) {
+          window(document, ViewServices{prompt, settings, shell, drives}, tray) {
         application.setMainWindow(&window);
         document.reset();
     }
@@ -118,6 +119,7 @@ struct Setup {
     ApplicationShell application;
     FakeChat chat{log};
     FakeShell shell;
+    StandInDiscDrives drives;
     FakePlaylists playlists;
     CQX2Doc document;
     CMainFrame window;

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vorlix {
+
+class CQX2Doc;
+class CQXDisc;
+class CQXFileData;
+
+// What the other panes, the scan and the commands ask of the disc tree. The tree pane
+// implements it beside Pane; find it with discTree(document).
+class DiscTreePane {
+public:
+    virtual ~DiscTreePane() = default;
+    // Empties the tree and adds every disc the user may see, in catalogue order.
+    virtual void fill() = 0;
+    // Adds the disc's items at the end and selects its item (a scanned or blank disc).
+    virtual void addDiscItem(const CQXDisc& disc) = 0;
+    // The selected item's path ("12 BACKUP\docs\old"); empty without a selection.
+    virtual std::string selectedItemPath() const = 0;
+    // Renames (and with a non-empty number renumbers) the current disc.
+    virtual void renameDisc(const std::string& newNumber, const std::string& newName) = 0;
+    virtual void rebuildByCategories() = 0;
+    virtual void locateFile(const CQXFileData& entry) = 0;
+    virtual void deleteDisc() = 0;
+    virtual void showDiscInformation() = 0;
+};
+
+// What others ask of the file list.
+class FileListPane {
+public:
+    virtual ~FileListPane() = default;
+    virtual void showFolder(const std::string& itemPath) = 0;
+    virtual void clear() = 0;
+    virtual void highlightEntry(const CQXFileData& entry) = 0;
+    // The entries of the selected rows, in row order.
+    virtual std::vector<CQXFileData*> selectedEntries() const = 0;
+};
+
+// What others ask of the categories panel.
+class CategoriesPane {
+public:
+    virtual ~CategoriesPane() = default;
+    // Attached categories, notes, cover thumbnail and prices of the document's current disc.
+    virtual void refreshForCurrentDisc() = 0;
+    virtual void refillAttachedCategories() = 0;
+    // The drive row chosen for a scan ("D:\"), handed over once; empty when none was chosen.
+    virtual std::string takeScanDriveText() = 0;
+};
+
+// What others ask of the commands panel.
+class CommandsPane {
+public:
+    virtual ~CommandsPane() = default;
+    // The disc fields for the document's current disc.
+    virtual void refreshDiscFields() = 0;
+    virtual void refreshStatus() = 0;
+    // Opens the scan dialog, the drive preselected when one is given ("D:\").
+    virtual void startScan(const std::string& preselectedDrive) = 0;
+};
+
+// The registered pane with that role, or null while the window has none.
+DiscTreePane* discTree(const CQX2Doc& document);
+FileListPane* fileList(const CQX2Doc& document);
+CategoriesPane* categoriesPanel(const CQX2Doc& document);
+CommandsPane* commandsPanel(const CQX2Doc& document);
+
+}  // namespace vorlix
