@@ -11,6 +11,7 @@ inline constexpr std::string_view kSettingsKey = "SOFTWARE\\Talmir\\Vorlix\\Sett
 inline constexpr std::string_view kLastFilesKey = "SOFTWARE\\Talmir\\Vorlix\\Last Files";
 inline constexpr std::string_view kRecentFileListKey = "SOFTWARE\\Talmir\\Vorlix\\Recent File List";
 inline constexpr std::string_view kTipKey = "SOFTWARE\\Talmir\\Vorlix\\Tip";
+inline constexpr std::string_view kDriveMapKey = "SOFTWARE\\Talmir\\Vorlix\\Drive Map";
 inline constexpr std::string_view kFreedbKey = "SOFTWARE\\Talmirs\\QX3\\Settings";
 inline constexpr std::string_view kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\run";
 
@@ -77,6 +78,9 @@ inline constexpr std::string_view kWindowPlacement = "WindowPlacement";
 
 // Under kFreedbKey: text.
 inline constexpr std::string_view kFreedbSite = "freedbsite";
+
+// Under kDriveMapKey: texts named by a drive letter and a colon ("e:"), each holding the
+// device path of the optical drive that letter stands for ("/dev/sr0").
 
 // Under kRunKey: text, present exactly while autostart is 1.
 inline constexpr std::string_view kRunEntry = "Vorlix";

@@ -14,6 +14,8 @@ struct DirectoryEntry {
     std::string name;
     bool folder = false;
     std::uint64_t size = 0;
+
+    bool operator==(const DirectoryEntry&) const = default;
 };
 
 // Label and 32-bit serial number of a medium, equal to what Windows reports for it.

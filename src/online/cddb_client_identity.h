@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+namespace vorlix {
+
+// Who talks to the freedb server: the user's e-mail address (the "hello" greeting's user and
+// host, and the submitter of entries) and the application that asks.
+struct CddbClientIdentity {
+    std::string userEmail;
+    std::string appName = "Orvanta";
+    std::string appVersion = "3.0";
+};
+
+}  // namespace vorlix
