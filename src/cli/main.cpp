@@ -4,6 +4,7 @@
 #include "cli/account_commands.h"
 #include "cli/catalogue_commands.h"
 #include "cli/cli_command.h"
+#include "cli/scan_command.h"
 #include "core/code_page.h"
 
 namespace vorlix {
@@ -35,6 +36,7 @@ int run(int argc, const char* const argv[]) {
     CliCommands commands;
     addCatalogueCommands(commands, codePage);
     addAccountCommands(commands, codePage);
+    addScanCommand(commands, codePage);
 
     const CliArguments arguments = CliArguments::parse(argc, argv, kValueOptions);
     if (arguments.has("--help") || arguments.has("-h")) {

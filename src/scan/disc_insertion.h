@@ -1,19 +1,26 @@
 #pragma once
 
 #include <memory>
+#include <string_view>
 
 #include "core/disc.h"
 
 namespace vorlix {
 
 class CQX2Doc;
+class UserPrompt;
 
-// Puts a saved scan's disc or a blank disc into the open catalogue: appended, made the current
-// disc, shown by the panes, the document marked modified. With autoSave the catalogue is then
-// written at once, new disc included; a catalogue never saved gets the "Save CD" message.
-void insertDisc(CQX2Doc& document, std::unique_ptr<CQXDisc> disc, bool autoSave);
+// Shown when a scan is to be saved automatically into a catalogue that has no file yet.
+inline constexpr std::string_view kSaveCdMessage = "Save CD";
 
-// Add Blank CD: the owner test (which an empty catalogue fails), then the blank disc.
+// Puts a saved scan's disc into the open catalogue: appended, made the current disc, the
+// document marked modified. With autoSave the catalogue is then written at once, new disc
+// included; a catalogue never saved gets the "Save CD" message and keeps the disc all the same.
+void insertDisc(CQX2Doc& document, std::unique_ptr<CQXDisc> disc, bool autoSave,
+                UserPrompt& prompt);
+
+// Add Blank CD: the owner test (which an empty catalogue fails), then the blank disc, inserted
+// without the automatic save.
 void addBlankDisc(CQX2Doc& document);
 
 }  // namespace vorlix

@@ -6,15 +6,16 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/file_data.h"
+#include "platform/disc_volume.h"
 #include "scan/filter_lists.h"
 
 namespace vorlix {
 
-class DiscVolume;
 class MediaTagSource;
 
 enum class ScanState { Idle, Walking, Completed, Stopped, Closed };
@@ -69,6 +70,9 @@ public:
     void readVolume(DiscVolume& volume);
     const std::string& volumeLabel() const { return m_volumeLabel; }
     const std::string& serialText() const { return m_serialText; }
+    // For a source without a volume of its own (a folder read as a disc): the name and serial
+    // text it is catalogued under.
+    void setVolume(std::string label, std::string serialText);
 
     // A Scan command begins: a Completed job returns to Idle, so a refused command leaves
     // nothing to save.
@@ -90,6 +94,9 @@ public:
 
     ScanState state() const;
     bool completed() const { return state() == ScanState::Completed; }
+    // From prepare() until walk() has returned, also after a stop() that the walk has not yet
+    // seen: no new scan may start before.
+    bool walking() const;
 
     ScanDisplay display() const;
     // The tree items from index first on; the dialog adds them as they come.
@@ -109,16 +116,32 @@ public:
     std::vector<std::unique_ptr<CQXFileData>> takeEntries();
 
 private:
-    void walkFolders(DiscVolume& volume, int parentItem, const std::string& path,
-                     const std::string& folderPath);
-    void readFiles(DiscVolume& volume, const std::string& path, const std::string& folderPath);
-    void recordFile(const std::string& name, std::uint64_t size, const std::string& folderPath);
+    // What the walk shows; display() formats it, so a file costs no text formatting.
+    struct Progress {
+        std::string folderText;
+        std::string fileText;
+        std::size_t recorded = 0;
+        std::size_t seen = 0;
+        std::size_t folders = 0;
+        double recordedTotal = 0;
+        bool atEnd = false;
+    };
+
+    void walkFolder(DiscVolume& volume, int item, const std::string& path,
+                    const std::string& folderPath);
+    void walkSubfolders(DiscVolume& volume, int item, const std::string& path,
+                        const std::string& folderPath, const std::vector<DirectoryEntry>& entries);
+    void readFiles(const std::vector<DirectoryEntry>& entries, const std::string& folderPath);
+    void meetFile(const DirectoryEntry& file, const std::string& folderPath);
+    void recordFile(const DirectoryEntry& file, const std::string& folderPath);
+    int addTreeItem(std::string text, int parent);
     bool carryOn() const { return m_continue.load(std::memory_order_relaxed); }
+    void finishWalk();
+    void end(ScanState to);
     void discard();
 
     FilterLists& m_lists;
     MediaTagSource& m_mediaTags;
-    FilterLists m_walkLists;
     std::string m_drivePath;
     std::string m_discNumber;
     std::string m_volumeLabel;
@@ -126,18 +149,31 @@ private:
     bool m_filterOn = false;
     bool m_skipNoExtension = false;
 
+    // Taken by prepare() for the walk, so that the dialog may change its own copies meanwhile.
+    std::optional<FilterLists> m_walkLists;
+    bool m_walkFilterOn = false;
+    bool m_walkSkipNoExtension = false;
+    std::string m_walkDrivePath;
+    std::string m_rootFolder;  // "d:\"
+    std::string m_drive;       // "d:"
+    const std::function<void()>* m_afterEntry = nullptr;
+
     std::atomic<bool> m_continue{false};
+    // State changes and the end of a walk happen under m_stateMutex, so that a stop() racing
+    // with the walk's end discards the result exactly once and never under the walk's feet.
+    mutable std::mutex m_stateMutex;
     std::atomic<ScanState> m_state{ScanState::Idle};
-    std::function<void()> m_afterEntry;
+    std::atomic<bool> m_walkActive{false};
 
     // Guards what display() and treeItems() read while the walk writes it.
     mutable std::mutex m_displayMutex;
-    ScanDisplay m_display;
+    Progress m_progress;
     std::vector<ScanTreeItem> m_tree;
+    std::vector<int> m_depths;  // of each tree item, for the outline
 
     std::vector<std::unique_ptr<CQXFileData>> m_entries;
     std::vector<std::string> m_detected;
-    double m_recordedTotal = 0;
+    // Summed as an integer: a float of every file's size would lose megabytes on a full DVD.
     std::uint64_t m_grandTotal = 0;
     bool m_audio = false;
     std::string m_mediaTag;

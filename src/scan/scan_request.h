@@ -22,7 +22,8 @@ struct ScanRequest {
 };
 
 // One more than the last disc's number read as a decimal integer, "%d"; "1" for an empty
-// catalogue or a last number that is not a number.
+// catalogue or a last number that is not a positive number; the next free one when that number
+// is taken already.
 std::string nextDiscNumber(const CQXCatalog& catalogue);
 
 ScanRequest makeScanRequest(const CQXCatalog& catalogue, const Identity& identity,

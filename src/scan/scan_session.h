@@ -1,8 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/disc.h"
@@ -17,6 +19,13 @@ class FilterLists;
 class MediaTagSource;
 class SettingsStore;
 class UserPrompt;
+
+inline constexpr std::string_view kSelectDriveMessage =
+    "Please, select one of your CD/DVD drives and then click on the scan button!";
+inline constexpr std::string_view kDriveNotReadyMessage = "CD drive not ready!";
+inline constexpr std::string_view kSameSerialMessage =
+    "You already have a CD with the same serial number!";
+inline constexpr std::string_view kScanFirstMessage = "Please, scan the CD first.";
 
 // Opens the scan filter dialog on the detected extensions; the window is the user interface's.
 class ScanFilterOpener {
@@ -63,8 +72,8 @@ public:
     // The Scan command's checks up to the walk (messages through the prompt). True when the
     // walk is to run now.
     bool beginScan();
-    // On the scan thread.
-    void runWalk();
+    // On the scan thread; afterEntry as for ScanJob::walk.
+    void runWalk(const std::function<void()>& afterEntry = {});
     // Back on the user-interface thread: the filter dialog when extensions were detected.
     void walkEnded();
     bool walking() const;
@@ -81,12 +90,19 @@ public:
     void setFilterOn(bool on);
     bool autoSave() const { return m_autoSave; }
     void setAutoSave(bool on);
+    // Ignored while a walk runs: the walk is still adding to the detected extensions, and the
+    // filter dialog opens by itself when the walk ends.
     void showScanFilter();
 
     ScanJob& job() { return *m_job; }
     const ScanRequest& request() const { return m_request; }
 
 private:
+    void addSource(const DiscSource& source);
+    std::string itemText(const DiscSource& source);
+    bool isFolderSource(const std::string& drivePath) const;
+    void openFilter();
+
     ScanRequest m_request;
     DiscDrives& m_drives;
     FilterLists& m_lists;
@@ -100,6 +116,7 @@ private:
     int m_selectedDrive = -1;
     bool m_saveEnabled = false;
     bool m_autoSave = true;
+    bool m_virtualDisc = false;  // the last scan read a folder as a disc
 };
 
 }  // namespace vorlix

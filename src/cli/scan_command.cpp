@@ -1,0 +1,154 @@
+#include "cli/scan_command.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "accounts/ownership.h"
+#include "app/setting_names.h"
+#include "app/settings/settings_flags.h"
+#include "app/settings_store.h"
+#include "cli/catalogue_file.h"
+#include "cli/cli_session.h"
+#include "cli/scan_progress_line.h"
+#include "cli/scan_source.h"
+#include "core/user_prompt.h"
+#include "online/freedb_control.h"
+#include "platform/disc/linux_disc_drives.h"
+#include "platform/http/curl_http_client.h"
+#include "scan/filter_lists.h"
+#include "scan/scan_job.h"
+#include "scan/scan_request.h"
+#include "scan/scan_session.h"
+#include "scan/scanned_disc.h"
+
+namespace vorlix {
+
+namespace {
+
+// What the desktop program would show in a message box goes to stderr; questions are not
+// asked, since no step of the scan asks one.
+class StderrPrompt final : public UserPrompt {
+public:
+    void message(std::string_view text, MessageIcon) override {
+        std::fprintf(stderr, "vorlix-cli: %.*s\n", static_cast<int>(text.size()), text.data());
+    }
+    Answer ask(std::string_view text, Buttons, MessageIcon) override {
+        message(text, MessageIcon::Question);
+        return Answer::Cancel;
+    }
+    std::optional<std::string> chooseFileToOpen(const FileDialogRequest&) override { return {}; }
+    std::optional<std::string> chooseFileToSave(const FileDialogRequest&) override { return {}; }
+};
+
+CQXCatalog openOrNew(const std::string& path, const CodePage& codePage) {
+    if (std::filesystem::exists(path)) {
+        return readCatalogueFile(path, codePage);
+    }
+    CQXCatalog catalogue;
+    catalogue.addDefaultNamedObjects();
+    return catalogue;
+}
+
+// The owner test of every catalogue change; a catalogue written before owners existed is
+// taken over first, as the desktop program does when it opens one.
+void checkOwner(CQXCatalog& catalogue, const Identity& identity) {
+    StderrPrompt prompt;
+    assignOwnerIfMissing(catalogue, identity, prompt);
+    if (!catalogue.discs.empty() && !isOwner(catalogue, identity)) {
+        throw CommandFailure{refusalText(identity)};
+    }
+}
+
+std::string recordedDriveRoot(const CliArguments& a, const DiscSource& source) {
+    const auto drive = a.value("--drive");
+    if (!drive) {
+        return source.root;
+    }
+    const auto root = driveRootOf(*drive);
+    if (!root) {
+        throw CommandFailure{"--drive takes a drive letter such as E:"};
+    }
+    return *root;
+}
+
+void printDisc(const CQXDisc& disc, const std::vector<std::string>& detected) {
+    std::printf("number: %s\nname: %s\nserial: %s\nsize: %s MB\nfiles: %zu\nlocation: %s\n",
+                disc.number.c_str(), disc.name.c_str(), disc.serial.c_str(), disc.size.c_str(),
+                disc.files.size(), disc.location.c_str());
+    if (!detected.empty()) {
+        std::string list;
+        for (const std::string& extension : detected) {
+            list += (list.empty() ? "" : " ") + extension;
+        }
+        std::printf("not recorded, on neither filter list: %s\n", list.c_str());
+    }
+}
+
+void runScan(const CliArguments& a, const CodePage& codePage) {
+    CliSession session(a, codePage);
+    const Identity identity = session.login();
+    const std::string& catalogueFile = a.operands[1];
+    CQXCatalog catalogue = openOrNew(catalogueFile, codePage);
+    checkOwner(catalogue, identity);
+
+    LinuxDiscDrives drives;
+    const DiscSource source = findScanSource(drives, a.operands[0]);
+    const std::string driveRoot = recordedDriveRoot(a, source);
+    const std::unique_ptr<DiscVolume> volume = drives.open(source.root);
+    if (!volume || !volume->ready()) {
+        throw CommandFailure{std::string(kDriveNotReadyMessage)};
+    }
+
+    CurlHttpClient http;
+    C_uFREEDB freedb(
+        http, [&volume](const std::string&) { return volume->audioToc(); }, CddbClientIdentity{});
+    FilterLists lists(session.programFolder(), codePage);
+    ScanJob job(lists, freedb);
+    const ScanRequest request = makeScanRequest(catalogue, identity, {});
+    job.setDiscNumber(request.discNumber);
+    job.setDrivePath(driveRoot);
+    job.setFilterOn(!a.has("--no-filter"));
+    job.setSkipFilesWithoutExtension(
+        session.settings().readNumber(setting::kSettingsKey, setting::kDelNoExt) != 0);
+
+    const bool virtualDisc = source.kind == DiscSourceKind::Folder;
+    if (virtualDisc) {
+        job.setVolume(std::string(kVirtualDiscName), {});
+    } else {
+        job.readVolume(*volume);
+        const auto& known = request.knownSerials;
+        if (std::find(known.begin(), known.end(), job.serialText()) != known.end()) {
+            throw CommandFailure{std::string(kSameSerialMessage)};
+        }
+    }
+    if (const std::string failure = job.prepare(); !failure.empty()) {
+        throw CommandFailure{failure};
+    }
+    ScanProgressLine progress(stderr, job);
+    job.walk(*volume, [&progress] { progress.fileMet(); });
+    progress.finish();
+
+    auto disc = makeScannedDisc(job, request, virtualDisc ? kVirtualLocation : kHomeLocation,
+                                readFlag(session.settings(), setting::kShare), todayDiscDateText());
+    const CQXDisc& added = *disc;
+    catalogue.appendDisc(std::move(disc));
+    writeCatalogueFile(catalogue, catalogueFile, codePage);
+    printDisc(added, job.detectedExtensions());
+}
+
+}  // namespace
+
+void addScanCommand(CliCommands& commands, const CodePage& codePage) {
+    const CodePage* cp = &codePage;
+    commands["scan"] = {
+        "scan SOURCE CATALOGUE [--no-filter] [--user NAME] [--drive X:]",
+        "add a disc from a drive (D: or /dev/sr0), an ISO or BIN/CUE image or a folder",
+        2,
+        2,
+        {"--no-filter", "--user", "--drive"},
+        [cp](const CliArguments& a) { runScan(a, *cp); }};
+}
+
+}  // namespace vorlix

@@ -1,0 +1,48 @@
+#include "scan/scanned_disc.h"
+
+#include <array>
+#include <cstdio>
+
+#include "core/disc_info.h"
+#include "scan/scan_job.h"
+#include "scan/scan_request.h"
+
+namespace vorlix {
+
+std::string discDateText(const std::tm& date) {
+    static constexpr std::array<const char*, 12> kMonths = {
+        "January", "February", "March",     "April",   "May",      "June",
+        "July",    "August",   "September", "October", "November", "December"};
+    char text[48];
+    std::snprintf(text, sizeof text, "%s %02d %d", kMonths[static_cast<std::size_t>(date.tm_mon)],
+                  date.tm_mday, date.tm_year + 1900);
+    return text;
+}
+
+std::string todayDiscDateText() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return discDateText(local);
+}
+
+std::unique_ptr<CQXDisc> makeScannedDisc(ScanJob& job, const ScanRequest& request,
+                                         std::string_view location, bool shared, std::string date) {
+    auto disc = std::make_unique<CQXDisc>();
+    disc->size = job.totals().discSizeText;
+    disc->outline = job.folderOutline();
+    disc->files = job.takeEntries();
+    disc->number = request.discNumber;
+    disc->name = job.volumeLabel();
+    disc->info = job.audio() ? disc_info::scannedAudioRecord(job.mediaTag())
+                             : disc_info::scannedDataRecord();
+    disc->date = std::move(date);
+    disc->location = location;
+    disc->ownerName = request.ownerName;
+    disc->ownerDigest = request.ownerDigest;
+    disc->shared = shared ? "Yes" : "No";
+    disc->serial = job.serialText();
+    return disc;
+}
+
+}  // namespace vorlix

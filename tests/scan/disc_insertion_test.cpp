@@ -1,0 +1,118 @@
+#include "scan/disc_insertion.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/byte_source.h"
+#include "core/catalog_format.h"
+#include "support/document_rig.h"
+
+namespace vorlix {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+std::unique_ptr<CQXDisc> discOf(const std::string& number, const Identity& owner) {
+    auto disc = std::make_unique<CQXDisc>();
+    disc->number = number;
+    disc->name = "Disc " + number;
+    disc->ownerName = owner.logName;
+    disc->ownerDigest = owner.passwordDigest;
+    disc->files.push_back(std::make_unique<CQXFileData>("a.mp3", "d:\\", "1", "d:"));
+    return disc;
+}
+
+Lines numbersIn(const std::string& file, const CodePage& codePage) {
+    const std::string bytes = test::readFile(file);
+    MemorySource source(bytes);
+    CQXCatalog catalogue;
+    readCatalogue(source, codePage, catalogue);
+    Lines numbers;
+    for (const auto& disc : catalogue.discs) {
+        numbers.push_back(disc->number);
+    }
+    return numbers;
+}
+
+class DiscInsertionTest : public testing::Test {
+protected:
+    DiscInsertionTest() {
+        CQXCatalog catalogue;
+        catalogue.appendDisc(discOf("1", test::DocumentRig::anna()));
+        rig.load(std::move(catalogue));
+    }
+
+    test::DocumentRig rig;
+    CQX2Doc& document = rig.document;
+};
+
+TEST_F(DiscInsertionTest, TheDiscIsAppendedMadeCurrentAndTheDocumentModified) {
+    insertDisc(document, discOf("2", rig.anna()), false, rig.prompt);
+    ASSERT_EQ(document.catalogue().discs.size(), 2u);
+    EXPECT_EQ(document.catalogue().discs.back()->number, "2");
+    EXPECT_EQ(document.currentDisc().number, "2");
+    ASSERT_EQ(document.currentDisc().files.size(), 1u);
+    EXPECT_EQ(document.currentDisc().files[0], document.catalogue().discs.back()->files[0].get());
+    EXPECT_TRUE(document.isModified());
+    EXPECT_TRUE(rig.prompt.messages.empty());
+}
+
+TEST_F(DiscInsertionTest, AutoSaveWithoutAFileSaysSoAndKeepsTheDisc) {
+    insertDisc(document, discOf("2", rig.anna()), true, rig.prompt);
+    EXPECT_EQ(rig.prompt.messages, Lines{"Save CD"});
+    EXPECT_EQ(document.catalogue().discs.size(), 2u);
+    EXPECT_TRUE(document.isModified());
+}
+
+TEST_F(DiscInsertionTest, AutoSaveWritesTheCatalogueWithTheNewDisc) {
+    const std::string file = rig.folder.file("cds.vrd");
+    ASSERT_TRUE(document.saveDocument(file));
+    insertDisc(document, discOf("2", rig.anna()), true, rig.prompt);
+    EXPECT_EQ(numbersIn(file, rig.codePage), (Lines{"1", "2"}));
+    EXPECT_FALSE(document.isModified());
+    EXPECT_TRUE(rig.prompt.messages.empty());
+
+    insertDisc(document, discOf("3", rig.anna()), false, rig.prompt);
+    EXPECT_EQ(numbersIn(file, rig.codePage), (Lines{"1", "2"}));
+    EXPECT_TRUE(document.isModified());
+}
+
+TEST_F(DiscInsertionTest, ABlankDiscTakesTheCurrentDiscsOwnerAndIsNotSaved) {
+    const std::string file = rig.folder.file("cds.vrd");
+    ASSERT_TRUE(document.saveDocument(file));
+    const Identity bert{"bert", "d2"};
+    document.catalogue().appendDisc(discOf("7", bert));
+    document.setCurrentDisc(*document.catalogue().discs.back());
+
+    addBlankDisc(document);
+    ASSERT_EQ(document.catalogue().discs.size(), 3u);
+    const CQXDisc& blank = *document.catalogue().discs.back();
+    EXPECT_EQ(blank.number, "8");
+    EXPECT_EQ(blank.name, "Blank Disc");
+    EXPECT_EQ(blank.ownerName, "bert");
+    EXPECT_EQ(blank.ownerDigest, "d2");
+    EXPECT_EQ(document.currentDisc().number, "8");
+    EXPECT_TRUE(document.isModified());
+    EXPECT_EQ(numbersIn(file, rig.codePage), Lines{"1"});
+    EXPECT_TRUE(rig.prompt.messages.empty());
+}
+
+TEST(BlankDiscRefusalTest, AnEmptyCatalogueOrAnotherOwnersIsRefused) {
+    test::DocumentRig rig;
+    addBlankDisc(rig.document);
+    EXPECT_TRUE(rig.document.catalogue().discs.empty());
+    EXPECT_FALSE(rig.document.isModified());
+
+    CQXCatalog catalogue;
+    catalogue.appendDisc(discOf("1", Identity{"bert", "d2"}));
+    rig.load(std::move(catalogue));
+    addBlankDisc(rig.document);
+    EXPECT_EQ(rig.document.catalogue().discs.size(), 1u);
+    EXPECT_EQ(rig.prompt.messages, (Lines{"Operation not allowed! Logged in as : anna",
+                                          "Operation not allowed! Logged in as : anna"}));
+}
+
+}  // namespace
+}  // namespace vorlix
