@@ -37,6 +37,12 @@ public:
     virtual void highlightEntry(const CQXFileData& entry) = 0;
     // The entries of the selected rows, in row order.
     virtual std::vector<CQXFileData*> selectedEntries() const = 0;
+    // A catalogue was created or opened: empties the list, forgets the sort directions and
+    // takes the icon size from the settings.
+    virtual void showCatalogue() = 0;
+    // Opens the file of the row at the selection mark from its disc (the Enter action after a
+    // click in the list).
+    virtual void openSelectedFile() = 0;
 };
 
 // What others ask of the categories panel.
@@ -48,6 +54,13 @@ public:
     virtual void refillAttachedCategories() = 0;
     // The drive row chosen for a scan ("D:\"), handed over once; empty when none was chosen.
     virtual std::string takeScanDriveText() = 0;
+    // A catalogue was created or opened: fills both category lists, adding the default
+    // categories to an empty list when the settings ask for it.
+    virtual void showCatalogue() = 0;
+    // What Enter runs after typing in the panel: create the category typed in its field, or
+    // store the notes as "Save Notes" does.
+    virtual void createCategory() = 0;
+    virtual void saveNotes() = 0;
 };
 
 // What others ask of the commands panel.

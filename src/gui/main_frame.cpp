@@ -63,11 +63,12 @@ QString trayToolTipFor(const QString& status) {
     return status.left(splitsPair ? kTrayToolTipLength - 1 : kTrayToolTipLength);
 }
 
-CMainFrame::CMainFrame(CQX2Doc& document, const ViewServices& services, bool trayAvailable,
-                       QWidget* parent)
+CMainFrame::CMainFrame(CQX2Doc& document, const ViewServices& services, const ScanServices& scan,
+                       bool trayAvailable, QWidget* parent)
     : QMainWindow(parent),
       m_document(document),
       m_services(services),
+      m_scan(scan),
       m_settings(services.settings),
       m_prompt(services.prompt),
       m_shell(services.shell),
@@ -117,7 +118,7 @@ void CMainFrame::createPanes() {
     m_splitter->setObjectName(QStringLiteral("paneSplitter"));
     m_splitter->setChildrenCollapsible(false);
     const std::array<QWidget*, 4> panes = {
-        new CCommandsView(m_document, m_services), new CLeftView(m_document, m_services),
+        new CCommandsView(m_document, m_services, m_scan), new CLeftView(m_document, m_services),
         new CQX2View(m_document, m_services), new CCategoriesView(m_document, m_services)};
     const std::array<int, 4> widths = initialPaneWidths(screen()->geometry().width());
     for (std::size_t i = 0; i < panes.size(); ++i) {

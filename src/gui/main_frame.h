@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/pane.h"
+#include "scan/ui/scan_services.h"
 #include "views/view_services.h"
 
 class QAction;
@@ -41,8 +42,9 @@ class CMainFrame : public QMainWindow {
     Q_OBJECT
 
 public:
-    CMainFrame(CQX2Doc& document, const ViewServices& services, bool trayAvailable,
-               QWidget* parent = nullptr);
+    // scan: what the scan dialogs of the commands panel work with.
+    CMainFrame(CQX2Doc& document, const ViewServices& services, const ScanServices& scan,
+               bool trayAvailable, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     // Closes the window after the save-changes prompt; Cancel there keeps it open.
@@ -95,6 +97,7 @@ private:
 
     CQX2Doc& m_document;
     ViewServices m_services;
+    ScanServices m_scan;
     SettingsStore& m_settings;
     UserPrompt& m_prompt;
     ShellOpener& m_shell;

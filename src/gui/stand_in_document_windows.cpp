@@ -1,9 +1,16 @@
 #include "gui/stand_in_document_windows.h"
 
+#include "app/catalogue_document.h"
+#include "views/commands_view.h"
+
 namespace vorlix {
 
 bool StandInDocumentWindows::scanInProgress() const {
-    return false;
+    if (m_document == nullptr) {
+        return false;
+    }
+    const auto* commands = dynamic_cast<const CCommandsView*>(m_document->pane(kCommandsViewClass));
+    return commands != nullptr && commands->scanOpen();
 }
 
 bool StandInDocumentWindows::searchWindowsOpen() const {

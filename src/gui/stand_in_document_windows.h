@@ -4,17 +4,26 @@
 
 namespace vorlix {
 
-// Takes the place of the search windows, the copy task windows and the scan dialog until the
-// commands panel brings them: with none of them in the program, no scan or search is ever
-// running and there is nothing to close, show or hide.
+class CQX2Doc;
+
+// The program's background windows as the document asks about them. A scan is in progress
+// while the commands panel has its scan dialog open. The search windows and the copy task
+// windows are not in the program yet: no search is ever running and there is nothing of them
+// to close, show or hide.
 class StandInDocumentWindows final : public DocumentWindows {
 public:
+    // The document whose commands panel opens the scan dialogs; it must outlive every call.
+    void watchScansOf(const CQX2Doc& document) { m_document = &document; }
+
     bool scanInProgress() const override;
     bool searchWindowsOpen() const override;
     void closeSearchWindows() override;
     void setSearchWindowsShown(bool shown) override;
     void setCopyTaskWindowsShown(bool shown) override;
     void clearCatalogueViews() override;
+
+private:
+    const CQX2Doc* m_document = nullptr;
 };
 
 }  // namespace vorlix

@@ -19,8 +19,12 @@
 #include "core/user_prompt.h"
 #include "gui/dialog_server_chat.h"
 #include "gui/main_frame.h"
+#include "online/freedb_control.h"
 #include "platform/desktop_registration.h"
+#include "platform/disc/linux_disc_drives.h"
+#include "platform/http/curl_http_client.h"
 #include "platform/single_instance_lock.h"
+#include "scan/filter_lists.h"
 
 namespace vorlix {
 
@@ -83,6 +87,20 @@ void VorlixApplication::installAndRegister() {
     }
 }
 
+void VorlixApplication::createScanServices(const std::string& programFolder) {
+    m_drives = std::make_unique<LinuxDiscDrives>();
+    m_http = std::make_unique<CurlHttpClient>();
+    // The scan asks only for media tags, which come from the drive's table of contents.
+    m_freedb = std::make_unique<C_uFREEDB>(
+        *m_http,
+        [this](const std::string& drivePath) -> std::optional<AudioToc> {
+            const std::unique_ptr<DiscVolume> volume = m_drives->open(drivePath);
+            return volume ? volume->audioToc() : std::nullopt;
+        },
+        CddbClientIdentity{});
+    m_filterLists = std::make_unique<FilterLists>(programFolder, m_codePage);
+}
+
 std::optional<int> VorlixApplication::start(const QStringList& arguments) {
     const std::optional<std::string> catalogue = catalogueArgument(arguments);
     if (!catalogue) {
@@ -118,9 +136,12 @@ std::optional<int> VorlixApplication::start(const QStringList& arguments) {
         DocumentServices{m_prompt, *m_settings, m_codePage, m_windows, *m_login, *m_changeOwner,
                          m_shared, m_application, *m_chat, m_shell, m_playlists},
         folder);
+    createScanServices(folder);
     m_mainWindow = std::make_unique<CMainFrame>(
-        *m_document, ViewServices{m_prompt, *m_settings, m_shell, m_drives},
+        *m_document, ViewServices{m_prompt, *m_settings, m_shell, *m_drives},
+        ScanServices{*m_drives, *m_filterLists, *m_freedb, *m_settings, m_prompt},
         QSystemTrayIcon::isSystemTrayAvailable());
+    m_windows.watchScansOf(*m_document);
     m_application.setMainWindow(m_mainWindow.get());
     QObject::connect(m_mainWindow.get(), &CMainFrame::closedForGood, QCoreApplication::instance(),
                      &QCoreApplication::quit, Qt::QueuedConnection);

@@ -9,18 +9,21 @@
 #include "core/code_page.h"
 #include "gui/application_shell.h"
 #include "gui/desktop_shell_opener.h"
-#include "gui/stand_in_disc_drives.h"
 #include "gui/stand_in_document_windows.h"
 #include "gui/stand_in_playlist_windows.h"
 #include "gui/stand_in_shared_catalogue.h"
 
 namespace vorlix {
 
+class C_uFREEDB;
 class CMainFrame;
 class CQX2Doc;
+class CurlHttpClient;
 class DialogChangeOwnerService;
 class DialogLoginService;
 class DialogServerChat;
+class FilterLists;
+class LinuxDiscDrives;
 class RegFileSettingsStore;
 class SingleInstanceLock;
 class UserPrompt;
@@ -58,6 +61,7 @@ public:
 
 private:
     void installAndRegister();
+    void createScanServices(const std::string& programFolder);
 
     StartupLocations m_locations;
     UserPrompt& m_prompt;
@@ -70,7 +74,12 @@ private:
     StandInSharedCatalogue m_shared;
     StandInPlaylistWindows m_playlists;
     DesktopShellOpener m_shell;
-    StandInDiscDrives m_drives;
+    // The drives, the freedb control and the filter lists serve the scan dialogs, which live no
+    // longer than the main window.
+    std::unique_ptr<LinuxDiscDrives> m_drives;
+    std::unique_ptr<CurlHttpClient> m_http;
+    std::unique_ptr<C_uFREEDB> m_freedb;
+    std::unique_ptr<FilterLists> m_filterLists;
     ApplicationShell m_application;
     std::unique_ptr<DialogServerChat> m_chat;
     std::unique_ptr<CQX2Doc> m_document;

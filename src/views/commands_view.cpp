@@ -2,11 +2,15 @@
 
 #include "app/catalogue_document.h"
 #include "app/ui/qt_text.h"
+#include "scan/disc_insertion.h"
+#include "scan/scan_request.h"
+#include "scan/ui/scan_dialog.h"
 
 namespace vorlix {
 
-CCommandsView::CCommandsView(CQX2Doc& document, const ViewServices& services, QWidget* parent)
-    : QFrame(parent), m_document(document), m_services(services) {
+CCommandsView::CCommandsView(CQX2Doc& document, const ViewServices& services,
+                             const ScanServices& scan, QWidget* parent)
+    : QFrame(parent), m_document(document), m_services(services), m_scan(scan) {
     setObjectName(toQt(kCommandsViewClass));
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     m_document.addPane(*this);
@@ -20,6 +24,74 @@ std::string_view CCommandsView::paneClassName() const {
     return kCommandsViewClass;
 }
 
-void CCommandsView::runCommand(PaneCommand) {}
+void CCommandsView::runCommand(PaneCommand command) {
+    switch (command) {
+        case PaneCommand::Scan: {
+            // A drive chosen in the categories panel's drive list is scanned at once.
+            CategoriesPane* categories = categoriesPanel(m_document);
+            startScan(categories != nullptr ? categories->takeScanDriveText() : std::string());
+            break;
+        }
+        case PaneCommand::AddBlankDisc: {
+            const std::size_t discs = m_document.catalogue().discs.size();
+            addBlankDisc(m_document);
+            if (m_document.catalogue().discs.size() > discs) {
+                showAddedDisc();
+            }
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+// The panel shows no disc fields and no status line yet; there is nothing to bring up to date.
+void CCommandsView::refreshDiscFields() {}
+
+void CCommandsView::refreshStatus() {}
+
+void CCommandsView::startScan(const std::string& preselectedDrive) {
+    if (scanOpen()) {
+        return;
+    }
+    if (m_document.hasDiscs() && !m_document.checkOwner()) {
+        return;
+    }
+    ScanRequest request =
+        makeScanRequest(m_document.catalogue(), m_document.identity(), preselectedDrive);
+    m_scanDialog = new CDialogScan(
+        std::move(request), m_scan,
+        ScanDialogHandlers{[this](SavedScan saved) { onDiscSaved(std::move(saved)); },
+                           [this] { onScanClosed(); }},
+        this);
+    m_scanDialog->show();
+}
+
+void CCommandsView::onDiscSaved(SavedScan saved) {
+    // The marker goes first: the automatic save that may follow must not find a scan running.
+    dropScanDialog();
+    insertDisc(m_document, std::move(saved.disc), saved.autoSave, m_scan.prompt);
+    showAddedDisc();
+}
+
+void CCommandsView::onScanClosed() {
+    dropScanDialog();
+}
+
+void CCommandsView::showAddedDisc() {
+    if (DiscTreePane* tree = discTree(m_document)) {
+        tree->addDiscItem(*m_document.catalogue().discs.back());
+    }
+    if (CategoriesPane* categories = categoriesPanel(m_document)) {
+        categories->refreshForCurrentDisc();
+    }
+    refreshDiscFields();
+}
+
+void CCommandsView::dropScanDialog() {
+    // Deleted later: the dialog is still inside the command that ended it.
+    m_scanDialog->deleteLater();
+    m_scanDialog = nullptr;
+}
 
 }  // namespace vorlix

@@ -1,18 +1,31 @@
 #pragma once
 
 #include <QFrame>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "app/pane.h"
+#include "app/pane_operations.h"
 #include "views/view_services.h"
+
+class QMenu;
+class QModelIndex;
 
 namespace vorlix {
 
 class CQX2Doc;
+class DiscTreeModel;
+class DiscTreeWidget;
 
-// The disc tree, the second pane of the main window: every disc of the catalogue with its
-// folders.
+inline constexpr std::string_view kDeleteDiscQuestion = "Do you really want to delete CD ";
+inline constexpr std::string_view kClickDiscMessage = "Please, click on the CD Icon.";
+
+// The disc tree, the second pane of the main window: every disc of the catalogue the user may
+// see, with its folders. Selecting an item makes its disc the current disc and shows the
+// item's folder in the file list; the pane also renames, renumbers, shares and deletes discs.
 // It registers with the document for as long as it exists.
-class CLeftView : public QFrame, public Pane {
+class CLeftView : public QFrame, public Pane, public DiscTreePane {
     Q_OBJECT
 
 public:
@@ -22,9 +35,46 @@ public:
     std::string_view paneClassName() const override;
     void runCommand(PaneCommand command) override;
 
+    void fill() override;
+    void addDiscItem(const CQXDisc& disc) override;
+    std::string selectedItemPath() const override;
+    void renameDisc(const std::string& newNumber, const std::string& newName) override;
+    void rebuildByCategories() override;
+    void locateFile(const CQXFileData& entry) override;
+    void deleteDisc() override;
+    void showDiscInformation() override;
+
+    // The disc item whose number is that text, else the first disc item; invalid when empty.
+    QModelIndex findDiscItem(std::string_view number) const;
+    // The texts from the disc item down to the item, joined with "\".
+    std::string itemPath(const QModelIndex& index) const;
+
 private:
+    void showDiscs(const std::vector<std::string>& categoryFilter);
+    void applyIconSize(bool large);
+    void onSelectionChanged();
+    void onLabelEditEnded(const QModelIndex& index, const QString& text);
+    void onRightButtonPressed(const QPoint& position);
+    void onRightButtonReleased(const QPoint& globalPosition);
+    QMenu* contextMenu();
+    void startRename();
+    void setShared(bool shared);
+    void setBlankCover();
+    void addBlankDisc();
+
+    QModelIndex selectedIndex() const;
+    QModelIndex exactDiscItem(std::string_view number) const;
+    // Selects the disc item of the selection, collapsing each folder on the way up when asked.
+    QModelIndex selectDiscOfSelection(bool collapse);
+    void select(const QModelIndex& index);
+    void moveRenumberedItem(int row, const std::string& number, const std::string& predecessor);
+
     CQX2Doc& m_document;
     ViewServices m_services;
+    DiscTreeModel* m_model;
+    DiscTreeWidget* m_tree;
+    QMenu* m_menu = nullptr;
+    bool m_refilling = false;
 };
 
 }  // namespace vorlix

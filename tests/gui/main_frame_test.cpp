@@ -1,6 +1,7 @@
 #include "gui/main_frame.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -15,6 +16,8 @@
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include <QToolButton>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <QtTest>
 #include <algorithm>
@@ -34,9 +37,13 @@
 #include "gui/dialog_server_chat.h"
 #include "gui/help_wizard_window.h"
 #include "gui/product_art.h"
-#include "gui/stand_in_disc_drives.h"
+#include "gui/stand_in_document_windows.h"
 #include "net/ui/dialog_server.h"
+#include "online/media_tag_source.h"
+#include "scan/filter_lists.h"
+#include "scan/ui/scan_dialog.h"
 #include "support/document_fakes.h"
+#include "support/fake_disc_volume.h"
 #include "support/memory_settings.h"
 #include "support/sample_catalogue.h"
 #include "support/scripted_prompt.h"
@@ -87,12 +94,19 @@ struct FakePlaylists final : PlaylistWindowFactory {
     std::unique_ptr<PlaylistWindow> create() override { return nullptr; }
 };
 
+struct FakeMediaTags final : MediaTagSource {
+    std::string mediaTag(const std::string&) override { return {}; }
+};
+
 constexpr std::string_view kWizardPage = "<html><body><p>Welcome to the wizard</p></body></html>";
 
-// The program folder's help pages, written before the window that shows them is made.
-bool writeHelpPages(const test::TempDir& folder) {
+// The program folder's help pages and empty scan filter lists, written before the window that
+// uses them is made.
+bool writeProgramFiles(const test::TempDir& folder) {
     QDir(toQt(folder.path())).mkpath(QStringLiteral("doc/web/wizard"));
     test::writeFile(folder.file("doc/web/wizard/index.html"), kWizardPage);
+    test::writeFile(folder.file("ext.txt"), "");
+    test::writeFile(folder.file("noscan.txt"), "");
     return true;
 }
 
@@ -102,14 +116,15 @@ struct Setup {
         : document({prompt, settings, kCodePage, windows, login, changeOwner, publisher,
                     application, chat, shell, playlists},
                    folder.path() + "/"),
-          window(document, ViewServices{prompt, settings, shell, drives}, tray) {
+          window(document, ViewServices{prompt, settings, shell, drives},
+                 ScanServices{drives, filterLists, mediaTags, settings, prompt}, tray) {
         application.setMainWindow(&window);
         document.reset();
     }
 
     Log log;
     test::TempDir folder;
-    bool pagesWritten = writeHelpPages(folder);
+    bool filesWritten = writeProgramFiles(folder);
     test::ScriptedPrompt prompt;
     test::MemorySettings settings;
     FakeWindows windows{log};
@@ -119,7 +134,9 @@ struct Setup {
     ApplicationShell application;
     FakeChat chat{log};
     FakeShell shell;
-    StandInDiscDrives drives;
+    test::FakeDiscDrives drives;
+    FilterLists filterLists{folder.path() + "/", kCodePage};
+    FakeMediaTags mediaTags;
     FakePlaylists playlists;
     CQX2Doc document;
     CMainFrame window;
@@ -269,6 +286,15 @@ private:
 
     QAction* item(const QStringList& path) {
         return findItem(m_setup->window.menuBar()->actions(), path);
+    }
+    // The text of the disc tree's selected item, which is the last one.
+    static QString selectedDiscItem(Setup& s) {
+        auto* tree = test::child<QTreeView>(s.window, "discTree");
+        const QModelIndex last = tree->model()->index(tree->model()->rowCount() - 1, 0);
+        return tree->currentIndex() == last ? last.data().toString() : QString();
+    }
+    static QList<CDialogScan*> scanDialogs(Setup& s) {
+        return s.window.findChildren<CDialogScan*>();
     }
     QAction* trayItem(const QStringList& path) {
         return findItem(m_setup->window.trayMenu()->actions(), path);
@@ -449,6 +475,97 @@ private Q_SLOTS:
                                           "You have a search dialog running in background mode! "
                                           "Please press Ctrl + S to close it"));
         QVERIFY(s.prompt.fileRequests.empty());
+    }
+
+    // Ctrl+Y and Operations > CD Scan open one scan dialog at a time; its saved disc enters the
+    // catalogue, and the scan counts as running until then.
+    void cdScanOpensOneDialogWhoseSaveAddsTheDisc() {
+        Setup& s = start();
+        auto disc = std::make_shared<test::FakeDiscVolume>(
+            test::FakeDiscVolume{{"Music/a.mp3", 1000}, {"readme.txt", 12}});
+        disc->setIdentity("HOLIDAY", 77);
+        s.drives.addDrive(disc);
+        const std::string sample = saveSample("sample.vrd");
+        s.prompt.files = {sample};
+        item({QStringLiteral("&File"), QStringLiteral("&Open...")})->trigger();
+        const std::string before = test::readFile(sample);
+        StandInDocumentWindows windows;
+        windows.watchScansOf(s.document);
+
+        s.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&s.window));
+        QTest::keyClick(&s.window, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(scanDialogs(s).size(), 1);
+        CDialogScan* dialog = scanDialogs(s).front();
+        QVERIFY(dialog->isVisible());
+        QVERIFY(windows.scanInProgress());
+        item({QStringLiteral("&Operations"), QStringLiteral("CD Scan")})->trigger();
+        QCOMPARE(scanDialogs(s).size(), 1);
+
+        // Without the automatic save the file stays as it was and the document is modified.
+        test::child<QCheckBox>(*dialog, "autoSave")->click();
+        QTest::mouseClick(test::child<QToolButton>(*dialog, "scanButton"), Qt::LeftButton);
+        QTRY_VERIFY(test::child<QToolButton>(*dialog, "saveButton")->isEnabled());
+        QTest::mouseClick(test::child<QToolButton>(*dialog, "saveButton"), Qt::LeftButton);
+        QVERIFY(!windows.scanInProgress());
+        QCOMPARE(s.document.catalogue().discs.size(), 4u);
+        const CQXDisc& added = *s.document.catalogue().discs.back();
+        QCOMPARE(added.number, std::string("11"));
+        QCOMPARE(added.name, std::string("HOLIDAY"));
+        QCOMPARE(added.ownerName, std::string("anna"));
+        QCOMPARE(added.files.size(), 2u);
+        QCOMPARE(s.document.currentDisc().number, std::string("11"));
+        QVERIFY(s.document.isModified());
+        QCOMPARE(test::readFile(sample), before);
+        QCOMPARE(selectedDiscItem(s), QStringLiteral("11 HOLIDAY"));
+        QVERIFY(s.prompt.messages.empty());
+        QTRY_VERIFY(scanDialogs(s).isEmpty());
+
+        // A new scan is refused when the disc is catalogued already; closing ends the scan.
+        item({QStringLiteral("&Operations"), QStringLiteral("CD Scan")})->trigger();
+        QCOMPARE(scanDialogs(s).size(), 1);
+        dialog = scanDialogs(s).front();
+        QTest::mouseClick(test::child<QToolButton>(*dialog, "scanButton"), Qt::LeftButton);
+        QCOMPARE(s.prompt.messages,
+                 std::vector<std::string>{"You already have a CD with the same serial number!"});
+        test::child<QPushButton>(*dialog, "closeButton")->click();
+        QVERIFY(!windows.scanInProgress());
+        QCOMPARE(s.document.catalogue().discs.size(), 4u);
+        QTRY_VERIFY(scanDialogs(s).isEmpty());
+    }
+
+    void cdScanOfSomeoneElsesCatalogueIsRefused() {
+        Setup& s = start();
+        s.prompt.files = {saveSample("theirs.vrd")};
+        item({QStringLiteral("&File"), QStringLiteral("&Open...")})->trigger();
+        s.document.catalogue().discs[0]->ownerName = "bob";
+        item({QStringLiteral("&Operations"), QStringLiteral("CD Scan")})->trigger();
+        QCOMPARE(s.prompt.messages.back(),
+                 std::string("Operation not allowed! Logged in as : anna"));
+        QVERIFY(scanDialogs(s).isEmpty());
+
+        // An empty catalogue belongs to nobody yet: anyone may scan its first disc.
+        item({QStringLiteral("&File"), QStringLiteral("&New")})->trigger();
+        item({QStringLiteral("&Operations"), QStringLiteral("CD Scan")})->trigger();
+        QCOMPARE(scanDialogs(s).size(), 1);
+    }
+
+    void addBlankCdAddsAPlaceholderDisc() {
+        Setup& s = start();
+        item({QStringLiteral("&Operations"), QStringLiteral("Add Blank CD")})->trigger();
+        QVERIFY(s.document.catalogue().discs.empty());
+        QVERIFY(s.prompt.messages.empty());
+
+        s.prompt.files = {saveSample("sample.vrd")};
+        item({QStringLiteral("&File"), QStringLiteral("&Open...")})->trigger();
+        item({QStringLiteral("&Operations"), QStringLiteral("Add Blank CD")})->trigger();
+        QCOMPARE(s.document.catalogue().discs.size(), 4u);
+        const CQXDisc& blank = *s.document.catalogue().discs.back();
+        QCOMPARE(blank.number, std::string("11"));
+        QCOMPARE(blank.name, std::string("Blank Disc"));
+        QVERIFY(s.document.isModified());
+        QCOMPARE(selectedDiscItem(s), QStringLiteral("11 Blank"));
+        QVERIFY(s.prompt.messages.empty());
     }
 
     void accountItemsReachTheDocument() {

@@ -1,0 +1,141 @@
+#include "views/logic/categories_editor.h"
+
+#include "app/catalogue_document.h"
+#include "core/disc_info.h"
+#include "core/user_prompt.h"
+#include "views/logic/categories_names.h"
+
+namespace vorlix {
+
+CategoryEditor::CategoryEditor(CQX2Doc& document, UserPrompt& prompt)
+    : m_document(document), m_prompt(prompt) {}
+
+bool CategoryEditor::create(const std::string& name) {
+    if (!m_document.hasDiscs() || name.empty() || !m_document.checkOwner()) {
+        return false;
+    }
+    std::vector<std::string>& categories = m_document.catalogue().categories;
+    if (holdsExactly(categories, name)) {
+        m_prompt.message(kCategoryExistsMessage);
+        return false;
+    }
+    categories.push_back(name);
+    m_document.setModified();
+    return true;
+}
+
+bool CategoryEditor::addDefaults() {
+    std::vector<std::string>& categories = m_document.catalogue().categories;
+    if (!categories.empty()) {
+        return false;
+    }
+    categories.assign(kDefaultCategories.begin(), kDefaultCategories.end());
+    return true;
+}
+
+bool CategoryEditor::attachToCurrentDisc(const std::vector<std::string>& names) {
+    if (!m_document.checkOwner()) {
+        return false;
+    }
+    CQXDisc* disc = currentCatalogueDisc();
+    if (disc == nullptr) {
+        return false;
+    }
+    appendMissing(disc->categories, names);
+    makeCurrentAgain(*disc);
+    m_document.setModified();
+    return true;
+}
+
+bool CategoryEditor::attachToFiles(const std::vector<std::string>& names,
+                                   const std::vector<CQXFileData*>& entries) {
+    if (!m_document.checkOwner()) {
+        return false;
+    }
+    for (CQXFileData* entry : entries) {
+        appendMissing(entry->editCategories(), names);
+    }
+    if (const CQXDisc* disc = currentCatalogueDisc()) {
+        makeCurrentAgain(*disc);
+    }
+    m_document.setModified();
+    return true;
+}
+
+bool CategoryEditor::detachFromCurrentDisc(const std::vector<std::string>& names) {
+    if (!m_document.checkOwner()) {
+        return false;
+    }
+    CQXDisc* disc = currentCatalogueDisc();
+    if (disc == nullptr) {
+        return false;
+    }
+    removeNames(disc->categories, names);
+    makeCurrentAgain(*disc);
+    m_document.setModified();
+    return true;
+}
+
+bool CategoryEditor::mayRename() {
+    return m_document.checkOwner();
+}
+
+bool CategoryEditor::rename(const std::string& oldName, const std::string& newName) {
+    if (newName.empty() || holdsIgnoringCase(m_document.catalogue().categories, newName)) {
+        return false;
+    }
+    renameCategoryEverywhere(m_document.catalogue(), oldName, newName);
+    if (const CQXDisc* disc = currentCatalogueDisc()) {
+        makeCurrentAgain(*disc);
+    }
+    m_document.setModified();
+    return true;
+}
+
+bool CategoryEditor::remove(const std::vector<std::string>& names) {
+    if (!m_document.checkOwner() || m_prompt.ask(kDeleteCategoryQuestion, Buttons::YesNo,
+                                                 MessageIcon::Question) != Answer::Yes) {
+        return false;
+    }
+    removeCategoriesEverywhere(m_document.catalogue(), names);
+    if (const CQXDisc* disc = currentCatalogueDisc()) {
+        makeCurrentAgain(*disc);
+    }
+    m_document.setModified();
+    return true;
+}
+
+bool CategoryEditor::notesChanged(const std::string& notes) {
+    if (!m_document.hasDiscs() || !m_document.checkOwner() || !storeNotes(notes)) {
+        return false;
+    }
+    m_document.setModified();
+    return true;
+}
+
+bool CategoryEditor::saveNotes(const std::string& notes) {
+    return m_document.hasDiscs() && m_document.checkOwner() && storeNotes(notes);
+}
+
+CQXDisc* CategoryEditor::currentCatalogueDisc() const {
+    const std::string& number = m_document.currentDisc().number;
+    return number.empty() ? nullptr : m_document.catalogue().findDisc(number);
+}
+
+void CategoryEditor::makeCurrentAgain(const CQXDisc& disc) {
+    m_document.setCurrentDisc(disc);
+}
+
+// The current-disc copy takes the new record too, so that nothing that writes the copy back
+// later brings the old notes back.
+bool CategoryEditor::storeNotes(const std::string& notes) {
+    CQXDisc* disc = currentCatalogueDisc();
+    if (disc == nullptr) {
+        return false;
+    }
+    disc->info = disc_info::storeNotes(disc->info, notes);
+    makeCurrentAgain(*disc);
+    return true;
+}
+
+}  // namespace vorlix

@@ -1,0 +1,85 @@
+#include "views/logic/file_list_file_opener.h"
+
+#include <cstdint>
+
+#include "app/document_services.h"
+#include "core/disc.h"
+#include "core/file_data.h"
+#include "core/numbers.h"
+#include "core/user_prompt.h"
+#include "platform/disc_drives.h"
+#include "views/logic/file_list_folder.h"
+
+namespace vorlix {
+
+namespace {
+
+// The serial number of a disc catalogued without one (a blank disc).
+constexpr std::string_view kNoSerial = "0";
+
+std::string driveRoot(std::string_view path) {
+    const std::size_t slash = path.find('\\');
+    return std::string(slash == std::string_view::npos ? path : path.substr(0, slash + 1));
+}
+
+}  // namespace
+
+std::string insertDiscQuestion(std::string_view discNumber) {
+    return "Please, insert CD " + std::string(discNumber) + " and then press OK.";
+}
+
+std::string openingPath(const CQXFileData& entry) {
+    const std::string folder(entry.folder());
+    const std::string path = folder + std::string(entry.name());
+    if (path.find(".cda") == std::string::npos || path.find("Track") != std::string::npos) {
+        return path;
+    }
+    const std::string_view name = entry.name();
+    return folder + "Track" + std::string(name.substr(0, name.find(' '))) + ".cda";
+}
+
+FileListFileOpener::FileListFileOpener(DiscDrives& drives, ShellOpener& shell, UserPrompt& prompt)
+    : m_drives(drives), m_shell(shell), m_prompt(prompt) {}
+
+void FileListFileOpener::open(const CQXFileData& entry, const DiscTexts& disc) {
+    const std::string path = openingPath(entry);
+    for (;;) {
+        const std::optional<Located> located = locate(path);
+        if (located && holdsDisc(located->root, disc)) {
+            if (!m_shell.open(located->realPath)) {
+                m_prompt.message(kCouldNotOpenFileMessage, MessageIcon::Stop);
+            }
+            return;
+        }
+        if (m_prompt.ask(insertDiscQuestion(disc.number), Buttons::OkCancel) != Answer::Ok) {
+            return;
+        }
+    }
+}
+
+std::optional<FileListFileOpener::Located> FileListFileOpener::locate(
+    const std::string& cataloguedPath) {
+    if (std::optional<std::string> real = m_drives.resolve(cataloguedPath)) {
+        return Located{driveRoot(cataloguedPath), std::move(*real)};
+    }
+    const std::string_view belowRoot = afterFirstBackslash(cataloguedPath);
+    for (const DiscSource& drive : m_drives.opticalDrives()) {
+        if (std::optional<std::string> real =
+                m_drives.resolve(drive.root + std::string(belowRoot))) {
+            return Located{drive.root, std::move(*real)};
+        }
+    }
+    return std::nullopt;
+}
+
+bool FileListFileOpener::holdsDisc(const std::string& root, const DiscTexts& disc) {
+    if (disc.serial == kNoSerial) {
+        return true;
+    }
+    const std::unique_ptr<DiscVolume> volume = m_drives.open(root);
+    const std::optional<VolumeIdentity> identity = volume ? volume->identity() : std::nullopt;
+    // A drive that cannot tell its serial number is given the benefit of the doubt.
+    return !identity || decimalText(static_cast<std::int32_t>(identity->serial)) == disc.serial;
+}
+
+}  // namespace vorlix

@@ -1,0 +1,648 @@
+#include "scan/ui/scan_dialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QtTest>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "app/setting_names.h"
+#include "core/code_page.h"
+#include "online/media_tag_source.h"
+#include "scan/filter_lists.h"
+#include "scan/ui/scan_filter_dialog.h"
+#include "support/fake_disc_volume.h"
+#include "support/memory_settings.h"
+#include "support/scripted_prompt.h"
+#include "support/temp_dir.h"
+#include "support/widget_lookup.h"
+
+namespace vorlix {
+
+namespace {
+
+using test::FakeDiscVolume;
+
+const QString kScanFirst = QStringLiteral("Please, scan the CD first.");
+
+struct FakeMediaTags final : MediaTagSource {
+    std::string mediaTag(const std::string&) override { return "1 2 3"; }
+};
+
+// Holds a walk inside the listing of one folder until the test lets it go on, so that the test
+// acts while the walk is running. The walk thread shares it with the test.
+class Gate {
+public:
+    void arrive() {
+        std::unique_lock lock(m_mutex);
+        m_reached = true;
+        m_changed.wait(lock, [this] { return m_released; });
+    }
+    bool reached() {
+        std::lock_guard lock(m_mutex);
+        return m_reached;
+    }
+    void release() {
+        std::lock_guard lock(m_mutex);
+        m_released = true;
+        m_changed.notify_all();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_reached = false;
+    bool m_released = false;
+};
+
+// A disc with files in two folders, one below the other, and in the root.
+std::shared_ptr<FakeDiscVolume> backupDisc(std::uint32_t serial = 1234) {
+    auto disc = std::make_shared<FakeDiscVolume>(
+        FakeDiscVolume{{"Music/a.mp3", 1000}, {"Music/Rock/song.mp3", 4000}, {"readme.txt", 12}});
+    disc->setIdentity("BACKUP", serial);
+    return disc;
+}
+
+QStringList texts(const std::vector<std::string>& lines) {
+    QStringList result;
+    for (const std::string& line : lines) {
+        result.append(QString::fromStdString(line));
+    }
+    return result;
+}
+
+// Every item below the tree's top as "text" with its depth in tabs, in pre-order.
+QStringList treeLines(const QTreeWidget* tree) {
+    QStringList lines;
+    std::function<void(QTreeWidgetItem*, int)> add = [&](QTreeWidgetItem* item, int depth) {
+        lines.append(QString(depth, QLatin1Char('\t')) + item->text(0));
+        for (int i = 0; i < item->childCount(); ++i) {
+            add(item->child(i), depth + 1);
+        }
+    };
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+        add(tree->topLevelItem(i), 0);
+    }
+    return lines;
+}
+
+// A scan dialog over fake drives, with filter lists in a fresh program folder, as the commands
+// panel opens it; its handlers record how it ended.
+class Fixture {
+public:
+    explicit Fixture(std::string_view keepList = "", std::string_view skipList = "") {
+        test::writeFile(m_folder.file("ext.txt"), keepList);
+        test::writeFile(m_folder.file("noscan.txt"), skipList);
+    }
+
+    ~Fixture() {
+        // A walk held at a gate must be able to end, or the dialog would wait for it forever.
+        for (const auto& gate : m_gates) {
+            gate->release();
+        }
+        dialog.reset();
+    }
+
+    void open(ScanRequest request = {}) {
+        if (request.discNumber.empty()) {
+            request.discNumber = "12";
+        }
+        dialog = std::make_unique<CDialogScan>(
+            std::move(request), ScanServices{drives, m_lists, m_mediaTags, settings, prompt},
+            ScanDialogHandlers{[this](SavedScan scan) { saved.push_back(std::move(scan)); },
+                               [this] { ++closed; }});
+        dialog->show();
+        if (!QTest::qWaitForWindowExposed(dialog.get())) {
+            qFatal("the scan dialog was not shown");
+        }
+    }
+
+    std::shared_ptr<Gate> holdAt(FakeDiscVolume& volume, std::string path) {
+        auto gate = std::make_shared<Gate>();
+        m_gates.push_back(gate);
+        volume.onList = [gate, path](std::string_view listed) {
+            if (listed == path) {
+                gate->arrive();
+            }
+        };
+        return gate;
+    }
+
+    template <typename T>
+    T* child(const char* name) const {
+        return test::child<T>(*dialog, name);
+    }
+    QString text(const char* label) const { return child<QLabel>(label)->text(); }
+    QListWidget* driveList() const { return child<QListWidget>("driveList"); }
+    QTreeWidget* tree() const { return child<QTreeWidget>("cdTree"); }
+    QToolButton* scanButton() const { return child<QToolButton>("scanButton"); }
+    QToolButton* saveButton() const { return child<QToolButton>("saveButton"); }
+    QAction* menuItem(const char* name) const { return child<QAction>(name); }
+
+    void click(const char* button) const {
+        QTest::mouseClick(child<QAbstractButton>(button), Qt::LeftButton);
+    }
+    void clickDrive(int row) const {
+        QListWidget* list = driveList();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          list->visualItemRect(list->item(row)).center());
+    }
+    // Scan, then wait until the walk has come back to the dialog.
+    bool scan() const {
+        click("scanButton");
+        return QTest::qWaitFor([this] { return scanButton()->isEnabled(); });
+    }
+    static QStringList rows(const QListWidget* list) {
+        QStringList result;
+        for (int i = 0; i < list->count(); ++i) {
+            result.append(list->item(i)->text());
+        }
+        return result;
+    }
+
+private:
+    test::TempDir m_folder;
+    Windows1252 m_codePage;
+    FilterLists m_lists{m_folder.path() + "/", m_codePage};
+    FakeMediaTags m_mediaTags;
+    std::vector<std::shared_ptr<Gate>> m_gates;
+
+public:
+    test::FakeDiscDrives drives;
+    test::MemorySettings settings;
+    test::ScriptedPrompt prompt;
+    std::vector<SavedScan> saved;
+    int closed = 0;
+    std::unique_ptr<CDialogScan> dialog;
+};
+
+}  // namespace
+
+class ScanDialogTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void showsItsMenusControlsAndDrives_data() {
+        QTest::addColumn<int>("filterSetting");
+        QTest::addColumn<bool>("filterTicked");
+        QTest::newRow("filter 1") << 1 << true;
+        QTest::newRow("filter 0") << 0 << false;
+        QTest::newRow("filter 2") << 2 << false;
+    }
+
+    void showsItsMenusControlsAndDrives() {
+        QFETCH(int, filterSetting);
+        QFETCH(bool, filterTicked);
+        Fixture f;
+        f.settings.writeNumber(setting::kSettingsKey, setting::kFilter,
+                               static_cast<std::uint32_t>(filterSetting));
+        f.drives.addDrive(backupDisc());
+        f.drives.addDrive(FakeDiscVolume::noMedium());
+        f.open();
+
+        QCOMPARE(f.dialog->windowTitle(), QStringLiteral("Scan Drives"));
+        QVERIFY(!f.dialog->isModal());
+        QStringList menus;
+        for (QAction* menu : f.child<QMenuBar>("scanMenuBar")->actions()) {
+            for (QAction* item : menu->menu()->actions()) {
+                menus.append(menu->text() + QStringLiteral(" > ") + item->text());
+            }
+        }
+        QCOMPARE(menus, (QStringList{QStringLiteral("Operations > Start Scan"),
+                                     QStringLiteral("Operations > Cancel Scan"),
+                                     QStringLiteral("Operations > Close Dialog"),
+                                     QStringLiteral("Filter > Show Scan Filter")}));
+        QCOMPARE(f.child<QGroupBox>("drivesGroup")->title(), QStringLiteral("Drives"));
+        QCOMPARE(f.child<QGroupBox>("treeGroup")->title(), QStringLiteral("CD Tree"));
+        QStringList captions;
+        for (const QLabel* label : f.dialog->findChildren<QLabel*>()) {
+            captions.append(label->text());
+        }
+        for (const char* caption :
+             {"Folder :", "File :", "Files :", "CD Size :", "System Info", "Disc Specific"}) {
+            QVERIFY2(captions.contains(QString::fromLatin1(caption)), caption);
+        }
+        QCOMPARE(f.child<QToolButton>("scanButton")->toolTip(), QStringLiteral("Scan CD/DVD"));
+        QCOMPARE(f.child<QToolButton>("stopButton")->toolTip(), QStringLiteral("Stop Scan"));
+        QCOMPARE(f.child<QToolButton>("saveButton")->toolTip(), QStringLiteral("Save Scan"));
+        for (const char* button : {"scanButton", "stopButton", "saveButton"}) {
+            QVERIFY(!f.child<QToolButton>(button)->icon().isNull());
+        }
+        QCOMPARE(f.child<QPushButton>("closeButton")->text(), QStringLiteral("Close"));
+        QCOMPARE(f.child<QPushButton>("scanImage")->text(), QStringLiteral("Scan Image..."));
+        QCOMPARE(f.child<QPushButton>("virtualCd")->text(), QStringLiteral("Virtual CD"));
+        QCOMPARE(f.child<QCheckBox>("enableScanFilter")->text(),
+                 QStringLiteral("Enable Scan Filter"));
+        QCOMPARE(f.child<QCheckBox>("enableScanFilter")->isChecked(), filterTicked);
+        QCOMPARE(f.child<QCheckBox>("autoSave")->text(),
+                 QStringLiteral("Automatically save database after every scan ( safer )"));
+        QVERIFY(f.child<QCheckBox>("autoSave")->isChecked());
+
+        const QProgressBar* recorded = f.child<QProgressBar>("recordedBar");
+        const QProgressBar* seen = f.child<QProgressBar>("seenBar");
+        const QProgressBar* folders = f.child<QProgressBar>("foldersBar");
+        QCOMPARE(recorded->orientation(), Qt::Horizontal);
+        QCOMPARE(recorded->maximum(), 100);
+        QCOMPARE(seen->orientation(), Qt::Vertical);
+        QCOMPARE(seen->maximum(), 50);
+        QCOMPARE(folders->orientation(), Qt::Vertical);
+        QCOMPARE(folders->maximum(), 100);
+
+        QCOMPARE(Fixture::rows(f.driveList()),
+                 (QStringList{QStringLiteral("D:\\ BACKUP"), QStringLiteral("E:\\ not ready")}));
+        QVERIFY(!f.driveList()->item(0)->icon().isNull());
+        QCOMPARE(f.driveList()->currentRow(), 0);
+        QVERIFY(!f.saveButton()->isEnabled());
+        QVERIFY(!f.child<QTimer>("preselectionTimer")->isActive());
+        QVERIFY(f.prompt.messages.empty());
+    }
+
+    void aScanShowsItsWalkAndSaveHandsOverTheDisc() {
+        Fixture f;
+        f.drives.addDrive(backupDisc());
+        f.open();
+        QVERIFY(f.scan());
+
+        QCOMPARE(f.text("folderText"), QStringLiteral("Rock"));
+        QCOMPARE(f.text("fileText"), QStringLiteral("readme.txt"));
+        QCOMPARE(f.text("countText"), QStringLiteral("3"));
+        QCOMPARE(f.text("sizeText"), QStringLiteral("0.005 MB"));
+        QCOMPARE(f.child<QProgressBar>("recordedBar")->value(), 100);
+        QCOMPARE(f.child<QProgressBar>("seenBar")->value(), 50);
+        QCOMPARE(f.child<QProgressBar>("foldersBar")->value(), 100);
+        QCOMPARE(treeLines(f.tree()),
+                 (QStringList{QStringLiteral("12 BACKUP"), QStringLiteral("\tMusic"),
+                              QStringLiteral("\t\tRock")}));
+        QTreeWidgetItem* root = f.tree()->topLevelItem(0);
+        QCOMPARE(f.tree()->currentItem(), root);
+        QVERIFY(root->isExpanded());
+        QVERIFY(!root->child(0)->icon(0).isNull());
+        QVERIFY(f.saveButton()->isEnabled());
+        QVERIFY(f.prompt.messages.empty());
+
+        f.click("saveButton");
+        QCOMPARE(f.saved.size(), 1u);
+        QCOMPARE(f.closed, 0);
+        QVERIFY(!f.dialog->isVisible());
+        const SavedScan& scan = f.saved.front();
+        QVERIFY(scan.autoSave);
+        QVERIFY(!scan.audio);
+        const CQXDisc& disc = *scan.disc;
+        QCOMPARE(disc.number, std::string("12"));
+        QCOMPARE(disc.name, std::string("BACKUP"));
+        QCOMPARE(disc.serial, std::string("1234"));
+        QCOMPARE(disc.location, std::string("home"));
+        QCOMPARE(disc.outline, std::string("12 BACKUP\r\n\tMusic\r\n\t\tRock\r\n"));
+        QStringList files;
+        for (const auto& file : disc.files) {
+            files.append(QString::fromUtf8(file->folder()) + QString::fromUtf8(file->name()) +
+                         QLatin1Char(' ') + QString::fromUtf8(file->size()));
+        }
+        QCOMPARE(files, (QStringList{QStringLiteral("d:\\music\\a.mp3 1000"),
+                                     QStringLiteral("d:\\music\\rock\\song.mp3 4000"),
+                                     QStringLiteral("d:\\readme.txt 12")}));
+    }
+
+    // The dialog follows a running walk: what was walked so far is shown while it goes on.
+    void aRunningWalkIsShownAsItGoes() {
+        Fixture f;
+        auto disc = f.drives.addDrive(backupDisc());
+        auto gate = f.holdAt(*disc, "Music/Rock");
+        f.open();
+        f.click("scanButton");
+        QTRY_VERIFY(gate->reached());
+        QTRY_COMPARE(treeLines(f.tree()),
+                     (QStringList{QStringLiteral("12 BACKUP"), QStringLiteral("\tMusic"),
+                                  QStringLiteral("\t\tRock")}));
+        QTRY_COMPARE(f.text("countText"), QStringLiteral("1"));
+        QCOMPARE(f.text("fileText"), QStringLiteral("a.mp3"));
+        QCOMPARE(f.text("folderText"), QStringLiteral("Rock"));
+        // Only Stop, Close and the automatic save are left to the user while the walk runs.
+        QVERIFY(!f.scanButton()->isEnabled());
+        QVERIFY(!f.menuItem("startScan")->isEnabled());
+        QVERIFY(!f.saveButton()->isEnabled());
+        QVERIFY(!f.driveList()->isEnabled());
+        QVERIFY(!f.child<QCheckBox>("enableScanFilter")->isEnabled());
+        QVERIFY(!f.menuItem("showScanFilter")->isEnabled());
+        QVERIFY(f.child<QToolButton>("stopButton")->isEnabled());
+        QVERIFY(f.child<QPushButton>("closeButton")->isEnabled());
+        QVERIFY(f.child<QCheckBox>("autoSave")->isEnabled());
+
+        gate->release();
+        QTRY_VERIFY(f.scanButton()->isEnabled());
+        QCOMPARE(f.text("countText"), QStringLiteral("3"));
+    }
+
+    void stopEndsTheWalkAndLeavesNothingToSave_data() {
+        QTest::addColumn<bool>("fromMenu");
+        QTest::newRow("Stop Scan") << false;
+        QTest::newRow("Cancel Scan") << true;
+    }
+
+    void stopEndsTheWalkAndLeavesNothingToSave() {
+        QFETCH(bool, fromMenu);
+        Fixture f;
+        auto first = f.drives.addDrive(backupDisc());
+        auto second = f.drives.addDrive(backupDisc(99));
+        auto gate = f.holdAt(*second, "Music");
+        f.open();
+        f.clickDrive(1);
+        f.click("scanButton");
+        QTRY_VERIFY(gate->reached());
+        if (fromMenu) {
+            f.menuItem("cancelScan")->trigger();
+        } else {
+            f.click("stopButton");
+        }
+        QCOMPARE(f.tree()->topLevelItemCount(), 0);
+        // The first drive is the one to scan again.
+        QCOMPARE(f.driveList()->currentRow(), 0);
+        gate->release();
+        QTRY_VERIFY(f.scanButton()->isEnabled());
+
+        QCOMPARE(texts(second->listedPaths), (QStringList{QString(), QStringLiteral("Music")}));
+        QCOMPARE(f.tree()->topLevelItemCount(), 0);
+        QVERIFY(f.text("countText").isEmpty());
+        QVERIFY(f.saveButton()->isEnabled());
+        f.click("saveButton");
+        QCOMPARE(texts(f.prompt.messages), QStringList{kScanFirst});
+        QVERIFY(f.saved.empty());
+        QVERIFY(f.dialog->isVisible());
+
+        QVERIFY(f.scan());
+        QCOMPARE(first->listedPaths.size(), 3u);
+        QCOMPARE(f.tree()->topLevelItem(0)->text(0), QStringLiteral("12 BACKUP"));
+    }
+
+    void closeDuringAWalkEndsTheDialogAtOnce_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Close") << QStringLiteral("button");
+        QTest::newRow("Close Dialog") << QStringLiteral("menu");
+        QTest::newRow("close box") << QStringLiteral("close box");
+        QTest::newRow("Escape") << QStringLiteral("escape");
+    }
+
+    void closeDuringAWalkEndsTheDialogAtOnce() {
+        QFETCH(QString, how);
+        Fixture f;
+        auto disc = f.drives.addDrive(backupDisc());
+        auto gate = f.holdAt(*disc, "Music");
+        f.open();
+        f.click("scanButton");
+        QTRY_VERIFY(gate->reached());
+        if (how == QStringLiteral("button")) {
+            f.click("closeButton");
+        } else if (how == QStringLiteral("menu")) {
+            f.menuItem("closeDialog")->trigger();
+        } else if (how == QStringLiteral("close box")) {
+            QVERIFY(f.dialog->close());
+        } else {
+            QTest::keyClick(f.dialog.get(), Qt::Key_Escape);
+        }
+        QCOMPARE(f.closed, 1);
+        QVERIFY(!f.dialog->isVisible());
+        QVERIFY(f.saved.empty());
+
+        // The walk ends with the entry in hand; the dialog waits for it before it goes.
+        gate->release();
+        f.dialog.reset();
+        QCOMPARE(texts(disc->listedPaths), (QStringList{QString(), QStringLiteral("Music")}));
+        QCOMPARE(f.closed, 1);
+    }
+
+    void aDialogClosedWhileIdleSaysSoOnce() {
+        Fixture f;
+        f.drives.addDrive(backupDisc());
+        f.open();
+        QVERIFY(f.scan());
+        f.click("closeButton");
+        f.dialog->close();
+        QCOMPARE(f.closed, 1);
+        QVERIFY(f.saved.empty());
+    }
+
+    void refusedScansSayWhyAndLeaveNothingToSave_data() {
+        QTest::addColumn<QString>("situation");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no drive") << QStringLiteral("no drive")
+                                  << QStringLiteral(
+                                         "Please, select one of your CD/DVD drives and then "
+                                         "click on the scan button!");
+        QTest::newRow("no medium")
+            << QStringLiteral("no medium") << QStringLiteral("CD drive not ready!");
+        QTest::newRow("same serial")
+            << QStringLiteral("same serial")
+            << QStringLiteral("You already have a CD with the same serial number!");
+    }
+
+    // A refused scan after a completed one: Save is enabled, and refuses all the same.
+    void refusedScansSayWhyAndLeaveNothingToSave() {
+        QFETCH(QString, situation);
+        QFETCH(QString, message);
+        Fixture f;
+        ScanRequest request;
+        request.knownSerials = {"7", "-392039741"};
+        std::shared_ptr<FakeDiscVolume> refused;
+        if (situation == QStringLiteral("no medium")) {
+            f.drives.addDrive(backupDisc());
+            refused = f.drives.addDrive(FakeDiscVolume::noMedium());
+        } else if (situation == QStringLiteral("same serial")) {
+            f.drives.addDrive(backupDisc());
+            refused = f.drives.addDrive(backupDisc(3902927555u));
+        }
+        f.open(request);
+        if (refused) {
+            QVERIFY(f.scan());
+            QVERIFY(f.prompt.messages.empty());
+            f.clickDrive(1);
+        }
+        f.menuItem("startScan")->trigger();
+        QCOMPARE(texts(f.prompt.messages), QStringList{message});
+        if (refused) {
+            QVERIFY(refused->listedPaths.empty());
+        }
+        QVERIFY(f.saveButton()->isEnabled());
+        f.click("saveButton");
+        QCOMPARE(texts(f.prompt.messages), (QStringList{message, kScanFirst}));
+        QVERIFY(f.saved.empty());
+    }
+
+    void thePreselectedDriveIsScannedOnceByItself_data() {
+        QTest::addColumn<bool>("userScansFirst");
+        QTest::newRow("by the timer") << false;
+        QTest::newRow("user first") << true;
+    }
+
+    void thePreselectedDriveIsScannedOnceByItself() {
+        QFETCH(bool, userScansFirst);
+        Fixture f;
+        auto first = f.drives.addDrive(backupDisc());
+        auto second = f.drives.addDrive(backupDisc(99));
+        ScanRequest request;
+        request.preselectedDrive = "E:\\";
+        f.open(request);
+        QTimer* timer = f.child<QTimer>("preselectionTimer");
+        QVERIFY(timer->isSingleShot());
+        QCOMPARE(timer->interval(), 300);
+        QCOMPARE(f.driveList()->currentRow(), 1);
+        if (userScansFirst) {
+            QVERIFY(timer->isActive());
+            f.click("scanButton");
+        }
+        QTRY_VERIFY(!timer->isActive());
+        QTRY_COMPARE(f.text("countText"), QStringLiteral("3"));
+        QTRY_VERIFY(f.scanButton()->isEnabled());
+        QVERIFY(first->listedPaths.empty());
+        QCOMPARE(second->listedPaths.size(), 3u);
+    }
+
+    void anImageBecomesADriveOfItsOwn() {
+        Fixture f;
+        f.drives.addDrive(backupDisc());
+        auto image = std::make_shared<FakeDiscVolume>(FakeDiscVolume{{"setup.exe", 10}});
+        image->setIdentity("IMAGE", 5);
+        f.drives.provide("/discs/a.iso", image);
+        f.open();
+
+        f.click("scanImage");
+        QCOMPARE(f.prompt.fileRequests.size(), 1u);
+        QVERIFY(f.prompt.fileRequests.back().filter.find("*.iso") != std::string::npos);
+        QCOMPARE(f.driveList()->count(), 1);
+
+        f.prompt.files = {"/discs/a.iso"};
+        f.click("scanImage");
+        QCOMPARE(Fixture::rows(f.driveList()),
+                 (QStringList{QStringLiteral("D:\\ BACKUP"), QStringLiteral("E:\\ IMAGE")}));
+        QCOMPARE(f.driveList()->currentRow(), 1);
+        QVERIFY(!f.driveList()->item(1)->icon().isNull());
+        QVERIFY(f.scan());
+        f.click("saveButton");
+        QCOMPARE(f.saved.size(), 1u);
+        QCOMPARE(f.saved.front().disc->name, std::string("IMAGE"));
+        QCOMPARE(f.saved.front().disc->files.front()->folder(), std::string_view("e:\\"));
+    }
+
+    void aFolderChosenAsVirtualCdIsScannedAsADisc() {
+        Fixture f;
+        test::TempDir folder;
+        f.drives.provide(folder.path(),
+                         std::make_shared<FakeDiscVolume>(FakeDiscVolume{{"Photos/one.jpg", 300}}));
+        f.open();
+        QVERIFY(f.prompt.fileRequests.empty());
+        bool chosen = false;
+        QTimer::singleShot(0, [&] {
+            auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (chooser == nullptr) {
+                qFatal("no folder chooser");
+            }
+            QCOMPARE(chooser->fileMode(), QFileDialog::Directory);
+            chooser->setDirectory(QString::fromStdString(folder.path()));
+            static_cast<QDialog*>(chooser)->accept();
+            chosen = true;
+        });
+        f.click("virtualCd");
+        QVERIFY(chosen);
+        QCOMPARE(f.driveList()->count(), 1);
+        QCOMPARE(f.driveList()->currentRow(), 0);
+        QVERIFY(f.driveList()->item(0)->text().startsWith(QStringLiteral("D:\\ ")));
+
+        QVERIFY(f.scan());
+        QCOMPARE(f.tree()->topLevelItem(0)->text(0), QStringLiteral("12 VirtCD"));
+        f.click("saveButton");
+        QCOMPARE(f.saved.size(), 1u);
+        QCOMPARE(f.saved.front().disc->name, std::string("VirtCD"));
+        QCOMPARE(f.saved.front().disc->location, std::string("virtual"));
+    }
+
+    void theFilterWindowOpensAfterAWalkThatDetectedExtensions() {
+        Fixture f("mp3\r\n", "");
+        f.settings.writeNumber(setting::kSettingsKey, setting::kFilter, 1);
+        auto disc = std::make_shared<FakeDiscVolume>(
+            FakeDiscVolume{{"a.mp3", 1}, {"b.doc", 2}, {"c.nfo", 3}});
+        f.drives.addDrive(disc);
+        f.open();
+        QVERIFY(f.scan());
+        QCOMPARE(f.text("countText"), QStringLiteral("1"));
+        auto* filter = f.dialog->findChild<ScanFilterDialog*>();
+        QVERIFY(filter != nullptr);
+        QTRY_VERIFY(filter->isVisible());
+        QTreeWidget* detected = test::child<QTreeWidget>(*filter, "detectedExtensions");
+        QCOMPARE(detected->topLevelItemCount(), 2);
+
+        // The next walk refills what the window edits, so it goes; a new one comes after.
+        QPointer<ScanFilterDialog> old(filter);
+        f.click("scanButton");
+        QVERIFY(old.isNull());
+        QTRY_VERIFY(f.scanButton()->isEnabled());
+        QCOMPARE(f.dialog->findChildren<ScanFilterDialog*>().size(), 1);
+
+        // Show Scan Filter opens it again, one window at a time.
+        f.menuItem("showScanFilter")->trigger();
+        const auto windows = f.dialog->findChildren<ScanFilterDialog*>();
+        QCOMPARE(windows.size(), 1);
+        QVERIFY(windows.front()->isVisible());
+        QVERIFY(f.prompt.messages.empty());
+    }
+
+    void theCheckBoxesSwitchTheFilterAndTheAutomaticSave() {
+        Fixture f("mp3\r\n", "");
+        f.drives.addDrive(
+            std::make_shared<FakeDiscVolume>(FakeDiscVolume{{"a.mp3", 1}, {"b.txt", 2}}));
+        f.open();
+        auto* filterBox = f.child<QCheckBox>("enableScanFilter");
+        auto* autoSaveBox = f.child<QCheckBox>("autoSave");
+        QVERIFY(!filterBox->isChecked());
+        QVERIFY(f.scan());
+        QCOMPARE(f.text("countText"), QStringLiteral("2"));
+
+        filterBox->click();
+        QVERIFY(f.scan());
+        QCOMPARE(f.text("countText"), QStringLiteral("1"));
+        // The switch holds for this dialog only.
+        QCOMPARE(f.settings.readNumber(setting::kSettingsKey, setting::kFilter), 0u);
+
+        autoSaveBox->click();
+        QCOMPARE(f.settings.readNumber(setting::kSettingsKey, setting::kAutoSave), 0u);
+        autoSaveBox->click();
+        QCOMPARE(f.settings.readNumber(setting::kSettingsKey, setting::kAutoSave), 1u);
+        autoSaveBox->click();
+        f.click("saveButton");
+        QCOMPARE(f.saved.size(), 1u);
+        QVERIFY(!f.saved.front().autoSave);
+        QCOMPARE(f.saved.front().disc->files.size(), 1u);
+    }
+
+    // Leaves a picture of the dialog after a scan in the test's working folder, for a look at it.
+    void dialogGrabsToAPicture() {
+        Fixture f;
+        f.drives.addDrive(backupDisc());
+        f.drives.addDrive(FakeDiscVolume::noMedium());
+        f.open();
+        QVERIFY(f.scan());
+        const QPixmap picture = f.dialog->grab();
+        QVERIFY(!picture.isNull());
+        QVERIFY(picture.save(QStringLiteral("scan_dialog.png")));
+    }
+};
+
+}  // namespace vorlix
+
+QTEST_MAIN(vorlix::ScanDialogTest)
+#include "scan_dialog_test.moc"

@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include "app/pane_operations.h"
+#include "support/document_rig.h"
+#include "support/sample_catalogue.h"
+#include "views/logic/categories_view_commands.h"
+
+namespace vorlix {
+namespace {
+
+using Names = std::vector<std::string>;
+
+// A disc tree that only counts its rebuilds and remembers the filter each one saw.
+struct CountingTree final : Pane, DiscTreePane {
+    explicit CountingTree(CQX2Doc& document) : document(document) {}
+    std::string_view paneClassName() const override { return kLeftViewClass; }
+    void runCommand(PaneCommand) override {}
+    void fill() override {}
+    void addDiscItem(const CQXDisc&) override {}
+    std::string selectedItemPath() const override { return {}; }
+    void renameDisc(const std::string&, const std::string&) override {}
+    void rebuildByCategories() override { filters.push_back(document.categoryFilter()); }
+    void locateFile(const CQXFileData&) override {}
+    void deleteDisc() override {}
+    void showDiscInformation() override {}
+
+    CQX2Doc& document;
+    std::vector<Names> filters;
+};
+
+class CategoryViewCommandsTest : public testing::Test {
+protected:
+    CategoryViewCommandsTest() {
+        rig.load(test::sampleCatalogue());
+        rig.document.addPane(tree);
+    }
+    ~CategoryViewCommandsTest() override { rig.document.removePane(tree); }
+
+    test::DocumentRig rig;
+    CountingTree tree{rig.document};
+    CategoryViewCommands commands{rig.document, rig.prompt};
+};
+
+TEST_F(CategoryViewCommandsTest, TreeViewsAddToTheFilterAndCompleteTreeEmptiesIt) {
+    rig.document.categoryFilter() = {"Audio"};
+    commands.viewOnTree({"Work", "Audio"});
+    EXPECT_FALSE(rig.document.wholeTreeShown());
+    commands.showCompleteTree();
+    EXPECT_TRUE(rig.document.wholeTreeShown());
+    EXPECT_EQ(tree.filters, (std::vector<Names>{{"Audio", "Work"}, {}}));
+}
+
+TEST_F(CategoryViewCommandsTest, ListViewsReplaceTheFilter) {
+    rig.document.categoryFilter() = {"Audio"};
+    commands.viewDiscsOnList({"Work"});
+    EXPECT_EQ(rig.document.categoryFilter(), Names{"Work"});
+    commands.viewFiles({"DVD", "Backups"});
+    EXPECT_EQ(rig.document.categoryFilter(), (Names{"DVD", "Backups"}));
+    EXPECT_TRUE(rig.prompt.messages.empty());
+    EXPECT_TRUE(tree.filters.empty());
+
+    commands.viewFiles({});
+    EXPECT_TRUE(rig.document.categoryFilter().empty());
+    EXPECT_EQ(rig.prompt.messages, Names{"Please, select a category."});
+}
+
+TEST(CategoryViewCommandsWithoutTree, RebuildsNothingAndAsksNothingWithoutDiscs) {
+    test::DocumentRig rig;
+    CategoryViewCommands commands(rig.document, rig.prompt);
+    commands.viewOnTree({"Audio"});
+    commands.viewFiles({});
+    EXPECT_TRUE(rig.prompt.messages.empty());
+    EXPECT_TRUE(rig.document.categoryFilter().empty());
+}
+
+}  // namespace
+}  // namespace vorlix
