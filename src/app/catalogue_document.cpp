@@ -5,6 +5,7 @@
 
 #include "accounts/ownership.h"
 #include "app/document_services.h"
+#include "app/pane_operations.h"
 #include "app/setting_names.h"
 #include "app/settings_store.h"
 #include "core/catalog_format.h"
@@ -149,6 +150,7 @@ void CQX2Doc::freshCatalogue() {
 void CQX2Doc::reset() {
     if (m_firstLoginDone) {
         freshCatalogue();
+        showCatalogueInPanes();
         return;
     }
     m_firstLoginDone = true;
@@ -156,6 +158,7 @@ void CQX2Doc::reset() {
         m_identity = std::move(*identity);
         m_serialized = false;
         freshCatalogue();
+        showCatalogueInPanes();
     } else if (!m_serialized) {
         m_services.application.quit();
     }
@@ -208,7 +211,29 @@ CQX2Doc::OpenResult CQX2Doc::open(const std::string& path) {
     }
     afterSerialize();
     rememberRecentFile(path);
+    showCatalogueInPanes();
     return OpenResult::Opened;
+}
+
+void CQX2Doc::showCatalogueInPanes() {
+    if (FileListPane* list = fileList(*this)) {
+        list->showCatalogue();
+    }
+    if (CategoriesPane* categories = categoriesPanel(*this)) {
+        categories->showCatalogue();
+    }
+    if (DiscTreePane* tree = discTree(*this)) {
+        tree->fill();
+        tree->selectFirstDisc();
+    }
+}
+
+bool CQX2Doc::scanInProgress() const {
+    return m_services.windows.scanInProgress();
+}
+
+void CQX2Doc::closeSearchWindows() {
+    m_services.windows.closeSearchWindows();
 }
 
 bool CQX2Doc::saveDocument(const std::string& path) {

@@ -117,6 +117,11 @@ public:
     // The catalogues opened or saved last, most recent first; at most four.
     std::vector<std::string> recentFiles() const;
 
+    // Whether a scan dialog is open; the drive list does not query drives meanwhile.
+    bool scanInProgress() const;
+    // Closes the search windows, whose results may refer to discs that are gone.
+    void closeSearchWindows();
+
     // True when the logged-in user owns the catalogue; otherwise shows the refusal.
     bool checkOwner();
 
@@ -174,6 +179,8 @@ private:
     bool serializationRefused();
     bool newOrOpenRefused();
     void freshCatalogue();
+    // Lets the panes show the catalogue just created or read, its first disc selected.
+    void showCatalogueInPanes();
     void afterSerialize();
     void emptyCatalogue();
     void endPlaylistWindows();

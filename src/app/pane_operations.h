@@ -16,6 +16,8 @@ public:
     virtual ~DiscTreePane() = default;
     // Empties the tree and adds every disc the user may see, in catalogue order.
     virtual void fill() = 0;
+    // Selects the first disc item, which makes its disc the current one; nothing when empty.
+    virtual void selectFirstDisc() = 0;
     // Adds the disc's items at the end and selects its item (a scanned or blank disc).
     virtual void addDiscItem(const CQXDisc& disc) = 0;
     // The selected item's path ("12 BACKUP\docs\old"); empty without a selection.

@@ -7,6 +7,7 @@
 
 #include "accounts/ownership.h"
 #include "app/setting_names.h"
+#include "app/settings/drive_map_settings.h"
 #include "app/settings/settings_flags.h"
 #include "app/settings_store.h"
 #include "cli/catalogue_file.h"
@@ -93,7 +94,7 @@ void runScan(const CliArguments& a, const CodePage& codePage) {
     CQXCatalog catalogue = openOrNew(catalogueFile, codePage);
     checkOwner(catalogue, identity);
 
-    LinuxDiscDrives drives;
+    LinuxDiscDrives drives(readDriveMap(session.settings()));
     const DiscSource source = findScanSource(drives, a.operands[0]);
     const std::string driveRoot = recordedDriveRoot(a, source);
     const std::unique_ptr<DiscVolume> volume = drives.open(source.root);

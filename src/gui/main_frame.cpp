@@ -117,9 +117,13 @@ void CMainFrame::createPanes() {
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_splitter->setObjectName(QStringLiteral("paneSplitter"));
     m_splitter->setChildrenCollapsible(false);
-    const std::array<QWidget*, 4> panes = {
-        new CCommandsView(m_document, m_services, m_scan), new CLeftView(m_document, m_services),
-        new CQX2View(m_document, m_services), new CCategoriesView(m_document, m_services)};
+    auto* categories = new CCategoriesView(m_document, m_services);
+    // The categories panel asks once, at its first display, when `minimized` wants the program
+    // to start in the tray.
+    connect(categories, &CCategoriesView::hideToTrayRequested, this, &CMainFrame::hideToTray);
+    const std::array<QWidget*, 4> panes = {new CCommandsView(m_document, m_services, m_scan),
+                                           new CLeftView(m_document, m_services),
+                                           new CQX2View(m_document, m_services), categories};
     const std::array<int, 4> widths = initialPaneWidths(screen()->geometry().width());
     for (std::size_t i = 0; i < panes.size(); ++i) {
         // A pane that starts narrower than the minimum may stay that narrow.

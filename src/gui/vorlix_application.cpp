@@ -11,6 +11,7 @@
 #include "accounts/ui/dialog_login_service.h"
 #include "app/catalogue_document.h"
 #include "app/settings/data_folder.h"
+#include "app/settings/drive_map_settings.h"
 #include "app/settings/first_start_installation.h"
 #include "app/settings/private_folders.h"
 #include "app/settings/reg_file_settings_store.h"
@@ -88,7 +89,7 @@ void VorlixApplication::installAndRegister() {
 }
 
 void VorlixApplication::createScanServices(const std::string& programFolder) {
-    m_drives = std::make_unique<LinuxDiscDrives>();
+    m_drives = std::make_unique<LinuxDiscDrives>(readDriveMap(*m_settings));
     m_http = std::make_unique<CurlHttpClient>();
     // The scan asks only for media tags, which come from the drive's table of contents.
     m_freedb = std::make_unique<C_uFREEDB>(

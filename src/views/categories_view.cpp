@@ -83,7 +83,12 @@ CCategoriesView::CCategoriesView(CQX2Doc& document, const ViewServices& services
     m_driveTimer = new QTimer(this);
     m_driveTimer->setObjectName(QStringLiteral("driveTimer"));
     m_driveTimer->setInterval(kDriveListInterval);
-    connect(m_driveTimer, &QTimer::timeout, this, &CCategoriesView::refreshDrives);
+    // A scan dialog reads its drive itself; the periodic queries would only compete with it.
+    connect(m_driveTimer, &QTimer::timeout, this, [this] {
+        if (!m_document.scanInProgress()) {
+            refreshDrives();
+        }
+    });
     m_driveProbe = new CategoriesDriveProbe(services.drives, this);
     connect(m_driveProbe, &CategoriesDriveProbe::probed, this, &CCategoriesView::showDrives);
 

@@ -117,6 +117,12 @@ void CLeftView::fill() {
     showDiscs({});
 }
 
+void CLeftView::selectFirstDisc() {
+    if (m_model->discCount() > 0) {
+        select(m_model->index(0, 0));
+    }
+}
+
 void CLeftView::rebuildByCategories() {
     showDiscs(m_document.categoryFilter());
 }
@@ -309,6 +315,7 @@ void CLeftView::deleteDisc() {
     if (CommandsPane* commands = commandsPanel(m_document)) {
         commands->refreshStatus();
     }
+    m_document.closeSearchWindows();
 }
 
 void CLeftView::showDiscInformation() {

@@ -36,6 +36,7 @@ public:
     void runCommand(PaneCommand command) override;
 
     void fill() override;
+    void selectFirstDisc() override;
     void addDiscItem(const CQXDisc& disc) override;
     std::string selectedItemPath() const override;
     void renameDisc(const std::string& newNumber, const std::string& newName) override;

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "app/document_services.h"
+#include "app/pane_operations.h"
 #include "app/setting_names.h"
 #include "core/catalog_format.h"
 #include "core/code_page.h"
@@ -182,6 +183,38 @@ TEST_F(DocumentTest, AbandonedFirstLoginEndsTheProgram) {
     CQX2Doc fresh(services(), "/");
     fresh.reset();
     EXPECT_EQ(application.quits, 1);
+}
+
+// A disc tree that records what the document asks of it.
+struct RecordingTree final : Pane, DiscTreePane {
+    explicit RecordingTree(Log& log) : log(log) {}
+    Log& log;
+    std::string_view paneClassName() const override { return kLeftViewClass; }
+    void runCommand(PaneCommand) override {}
+    void fill() override { log.push_back("tree filled"); }
+    void selectFirstDisc() override { log.push_back("first disc selected"); }
+    void addDiscItem(const CQXDisc&) override {}
+    std::string selectedItemPath() const override { return {}; }
+    void renameDisc(const std::string&, const std::string&) override {}
+    void rebuildByCategories() override {}
+    void locateFile(const CQXFileData&) override {}
+    void deleteDisc() override {}
+    void showDiscInformation() override {}
+};
+
+TEST_F(DocumentTest, NewAndOpenedCataloguesAreShownInThePanes) {
+    RecordingTree tree(log);
+    document.addPane(tree);
+    document.onFileNew();
+    EXPECT_EQ(log, (Log{"tree filled", "first disc selected", "search windows closed"}));
+
+    log.clear();
+    const std::string path = saveSample("shown.vrd", "anna");
+    ASSERT_TRUE(document.openDocument(path));
+    // Reset shows the empty catalogue, reading shows the one read.
+    EXPECT_EQ(log, (Log{"tree filled", "first disc selected", "search windows closed",
+                        "tree filled", "first disc selected"}));
+    document.removePane(tree);
 }
 
 TEST_F(DocumentTest, OpeningAnEmptyFileGivesTheDefaultsWithoutOwnerMessage) {

@@ -16,6 +16,7 @@ struct CountingTree final : Pane, DiscTreePane {
     std::string_view paneClassName() const override { return kLeftViewClass; }
     void runCommand(PaneCommand) override {}
     void fill() override {}
+    void selectFirstDisc() override {}
     void addDiscItem(const CQXDisc&) override {}
     std::string selectedItemPath() const override { return {}; }
     void renameDisc(const std::string&, const std::string&) override {}

@@ -43,6 +43,7 @@ struct FakeTree final : Pane, DiscTreePane {
     std::string_view paneClassName() const override { return kLeftViewClass; }
     void runCommand(PaneCommand) override {}
     void fill() override {}
+    void selectFirstDisc() override {}
     void addDiscItem(const CQXDisc&) override {}
     std::string selectedItemPath() const override { return {}; }
     void renameDisc(const std::string&, const std::string&) override {}
