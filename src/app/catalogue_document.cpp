@@ -148,9 +148,13 @@ void CQX2Doc::freshCatalogue() {
 }
 
 void CQX2Doc::reset() {
+    resetCatalogue();
+    showCatalogueInPanes();
+}
+
+void CQX2Doc::resetCatalogue() {
     if (m_firstLoginDone) {
         freshCatalogue();
-        showCatalogueInPanes();
         return;
     }
     m_firstLoginDone = true;
@@ -158,7 +162,6 @@ void CQX2Doc::reset() {
         m_identity = std::move(*identity);
         m_serialized = false;
         freshCatalogue();
-        showCatalogueInPanes();
     } else if (!m_serialized) {
         m_services.application.quit();
     }
@@ -191,10 +194,13 @@ CQX2Doc::OpenResult CQX2Doc::open(const std::string& path) {
             "Could not open the catalogue \"" + path + "\": " + e.what() + ".", MessageIcon::Stop);
         return OpenResult::Failed;
     }
-    reset();
+    // The panes see the catalogue once it is read, so nothing they add to an empty catalogue
+    // (the default categories) mixes with what the file holds.
+    resetCatalogue();
     m_path = path;
     m_modified = false;
     if (source->size() == 0) {
+        showCatalogueInPanes();
         return OpenResult::Opened;
     }
     m_services.windows.closeSearchWindows();

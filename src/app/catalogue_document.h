@@ -179,6 +179,8 @@ private:
     bool serializationRefused();
     bool newOrOpenRefused();
     void freshCatalogue();
+    // Reset without showing the result in the panes.
+    void resetCatalogue();
     // Lets the panes show the catalogue just created or read, its first disc selected.
     void showCatalogueInPanes();
     void afterSerialize();

@@ -83,6 +83,8 @@ CMainFrame::CMainFrame(CQX2Doc& document, const ViewServices& services, const Sc
     m_helpWizard = new HelpWizardWindow(m_document.programFolder(), this);
     m_helpWizard->hide();
 
+    // The window opens maximised; this is the size it returns to when the user restores it.
+    resize(screen()->availableGeometry().size());
     createPanes();
     createFileMenu();
     createOperationsMenu();
@@ -134,6 +136,23 @@ void CMainFrame::createPanes() {
     }
     m_splitter->setSizes(QList<int>(widths.begin(), widths.end()));
     setCentralWidget(m_splitter);
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (m_panesSpread) {
+        return;
+    }
+    m_panesSpread = true;
+    // As the last column of a splitter window, the categories panel starts with the room the
+    // other three leave; its width in the table is only the least it gets.
+    QList<int> sizes = m_splitter->sizes();
+    const int fileListWidth = initialPaneWidths(screen()->geometry().width())[kFileListPane];
+    if (sizes[kFileListPane] > fileListWidth) {
+        sizes[kFileListPane + 1] += sizes[kFileListPane] - fileListWidth;
+        sizes[kFileListPane] = fileListWidth;
+        m_splitter->setSizes(sizes);
+    }
 }
 
 void CMainFrame::createFileMenu() {

@@ -65,6 +65,7 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -97,6 +98,7 @@ private:
 
     CQX2Doc& m_document;
     ViewServices m_services;
+    bool m_panesSpread = false;
     ScanServices m_scan;
     SettingsStore& m_settings;
     UserPrompt& m_prompt;
