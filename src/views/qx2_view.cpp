@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QScreen>
+#include <QStyle>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -195,8 +196,13 @@ bool CQX2View::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CQX2View::setColumnWidths() {
-    const std::array<int, kFileListColumnCount> widths =
+    std::array<int, kFileListColumnCount> widths =
         fileListColumnWidths(screen()->geometry().width());
+    // Sizes carry " MB" now, which the widths of the table were not made for: the Size column
+    // is at least wide enough for a DVD-sized file.
+    const int sizeText = m_list->fontMetrics().horizontalAdvance(QStringLiteral("0000.000 MB"));
+    widths[1] =
+        std::max(widths[1], sizeText + 2 * m_list->style()->pixelMetric(QStyle::PM_HeaderMargin));
     for (std::size_t column = 0; column < widths.size(); ++column) {
         m_list->setColumnWidth(static_cast<int>(column), widths[column]);
     }

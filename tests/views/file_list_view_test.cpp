@@ -342,10 +342,12 @@ private Q_SLOTS:
     void columnWidthsFollowTheScreen() {
         FileListFixture f({});
         const auto widths = fileListColumnWidths(f.view.screen()->geometry().width());
-        for (int column = 0; column < 3; ++column) {
-            QCOMPARE(f.list->header()->sectionSize(column),
-                     widths[static_cast<std::size_t>(column)]);
-        }
+        QCOMPARE(f.list->header()->sectionSize(0), widths[0]);
+        QCOMPARE(f.list->header()->sectionSize(2), widths[2]);
+        // The Size column also fits a size in megabytes of a DVD-sized file.
+        QVERIFY(f.list->header()->sectionSize(1) >= widths[1]);
+        QVERIFY(f.list->header()->sectionSize(1) >=
+                f.list->fontMetrics().horizontalAdvance(QStringLiteral("0000.000 MB")));
     }
 
     void sizeHeaderSortsDescendingThenAscending() {
