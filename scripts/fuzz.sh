@@ -7,7 +7,7 @@ seconds="${1:-20}"
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++ -DVORLIX_FUZZ=ON >/dev/null
-cmake --build build-fuzz
+cmake --build build-fuzz --target archive_fuzz xml_navigator_fuzz
 
 mkdir -p build-fuzz/corpus/archive build-fuzz/corpus/xml_navigator
 cp data/Demo.vrd build-fuzz/corpus/archive/

@@ -22,13 +22,14 @@ std::vector<DiscSource> assignOpticalLetters(const std::vector<std::string>& dev
                                              const std::set<char>& taken) {
     std::map<char, std::string> byLetter;
     std::set<std::string> overridden;
-    for (const auto& [letter, device] : overrides) {
+    for (const auto& override : overrides) {
+        const std::string& device = override.second;
         const std::string wanted = canonical(device);
         const auto known = std::find_if(devices.begin(), devices.end(), [&](const auto& d) {
             return d == device || canonical(d) == wanted;
         });
         const std::string location = known == devices.end() ? device : *known;
-        byLetter[letter] = location;
+        byLetter[override.first] = location;
         overridden.insert(location);
     }
     char next = kFirstDriveLetter;
