@@ -13,6 +13,7 @@
 #include "core/md5.h"
 #include "support/document_fakes.h"
 #include "support/memory_settings.h"
+#include "support/quiet_panes.h"
 #include "support/sample_catalogue.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
@@ -186,20 +187,11 @@ TEST_F(DocumentTest, AbandonedFirstLoginEndsTheProgram) {
 }
 
 // A disc tree that records what the document asks of it.
-struct RecordingTree final : Pane, DiscTreePane {
+struct RecordingTree final : test::QuietDiscTree {
     explicit RecordingTree(Log& log) : log(log) {}
     Log& log;
-    std::string_view paneClassName() const override { return kLeftViewClass; }
-    void runCommand(PaneCommand) override {}
     void fill() override { log.push_back("tree filled"); }
     void selectFirstDisc() override { log.push_back("first disc selected"); }
-    void addDiscItem(const CQXDisc&) override {}
-    std::string selectedItemPath() const override { return {}; }
-    void renameDisc(const std::string&, const std::string&) override {}
-    void rebuildByCategories() override {}
-    void locateFile(const CQXFileData&) override {}
-    void deleteDisc() override {}
-    void showDiscInformation() override {}
 };
 
 TEST_F(DocumentTest, NewAndOpenedCataloguesAreShownInThePanes) {

@@ -2,6 +2,7 @@
 
 #include "app/pane_operations.h"
 #include "support/document_rig.h"
+#include "support/quiet_panes.h"
 #include "support/sample_catalogue.h"
 #include "views/logic/categories_view_commands.h"
 
@@ -11,19 +12,9 @@ namespace {
 using Names = std::vector<std::string>;
 
 // A disc tree that only counts its rebuilds and remembers the filter each one saw.
-struct CountingTree final : Pane, DiscTreePane {
+struct CountingTree final : test::QuietDiscTree {
     explicit CountingTree(CQX2Doc& document) : document(document) {}
-    std::string_view paneClassName() const override { return kLeftViewClass; }
-    void runCommand(PaneCommand) override {}
-    void fill() override {}
-    void selectFirstDisc() override {}
-    void addDiscItem(const CQXDisc&) override {}
-    std::string selectedItemPath() const override { return {}; }
-    void renameDisc(const std::string&, const std::string&) override {}
     void rebuildByCategories() override { filters.push_back(document.categoryFilter()); }
-    void locateFile(const CQXFileData&) override {}
-    void deleteDisc() override {}
-    void showDiscInformation() override {}
 
     CQX2Doc& document;
     std::vector<Names> filters;

@@ -24,6 +24,7 @@
 #include "core/disc_info.h"
 #include "support/document_rig.h"
 #include "support/fake_disc_volume.h"
+#include "support/quiet_panes.h"
 #include "support/sample_catalogue.h"
 #include "support/widget_lookup.h"
 #include "views/attached_categories_dialog.h"
@@ -37,20 +38,10 @@ using test::child;
 using test::DocumentRig;
 
 // The other panes as the categories panel drives them.
-struct FakeTree final : Pane, DiscTreePane {
+struct FakeTree final : test::QuietDiscTree {
     explicit FakeTree(CQX2Doc& document) : document(document) { document.addPane(*this); }
     ~FakeTree() override { document.removePane(*this); }
-    std::string_view paneClassName() const override { return kLeftViewClass; }
-    void runCommand(PaneCommand) override {}
-    void fill() override {}
-    void selectFirstDisc() override {}
-    void addDiscItem(const CQXDisc&) override {}
-    std::string selectedItemPath() const override { return {}; }
-    void renameDisc(const std::string&, const std::string&) override {}
     void rebuildByCategories() override { rebuilds.push_back(document.categoryFilter()); }
-    void locateFile(const CQXFileData&) override {}
-    void deleteDisc() override {}
-    void showDiscInformation() override {}
 
     CQX2Doc& document;
     std::vector<Names> rebuilds;
