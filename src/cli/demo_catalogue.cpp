@@ -1,11 +1,12 @@
 #include "cli/demo_catalogue.h"
 
-#include <cstdio>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "core/disc_info.h"
+#include "core/numbers.h"
+#include "core/stored_size.h"
 
 namespace vorlix {
 
@@ -56,12 +57,6 @@ std::string outlineOf(const DemoDisc& demo) {
     return outline;
 }
 
-std::string megabytes(std::int64_t bytes) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%0.3f", static_cast<double>(bytes) / 1048576.0);
-    return text;
-}
-
 std::unique_ptr<CQXDisc> makeDisc(const DemoDisc& demo, bool audio) {
     auto disc = std::make_unique<CQXDisc>();
     disc->number = demo.number;
@@ -75,7 +70,7 @@ std::unique_ptr<CQXDisc> makeDisc(const DemoDisc& demo, bool audio) {
     disc->ownerName = "null";
     disc->ownerDigest = "null";
     disc->shared = "Yes";
-    disc->serial = std::to_string(static_cast<std::int32_t>(demo.serial));
+    disc->serial = serialText(demo.serial);
     disc->categories = demo.categories;
 
     std::int64_t total = 0;
@@ -83,12 +78,12 @@ std::unique_ptr<CQXDisc> makeDisc(const DemoDisc& demo, bool audio) {
         const std::string folder =
             std::string("d:\\") + (*file.folder ? lowered(file.folder) + "\\" : "");
         auto entry = std::make_unique<CQXFileData>(
-            file.name, folder, std::to_string(static_cast<std::int32_t>(file.bytes)), "d:");
+            file.name, folder, storedSizeText(static_cast<std::uint64_t>(file.bytes)), "d:");
         entry->setCategories(file.categories);
         disc->files.push_back(std::move(entry));
         total += file.bytes;
     }
-    disc->size = megabytes(total);
+    disc->size = megabytesText(static_cast<double>(total));
 
     // A real audio CD's media tag: the CDDB disc id, the track count, each track's start in
     // frames and the disc length in seconds.

@@ -33,4 +33,8 @@ std::string decimalText(std::int64_t value) {
     return std::to_string(value);
 }
 
+std::string serialText(std::uint32_t serial) {
+    return decimalText(static_cast<std::int32_t>(serial));
+}
+
 }  // namespace vorlix

@@ -14,4 +14,8 @@ std::int32_t leadingInt(std::string_view text);
 // The "%d" form of a value.
 std::string decimalText(std::int64_t value);
 
+// A volume serial number as the catalogue keeps it: the 32-bit serial read as a signed number,
+// "%d" (3902927555 gives "-392039741").
+std::string serialText(std::uint32_t serial);
+
 }  // namespace vorlix

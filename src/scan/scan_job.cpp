@@ -1,10 +1,9 @@
 #include "scan/scan_job.h"
 
-#include <charconv>
-#include <cstdio>
 #include <utility>
 
 #include "core/numbers.h"
+#include "core/stored_size.h"
 #include "core/text_case.h"
 #include "online/media_tag_source.h"
 
@@ -18,24 +17,8 @@ constexpr int kRecordedBarEnd = 100;
 constexpr int kSeenBarEnd = 50;
 constexpr int kFoldersBarEnd = 100;
 
-constexpr double kBytesPerMegabyte = 1048576.0;
-
 int barPosition(std::size_t steps, int end) {
     return static_cast<int>(steps % static_cast<std::size_t>(end + 1));
-}
-
-std::string megabytes(double bytes, const char* format) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, bytes / kBytesPerMegabyte);
-    return text;
-}
-
-// The catalogue keeps sizes as the low 32 bits read as a signed number.
-std::string sizeText(std::uint64_t size) {
-    char text[16];
-    const auto low = static_cast<std::int32_t>(static_cast<std::uint32_t>(size));
-    const auto end = std::to_chars(text, text + sizeof text, low).ptr;
-    return std::string(text, end);
 }
 
 std::string childPath(const std::string& path, const std::string& name) {
@@ -70,7 +53,7 @@ void ScanJob::setSkipFilesWithoutExtension(bool on) {
 void ScanJob::readVolume(DiscVolume& volume) {
     if (const auto identity = volume.identity()) {
         m_volumeLabel = identity->label;
-        m_serialText = decimalText(static_cast<std::int32_t>(identity->serial));
+        m_serialText = vorlix::serialText(identity->serial);
     }
 }
 
@@ -200,7 +183,7 @@ void ScanJob::meetFile(const DirectoryEntry& file, const std::string& folderPath
 
 void ScanJob::recordFile(const DirectoryEntry& file, const std::string& folderPath) {
     m_entries.push_back(
-        std::make_unique<CQXFileData>(file.name, folderPath, sizeText(file.size), m_drive));
+        std::make_unique<CQXFileData>(file.name, folderPath, storedSizeText(file.size), m_drive));
     if (file.name.find(".cda") != std::string::npos) {
         m_audio = true;
     }
@@ -273,7 +256,7 @@ ScanDisplay ScanJob::display() const {
     display.fileText = m_progress.fileText;
     if (m_progress.recorded > 0) {
         display.countText = decimalText(static_cast<std::int64_t>(m_progress.recorded));
-        display.sizeText = megabytes(m_progress.recordedTotal, "%0.3f MB");
+        display.sizeText = megabytesText(m_progress.recordedTotal) + " MB";
     }
     if (m_progress.atEnd) {
         display.recordedBar = kRecordedBarEnd;
@@ -312,12 +295,12 @@ ScanTotals ScanJob::totals() const {
     // text negative) still adds its low 32 bits rather than taking them away.
     std::uint64_t sum = 0;
     for (const auto& entry : m_entries) {
-        sum += static_cast<std::uint32_t>(leadingInt(entry->size()));
+        sum += storedFileSize(entry->size());
     }
     ScanTotals totals;
     totals.countText = decimalText(static_cast<std::int64_t>(m_entries.size()));
-    totals.sizeText = megabytes(static_cast<double>(sum), "%0.3f MB");
-    totals.discSizeText = megabytes(static_cast<double>(m_grandTotal), "%0.3f");
+    totals.sizeText = megabytesText(static_cast<double>(sum)) + " MB";
+    totals.discSizeText = megabytesText(static_cast<double>(m_grandTotal));
     return totals;
 }
 

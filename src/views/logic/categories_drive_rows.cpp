@@ -3,16 +3,12 @@
 #include <cstdint>
 
 #include "core/catalog.h"
+#include "core/numbers.h"
 #include "platform/disc_drives.h"
 
 namespace vorlix {
 
 namespace {
-
-// The catalogue keeps serial numbers as Windows prints them: signed decimal.
-std::string serialText(std::uint32_t serial) {
-    return std::to_string(static_cast<std::int32_t>(serial));
-}
 
 const CQXDisc* lastDiscWithSerial(const CQXCatalog& catalogue, const std::string& serial) {
     for (auto it = catalogue.discs.rbegin(); it != catalogue.discs.rend(); ++it) {

@@ -79,7 +79,7 @@ bool FileListFileOpener::holdsDisc(const std::string& root, const DiscTexts& dis
     const std::unique_ptr<DiscVolume> volume = m_drives.open(root);
     const std::optional<VolumeIdentity> identity = volume ? volume->identity() : std::nullopt;
     // A drive that cannot tell its serial number is given the benefit of the doubt.
-    return !identity || decimalText(static_cast<std::int32_t>(identity->serial)) == disc.serial;
+    return !identity || serialText(identity->serial) == disc.serial;
 }
 
 }  // namespace vorlix

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "core/stored_size.h"
 
 namespace vorlix {
 
@@ -12,11 +13,6 @@ std::string fileNameStem(std::string_view fileName);
 // The Type column: the text after the last "." of the file name in capitals; empty without a
 // ".". Only ASCII letters change, which covers the extensions that occur in practice.
 std::string fileTypeText(std::string_view fileName);
-
-// The number of bytes a stored size text stands for. The catalogue keeps sizes as signed
-// 32-bit decimal text, so a file of 2 GiB or more reads negative there; taken as the unsigned
-// 32-bit value it is the file's size again (up to 4 GiB).
-std::uint32_t storedFileSize(std::string_view sizeText);
 
 // The Size column: the stored size in megabytes of 1,048,576 bytes, three decimals and the
 // unit ("1.000 MB"), whatever the user's locale.
