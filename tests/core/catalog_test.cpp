@@ -147,5 +147,37 @@ TEST(CQXCatalogTest, DefaultNamedObjectsOnlyFillAnEmptyMap) {
     EXPECT_EQ(partial.named.size(), 1u);
 }
 
+// The map's lookups are hashed, so its order and its answers must stay those of a plain list
+// through growth, replacement and removal.
+TEST(InsertionOrderedMapTest, KeepsFirstInsertionOrderThroughGrowthReplaceAndRemove) {
+    StringMap map;
+    std::vector<std::pair<std::string, std::string>> expected;
+    for (int i = 0; i < 5000; ++i) {
+        const std::string key = "k" + std::to_string((i * 7919) % 5000);
+        map.set(key, "v" + std::to_string(i));
+        expected.emplace_back(key, "v" + std::to_string(i));
+    }
+    map.set("k0", "replaced");
+    expected[0].second = "replaced";
+    for (int i = 0; i < 5000; i += 3) {
+        const std::string key = "k" + std::to_string(i);
+        EXPECT_TRUE(map.remove(key));
+        EXPECT_FALSE(map.remove(key));
+        std::erase_if(expected, [&](const auto& entry) { return entry.first == key; });
+    }
+    map.set("", "empty key");
+    expected.emplace_back("", "empty key");
+
+    EXPECT_EQ(map.entries(), expected);
+    for (const auto& [key, value] : expected) {
+        ASSERT_NE(map.find(key), nullptr) << key;
+        EXPECT_EQ(*map.find(key), value);
+    }
+    EXPECT_EQ(map.find("k3"), nullptr);
+    EXPECT_EQ(map.find("missing"), nullptr);
+    const StringMap copy = map;
+    EXPECT_EQ(*copy.find("k1"), *map.find("k1"));
+}
+
 }  // namespace
 }  // namespace vorlix
