@@ -10,12 +10,17 @@ namespace vorlix {
 
 void addCatalogueCommands(CliCommands& commands, const CodePage& codePage) {
     const CodePage* cp = &codePage;
-    commands["new"] = {
-        "new FILE", "write a new empty catalogue", 1, 1, {}, [cp](const CliArguments& a) {
-            CQXCatalog catalogue;
-            catalogue.addDefaultNamedObjects();
-            writeCatalogueFile(catalogue, a.operands[0], *cp);
-        }};
+    commands["new"] = {"new FILE [--force]",
+                       "write a new empty catalogue (--force replaces an existing file)",
+                       1,
+                       1,
+                       {"--force"},
+                       [cp](const CliArguments& a) {
+                           requireNewFile(a.operands[0], a);
+                           CQXCatalog catalogue;
+                           catalogue.addDefaultNamedObjects();
+                           writeCatalogueFile(catalogue, a.operands[0], *cp);
+                       }};
     commands["dump"] = {"dump FILE [--json]",
                         "show a whole catalogue as stored",
                         1,
@@ -38,12 +43,13 @@ void addCatalogueCommands(CliCommands& commands, const CodePage& codePage) {
                                CQXCatalog catalogue = readCatalogueFile(a.operands[0], *cp);
                                writeCatalogueFile(catalogue, a.operands[1], *cp);
                            }};
-    commands["make-demo"] = {"make-demo FILE",
+    commands["make-demo"] = {"make-demo FILE [--force]",
                              "write the installation's demo catalogue",
                              1,
                              1,
-                             {},
+                             {"--force"},
                              [cp](const CliArguments& a) {
+                                 requireNewFile(a.operands[0], a);
                                  CQXCatalog catalogue = makeDemoCatalogue();
                                  writeCatalogueFile(catalogue, a.operands[0], *cp);
                              }};

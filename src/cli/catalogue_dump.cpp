@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/json_text.h"
+#include "cli/terminal_text.h"
 #include "core/catalog.h"
 #include "core/catalog_format.h"
 #include "core/md5.h"
@@ -161,7 +162,11 @@ void dumpText(const CQXCatalog& catalogue, const CodePage& codePage, std::FILE* 
     Output output(out);
     for (const auto& disc : catalogue.discs) {
         std::string& t = output.text();
-        t += "Disc " + disc->number + ": " + disc->name + "\n";
+        t += "Disc ";
+        appendTerminalText(t, disc->number);
+        t += ": ";
+        appendTerminalText(t, disc->name);
+        t += "\n";
         const std::pair<std::string_view, const std::string*> fields[] = {
             {"artist", &disc->artist},      {"quality", &disc->quality},
             {"location", &disc->location},  {"date", &disc->date},
@@ -170,22 +175,30 @@ void dumpText(const CQXCatalog& catalogue, const CodePage& codePage, std::FILE* 
             {"size", &disc->size}};
         for (const auto& [name, value] : fields) {
             if (!value->empty()) {
-                t += "  " + std::string(name) + ": " + *value + "\n";
+                t += "  ";
+                t += name;
+                t += ": ";
+                appendTerminalText(t, *value);
+                t += "\n";
             }
         }
         for (const auto& category : disc->categories) {
-            t += "  category: " + category + "\n";
+            t += "  category: ";
+            appendTerminalText(t, category);
+            t += "\n";
         }
         for (const auto& entry : disc->files) {
             std::string& line = output.text();
             line += "    ";
-            line += entry->folder();
-            line += entry->name();
+            appendTerminalText(line, entry->folder());
+            appendTerminalText(line, entry->name());
             line += "  (";
-            line += entry->size();
+            appendTerminalText(line, entry->size());
             line += " bytes)";
             for (const auto& category : entry->categories()) {
-                line += " [" + category + "]";
+                line += " [";
+                appendTerminalText(line, category);
+                line += "]";
             }
             line += "\n";
         }
@@ -193,12 +206,15 @@ void dumpText(const CQXCatalog& catalogue, const CodePage& codePage, std::FILE* 
     std::string& tail = output.text();
     tail += "Categories:";
     for (const auto& category : catalogue.categories) {
-        tail += " " + category;
+        tail += " ";
+        appendTerminalText(tail, category);
     }
     tail += "\nNamed objects:\n";
     for (std::size_t i : fileOrder(catalogue.named, codePage)) {
         const auto& [key, object] = catalogue.named.entries()[i];
-        tail += "  " + key + ": " + describeNamed(object) + "\n";
+        tail += "  ";
+        appendTerminalText(tail, key);
+        tail += ": " + describeNamed(object) + "\n";
     }
 }
 

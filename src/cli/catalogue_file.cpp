@@ -1,6 +1,8 @@
 #include "cli/catalogue_file.h"
 
 #include <exception>
+#include <filesystem>
+#include <system_error>
 
 #include "cli/cli_command.h"
 #include "core/byte_sink.h"
@@ -14,13 +16,24 @@ CQXCatalog readCatalogueFile(const std::string& path, const CodePage& codePage) 
     CQXCatalog catalogue;
     try {
         FileSource source(path);
-        readCatalogue(source, codePage, catalogue);
+        // A file of no bytes is an empty catalogue, as the desktop program opens it.
+        if (source.size() > 0) {
+            readCatalogue(source, codePage, catalogue);
+        }
     } catch (const ArchiveError& e) {
         throw CommandFailure{path + ": " + e.what() + " at byte " + std::to_string(e.offset())};
     } catch (const std::exception& e) {
         throw CommandFailure{path + ": " + e.what()};
     }
     return catalogue;
+}
+
+void requireNewFile(const std::string& path, const CliArguments& arguments) {
+    std::error_code error;
+    if (!arguments.has("--force") &&
+        std::filesystem::exists(std::filesystem::symlink_status(path, error))) {
+        throw CommandFailure{path + ": the file already exists; give --force to replace it"};
+    }
 }
 
 void writeCatalogueFile(CQXCatalog& catalogue, const std::string& path, const CodePage& codePage) {

@@ -125,7 +125,7 @@ TEST_F(CliTest, TheInstalledDemoIsWhatTheGeneratorMakes) {
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(readFile(folder.file("Demo.vrd")),
               readFile(std::string(VORLIX_SOURCE_DIR) + "/data/Demo.vrd"))
-        << "regenerate data/Demo.vrd with: vorlix-cli make-demo data/Demo.vrd";
+        << "regenerate data/Demo.vrd with: vorlix-cli make-demo --force data/Demo.vrd";
 }
 
 TEST_F(CliTest, AccountsAreAddedListedUsedAndDeleted) {
