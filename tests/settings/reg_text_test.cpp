@@ -47,9 +47,11 @@ TEST(RegParserTest, ReadsTheEditorsExportInEveryEncodingAndLineEnd) {
     const std::vector<std::pair<const char*, std::string>> files = {
         {"UTF-8, LF", std::string(kExport)},
         {"UTF-8, CR LF", withCrLf(kExport)},
+        {"UTF-8, CR CR LF", withCrLf(withCrLf(kExport))},
         {"UTF-8 with mark", std::string(reg::kUtf8Bom) + std::string(kExport)},
         {"UTF-16LE, LF", utf16File(kExport)},
         {"UTF-16LE, CR LF", utf16File(withCrLf(kExport))},
+        {"UTF-16LE, CR CR LF", utf16File(withCrLf(withCrLf(kExport)))},
     };
     for (const auto& [label, bytes] : files) {
         SCOPED_TRACE(label);

@@ -63,7 +63,8 @@ std::vector<Line> decodedLines(std::string_view bytes) {
         const std::size_t end = bytes.find('\n');
         std::string_view line = bytes.substr(0, end);
         bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
-        if (line.ends_with('\r')) {
+        // A file that went through two CR LF conversions ends its lines in CR CR LF.
+        while (line.ends_with('\r')) {
             line.remove_suffix(1);
         }
         Line decoded{{}, std::string(line)};
