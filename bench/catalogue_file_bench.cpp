@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -22,8 +23,13 @@ const std::string& catalogueFile() {
     static const std::string path = [] {
         const std::string file = "/tmp/vorlix-bench-catalogue.vrd";
         CQXCatalog catalogue = generatedCatalogue(kDiscs, kFilesPerDisc);
-        safeWriteFile(file,
-                      [&catalogue](ByteSink& sink) { writeCatalogue(catalogue, kCodePage, sink); });
+        const Result written = safeWriteFile(
+            file, [&catalogue](ByteSink& sink) { writeCatalogue(catalogue, kCodePage, sink); });
+        if (!written.ok()) {
+            std::fprintf(stderr, "could not generate %s: %s\n", file.c_str(),
+                         written.message().c_str());
+            std::exit(1);
+        }
         return file;
     }();
     return path;
@@ -67,8 +73,12 @@ void BM_SaveCatalogue(benchmark::State& state) {
     CQXCatalog catalogue = openedCatalogue();
     const std::string path = "/tmp/vorlix-bench-write.vrd";
     for (auto _ : state) {
-        safeWriteFile(path,
-                      [&catalogue](ByteSink& sink) { writeCatalogue(catalogue, kCodePage, sink); });
+        const Result written = safeWriteFile(
+            path, [&catalogue](ByteSink& sink) { writeCatalogue(catalogue, kCodePage, sink); });
+        if (!written.ok()) {
+            state.SkipWithError(written.message().c_str());
+            return;
+        }
     }
     FileSource written(path);
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * written.size()));

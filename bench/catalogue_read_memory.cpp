@@ -35,10 +35,10 @@ int main() {
     const std::string path = "/tmp/vorlix-bench-memory.vrd";
     if (const pid_t child = fork(); child == 0) {
         vorlix::CQXCatalog catalogue = vorlix::bench::generatedCatalogue(1000, 1000);
-        const std::string failure = vorlix::safeWriteFile(path, [&](vorlix::ByteSink& sink) {
+        const vorlix::Result written = vorlix::safeWriteFile(path, [&](vorlix::ByteSink& sink) {
             vorlix::writeCatalogue(catalogue, codePage, sink);
         });
-        _exit(failure.empty() ? 0 : 1);
+        _exit(written.ok() ? 0 : 1);
     } else {
         int status = 0;
         waitpid(child, &status, 0);

@@ -105,8 +105,8 @@ int run(int argc, char** argv) {
         job.setDrivePath(source.root);
         job.setDiscNumber("1");
         job.setFilterOn(true);
-        if (const std::string failure = job.prepare(); !failure.empty()) {
-            std::fprintf(stderr, "%s\n", failure.c_str());
+        if (const Result prepared = job.prepare(); !prepared.ok()) {
+            std::fprintf(stderr, "%s\n", prepared.message().c_str());
             std::exit(1);
         }
         job.walk(*volume);

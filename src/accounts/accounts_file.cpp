@@ -74,45 +74,66 @@ std::string writeAccounts(const AccountList& list, const CodePage& codePage) {
 AccountsFile::AccountsFile(const std::string& programFolder, const CodePage& codePage)
     : m_path(joinPath(programFolder, kAccountsFileName)), m_codePage(codePage) {}
 
-std::string AccountsFile::createIfMissing() const {
+Result AccountsFile::createIfMissing() const {
     std::error_code error;
     if (std::filesystem::exists(m_path, error) || error) {
-        return "";
+        return Result::success();
     }
-    const std::string failure = safeWriteFile(m_path, std::string_view());
-    if (failure.empty()) {
-        return "";
+    const Result created = safeWriteFile(m_path, std::string_view());
+    if (created.ok()) {
+        return created;
     }
-    return "Could not create the accounts file \"" + m_path + "\": " + failure + ".";
+    return Result::failure("Could not create the accounts file \"" + m_path +
+                           "\": " + created.message() + ".");
 }
 
-std::string AccountsFile::load(AccountList& list) const {
+Result AccountsFile::leaveAsItIs(const std::string& state, std::string_view lost) {
+    m_writable = Result::failure("The accounts file \"" + m_path + "\" " + state +
+                                 "; it is left as it is. " + std::string(lost) +
+                                 " cannot be used, and adding, changing and deleting accounts is "
+                                 "refused until the file is repaired or replaced.");
+    return m_writable;
+}
+
+Result AccountsFile::load(AccountList& list) {
     list.clear();
+    m_writable = Result::success();
     std::unique_ptr<FileSource> source;
     try {
         source = std::make_unique<FileSource>(m_path);
     } catch (const std::exception& e) {
-        return "Could not open the accounts file \"" + m_path + "\": " + e.what() + ".";
+        std::error_code error;
+        // A file that is not there holds no accounts that a save could lose.
+        if (!std::filesystem::exists(m_path, error) && !error) {
+            return Result::failure("Could not open the accounts file \"" + m_path +
+                                   "\": " + e.what() + ".");
+        }
+        return leaveAsItIs("cannot be read (" + std::string(e.what()) + ")",
+                           "Accounts that could not be read");
     }
     try {
         readAccounts(*source, m_codePage, list);
     } catch (const ArchiveError& e) {
-        return "Could not read the accounts file \"" + m_path + "\": " + e.what() + " (at byte " +
-               std::to_string(e.offset()) + "). Only the accounts before that point are known.";
+        return leaveAsItIs("is damaged at byte " + std::to_string(e.offset()),
+                           "Accounts stored after that point");
     } catch (const std::exception& e) {
-        return "Could not read the accounts file \"" + m_path + "\": " + e.what() + ".";
+        return leaveAsItIs("cannot be read (" + std::string(e.what()) + ")",
+                           "Accounts that could not be read");
     }
-    return "";
+    return Result::success();
 }
 
-std::string AccountsFile::save(const AccountList& list) const {
-    const std::string failure = safeWriteFile(
-        m_path, [this, &list](ByteSink& sink) { writeAccounts(list, m_codePage, sink); });
-    if (failure.empty()) {
-        return "";
+Result AccountsFile::save(const AccountList& list) const {
+    if (!m_writable.ok()) {
+        return m_writable;
     }
-    return "Could not save the accounts file \"" + m_path + "\": " + failure +
-           ". The file on disk was not changed.";
+    const Result written = safeWriteFile(
+        m_path, [this, &list](ByteSink& sink) { writeAccounts(list, m_codePage, sink); });
+    if (written.ok()) {
+        return written;
+    }
+    return Result::failure("Could not save the accounts file \"" + m_path +
+                           "\": " + written.message() + ". The file on disk was not changed.");
 }
 
 }  // namespace vorlix

@@ -5,6 +5,7 @@
 
 #include "accounts/account_list.h"
 #include "core/archive_reader.h"
+#include "core/result.h"
 
 namespace vorlix {
 
@@ -29,24 +30,38 @@ void readAccounts(ByteSource& source, const CodePage& codePage, AccountList& lis
 void writeAccounts(const AccountList& list, const CodePage& codePage, ByteSink& sink);
 std::string writeAccounts(const AccountList& list, const CodePage& codePage);
 
-// The accounts file of a program folder on disk. Every operation returns an empty text on
-// success, else the message for the user, naming the file.
+// The accounts file of a program folder on disk. Every failure carries the message for the
+// user, naming the file.
+//
+// A file that is there but could not be read whole is never written again by this object:
+// the list in memory then lacks the accounts after the damage, and saving it would delete them
+// for good. The user repairs or replaces the file; until then the accounts that were read can
+// still log in.
 class AccountsFile {
 public:
     AccountsFile(const std::string& programFolder, const CodePage& codePage);
 
     const std::string& path() const { return m_path; }
     // An empty file when there is no file yet, so that the folder always holds one.
-    std::string createIfMissing() const;
-    // Replaces the list by the file's accounts. When the file is damaged, the records before
-    // the damage are kept and the message gives the byte offset where reading stopped.
-    std::string load(AccountList& list) const;
-    // Replaces the file without ever leaving a half-written one.
-    std::string save(const AccountList& list) const;
+    Result createIfMissing() const;
+    // Replaces the list by the file's accounts. A damaged file keeps the records before the
+    // damage in the list and fails with the message that gives the byte offset where reading
+    // stopped; from then on writable() fails with the same message.
+    Result load(AccountList& list);
+    // Success unless the last load could not read the whole of an existing file; the failure
+    // then says why the file is left as it is.
+    const Result& writable() const { return m_writable; }
+    // Replaces the file without ever leaving a half-written one; refused while writable()
+    // fails.
+    Result save(const AccountList& list) const;
 
 private:
+    // Marks the file as not to be written and gives the reason.
+    Result leaveAsItIs(const std::string& state, std::string_view lost);
+
     std::string m_path;
     const CodePage& m_codePage;
+    Result m_writable = Result::success();
 };
 
 }  // namespace vorlix

@@ -14,10 +14,15 @@ LoginProcess::LoginProcess(const std::string& programFolder, UserPrompt& prompt,
       m_settings(settings),
       m_codePage(codePage) {}
 
-void LoginProcess::report(const std::string& failure) {
-    if (!failure.empty()) {
-        m_prompt.message(failure, MessageIcon::Stop);
+void LoginProcess::report(const Result& result) {
+    if (!result.ok()) {
+        m_prompt.message(result.message(), MessageIcon::Stop);
     }
+}
+
+bool LoginProcess::accountsLocked() {
+    report(m_file.writable());
+    return !m_file.writable().ok();
 }
 
 bool LoginProcess::open(LoginFields& fields) {
@@ -80,12 +85,15 @@ bool LoginProcess::logIn(const LoginFields& fields) {
     m_settings.writeText(setting::kSettingsKey, setting::kLastLogName, fields.logName);
     m_settings.writeText(setting::kSettingsKey, setting::kLastPasswordDigest, digest);
     m_identity = Identity{fields.logName, digest};
-    report(m_file.save(m_accounts));
+    // A file left as it is was reported when the dialog opened; logging in needs no write.
+    if (m_file.writable().ok()) {
+        report(m_file.save(m_accounts));
+    }
     return true;
 }
 
 void LoginProcess::addNewUser(LoginFields& fields) {
-    if (fields.newLogName.empty() || fields.newPassword.empty()) {
+    if (accountsLocked() || fields.newLogName.empty() || fields.newPassword.empty()) {
         return;
     }
     const std::string nameDigest = textDigest(fields.newLogName, m_codePage);
@@ -94,13 +102,12 @@ void LoginProcess::addNewUser(LoginFields& fields) {
         return;
     }
     m_accounts.addFront({nameDigest, textDigest(fields.newPassword, m_codePage)});
-    const std::string failure = m_file.save(m_accounts);
-    if (failure.empty()) {
+    if (const Result saved = m_file.save(m_accounts); saved.ok()) {
         report(m_file.load(m_accounts));
     } else {
         // The account still works for this session; the list is not reloaded from a file
         // that does not hold it.
-        report(failure);
+        report(saved);
     }
     fields.logName = std::move(fields.newLogName);
     fields.password = std::move(fields.newPassword);
@@ -109,7 +116,7 @@ void LoginProcess::addNewUser(LoginFields& fields) {
 }
 
 void LoginProcess::changeLogInfo(LoginFields& fields) {
-    if (!acceptCheck(check(fields))) {
+    if (accountsLocked() || !acceptCheck(check(fields))) {
         return;
     }
     if (fields.newLogName.empty() || fields.newPassword.empty()) {
@@ -128,7 +135,7 @@ void LoginProcess::changeLogInfo(LoginFields& fields) {
 }
 
 void LoginProcess::deleteAccount(LoginFields& fields) {
-    if (!acceptCheck(check(fields))) {
+    if (accountsLocked() || !acceptCheck(check(fields))) {
         return;
     }
     if (m_prompt.ask(kDeleteAccountQuestion, Buttons::YesNo, MessageIcon::Question) !=

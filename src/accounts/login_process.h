@@ -57,6 +57,10 @@ enum class LogCheck { Incomplete, NoAccount, WrongPassword, Valid };
 // file, logging in (by hand or automatically from the last login), adding, changing and
 // deleting accounts, and the dialog's switchable states. The dialog hands its fields in and
 // shows them as they come back.
+//
+// An accounts file that could not be read whole is left as it is: opening says so once, the
+// accounts read before the damage still log in, and adding, changing and deleting accounts are
+// refused with the same message.
 class LoginProcess {
 public:
     LoginProcess(const std::string& programFolder, UserPrompt& prompt, SettingsStore& settings,
@@ -93,7 +97,10 @@ public:
 
 private:
     // Shows a failure of the accounts file, if there is one.
-    void report(const std::string& failure);
+    void report(const Result& result);
+    // Shows why the accounts file is left as it is; true when it is, so that nothing may
+    // change the accounts.
+    bool accountsLocked();
     // Shows the message that belongs to a failed check; false unless the check was Valid.
     bool acceptCheck(LogCheck result);
 

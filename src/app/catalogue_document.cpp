@@ -245,11 +245,11 @@ void CQX2Doc::closeSearchWindows() {
 bool CQX2Doc::saveDocument(const std::string& path) {
     m_services.windows.closeSearchWindows();
     endPlaylistWindows();
-    const std::string failure = safeWriteFile(
+    const Result written = safeWriteFile(
         path, [this](ByteSink& sink) { writeCatalogue(*m_catalogue, m_services.codePage, sink); });
-    if (!failure.empty()) {
-        m_services.prompt.message("Could not save the catalogue \"" + path + "\": " + failure +
-                                      ". The file on disk was not changed.",
+    if (!written.ok()) {
+        m_services.prompt.message("Could not save the catalogue \"" + path + "\": " +
+                                      written.message() + ". The file on disk was not changed.",
                                   MessageIcon::Stop);
         return false;
     }
@@ -318,21 +318,24 @@ void CQX2Doc::onFileOpen() {
         return;
     }
     m_services.settings.writeText(setting::kLastFilesKey, setting::kQvdPathOpen, folderOf(*chosen));
-    openDocument(*chosen);
+    // A file that could not be read has been reported; the command ends here either way.
+    static_cast<void>(openDocument(*chosen));
 }
 
 void CQX2Doc::onOpenFile(const std::string& path) {
     if (newOrOpenRefused()) {
         return;
     }
-    openDocument(path);
+    // As Open after its dialog: a failure has been reported already.
+    static_cast<void>(openDocument(path));
 }
 
 void CQX2Doc::onOpenDemo() {
     if (newOrOpenRefused()) {
         return;
     }
-    openDocument(m_programFolder + "Demo.vrd");
+    // A demo that is missing or damaged has been reported already.
+    static_cast<void>(openDocument(m_programFolder + "Demo.vrd"));
 }
 
 bool CQX2Doc::onFileSave() {
@@ -381,7 +384,9 @@ void CQX2Doc::openLastCatalogue() {
     const std::string path = m_services.settings.readText(
         setting::kRecentFileListKey, setting::kRecentFile1, setting::kRecentFileLimit);
     if (!path.empty()) {
-        openDocument(path);
+        // The start goes on with an empty catalogue when the last one cannot be read, which
+        // has been reported.
+        static_cast<void>(openDocument(path));
     }
 }
 

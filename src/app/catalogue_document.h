@@ -123,15 +123,15 @@ public:
     void closeSearchWindows();
 
     // True when the logged-in user owns the catalogue; otherwise shows the refusal.
-    bool checkOwner();
+    [[nodiscard]] bool checkOwner();
 
     // Frees the catalogue for a new empty one; the first time, logs the user in.
     void reset();
     // The framework's open: offers to save changes, resets, reads. False when nothing was
     // opened or the file could not be read (the catalogue is then empty).
-    bool openDocument(const std::string& path);
+    [[nodiscard]] bool openDocument(const std::string& path);
     // Writes the catalogue to path; a failure is reported and leaves the old file intact.
-    bool saveDocument(const std::string& path);
+    [[nodiscard]] bool saveDocument(const std::string& path);
     // Asks whether to save a modified catalogue; false when the user cancels or saving fails.
     bool saveModified();
 

@@ -13,9 +13,9 @@ namespace vorlix {
 
 namespace {
 
-void check(const std::string& failure) {
-    if (!failure.empty()) {
-        throw CommandFailure{failure};
+void check(const Result& result) {
+    if (!result.ok()) {
+        throw CommandFailure{result.message()};
     }
 }
 
@@ -33,9 +33,10 @@ std::string passwordFor(const std::string& name) {
 void runAccounts(const CliArguments& a, const CodePage& codePage) {
     CliSession session(a, codePage);
     AccountList accounts = session.loadAccounts();
-    const AccountsFile file(session.programFolder(), codePage);
+    const AccountsFile& file = session.accountsFile();
     const std::string& action = a.operands[0];
     if (action == "list" && a.operands.size() == 1) {
+        session.reportAccountsLeftAsTheyAre();
         for (const CLog& record : accounts.records()) {
             std::printf("%s %s\n", record.nameDigest.c_str(), record.passwordDigest.c_str());
         }
@@ -48,6 +49,8 @@ void runAccounts(const CliArguments& a, const CodePage& codePage) {
     if (name.empty()) {
         throw CommandFailure{"the account name is empty"};
     }
+    // Refused before the password is asked for: no password could make the change possible.
+    check(file.writable());
     const std::string nameDigest = textDigest(name, codePage);
     const std::string passwordDigest = textDigest(passwordFor(name), codePage);
     if (action == "add") {

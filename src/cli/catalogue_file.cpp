@@ -37,10 +37,10 @@ void requireNewFile(const std::string& path, const CliArguments& arguments) {
 }
 
 void writeCatalogueFile(CQXCatalog& catalogue, const std::string& path, const CodePage& codePage) {
-    const std::string failure =
+    const Result written =
         safeWriteFile(path, [&](ByteSink& sink) { writeCatalogue(catalogue, codePage, sink); });
-    if (!failure.empty()) {
-        throw CommandFailure{path + ": cannot write: " + failure};
+    if (!written.ok()) {
+        throw CommandFailure{path + ": cannot write: " + written.message()};
     }
 }
 

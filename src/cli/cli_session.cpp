@@ -1,5 +1,7 @@
 #include "cli/cli_session.h"
 
+#include <cstdio>
+
 #include "accounts/account_list.h"
 #include "accounts/accounts_file.h"
 #include "accounts/login_process.h"
@@ -31,26 +33,37 @@ CliSession::CliSession(const CliArguments& arguments, const CodePage& codePage)
         !m_settings->readText(setting::kSettingsKey, setting::kInstallDir, setting::kPathLimit)
              .empty();
     m_programFolder = installed ? vorlix::programFolder(*m_settings) : defaultProgramFolderPath();
+    m_accountsFile = std::make_unique<AccountsFile>(m_programFolder, codePage);
 }
 
 CliSession::~CliSession() = default;
 
 AccountList CliSession::loadAccounts() {
-    if (std::string failure = createPrivateFolders(m_programFolder); !failure.empty()) {
-        throw CommandFailure{m_programFolder + ": " + failure};
+    if (const Result created = createPrivateFolders(m_programFolder); !created.ok()) {
+        throw CommandFailure{m_programFolder + ": " + created.message()};
     }
-    const AccountsFile file(m_programFolder, m_codePage);
+    AccountsFile& file = *m_accountsFile;
+    if (const Result created = file.createIfMissing(); !created.ok()) {
+        throw CommandFailure{created.message()};
+    }
     AccountList accounts;
-    for (const std::string& failure : {file.createIfMissing(), file.load(accounts)}) {
-        if (!failure.empty()) {
-            throw CommandFailure{failure};
-        }
+    // A file left as it is still gives the accounts read before the damage; only a file that
+    // has gone missing since it was made stops the command.
+    if (const Result loaded = file.load(accounts); !loaded.ok() && file.writable().ok()) {
+        throw CommandFailure{loaded.message()};
     }
     return accounts;
 }
 
+void CliSession::reportAccountsLeftAsTheyAre() const {
+    if (const Result& writable = m_accountsFile->writable(); !writable.ok()) {
+        std::fprintf(stderr, "vorlix-cli: %s\n", writable.message().c_str());
+    }
+}
+
 Identity CliSession::login() {
     const AccountList accounts = loadAccounts();
+    reportAccountsLeftAsTheyAre();
     if (const auto user = m_arguments.value("--user")) {
         const auto password = readPassword("Password for " + *user + ": ");
         if (!password) {

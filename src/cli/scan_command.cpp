@@ -124,8 +124,8 @@ void runScan(const CliArguments& a, const CodePage& codePage) {
             throw CommandFailure{std::string(kSameSerialMessage)};
         }
     }
-    if (const std::string failure = job.prepare(); !failure.empty()) {
-        throw CommandFailure{failure};
+    if (const Result prepared = job.prepare(); !prepared.ok()) {
+        throw CommandFailure{prepared.message()};
     }
     ScanProgressLine progress(stderr, job);
     job.walk(*volume, [&progress] { progress.fileMet(); });

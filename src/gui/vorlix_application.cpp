@@ -111,10 +111,10 @@ std::optional<int> VorlixApplication::start(const QStringList& arguments) {
 
     // Checked before anything is read or written, so that a second start leaves the files of
     // the running instance alone.
-    if (const std::string failure =
+    if (const Result created =
             createPrivateFolders(fs::path(m_locations.lockFile).parent_path().string());
-        !failure.empty()) {
-        report("cannot create the folder of the single-instance lock: " + failure);
+        !created.ok()) {
+        report("cannot create the folder of the single-instance lock: " + created.message());
     }
     m_lock = std::make_unique<SingleInstanceLock>(m_locations.lockFile);
     if (m_lock->state() == SingleInstanceLock::State::HeldElsewhere) {
@@ -152,7 +152,8 @@ std::optional<int> VorlixApplication::start(const QStringList& arguments) {
         return 0;
     }
     if (!catalogue->empty()) {
-        m_document->openDocument(*catalogue);
+        // A catalogue that cannot be read has been reported; the program starts without it.
+        static_cast<void>(m_document->openDocument(*catalogue));
     }
     m_mainWindow->showMaximized();
     // A catalogue asked for on the command line is not replaced by the last one.

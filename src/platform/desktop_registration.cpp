@@ -176,9 +176,8 @@ bool putFile(const fs::path& dataHome, std::string_view relative, std::string_vi
                                   error.message());
         return false;
     }
-    const std::string failure = safeWriteFile(path.string(), content);
-    if (!failure.empty()) {
-        report.problems.push_back("Cannot write " + path.string() + ": " + failure);
+    if (const Result written = safeWriteFile(path.string(), content); !written.ok()) {
+        report.problems.push_back("Cannot write " + path.string() + ": " + written.message());
         return false;
     }
     report.written.emplace_back(relative);

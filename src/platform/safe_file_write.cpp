@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "core/byte_sink.h"
+#include "platform/process_umask.h"
 
 namespace vorlix {
 
@@ -43,50 +44,57 @@ private:
     int m_fd;
 };
 
-}  // namespace
-
-std::string safeWriteFile(const std::string& path, std::string_view bytes) {
-    return safeWriteFile(path, [bytes](ByteSink& sink) { sink.write(bytes.data(), bytes.size()); });
-}
-
-std::string safeWriteFile(const std::string& path, const std::function<void(ByteSink&)>& produce) {
-    std::string temporary = path + ".XXXXXX";
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) {
-        return std::strerror(errno);
-    }
-    // Keep the permissions of the file being replaced; a new file gets the usual ones.
-    struct stat old {};
-    const mode_t umaskValue = ::umask(0);
-    ::umask(umaskValue);
-    ::fchmod(fd, ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : (0666 & ~umaskValue));
-
-    std::string failure;
+// Produces the bytes into the open file and flushes them to the disk; the file is closed in
+// every case.
+Result fillAndClose(int fd, const std::function<void(ByteSink&)>& produce) {
+    Result written = Result::success();
     try {
         DescriptorSink sink(fd);
         produce(sink);
         if (::fsync(fd) != 0) {
-            failure = std::strerror(errno);
+            written = Result::failure(std::strerror(errno));
         }
     } catch (const std::exception& e) {
-        failure = e.what();
+        written = Result::failure(e.what());
     }
-    if (::close(fd) != 0 && failure.empty()) {
-        failure = std::strerror(errno);
+    if (::close(fd) != 0 && written.ok()) {
+        written = Result::failure(std::strerror(errno));
     }
-    if (failure.empty() && ::rename(temporary.c_str(), path.c_str()) != 0) {
-        failure = std::strerror(errno);
+    return written;
+}
+
+}  // namespace
+
+Result safeWriteFile(const std::string& path, std::string_view bytes) {
+    return safeWriteFile(path, [bytes](ByteSink& sink) { sink.write(bytes.data(), bytes.size()); });
+}
+
+Result safeWriteFile(const std::string& path, const std::function<void(ByteSink&)>& produce) {
+    std::string temporary = path + ".XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) {
+        return Result::failure(std::strerror(errno));
     }
-    if (!failure.empty()) {
+    // Made private by mkostemp, the temporary file takes the mode the file at path is to have:
+    // that of the file it replaces, else what the umask leaves of a new file's.
+    struct stat old {};
+    ::fchmod(fd,
+             ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : (0666 & ~processUmask()));
+
+    Result written = fillAndClose(fd, produce);
+    if (written.ok() && ::rename(temporary.c_str(), path.c_str()) != 0) {
+        written = Result::failure(std::strerror(errno));
+    }
+    if (!written.ok()) {
         ::unlink(temporary.c_str());
-        return failure;
+        return written;
     }
     const int folder = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder >= 0) {
         ::fsync(folder);
         ::close(folder);
     }
-    return {};
+    return Result::success();
 }
 
 }  // namespace vorlix

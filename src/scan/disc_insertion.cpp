@@ -29,7 +29,9 @@ void insertDisc(CQX2Doc& document, std::unique_ptr<CQXDisc> disc, bool autoSave,
         prompt.message(kSaveCdMessage);
         return;
     }
-    document.saveDocument(document.path());
+    // A failed save has been reported; the disc stays in the catalogue, which stays modified,
+    // so the next save offers it again.
+    static_cast<void>(document.saveDocument(document.path()));
 }
 
 void addBlankDisc(CQX2Doc& document) {

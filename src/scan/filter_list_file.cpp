@@ -11,13 +11,14 @@ namespace vorlix {
 
 namespace {
 
-std::string readFailure(const std::string& path, std::string_view reason) {
-    return "Could not read the scan filter list \"" + path + "\": " + std::string(reason) + ".";
+Result readFailure(const std::string& path, std::string_view reason) {
+    return Result::failure("Could not read the scan filter list \"" + path +
+                           "\": " + std::string(reason) + ".");
 }
 
-std::string writeFailure(const std::string& path, std::string_view reason) {
-    return "Could not write the scan filter list \"" + path + "\": " + std::string(reason) +
-           ". The file on disk was not changed.";
+Result writeFailure(const std::string& path, std::string_view reason) {
+    return Result::failure("Could not write the scan filter list \"" + path +
+                           "\": " + std::string(reason) + ". The file on disk was not changed.");
 }
 
 }  // namespace
@@ -25,7 +26,7 @@ std::string writeFailure(const std::string& path, std::string_view reason) {
 FilterListFile::FilterListFile(std::string path, const CodePage& codePage)
     : m_path(std::move(path)), m_codePage(codePage) {}
 
-std::string FilterListFile::read(std::vector<std::string>& entries) const {
+Result FilterListFile::read(std::vector<std::string>& entries) const {
     std::string bytes;
     try {
         FileSource source(m_path);
@@ -37,17 +38,17 @@ std::string FilterListFile::read(std::vector<std::string>& entries) const {
         return readFailure(m_path, e.what());
     }
     entries = parse(bytes, m_codePage);
-    return {};
+    return Result::success();
 }
 
-std::string FilterListFile::write(const std::vector<std::string>& entries) const {
+Result FilterListFile::write(const std::vector<std::string>& entries) const {
     const auto bytes = format(entries, m_codePage);
     if (!bytes) {
         return writeFailure(m_path,
                             "an extension holds a character that the code page cannot store");
     }
-    const std::string failure = safeWriteFile(m_path, *bytes);
-    return failure.empty() ? std::string() : writeFailure(m_path, failure);
+    const Result written = safeWriteFile(m_path, *bytes);
+    return written.ok() ? written : writeFailure(m_path, written.message());
 }
 
 std::vector<std::string> FilterListFile::parse(std::string_view bytes, const CodePage& codePage) {

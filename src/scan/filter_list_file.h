@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/result.h"
+
 namespace vorlix {
 
 class CodePage;
@@ -24,14 +26,14 @@ public:
 
     const std::string& path() const { return m_path; }
 
-    // Reads the entries in file order. Returns an empty text on success, else the message that
-    // names the file and the reason; entries is then left as it was.
-    std::string read(std::vector<std::string>& entries) const;
+    // Reads the entries in file order. A failure carries the message that names the file and
+    // the reason; entries is then left as it was.
+    Result read(std::vector<std::string>& entries) const;
 
     // Replaces the whole file (creating it when missing) with entries, each followed by CR LF.
-    // Returns an empty text on success, else the message that names the file and the reason;
-    // the file on disk is then unchanged.
-    std::string write(const std::vector<std::string>& entries) const;
+    // A failure carries the message that names the file and the reason; the file on disk is
+    // then unchanged.
+    Result write(const std::vector<std::string>& entries) const;
 
     // The byte form of a list and back; format fails when an entry holds a character that
     // the code page cannot store.

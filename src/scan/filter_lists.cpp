@@ -18,26 +18,25 @@ FilterLists::FilterLists(const std::string& programFolder, const CodePage& codeP
     : m_keepFile(programFolder + std::string(kKeepListFileName), codePage),
       m_skipFile(programFolder + std::string(kSkipListFileName), codePage) {}
 
-std::string FilterLists::load() {
+Result FilterLists::load() {
     std::vector<std::string> keep;
     std::vector<std::string> skip;
-    std::string failure = m_keepFile.read(keep);
-    if (failure.empty()) {
-        failure = m_skipFile.read(skip);
+    if (Result read = m_keepFile.read(keep); !read.ok()) {
+        return read;
     }
-    if (!failure.empty()) {
-        return failure;
+    if (Result read = m_skipFile.read(skip); !read.ok()) {
+        return read;
     }
     m_keep = std::move(keep);
     m_skip = std::move(skip);
-    return {};
+    return Result::success();
 }
 
-std::string FilterLists::writeKeepList() const {
+Result FilterLists::writeKeepList() const {
     return m_keepFile.write(m_keep);
 }
 
-std::string FilterLists::writeSkipList() const {
+Result FilterLists::writeSkipList() const {
     return m_skipFile.write(m_skip);
 }
 

@@ -20,14 +20,14 @@ public:
     // programFolder ends with its separator, as the document keeps it.
     FilterLists(const std::string& programFolder, const CodePage& codePage);
 
-    // Replaces both lists with the contents of their files. Returns an empty text on success,
-    // else the message naming the file that could not be read and why; both lists are then
-    // unchanged, so a later rewrite cannot turn a passing read failure into lost entries.
-    std::string load();
+    // Replaces both lists with the contents of their files. A failure carries the message
+    // naming the file that could not be read and why; both lists are then unchanged, so a later
+    // rewrite cannot turn a passing read failure into lost entries.
+    Result load();
 
-    // Rewrite a list file from its list; the same return as FilterListFile::write.
-    std::string writeKeepList() const;
-    std::string writeSkipList() const;
+    // Rewrite a list file from its list; the same result as FilterListFile::write.
+    Result writeKeepList() const;
+    Result writeSkipList() const;
 
     std::vector<std::string>& keepList() { return m_keep; }
     const std::vector<std::string>& keepList() const { return m_keep; }

@@ -110,9 +110,8 @@ void ScanFilterEditor::removeSelected(const std::vector<std::size_t>& keepRows) 
 
 bool ScanFilterEditor::accept() {
     std::vector<std::string> keep = lowered(m_keepRows);
-    std::string failure = m_lists.keepFile().write(keep);
-    if (!failure.empty()) {
-        report(failure);
+    if (const Result written = m_lists.keepFile().write(keep); !written.ok()) {
+        report(written);
         return false;
     }
     m_lists.keepList() = std::move(keep);
@@ -122,9 +121,8 @@ bool ScanFilterEditor::accept() {
     for (const std::string& row : m_detectedRows) {
         skip.push_back(lowerCase(row));
     }
-    failure = m_lists.skipFile().write(skip);
-    if (!failure.empty()) {
-        report(failure);
+    if (const Result written = m_lists.skipFile().write(skip); !written.ok()) {
+        report(written);
         return false;
     }
     m_lists.skipList() = std::move(skip);
@@ -138,9 +136,9 @@ bool ScanFilterEditor::userKeepsFilteredExtension() {
            Answer::Yes;
 }
 
-void ScanFilterEditor::report(const std::string& failure) {
-    if (!failure.empty()) {
-        m_prompt.message(failure, MessageIcon::Stop);
+void ScanFilterEditor::report(const Result& written) {
+    if (!written.ok()) {
+        m_prompt.message(written.message(), MessageIcon::Stop);
     }
 }
 

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/result.h"
+
 namespace vorlix {
 
 class FilterLists;
@@ -51,7 +53,8 @@ public:
 
 private:
     bool userKeepsFilteredExtension();
-    void report(const std::string& failure);
+    // Shows why a list file could not be written, if it could not.
+    void report(const Result& written);
 
     FilterLists& m_lists;
     std::vector<std::string>& m_detected;

@@ -69,10 +69,10 @@ void ScanJob::leaveCompleted() {
     }
 }
 
-std::string ScanJob::prepare() {
+Result ScanJob::prepare() {
     m_detected.clear();
-    if (std::string failure = m_lists.load(); !failure.empty()) {
-        return failure;
+    if (Result loaded = m_lists.load(); !loaded.ok()) {
+        return loaded;
     }
     m_walkLists.emplace(m_lists);
     m_walkFilterOn = m_filterOn;
@@ -97,7 +97,7 @@ std::string ScanJob::prepare() {
     std::lock_guard lock(m_stateMutex);
     m_state = ScanState::Walking;
     m_walkActive = true;
-    return {};
+    return Result::success();
 }
 
 void ScanJob::walk(DiscVolume& volume, const std::function<void()>& afterEntry) {

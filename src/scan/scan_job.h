@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/file_data.h"
+#include "core/result.h"
 #include "platform/disc_volume.h"
 #include "scan/filter_lists.h"
 
@@ -79,9 +80,9 @@ public:
     void leaveCompleted();
 
     // Scan start up to the walk: reloads the filter lists, resets entries, totals, flags,
-    // audio flag and media tag, and makes the tree's root item. Returns the message for a list
-    // file that cannot be read (the scan must then not start), else an empty text.
-    std::string prepare();
+    // audio flag and media tag, and makes the tree's root item. Fails with the message for a
+    // list file that cannot be read; the scan must then not start.
+    Result prepare();
     // The walk itself and, for an audio disc, the media tag. Returns when the walk has ended by
     // itself, by stop() or by close(). afterEntry, when given, runs after every file met (the
     // command line uses it for its progress line).

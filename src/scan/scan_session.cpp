@@ -161,8 +161,8 @@ bool ScanSession::beginScan() {
             return false;
         }
     }
-    if (const std::string failure = m_job->prepare(); !failure.empty()) {
-        m_prompt.message(failure, MessageIcon::Stop);
+    if (const Result prepared = m_job->prepare(); !prepared.ok()) {
+        m_prompt.message(prepared.message(), MessageIcon::Stop);
         return false;
     }
     m_volume = std::move(volume);
@@ -237,8 +237,8 @@ void ScanSession::showScanFilter() {
 }
 
 void ScanSession::openFilter() {
-    if (const std::string failure = m_lists.load(); !failure.empty()) {
-        m_prompt.message(failure, MessageIcon::Stop);
+    if (const Result loaded = m_lists.load(); !loaded.ok()) {
+        m_prompt.message(loaded.message(), MessageIcon::Stop);
         return;
     }
     m_filterOpener.open(m_job->detectedExtensions());

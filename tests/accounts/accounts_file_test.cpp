@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
+
 #include "accounts/text_digest.h"
 #include "core/code_page.h"
 #include "support/archive_bytes.h"
+#include "support/result_assertions.h"
 #include "support/temp_dir.h"
 
 namespace vorlix {
@@ -159,46 +163,120 @@ TEST_F(AccountsFileTest, LivesInTheProgramFolder) {
 }
 
 TEST_F(AccountsFileTest, CreatesAnEmptyFileOnlyWhenThereIsNone) {
-    EXPECT_EQ(file.createIfMissing(), "");
+    EXPECT_TRUE(test::succeeded(file.createIfMissing()));
     EXPECT_EQ(test::readFile(file.path()), "");
     AccountList list = twoAccounts();
-    EXPECT_EQ(file.load(list), "");
+    EXPECT_TRUE(test::succeeded(file.load(list)));
     EXPECT_TRUE(list.empty());
 
     test::writeFile(file.path(), kTwoAccountsFile);
-    EXPECT_EQ(file.createIfMissing(), "");
+    EXPECT_TRUE(test::succeeded(file.createIfMissing()));
     EXPECT_EQ(test::readFile(file.path()), kTwoAccountsFile);
 }
 
 TEST_F(AccountsFileTest, SavesAndLoads) {
-    EXPECT_EQ(file.save(twoAccounts()), "");
+    EXPECT_TRUE(test::succeeded(file.save(twoAccounts())));
     EXPECT_EQ(test::readFile(file.path()), kTwoAccountsFile);
     AccountList list;
-    EXPECT_EQ(file.load(list), "");
+    EXPECT_TRUE(test::succeeded(file.load(list)));
     EXPECT_EQ(list.records().size(), 2u);
+    EXPECT_TRUE(test::succeeded(file.writable()));
 }
 
 TEST_F(AccountsFileTest, ADamagedFileIsReportedWithItsNameAndOffset) {
     test::writeFile(file.path(), kTwoAccountsFile.substr(0, 100));
     AccountList list;
-    const std::string failure = file.load(list);
-    EXPECT_NE(failure.find(file.path()), std::string::npos) << failure;
-    EXPECT_NE(failure.find("at byte 85"), std::string::npos) << failure;
+    EXPECT_TRUE(test::failedWith(
+        file.load(list), "The accounts file \"" + file.path() +
+                             "\" is damaged at byte 85; it is left as it is. Accounts stored "
+                             "after that point cannot be used, and adding, changing and deleting "
+                             "accounts is refused until the file is repaired or replaced."));
     EXPECT_EQ(list.records().size(), 1u);
 }
 
-TEST_F(AccountsFileTest, AFileThatCannotBeOpenedIsReported) {
+TEST_F(AccountsFileTest, AMissingFileIsReportedButMayBeWritten) {
     AccountList list = twoAccounts();
-    const std::string failure = file.load(list);
-    EXPECT_NE(failure.find(file.path()), std::string::npos) << failure;
+    EXPECT_TRUE(test::failedWith(
+        file.load(list),
+        "Could not open the accounts file \"" + file.path() + "\": No such file or directory."));
     EXPECT_TRUE(list.empty());
+    // Nothing was there to lose.
+    EXPECT_TRUE(test::succeeded(file.writable()));
+    EXPECT_TRUE(test::succeeded(file.save(twoAccounts())));
+}
+
+// A file that was not read whole must never be replaced by what was read of it: that would
+// delete every account after the damage.
+struct LeftAsItIsCase {
+    const char* name;
+    std::function<void(const std::string& path)> spoil;
+    std::string messageStart;  // after the quoted path
+};
+
+void PrintTo(const LeftAsItIsCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class AccountsFileLeftAsItIsTest : public AccountsFileTest,
+                                   public ::testing::WithParamInterface<LeftAsItIsCase> {};
+
+TEST_P(AccountsFileLeftAsItIsTest, RefusesEverySaveWithTheReason) {
+    GetParam().spoil(file.path());
+    const auto before = std::filesystem::last_write_time(file.path());
+    const std::string bytesBefore =
+        std::filesystem::is_regular_file(file.path()) ? test::readFile(file.path()) : "";
+    AccountList list;
+    const Result loaded = file.load(list);
+    ASSERT_FALSE(loaded.ok());
+    EXPECT_TRUE(loaded.message().starts_with("The accounts file \"" + file.path() + "\" " +
+                                             GetParam().messageStart))
+        << loaded.message();
+    EXPECT_TRUE(test::failedWith(file.writable(), loaded.message()));
+
+    list.addFront({std::string(kBob), std::string(kPw)});
+    EXPECT_TRUE(test::failedWith(file.save(list), loaded.message()));
+    EXPECT_TRUE(test::failedWith(file.save(AccountList()), loaded.message()));
+    EXPECT_EQ(std::filesystem::last_write_time(file.path()), before);
+    if (std::filesystem::is_regular_file(file.path())) {
+        EXPECT_EQ(test::readFile(file.path()), bytesBefore);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, AccountsFileLeftAsItIsTest,
+    ::testing::Values(
+        LeftAsItIsCase{"DamagedWithBytesAfterTheDamage",
+                       [](const std::string& path) {
+                           // The second record names a class that was never described.
+                           std::string bytes = kTwoAccountsFile;
+                           bytes[80] = 0x05;
+                           test::writeFile(path, bytes);
+                       },
+                       "is damaged at byte 82; it is left as it is. Accounts stored after that "
+                       "point cannot be used"},
+        LeftAsItIsCase{"Unreadable",
+                       [](const std::string& path) { std::filesystem::create_directory(path); },
+                       "cannot be read (it is a folder); it is left as it is. Accounts that "
+                       "could not be read cannot be used"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(AccountsFileTest, ASoundLoadMakesTheFileWritableAgain) {
+    test::writeFile(file.path(), kTwoAccountsFile.substr(0, 100));
+    AccountList list;
+    ASSERT_FALSE(file.load(list).ok());
+    test::writeFile(file.path(), kTwoAccountsFile);
+    EXPECT_TRUE(test::succeeded(file.load(list)));
+    EXPECT_TRUE(test::succeeded(file.save(list)));
 }
 
 TEST(AccountsFileWriteTest, AFailedSaveIsReportedWithTheFileName) {
     const AccountsFile file("/nonexistent-vorlix-folder/", kCodePage);
-    const std::string failure = file.save(AccountList());
-    EXPECT_NE(failure.find("/nonexistent-vorlix-folder/qxdata.inf"), std::string::npos) << failure;
-    EXPECT_NE(file.createIfMissing(), "");
+    const Result saved = file.save(AccountList());
+    EXPECT_TRUE(test::failedWith(saved,
+                                 "Could not save the accounts file "
+                                 "\"/nonexistent-vorlix-folder/qxdata.inf\": No such file or "
+                                 "directory. The file on disk was not changed."));
+    EXPECT_FALSE(file.createIfMissing().ok());
 }
 
 }  // namespace

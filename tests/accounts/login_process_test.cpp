@@ -402,6 +402,109 @@ TEST_F(LoginProcessTest, ADamagedAccountsFileIsReportedAndItsSoundRecordsKept) {
     EXPECT_TRUE(process.logIn(fields));
 }
 
+// Accounts anna and ben, ben in front, in a file whose second record is damaged with bytes
+// after the damage: ben is read, anna is not.
+class DamagedAccountsLoginTest : public LoginProcessTest {
+protected:
+    void SetUp() override {
+        addAccounts({{"anna", "secret"}, {"ben", "pw"}});
+        damaged = accountsFile();
+        damaged[80] = 0x05;  // the record's class index names no class
+        test::writeFile(folder.file("qxdata.inf"), damaged);
+    }
+
+    std::string notice() const {
+        return "The accounts file \"" + folder.file("qxdata.inf") +
+               "\" is damaged at byte 82; it is left as it is. Accounts stored after that point "
+               "cannot be used, and adding, changing and deleting accounts is refused until the "
+               "file is repaired or replaced.";
+    }
+
+    std::string damaged;
+};
+
+TEST_F(DamagedAccountsLoginTest, OpeningSaysOnceWhyAndLoggingInLeavesTheFileAlone) {
+    LoginFields fields;
+    LoginProcess process = opened(fields);
+    EXPECT_EQ(prompt.messages, Strings{notice()});
+    ASSERT_EQ(process.accounts().records().size(), 1u);
+
+    fields = {"anna", "secret", "", ""};
+    EXPECT_FALSE(process.logIn(fields));
+    fields = {"ben", "pw", "", ""};
+    EXPECT_TRUE(process.logIn(fields));
+    EXPECT_EQ(process.identity()->logName, "ben");
+    EXPECT_EQ(text(setting::kLastLogName), "ben");
+    EXPECT_EQ(prompt.messages, (Strings{notice(), "The account does not exist!"}));
+    EXPECT_EQ(accountsFile(), damaged);
+}
+
+TEST_F(DamagedAccountsLoginTest, TheAutomaticLoginWorksAndLeavesTheFileAlone) {
+    settings.writeNumber(setting::kSettingsKey, setting::kAutoLogin, 1);
+    settings.writeText(setting::kSettingsKey, setting::kLastLogName, "ben");
+    settings.writeText(setting::kSettingsKey, setting::kLastPasswordDigest, digest("pw"));
+    LoginFields fields;
+    LoginProcess process(programFolder, prompt, settings, kCodePage);
+    EXPECT_TRUE(process.open(fields));
+    EXPECT_EQ(process.identity()->logName, "ben");
+    EXPECT_EQ(prompt.messages, Strings{notice()});
+    EXPECT_EQ(accountsFile(), damaged);
+}
+
+struct AccountChange {
+    const char* name;
+    LoginFields fields;
+    void (LoginProcess::*run)(LoginFields&);
+};
+
+void PrintTo(const AccountChange& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class DamagedAccountsChangeTest : public DamagedAccountsLoginTest,
+                                  public ::testing::WithParamInterface<AccountChange> {};
+
+TEST_P(DamagedAccountsChangeTest, IsRefusedWithTheNoticeAndChangesNothing) {
+    LoginFields fields;
+    LoginProcess process = opened(fields);
+    fields = GetParam().fields;
+    prompt.answers = {Answer::Yes};
+    (process.*GetParam().run)(fields);
+
+    // The deletion question is not even asked.
+    EXPECT_EQ(prompt.messages, (Strings{notice(), notice()}));
+    EXPECT_EQ(fields.logName, GetParam().fields.logName);
+    EXPECT_EQ(fields.newLogName, GetParam().fields.newLogName);
+    ASSERT_EQ(process.accounts().records().size(), 1u);
+    EXPECT_EQ(process.accounts().records()[0].nameDigest, digest("ben"));
+    EXPECT_EQ(accountsFile(), damaged);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DamagedAccountsChangeTest,
+    ::testing::Values(AccountChange{"Add", {"", "", "carl", "pw"}, &LoginProcess::addNewUser},
+                      AccountChange{
+                          "Change", {"ben", "pw", "carl", "new"}, &LoginProcess::changeLogInfo},
+                      AccountChange{"Delete", {"ben", "pw", "", ""}, &LoginProcess::deleteAccount}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(LoginProcessTest, AnAccountsFileThatCannotBeReadIsLeftAsItIs) {
+    std::filesystem::create_directory(folder.file("qxdata.inf"));
+    LoginFields fields;
+    LoginProcess process = opened(fields);
+    const std::string notice = "The accounts file \"" + folder.file("qxdata.inf") +
+                               "\" cannot be read (it is a folder); it is left as it is. Accounts "
+                               "that could not be read cannot be used, and adding, changing and "
+                               "deleting accounts is refused until the file is repaired or "
+                               "replaced.";
+    EXPECT_EQ(prompt.messages, Strings{notice});
+    fields = {"", "", "anna", "secret"};
+    process.addNewUser(fields);
+    EXPECT_EQ(prompt.messages, (Strings{notice, notice}));
+    EXPECT_TRUE(process.accounts().empty());
+    EXPECT_TRUE(std::filesystem::is_directory(folder.file("qxdata.inf")));
+}
+
 TEST_F(LoginProcessTest, AnAccountAddedWhenTheFileCannotBeWrittenStillLogsIn) {
     const std::string missing = folder.path() + "/gone/";
     LoginFields fields{"", "", "anna", "secret"};

@@ -460,7 +460,9 @@ TEST_F(DocumentTest, ChangeDatabaseOwnerNeedsDiscsAndTheOwner) {
 
 TEST_F(DocumentTest, WhoAmINamesTheLoggedInUser) {
     document.onWhoAmI();
-    EXPECT_EQ(prompt.messages, std::vector<std::string>{"Currently logged in as: anna"});
+    const test::Shown expected{"Currently logged in as: anna", MessageIcon::Information,
+                               std::nullopt};
+    EXPECT_EQ(prompt.shown, std::vector<test::Shown>{expected});
 }
 
 TEST_F(DocumentTest, RecentFilesKeepTheFourLatestMostRecentFirst) {
@@ -641,7 +643,9 @@ TEST_F(DocumentTest, ExitAsksFirstThenClosesEverythingInOrder) {
     log.clear();
     prompt.answers = {Answer::No};
     document.onExit();
-    EXPECT_EQ(prompt.messages, std::vector<std::string>{"Do you realy want to exit the program?"});
+    const test::Shown question{"Do you realy want to exit the program?", MessageIcon::Question,
+                               Buttons::YesNo};
+    EXPECT_EQ(prompt.shown, std::vector<test::Shown>{question});
     EXPECT_TRUE(log.empty());
     EXPECT_EQ(document.playlistWindowCount(), 1u);
 

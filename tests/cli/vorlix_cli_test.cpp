@@ -191,6 +191,42 @@ TEST_F(CliTest, TheStoredAutomaticLoginIsUsedOnlyWhenSwitchedOn) {
     EXPECT_EQ(run("whoami").status, 1) << "only 1 switches the automatic login on";
 }
 
+TEST_F(CliTest, ADamagedAccountsFileIsLeftAsItIsWhileItsSoundAccountsStillLogIn) {
+    ASSERT_EQ(run("accounts add anna", "secret").status, 0);
+    ASSERT_EQ(run("accounts add bob", "hunter2").status, 0);
+    const std::string path = folder.file("data/vorlix/qxdata.inf");
+    std::string damaged = readFile(path);
+    damaged[80] = 0x05;  // anna's record names a class that was never described
+    writeFile(path, damaged);
+    const std::string notice = "vorlix-cli: The accounts file \"" + path +
+                               "\" is damaged at byte 82; it is left as it is. Accounts stored "
+                               "after that point cannot be used, and adding, changing and "
+                               "deleting accounts is refused until the file is repaired or "
+                               "replaced.\n";
+
+    const struct {
+        std::string arguments;
+        std::optional<std::string> password;
+        int status;
+        std::string out;
+        std::string err;
+    } cases[] = {
+        {"whoami --user bob", "hunter2", 0, "Currently logged in as: bob\n", notice},
+        {"whoami --user anna", "secret", 1, "",
+         notice + "vorlix-cli: The account does not exist!\n"},
+        {"accounts list", std::nullopt, 0, md5Hex("bob") + " " + md5Hex("hunter2") + "\n", notice},
+        {"accounts add carol", "pw", 1, "", notice},
+        {"accounts delete bob", "hunter2", 1, "", notice},
+    };
+    for (const auto& c : cases) {
+        const CliRun result = run(c.arguments, c.password);
+        EXPECT_EQ(result.status, c.status) << c.arguments;
+        EXPECT_EQ(result.out, c.out) << c.arguments;
+        EXPECT_EQ(result.err, c.err) << c.arguments;
+        EXPECT_EQ(readFile(path), damaged) << c.arguments;
+    }
+}
+
 TEST_F(CliTest, AccountsNeedAKnownActionAndAName) {
     for (const char* arguments : {"accounts frob x", "accounts add", "accounts list x"}) {
         const CliRun result = run(arguments, "pw");

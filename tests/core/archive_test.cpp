@@ -187,28 +187,46 @@ struct BadReference {
     const char* what;
     std::string bytes;
     std::uint64_t offset;
+    std::string message;
 };
 
 TEST(ArchiveReferenceTest, RefusesReferencesTheTableCannotResolve) {
+    // Null references after each bad one, so that a reader that took it would read on rather
+    // than fail at the same place for running out of bytes.
+    const std::string more = ArchiveBytes().word(0).word(0).word(0);
     const BadReference cases[] = {
-        {"known class before any description", ArchiveBytes().word(0x8001), 2},
-        {"class index 0", ArchiveBytes().word(0x8000), 2},
-        {"object index not yet given", ArchiveBytes().word(0x0001), 2},
-        {"object reference naming a class", ArchiveBytes().newClass("CPlain", 0).word(0x0001), 14},
-        {"class reference naming an object", ArchiveBytes().newClass("CPlain", 0).word(0x8002), 14},
-        {"unknown class", ArchiveBytes().newClass("CSecret", 0), 6},
-        {"class name of 64 bytes", ArchiveBytes().newClass(std::string(64, 'C'), 0), 6},
-        {"other schema of a plain class", ArchiveBytes().newClass("CPlain", 1), 6},
-        {"truncated class name", ArchiveBytes().word(0xFFFF).word(0).word(6).raw("CPl"), 6},
+        {"known class before any description", ArchiveBytes().word(0x8001).raw(more), 2,
+         "class index 1 names no stored class"},
+        {"class index 0", ArchiveBytes().word(0x8000).raw(more), 2,
+         "class index 0 names no stored class"},
+        {"object index not yet given", ArchiveBytes().word(0x0001).raw(more), 2,
+         "object index 1 names no stored object"},
+        {"object reference naming a class",
+         ArchiveBytes().newClass("CPlain", 0).word(0x0001).raw(more), 14,
+         "object index 1 names no stored object"},
+        {"class reference naming an object",
+         ArchiveBytes().newClass("CPlain", 0).word(0x8002).raw(more), 14,
+         "class index 2 names no stored class"},
+        {"unknown class", ArchiveBytes().newClass("CSecret", 0).raw(more), 6,
+         "unknown class \"CSecret\""},
+        {"class name of 64 bytes", ArchiveBytes().newClass(std::string(64, 'C'), 0).raw(more), 6,
+         "a class name of 64 bytes is too long"},
+        {"other schema of a plain class", ArchiveBytes().newClass("CPlain", 1).raw(more), 6,
+         "class CPlain with schema 1 is not supported"},
+        {"truncated class name", ArchiveBytes().word(0xFFFF).word(0).word(6).raw("CPl"), 6,
+         "the file ends inside an item"},
     };
     for (const BadReference& c : cases) {
         Reader r(c.bytes);
         try {
-            while (true) {
+            // More references than the bytes can hold: reading must stop with a failure.
+            for (std::size_t i = 0; i <= c.bytes.size() / 2; ++i) {
                 r.reader.readReference();
             }
+            ADD_FAILURE() << c.what << ": read without a failure";
         } catch (const ArchiveError& e) {
             EXPECT_EQ(e.offset(), c.offset) << c.what << ": " << e.what();
+            EXPECT_EQ(e.what(), c.message) << c.what;
         }
     }
 }

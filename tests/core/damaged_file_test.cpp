@@ -53,31 +53,54 @@ ArchiveBytes& emptyDisc(ArchiveBytes& bytes) {
     return bytes.word(0);
 }
 
+// Enough zero bytes for an empty disc, no categories and no named objects. Each damaged item
+// below is followed by them, so that a reader that took the item would read on past it and
+// could not fail at the same place for running out of bytes.
+const std::string kMore(64, '\0');
+
 struct DamagedCase {
     const char* what;
     std::string bytes;
     std::int64_t offset;
+    std::string message;
 };
 
 TEST(DamagedCatalogueTest, RefusesStructuralDamageAtItsOffset) {
     const DamagedCase cases[] = {
-        {"known class before any description", ArchiveBytes().word(1).word(0x8001), 4},
-        {"unknown class", ArchiveBytes().word(1).newClass("CEvil", 0), 8},
+        {"known class before any description", ArchiveBytes().word(1).word(0x8001).raw(kMore), 4,
+         "class index 1 names no stored class"},
+        {"unknown class", ArchiveBytes().word(1).newClass("CEvil", 0).raw(kMore), 8,
+         "unknown class \"CEvil\""},
         {"file entry schema 1",
-         ArchiveBytes().word(1).newClass("CQXDisc", 5).word(1).newClass("CQXFileData", 1), 23},
-        {"disc schema 1", oneDisc(1), 15},
-        {"disc schema 6", oneDisc(6), 15},
-        {"null disc reference", ArchiveBytes().word(1).word(0), 4},
-        {"disc stored twice", emptyDisc(ArchiveBytes().word(2)).word(0x0002), 35},
-        {"list where a disc belongs", ArchiveBytes().word(1).newClass("CStringList", 0), 19},
-        {"bad object index", ArchiveBytes().word(1).word(0x7FFF).dword(0x1234), 8},
-        {"bad class index", ArchiveBytes().word(1).word(0x7FFF).dword(0x80001234), 8},
-        {"huge disc count", ArchiveBytes().word(0xFFFF).dword(0xFFFFFFFF), 6},
+         ArchiveBytes()
+             .word(1)
+             .newClass("CQXDisc", 5)
+             .word(1)
+             .newClass("CQXFileData", 1)
+             .raw(kMore),
+         23, "class CQXFileData with schema 1 is not supported"},
+        {"disc schema 1", oneDisc(1).raw(kMore), 15, "CQXDisc schema 1 is not supported"},
+        {"disc schema 6", oneDisc(6).raw(kMore), 15, "CQXDisc schema 6 is not supported"},
+        {"null disc reference", ArchiveBytes().word(1).word(0).raw(kMore), 4,
+         "expected a new CQXDisc object"},
+        {"disc stored twice", emptyDisc(ArchiveBytes().word(2)).word(0x0002).raw(kMore), 35,
+         "expected a new CQXDisc object"},
+        {"list where a disc belongs", ArchiveBytes().word(1).newClass("CStringList", 0).raw(kMore),
+         19, "expected a new CQXDisc object"},
+        {"bad object index", ArchiveBytes().word(1).word(0x7FFF).dword(0x1234).raw(kMore), 8,
+         "object index 4660 names no stored object"},
+        {"bad class index", ArchiveBytes().word(1).word(0x7FFF).dword(0x80001234).raw(kMore), 8,
+         "class index 4660 names no stored class"},
+        {"huge disc count", ArchiveBytes().word(0xFFFF).dword(0xFFFFFFFF).raw(kMore), 6,
+         "a count of 4294967295 runs past the end of the file"},
         {"huge file count",
-         ArchiveBytes().word(1).newClass("CQXDisc", 5).word(0xFFFF).dword(0x40000000), 21},
-        {"huge category count", ArchiveBytes().word(0).word(0xFFFF).dword(0xFFFFFFF0), 8},
-        {"huge named object count", ArchiveBytes().word(0).word(0).word(0xFFFF).dword(0xFFFFFFF0),
-         10},
+         ArchiveBytes().word(1).newClass("CQXDisc", 5).word(0xFFFF).dword(0x40000000).raw(kMore),
+         21, "a count of 1073741824 runs past the end of the file"},
+        {"huge category count", ArchiveBytes().word(0).word(0xFFFF).dword(0xFFFFFFF0).raw(kMore), 8,
+         "a count of 4294967280 runs past the end of the file"},
+        {"huge named object count",
+         ArchiveBytes().word(0).word(0).word(0xFFFF).dword(0xFFFFFFF0).raw(kMore), 10,
+         "a count of 4294967280 runs past the end of the file"},
         {"huge byte array",
          ArchiveBytes()
              .word(0)
@@ -86,16 +109,20 @@ TEST(DamagedCatalogueTest, RefusesStructuralDamageAtItsOffset) {
              .text("CD1")
              .newClass("CByteArray", 0)
              .word(0xFFFF)
-             .dword(0x7FFFFFFF),
-         32},
+             .dword(0x7FFFFFFF)
+             .raw(kMore),
+         32, "the file ends inside an item"},
         {"disc where a named object belongs",
-         ArchiveBytes().word(0).word(0).word(1).text("CD1").newClass("CQXDisc", 5), 23},
-        {"huge text", ArchiveBytes().word(0).word(1).byte(0xFF).word(0xFFFF).dword(0xFFFFFFFF), 11},
+         ArchiveBytes().word(0).word(0).word(1).text("CD1").newClass("CQXDisc", 5).raw(kMore), 23,
+         "named object \"CD1\" is not a list, text map or byte array"},
+        {"huge text",
+         ArchiveBytes().word(0).word(1).byte(0xFF).word(0xFFFF).dword(0xFFFFFFFF).raw(kMore), 11,
+         "the file ends inside an item"},
     };
     for (const DamagedCase& c : cases) {
         std::string what;
         EXPECT_EQ(failureOffset(c.bytes, &what), c.offset) << c.what << ": " << what;
-        EXPECT_FALSE(what.empty()) << c.what;
+        EXPECT_EQ(what, c.message) << c.what;
     }
 }
 

@@ -31,9 +31,18 @@ TEST(HelpPlaylistFormatTest, WritesAndReadsTheArchivedList) {
 }
 
 TEST(HelpPlaylistFormatTest, RefusesRecordsOfAnotherClass) {
-    const std::string bytes = test::ArchiveBytes().word(1).newClass("CQXFileData", 0);
+    // Followed by the two texts of a playlist record, which a reader that took the record would
+    // read as one.
+    const std::string bytes =
+        test::ArchiveBytes().word(1).newClass("CQXFileData", 0).text("Track01.cda").text("12");
     MemorySource source(bytes);
-    EXPECT_THROW(readHelpPlaylist(source, kCodePage), ArchiveError);
+    try {
+        readHelpPlaylist(source, kCodePage);
+        FAIL() << "read a record of another class";
+    } catch (const ArchiveError& e) {
+        EXPECT_EQ(e.offset(), 19u);
+        EXPECT_STREQ(e.what(), "expected a new CQXHPlaylist object");
+    }
 }
 
 }  // namespace

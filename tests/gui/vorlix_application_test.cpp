@@ -68,7 +68,7 @@ struct Home {
     // The state after an earlier start in which the user chose to be logged in automatically.
     void installWithAutomaticLogin() const {
         const StartupLocations where = locations();
-        QVERIFY(createPrivateFolders(fs::path(where.settingsFile).parent_path().string()).empty());
+        QVERIFY(createPrivateFolders(fs::path(where.settingsFile).parent_path().string()).ok());
         RegFileSettingsStore settings(where.settingsFile);
         FirstStartInstallation(settings, where.dataFolder, where.programFolder).run();
         settings.writeNumber(setting::kSettingsKey, setting::kAutoLogin, 1);
@@ -77,7 +77,7 @@ struct Home {
                            textDigest(kPassword, kCodePage));
         AccountList accounts;
         accounts.addFront(CLog{textDigest(kUser, kCodePage), textDigest(kPassword, kCodePage)});
-        QCOMPARE(AccountsFile(where.programFolder, kCodePage).save(accounts), std::string());
+        QVERIFY(AccountsFile(where.programFolder, kCodePage).save(accounts).ok());
     }
 
     void writeSettings(const std::function<void(SettingsStore&)>& change) const {
@@ -165,7 +165,7 @@ private Q_SLOTS:
 
     void aSecondStartIsRefusedAndTouchesNothing() {
         Home home;
-        QVERIFY(createPrivateFolders(home.runtimeDir).empty());
+        QVERIFY(createPrivateFolders(home.runtimeDir).ok());
         SingleInstanceLock running(home.locations().lockFile);
         QCOMPARE(running.state(), SingleInstanceLock::State::Acquired);
         const std::string holder = lockHolder(home.locations().lockFile);

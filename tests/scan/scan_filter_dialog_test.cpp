@@ -38,7 +38,7 @@ public:
         settings.writeNumber(setting::kSettingsKey, setting::kDelNoExt, delNoExt);
         test::writeFile(m_dir.file("ext.txt"), keepFile);
         test::writeFile(m_dir.file("noscan.txt"), skipFile);
-        if (!m_lists.load().empty()) {
+        if (!m_lists.load().ok()) {
             qFatal("the list files could not be loaded");
         }
         this->detected = std::move(detected);

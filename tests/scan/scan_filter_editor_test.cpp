@@ -11,6 +11,7 @@
 #include "core/code_page.h"
 #include "scan/filter_lists.h"
 #include "support/memory_settings.h"
+#include "support/result_assertions.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
 
@@ -30,7 +31,7 @@ protected:
     void open(std::string_view keepFile, std::string_view skipFile, Entries detected = {}) {
         test::writeFile(keepPath(), keepFile);
         test::writeFile(skipPath(), skipFile);
-        ASSERT_EQ(m_lists.load(), "");
+        ASSERT_TRUE(test::succeeded(m_lists.load()));
         m_detected = std::move(detected);
         m_editor = std::make_unique<ScanFilterEditor>(m_lists, m_detected, m_prompt, m_settings);
     }

@@ -11,6 +11,7 @@
 
 #include "scan/scan_fixture.h"
 #include "support/fake_disc_volume.h"
+#include "support/result_assertions.h"
 
 namespace vorlix {
 namespace {
@@ -29,7 +30,7 @@ protected:
     // Prepare and walk on this thread, as the command line does.
     void scan(FakeDiscVolume& volume) {
         m_job.readVolume(volume);
-        ASSERT_EQ(m_job.prepare(), "");
+        ASSERT_TRUE(test::succeeded(m_job.prepare()));
         m_job.walk(volume);
     }
 
@@ -213,7 +214,7 @@ TEST_F(ScanJobTest, ShowsProgressAndEndsWithFullBars) {
     m_job.setFilterOn(true);
     std::vector<std::string> counts;
     m_job.readVolume(volume);
-    ASSERT_EQ(m_job.prepare(), "");
+    ASSERT_TRUE(test::succeeded(m_job.prepare()));
     EXPECT_EQ(m_job.display().countText, "");
     m_job.walk(volume, [&] { counts.push_back(m_job.display().countText); });
     EXPECT_EQ(counts, (Lines{"1", "2", "2"}));
@@ -250,7 +251,9 @@ TEST_F(ScanJobTest, ReadsSerialAsSignedAndKeepsOldValuesWhenTheQueryFails) {
 
 TEST_F(ScanJobTest, AnUnreadableListFileKeepsTheScanFromStarting) {
     std::filesystem::remove(m_files.folder.file("ext.txt"));
-    EXPECT_NE(m_job.prepare().find("ext.txt"), std::string::npos);
+    const Result prepared = m_job.prepare();
+    EXPECT_FALSE(prepared.ok());
+    EXPECT_NE(prepared.message().find("ext.txt"), std::string::npos) << prepared.message();
     EXPECT_EQ(m_job.state(), ScanState::Idle);
     EXPECT_FALSE(m_job.walking());
 }
@@ -323,7 +326,7 @@ TEST_F(ScanJobTest, StopFromAnotherThreadLeavesTheWalkToDiscardItsResult) {
         }
     };
     m_job.readVolume(volume);
-    ASSERT_EQ(m_job.prepare(), "");
+    ASSERT_TRUE(test::succeeded(m_job.prepare()));
     std::thread walker([&] { m_job.walk(volume); });
     // The user interface keeps reading while the walk runs.
     std::size_t seenItems = 0;

@@ -8,6 +8,7 @@
 #include "app/setting_names.h"
 #include "app/settings/file_bytes.h"
 #include "app/settings/reg_parser.h"
+#include "support/result_assertions.h"
 
 namespace vorlix {
 namespace {
@@ -16,7 +17,8 @@ using namespace setting;
 
 RegDocument projectFile(const char* name) {
     std::string bytes;
-    EXPECT_EQ(readFileBytes(std::string(VORLIX_SOURCE_DIR) + "/data/" + name, bytes), "");
+    EXPECT_TRUE(
+        test::succeeded(readFileBytes(std::string(VORLIX_SOURCE_DIR) + "/data/" + name, bytes)));
     RegDocument document = parseRegText(bytes);
     EXPECT_EQ(document.version, RegDocument::Version::Five);
     EXPECT_TRUE(document.issues.empty());

@@ -2,12 +2,56 @@
 
 namespace vorlix::test {
 
-void ScriptedPrompt::message(std::string_view text, MessageIcon) {
-    messages.emplace_back(text);
+namespace {
+
+const char* iconName(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::None:
+            return "no icon";
+        case MessageIcon::Information:
+            return "information";
+        case MessageIcon::Warning:
+            return "warning";
+        case MessageIcon::Stop:
+            return "stop";
+        case MessageIcon::Question:
+            return "question";
+    }
+    return "?";
 }
 
-Answer ScriptedPrompt::ask(std::string_view text, Buttons, MessageIcon) {
+const char* buttonsName(Buttons buttons) {
+    switch (buttons) {
+        case Buttons::Ok:
+            return "OK";
+        case Buttons::OkCancel:
+            return "OK/Cancel";
+        case Buttons::YesNo:
+            return "Yes/No";
+        case Buttons::YesNoCancel:
+            return "Yes/No/Cancel";
+    }
+    return "?";
+}
+
+}  // namespace
+
+void PrintTo(const Shown& shown, std::ostream* out) {
+    *out << '"' << shown.text << "\" (" << iconName(shown.icon);
+    if (shown.buttons) {
+        *out << ", " << buttonsName(*shown.buttons);
+    }
+    *out << ')';
+}
+
+void ScriptedPrompt::message(std::string_view text, MessageIcon icon) {
     messages.emplace_back(text);
+    shown.push_back({std::string(text), icon, std::nullopt});
+}
+
+Answer ScriptedPrompt::ask(std::string_view text, Buttons buttons, MessageIcon icon) {
+    messages.emplace_back(text);
+    shown.push_back({std::string(text), icon, buttons});
     if (answers.empty()) {
         return Answer::Cancel;
     }

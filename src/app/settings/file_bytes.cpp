@@ -25,15 +25,15 @@ bool readAllFrom(int fd, std::string& bytes) {
     }
 }
 
-std::string readFileBytes(const std::string& path, std::string& bytes) {
+Result readFileBytes(const std::string& path, std::string& bytes) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        return std::strerror(errno);
+        return Result::failure(std::strerror(errno));
     }
     const bool read = readAllFrom(fd, bytes);
     const int failure = errno;
     ::close(fd);
-    return read ? std::string() : std::strerror(failure);
+    return read ? Result::success() : Result::failure(std::strerror(failure));
 }
 
 }  // namespace vorlix

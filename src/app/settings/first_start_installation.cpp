@@ -52,8 +52,8 @@ FirstStartInstallation::FirstStartInstallation(SettingsStore& settings, std::str
 InstallationReport FirstStartInstallation::run() {
     InstallationReport report;
     const std::string programFolder = m_installDir + "/";
-    if (std::string failure = createPrivateFolders(programFolder); !failure.empty()) {
-        report.problems.push_back("cannot create the program folder " + failure);
+    if (const Result created = createPrivateFolders(programFolder); !created.ok()) {
+        report.problems.push_back("cannot create the program folder " + created.message());
     } else {
         copyFolder(m_dataFolder, programFolder, {}, report);
     }
@@ -117,7 +117,7 @@ void FirstStartInstallation::copyFile(const fs::path& from, const fs::path& to,
     }
     // Through a temporary file, so that a start cut short never leaves a half-copied file that
     // later starts would take for the user's own.
-    const std::string failure = safeWriteFile(to.string(), [fd](ByteSink& sink) {
+    const Result copied = safeWriteFile(to.string(), [fd](ByteSink& sink) {
         std::array<char, 65536> buffer{};
         while (true) {
             const ssize_t n = ::read(fd, buffer.data(), buffer.size());
@@ -134,10 +134,10 @@ void FirstStartInstallation::copyFile(const fs::path& from, const fs::path& to,
         }
     });
     ::close(fd);
-    if (failure.empty()) {
+    if (copied.ok()) {
         report.copied.push_back(relative);
     } else {
-        report.problems.push_back("cannot copy " + relative + ": " + failure);
+        report.problems.push_back("cannot copy " + relative + ": " + copied.message());
     }
 }
 

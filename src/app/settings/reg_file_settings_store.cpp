@@ -83,7 +83,7 @@ void RegFileSettingsStore::save() {
     if (m_state == FileState::Missing) {
         // Made empty and private first: the atomic write keeps the mode of the file it replaces.
         const std::string folder = parentFolder(target);
-        const int fd = (folder.empty() || createPrivateFolders(folder).empty())
+        const int fd = (folder.empty() || createPrivateFolders(folder).ok())
                            ? ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600)
                            : -1;
         if (fd < 0) {
@@ -94,7 +94,7 @@ void RegFileSettingsStore::save() {
         ::close(fd);
         created = true;
     }
-    if (!safeWriteFile(target, formatRegText(m_document)).empty()) {
+    if (!safeWriteFile(target, formatRegText(m_document)).ok()) {
         if (created) {
             ::unlink(target.c_str());
         }

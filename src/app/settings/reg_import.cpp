@@ -82,9 +82,9 @@ RegImportResult importRegText(SettingsStore& store, std::string_view bytes) {
 
 RegImportResult importRegFile(SettingsStore& store, const std::string& path) {
     std::string bytes;
-    if (std::string failure = readFileBytes(path, bytes); !failure.empty()) {
+    if (const Result read = readFileBytes(path, bytes); !read.ok()) {
         RegImportResult result;
-        result.failure = "cannot read " + path + ": " + failure;
+        result.failure = "cannot read " + path + ": " + read.message();
         return result;
     }
     return importRegText(store, bytes);
