@@ -8,6 +8,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/file_data.h"
@@ -133,7 +134,7 @@ private:
                         const std::string& folderPath, const std::vector<DirectoryEntry>& entries);
     void readFiles(const std::vector<DirectoryEntry>& entries, const std::string& folderPath);
     void meetFile(const DirectoryEntry& file, const std::string& folderPath);
-    void recordFile(const DirectoryEntry& file, const std::string& folderPath);
+    void recordFile(std::string_view name, std::uint64_t size, const std::string& folderPath);
     int addTreeItem(std::string text, int parent);
     bool carryOn() const { return m_continue.load(std::memory_order_relaxed); }
     void finishWalk();
@@ -157,6 +158,7 @@ private:
     std::string m_rootFolder;  // "d:\"
     std::string m_drive;       // "d:"
     const std::function<void()>* m_afterEntry = nullptr;
+    std::string m_nameStorage;  // a file name read in the code page, while it is met
 
     std::atomic<bool> m_continue{false};
     // State changes and the end of a walk happen under m_stateMutex, so that a stop() racing
