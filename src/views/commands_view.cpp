@@ -34,7 +34,7 @@ void CCommandsView::runCommand(PaneCommand command) {
         }
         case PaneCommand::AddBlankDisc: {
             const std::size_t discs = m_document.catalogue().discs.size();
-            addBlankDisc(m_document);
+            addBlankDisc(m_document, m_scan.prompt);
             if (m_document.catalogue().discs.size() > discs) {
                 showAddedDisc();
             }
