@@ -113,7 +113,7 @@ void ScanJob::walk(DiscVolume& volume, const std::function<void()>& afterEntry) 
     }
     {
         std::lock_guard lock(m_displayMutex);
-        m_progress.atEnd = true;
+        m_progress.atEnd = carryOn();
     }
     if (carryOn() && m_audio) {
         m_mediaTag = m_mediaTags.mediaTag(m_walkDrivePath);
@@ -195,6 +195,7 @@ void ScanJob::recordFile(std::string_view name, std::uint64_t size, const std::s
     std::lock_guard lock(m_displayMutex);
     ++m_progress.seen;
     ++m_progress.recorded;
+    ++m_progress.recordedSteps;
     m_progress.recordedTotal += static_cast<double>(size);
     m_progress.fileText = name;
 }
@@ -268,7 +269,7 @@ ScanDisplay ScanJob::display() const {
         display.seenBar = kSeenBarEnd;
         display.foldersBar = kFoldersBarEnd;
     } else {
-        display.recordedBar = barPosition(m_progress.recorded, kRecordedBarEnd);
+        display.recordedBar = barPosition(m_progress.recordedSteps, kRecordedBarEnd);
         display.seenBar = barPosition(m_progress.seen, kSeenBarEnd);
         display.foldersBar = barPosition(m_progress.folders, kFoldersBarEnd);
     }

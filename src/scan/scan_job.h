@@ -118,14 +118,16 @@ public:
 
 private:
     // What the walk shows; display() formats it, so a file costs no text formatting.
+    // The bars count steps of their own, which Stop leaves where the walk stopped.
     struct Progress {
         std::string folderText;
         std::string fileText;
         std::size_t recorded = 0;
+        double recordedTotal = 0;
+        std::size_t recordedSteps = 0;
         std::size_t seen = 0;
         std::size_t folders = 0;
-        double recordedTotal = 0;
-        bool atEnd = false;
+        bool atEnd = false;  // the walk went through to its end
     };
 
     void walkFolder(DiscVolume& volume, int item, const std::string& path,

@@ -275,6 +275,11 @@ TEST_F(ScanJobTest, StopInTheWalkDiscardsEverythingButTheDetectedExtensions) {
     EXPECT_EQ(m_job.totals().discSizeText, "0.000");
     // The walk ends after the entry in hand: b.mp3 is the last file met, y.iso is never seen.
     EXPECT_EQ(volume.listedPaths, (Lines{"", "A", "B"}));
+    // The bars stay where the walk stopped: two files recorded, three met, A and B left.
+    const ScanDisplay display = m_job.display();
+    EXPECT_EQ(display.recordedBar, 2);
+    EXPECT_EQ(display.seenBar, 3);
+    EXPECT_EQ(display.foldersBar, 2);
     EXPECT_EQ(m_job.detectedExtensions(), Lines{"xyz"});
 }
 

@@ -31,8 +31,9 @@ namespace vorlix {
 namespace {
 
 constexpr char kImageDialogTitle[] = "Scan a disc image";
+// Each description shows its patterns as the file dialog lists them, so it keeps them once.
 constexpr char kImageFilter[] =
-    "Disc Images (*.iso;*.cue;*.bin)|*.iso;*.cue;*.bin|All Files (*.*)|*.*||";
+    "Disc Images (*.iso *.cue *.bin)|*.iso;*.cue;*.bin|All Files (*.*)|*.*||";
 constexpr char kFolderDialogTitle[] = "Scan a folder as a disc";
 
 constexpr int kToolIconSize = 32;

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "app/setting_names.h"
+#include "app/ui/qt_text.h"
 #include "core/code_page.h"
 #include "online/media_tag_source.h"
 #include "scan/filter_lists.h"
@@ -380,6 +381,10 @@ private Q_SLOTS:
         QCOMPARE(texts(second->listedPaths), (QStringList{QString(), QStringLiteral("Music")}));
         QCOMPARE(f.tree()->topLevelItemCount(), 0);
         QVERIFY(f.text("countText").isEmpty());
+        // The bars show where the walk stopped: a.mp3 recorded, the folder Music left.
+        QCOMPARE(f.child<QProgressBar>("recordedBar")->value(), 1);
+        QCOMPARE(f.child<QProgressBar>("seenBar")->value(), 1);
+        QCOMPARE(f.child<QProgressBar>("foldersBar")->value(), 1);
         QVERIFY(f.saveButton()->isEnabled());
         f.click("saveButton");
         QCOMPARE(texts(f.prompt.messages), QStringList{kScanFirst});
@@ -523,7 +528,8 @@ private Q_SLOTS:
 
         f.click("scanImage");
         QCOMPARE(f.prompt.fileRequests.size(), 1u);
-        QVERIFY(f.prompt.fileRequests.back().filter.find("*.iso") != std::string::npos);
+        QCOMPARE(toQtFilter(f.prompt.fileRequests.back().filter),
+                 QStringLiteral("Disc Images (*.iso *.cue *.bin);;All Files (*.*)"));
         QCOMPARE(f.driveList()->count(), 1);
 
         f.prompt.files = {"/discs/a.iso"};
