@@ -634,18 +634,6 @@ private Q_SLOTS:
         QVERIFY(!f.saved.front().autoSave);
         QCOMPARE(f.saved.front().disc->files.size(), 1u);
     }
-
-    // Leaves a picture of the dialog after a scan in the test's working folder, for a look at it.
-    void dialogGrabsToAPicture() {
-        Fixture f;
-        f.drives.addDrive(backupDisc());
-        f.drives.addDrive(FakeDiscVolume::noMedium());
-        f.open();
-        QVERIFY(f.scan());
-        const QPixmap picture = f.dialog->grab();
-        QVERIFY(!picture.isNull());
-        QVERIFY(picture.save(QStringLiteral("scan_dialog.png")));
-    }
 };
 
 }  // namespace vorlix
