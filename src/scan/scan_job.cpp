@@ -51,8 +51,8 @@ void ScanJob::setSkipFilesWithoutExtension(bool on) {
     m_skipNoExtension = on;
 }
 
-void ScanJob::readVolume(DiscVolume& volume) {
-    if (const auto identity = volume.identity()) {
+void ScanJob::readVolume(const std::optional<VolumeIdentity>& identity) {
+    if (identity) {
         m_volumeLabel = identity->label;
         m_serialText = vorlix::serialText(identity->serial);
     }

@@ -66,9 +66,9 @@ public:
     bool filterOn() const;
     void setSkipFilesWithoutExtension(bool on);
 
-    // Stores label and serial text ("%d" of the serial as a signed 32-bit number) when the
-    // volume's query succeeds; otherwise both keep their values.
-    void readVolume(DiscVolume& volume);
+    // Takes the answer of the volume's query: label and serial text ("%d" of the serial as a
+    // signed 32-bit number) when it succeeded; otherwise both keep their values.
+    void readVolume(const std::optional<VolumeIdentity>& identity);
     const std::string& volumeLabel() const { return m_volumeLabel; }
     const std::string& serialText() const { return m_serialText; }
     // For a source without a volume of its own (a folder read as a disc): the name and serial

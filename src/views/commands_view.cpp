@@ -89,8 +89,8 @@ void CCommandsView::showAddedDisc() {
 }
 
 void CCommandsView::dropScanDialog() {
-    // Deleted later: the dialog is still inside the command that ended it.
-    m_scanDialog->deleteLater();
+    // The dialog deletes itself once its scan thread is done with it, which may take a drive's
+    // while; waiting for that here would freeze the window.
     m_scanDialog = nullptr;
 }
 

@@ -28,7 +28,7 @@ protected:
 
     // Prepare and walk on this thread, as the command line does.
     void scan(FakeDiscVolume& volume) {
-        m_job.readVolume(volume);
+        m_job.readVolume(volume.identity());
         ASSERT_EQ(m_job.prepare(), "");
         m_job.walk(volume);
     }
@@ -212,7 +212,7 @@ TEST_F(ScanJobTest, ShowsProgressAndEndsWithFullBars) {
     FakeDiscVolume volume{{"Music/a.mp3", 1'048'576}, {"Music/b.mp3", 524'288}, {"c.tmp", 1}};
     m_job.setFilterOn(true);
     std::vector<std::string> counts;
-    m_job.readVolume(volume);
+    m_job.readVolume(volume.identity());
     ASSERT_EQ(m_job.prepare(), "");
     EXPECT_EQ(m_job.display().countText, "");
     m_job.walk(volume, [&] { counts.push_back(m_job.display().countText); });
@@ -238,12 +238,12 @@ TEST_F(ScanJobTest, AnUnreadableFolderGivesNothingAndTheWalkGoesOn) {
 TEST_F(ScanJobTest, ReadsSerialAsSignedAndKeepsOldValuesWhenTheQueryFails) {
     FakeDiscVolume volume;
     volume.setIdentity("MY DISC", 3'902'927'555u);
-    m_job.readVolume(volume);
+    m_job.readVolume(volume.identity());
     EXPECT_EQ(m_job.volumeLabel(), "MY DISC");
     EXPECT_EQ(m_job.serialText(), "-392039741");
 
     FakeDiscVolume noIdentity;
-    m_job.readVolume(noIdentity);
+    m_job.readVolume(noIdentity.identity());
     EXPECT_EQ(m_job.volumeLabel(), "MY DISC");
     EXPECT_EQ(m_job.serialText(), "-392039741");
 }
@@ -327,7 +327,7 @@ TEST_F(ScanJobTest, StopFromAnotherThreadLeavesTheWalkToDiscardItsResult) {
             stoppedFuture.wait();
         }
     };
-    m_job.readVolume(volume);
+    m_job.readVolume(volume.identity());
     ASSERT_EQ(m_job.prepare(), "");
     std::thread walker([&] { m_job.walk(volume); });
     // The user interface keeps reading while the walk runs.

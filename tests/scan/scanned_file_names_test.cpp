@@ -45,7 +45,7 @@ protected:
         const auto volume = m_drives.drives().open(root);
         EXPECT_TRUE(volume && volume->ready()) << root;
         m_job.setDrivePath(root);
-        m_job.readVolume(*volume);
+        m_job.readVolume(volume->identity());
         EXPECT_EQ(m_job.prepare(), "");
         m_job.walk(*volume);
         Lines lines = test::describe(m_job.entries());
