@@ -564,7 +564,8 @@ private Q_SLOTS:
         QVERIFY(!windows.scanInProgress());
         bool fired = false;
         bool whileHeld = false;
-        QTimer::singleShot(0, [&] {
+        const QObject context;  // drops the timer should it not fire before the wait gives up
+        QTimer::singleShot(0, &context, [&] {
             fired = true;
             whileHeld = gate->holding();
         });

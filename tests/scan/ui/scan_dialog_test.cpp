@@ -190,7 +190,8 @@ public:
 bool timerRunsWhileHeld(const Gate& gate) {
     bool fired = false;
     bool whileHeld = false;
-    QTimer::singleShot(0, [&] {
+    const QObject context;  // drops the timer should it not fire before the wait gives up
+    QTimer::singleShot(0, &context, [&] {
         fired = true;
         whileHeld = gate.holding();
     });
