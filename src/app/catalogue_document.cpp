@@ -399,6 +399,10 @@ void CQX2Doc::emptyCatalogue() {
 }
 
 void CQX2Doc::onLogout() {
+    // The open scan dialog's request carries this user's identity and this catalogue's numbers.
+    if (serializationRefused()) {
+        return;
+    }
     m_services.settings.writeNumber(setting::kSettingsKey, setting::kAutoLogin, 0);
     if (m_services.windows.searchWindowsOpen()) {
         m_services.prompt.message(kSearchOpenMessage);
@@ -419,7 +423,7 @@ void CQX2Doc::onLogout() {
 }
 
 void CQX2Doc::onChangeDatabaseOwner() {
-    if (m_catalogue->discs.empty() || !checkOwner()) {
+    if (m_catalogue->discs.empty() || serializationRefused() || !checkOwner()) {
         return;
     }
     if (!m_services.changeOwner.changeOwner(*m_catalogue, m_identity.logName)) {

@@ -118,7 +118,7 @@ void runScan(const CliArguments& a, const CodePage& codePage) {
     if (virtualDisc) {
         job.setVolume(std::string(kVirtualDiscName), {});
     } else {
-        job.readVolume(*volume);
+        job.readVolume(volume->identity());
         const auto& known = request.knownSerials;
         if (std::find(known.begin(), known.end(), job.serialText()) != known.end()) {
             throw CommandFailure{std::string(kSameSerialMessage)};

@@ -8,8 +8,9 @@
 
 namespace vorlix {
 
-// One entry of a folder as the scan sees it: the name as the file system reports it (UTF-8),
-// whether it is a folder, and its size in bytes (0 for folders).
+// One entry of a folder as the scan sees it: the name's bytes as the file system reports them
+// (UTF-8 nearly always; the scan reads any others as Windows-1252), whether it is a folder, and
+// its size in bytes (0 for folders).
 struct DirectoryEntry {
     std::string name;
     bool folder = false;
@@ -34,7 +35,8 @@ struct AudioToc {
 
 // A medium opened for reading: an optical drive's disc, an ISO or BIN/CUE image, or a folder
 // read as a disc. Paths inside the volume are relative to its root, components as listed and
-// joined by "/" ("" is the root, "Music/Rock" a folder below it).
+// joined by "/" ("" is the root, "Music/Rock" a folder below it), each component the bytes of
+// its entry's name.
 class DiscVolume {
 public:
     virtual ~DiscVolume() = default;

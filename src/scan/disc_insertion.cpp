@@ -8,6 +8,20 @@ namespace vorlix {
 
 namespace {
 
+// A scan's number is fixed when its dialog opens, and a disc renumbered in the tree meanwhile
+// may have taken it; two discs with one number could not both be found.
+void takeFreeNumber(const CQXCatalog& catalogue, CQXDisc& disc, UserPrompt& prompt) {
+    if (!catalogue.discExists(disc.number)) {
+        return;
+    }
+    const std::string taken = disc.number;
+    disc.number = nextDiscNumber(catalogue);
+    if (disc.outline.starts_with(taken + " ")) {
+        disc.outline.replace(0, taken.size(), disc.number);
+    }
+    prompt.message(numberTakenMessage(taken, disc.number), MessageIcon::Information);
+}
+
 void addToCatalogue(CQX2Doc& document, std::unique_ptr<CQXDisc> disc) {
     const CQXDisc& added = *disc;
     document.catalogue().appendDisc(std::move(disc));
@@ -19,6 +33,7 @@ void addToCatalogue(CQX2Doc& document, std::unique_ptr<CQXDisc> disc) {
 
 void insertDisc(CQX2Doc& document, std::unique_ptr<CQXDisc> disc, bool autoSave,
                 UserPrompt& prompt) {
+    takeFreeNumber(document.catalogue(), *disc, prompt);
     addToCatalogue(document, std::move(disc));
     if (!autoSave) {
         return;
@@ -34,7 +49,16 @@ void insertDisc(CQX2Doc& document, std::unique_ptr<CQXDisc> disc, bool autoSave,
     static_cast<void>(document.saveDocument(document.path()));
 }
 
-void addBlankDisc(CQX2Doc& document) {
+std::string numberTakenMessage(const std::string& taken, const std::string& given) {
+    return "The disc number " + taken +
+           " was given to another disc during the scan; the new disc has the number " + given + ".";
+}
+
+void addBlankDisc(CQX2Doc& document, UserPrompt& prompt) {
+    if (document.scanInProgress()) {
+        prompt.message(kScanRunningMessage);
+        return;
+    }
     if (!document.checkOwner()) {
         return;
     }

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/file_name_text.h"
 #include "core/numbers.h"
 #include "core/stored_size.h"
 #include "core/text_case.h"
@@ -50,8 +51,8 @@ void ScanJob::setSkipFilesWithoutExtension(bool on) {
     m_skipNoExtension = on;
 }
 
-void ScanJob::readVolume(DiscVolume& volume) {
-    if (const auto identity = volume.identity()) {
+void ScanJob::readVolume(const std::optional<VolumeIdentity>& identity) {
+    if (identity) {
         m_volumeLabel = identity->label;
         m_serialText = vorlix::serialText(identity->serial);
     }
@@ -112,7 +113,7 @@ void ScanJob::walk(DiscVolume& volume, const std::function<void()>& afterEntry) 
     }
     {
         std::lock_guard lock(m_displayMutex);
-        m_progress.atEnd = true;
+        m_progress.atEnd = carryOn();
     }
     if (carryOn() && m_audio) {
         m_mediaTag = m_mediaTags.mediaTag(m_walkDrivePath);
@@ -136,15 +137,18 @@ void ScanJob::walkFolder(DiscVolume& volume, int item, const std::string& path,
 void ScanJob::walkSubfolders(DiscVolume& volume, int item, const std::string& path,
                              const std::string& folderPath,
                              const std::vector<DirectoryEntry>& entries) {
+    std::string storage;
     for (const DirectoryEntry& entry : entries) {
         if (entry.folder) {
-            const int child = addTreeItem(entry.name, item);
+            // The volume is walked by the names' own bytes; the catalogue keeps their text.
+            const std::string name(fileNameText(entry.name, storage));
+            const int child = addTreeItem(name, item);
             {
                 std::lock_guard lock(m_displayMutex);
-                m_progress.folderText = entry.name;
+                m_progress.folderText = name;
             }
             walkFolder(volume, child, childPath(path, entry.name),
-                       folderPath + lowerCase(entry.name) + "\\");
+                       folderPath + lowerCase(name) + "\\");
             std::lock_guard lock(m_displayMutex);
             ++m_progress.folders;
         }
@@ -167,11 +171,12 @@ void ScanJob::readFiles(const std::vector<DirectoryEntry>& entries, const std::s
 
 void ScanJob::meetFile(const DirectoryEntry& file, const std::string& folderPath) {
     m_grandTotal += file.size;
+    const std::string_view name = fileNameText(file.name, m_nameStorage);
     const bool record =
         !m_walkFilterOn ||
-        m_walkLists->decide(file.name, m_walkSkipNoExtension, m_detected) == FilterDecision::Record;
+        m_walkLists->decide(name, m_walkSkipNoExtension, m_detected) == FilterDecision::Record;
     if (record) {
-        recordFile(file, folderPath);
+        recordFile(name, file.size, folderPath);
     } else {
         std::lock_guard lock(m_displayMutex);
         ++m_progress.seen;
@@ -181,17 +186,18 @@ void ScanJob::meetFile(const DirectoryEntry& file, const std::string& folderPath
     }
 }
 
-void ScanJob::recordFile(const DirectoryEntry& file, const std::string& folderPath) {
+void ScanJob::recordFile(std::string_view name, std::uint64_t size, const std::string& folderPath) {
     m_entries.push_back(
-        std::make_unique<CQXFileData>(file.name, folderPath, storedSizeText(file.size), m_drive));
-    if (file.name.find(".cda") != std::string::npos) {
+        std::make_unique<CQXFileData>(name, folderPath, storedSizeText(size), m_drive));
+    if (name.find(".cda") != std::string_view::npos) {
         m_audio = true;
     }
     std::lock_guard lock(m_displayMutex);
     ++m_progress.seen;
     ++m_progress.recorded;
-    m_progress.recordedTotal += static_cast<double>(file.size);
-    m_progress.fileText = file.name;
+    ++m_progress.recordedSteps;
+    m_progress.recordedTotal += static_cast<double>(size);
+    m_progress.fileText = name;
 }
 
 int ScanJob::addTreeItem(std::string text, int parent) {
@@ -263,7 +269,7 @@ ScanDisplay ScanJob::display() const {
         display.seenBar = kSeenBarEnd;
         display.foldersBar = kFoldersBarEnd;
     } else {
-        display.recordedBar = barPosition(m_progress.recorded, kRecordedBarEnd);
+        display.recordedBar = barPosition(m_progress.recordedSteps, kRecordedBarEnd);
         display.seenBar = barPosition(m_progress.seen, kSeenBarEnd);
         display.foldersBar = barPosition(m_progress.folders, kFoldersBarEnd);
     }

@@ -8,6 +8,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/file_data.h"
@@ -66,9 +67,9 @@ public:
     bool filterOn() const;
     void setSkipFilesWithoutExtension(bool on);
 
-    // Stores label and serial text ("%d" of the serial as a signed 32-bit number) when the
-    // volume's query succeeds; otherwise both keep their values.
-    void readVolume(DiscVolume& volume);
+    // Takes the answer of the volume's query: label and serial text ("%d" of the serial as a
+    // signed 32-bit number) when it succeeded; otherwise both keep their values.
+    void readVolume(const std::optional<VolumeIdentity>& identity);
     const std::string& volumeLabel() const { return m_volumeLabel; }
     const std::string& serialText() const { return m_serialText; }
     // For a source without a volume of its own (a folder read as a disc): the name and serial
@@ -118,14 +119,16 @@ public:
 
 private:
     // What the walk shows; display() formats it, so a file costs no text formatting.
+    // The bars count steps of their own, which Stop leaves where the walk stopped.
     struct Progress {
         std::string folderText;
         std::string fileText;
         std::size_t recorded = 0;
+        double recordedTotal = 0;
+        std::size_t recordedSteps = 0;
         std::size_t seen = 0;
         std::size_t folders = 0;
-        double recordedTotal = 0;
-        bool atEnd = false;
+        bool atEnd = false;  // the walk went through to its end
     };
 
     void walkFolder(DiscVolume& volume, int item, const std::string& path,
@@ -134,7 +137,7 @@ private:
                         const std::string& folderPath, const std::vector<DirectoryEntry>& entries);
     void readFiles(const std::vector<DirectoryEntry>& entries, const std::string& folderPath);
     void meetFile(const DirectoryEntry& file, const std::string& folderPath);
-    void recordFile(const DirectoryEntry& file, const std::string& folderPath);
+    void recordFile(std::string_view name, std::uint64_t size, const std::string& folderPath);
     int addTreeItem(std::string text, int parent);
     bool carryOn() const { return m_continue.load(std::memory_order_relaxed); }
     void finishWalk();
@@ -158,6 +161,7 @@ private:
     std::string m_rootFolder;  // "d:\"
     std::string m_drive;       // "d:"
     const std::function<void()>* m_afterEntry = nullptr;
+    std::string m_nameStorage;  // a file name read in the code page, while it is met
 
     std::atomic<bool> m_continue{false};
     // State changes and the end of a walk happen under m_stateMutex, so that a stop() racing

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <iterator>
+#include <utility>
 
 #include "app/setting_names.h"
 #include "app/settings/settings_flags.h"
@@ -29,11 +30,10 @@ bool sameDrive(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-ScanSession::ScanSession(ScanRequest request, DiscDrives& drives, FilterLists& lists,
-                         MediaTagSource& mediaTags, SettingsStore& settings, UserPrompt& prompt,
+ScanSession::ScanSession(ScanRequest request, FilterLists& lists, MediaTagSource& mediaTags,
+                         SettingsStore& settings, UserPrompt& prompt,
                          ScanFilterOpener& filterOpener)
     : m_request(std::move(request)),
-      m_drives(drives),
       m_lists(lists),
       m_settings(settings),
       m_prompt(prompt),
@@ -45,26 +45,13 @@ ScanSession::ScanSession(ScanRequest request, DiscDrives& drives, FilterLists& l
 ScanSession::~ScanSession() = default;
 
 bool ScanSession::open() {
-    refreshDrives();
     m_job->setSkipFilesWithoutExtension(
         m_settings.readNumber(setting::kSettingsKey, setting::kDelNoExt) != 0);
     m_job->setFilterOn(readFlag(m_settings, setting::kFilter));
     m_autoSave = true;
     m_saveEnabled = false;
-    if (!m_request.preselectedDrive.empty()) {
-        m_job->setDrivePath(m_request.preselectedDrive);
-        const auto found =
-            std::find_if(m_driveItems.begin(), m_driveItems.end(), [this](const std::string& item) {
-                return sameDrive(item, m_request.preselectedDrive);
-            });
-        m_selectedDrive =
-            found == m_driveItems.end() ? -1 : static_cast<int>(found - m_driveItems.begin());
-        return true;
-    }
-    if (!m_driveItems.empty()) {
-        selectDrive(0);
-    }
-    return false;
+    m_job->setDrivePath(m_request.preselectedDrive);
+    return !m_request.preselectedDrive.empty();
 }
 
 void ScanSession::selectDrive(int row) {
@@ -75,55 +62,45 @@ void ScanSession::selectDrive(int row) {
     m_job->setDrivePath(rootOf(m_driveItems[static_cast<std::size_t>(row)]));
 }
 
-void ScanSession::refreshDrives() {
-    std::vector<DiscSource> sources = m_drives.opticalDrives();
+std::vector<DiscSource> ScanSession::addedSources() const {
+    std::vector<DiscSource> added;
     std::copy_if(
-        m_sources.begin(), m_sources.end(), std::back_inserter(sources),
+        m_sources.begin(), m_sources.end(), std::back_inserter(added),
         [](const DiscSource& source) { return source.kind != DiscSourceKind::OpticalDrive; });
-    m_sources = std::move(sources);
+    return added;
+}
+
+void ScanSession::showDrives(std::vector<ScanDriveItem> items) {
+    m_sources.clear();
     m_driveItems.clear();
-    for (const DiscSource& source : m_sources) {
-        m_driveItems.push_back(itemText(source));
+    for (ScanDriveItem& item : items) {
+        m_sources.push_back(std::move(item.source));
+        m_driveItems.push_back(std::move(item.text));
     }
-    if (m_selectedDrive >= static_cast<int>(m_driveItems.size())) {
-        m_selectedDrive = -1;
+    const std::string& drivePath = m_job->drivePath();
+    const auto chosen =
+        std::find_if(m_driveItems.begin(), m_driveItems.end(),
+                     [&drivePath](const std::string& text) { return sameDrive(text, drivePath); });
+    m_selectedDrive =
+        chosen == m_driveItems.end() ? -1 : static_cast<int>(chosen - m_driveItems.begin());
+    if (drivePath.empty()) {
+        selectDrive(0);
     }
 }
 
-void ScanSession::addImage(const std::string& path) {
-    addSource(m_drives.addImage(path));
-}
-
-void ScanSession::addFolder(const std::string& path) {
-    addSource(m_drives.addFolder(path));
-}
-
-void ScanSession::addSource(const DiscSource& source) {
-    const auto known =
-        std::find_if(m_sources.begin(), m_sources.end(),
-                     [&](const DiscSource& other) { return sameDrive(other.root, source.root); });
+void ScanSession::showAddedSource(ScanDriveItem item) {
+    const auto known = std::find_if(
+        m_sources.begin(), m_sources.end(),
+        [&item](const DiscSource& other) { return sameDrive(other.root, item.source.root); });
     const auto row = static_cast<std::size_t>(known - m_sources.begin());
     if (known == m_sources.end()) {
-        m_sources.push_back(source);
-        m_driveItems.push_back(itemText(source));
+        m_sources.push_back(std::move(item.source));
+        m_driveItems.push_back(std::move(item.text));
     } else {
-        *known = source;
-        m_driveItems[row] = itemText(source);
+        *known = std::move(item.source);
+        m_driveItems[row] = std::move(item.text);
     }
     selectDrive(static_cast<int>(row));
-}
-
-std::string ScanSession::itemText(const DiscSource& source) {
-    const auto volume = m_drives.open(source.root);
-    if (!volume || !volume->ready()) {
-        return source.root + " not ready";
-    }
-    // A folder has no label; its place on the disk tells it apart.
-    if (source.kind == DiscSourceKind::Folder) {
-        return source.root + " " + source.location;
-    }
-    const auto identity = volume->identity();
-    return source.root + " " + (identity ? identity->label : std::string());
 }
 
 bool ScanSession::isFolderSource(const std::string& drivePath) const {
@@ -132,9 +109,9 @@ bool ScanSession::isFolderSource(const std::string& drivePath) const {
     });
 }
 
-bool ScanSession::beginScan() {
-    if (m_job->walking() || closed()) {
-        return false;
+std::optional<std::string> ScanSession::beginScan() {
+    if (m_readingDisc || m_job->walking() || closed()) {
+        return std::nullopt;
     }
     m_job->leaveCompleted();
     // Save stays enabled after a refused command; the job, no longer Completed, keeps it from
@@ -143,18 +120,27 @@ bool ScanSession::beginScan() {
     const std::string drivePath = m_job->drivePath();
     if (drivePath.empty()) {
         m_prompt.message(kSelectDriveMessage, MessageIcon::Information);
+        return std::nullopt;
+    }
+    m_readingDisc = true;
+    m_saveEnabled = false;
+    return drivePath;
+}
+
+bool ScanSession::startWalk(OpenedDisc disc) {
+    m_saveEnabled = true;
+    if (!std::exchange(m_readingDisc, false) || closed()) {
         return false;
     }
-    auto volume = m_drives.open(drivePath);
-    if (!volume || !volume->ready()) {
+    if (!disc.ready) {
         m_prompt.message(kDriveNotReadyMessage, MessageIcon::Stop);
         return false;
     }
-    const bool virtualDisc = isFolderSource(drivePath);
+    const bool virtualDisc = isFolderSource(m_job->drivePath());
     if (virtualDisc) {
         m_job->setVolume(std::string(kVirtualDiscName), {});
     } else {
-        m_job->readVolume(*volume);
+        m_job->readVolume(disc.identity);
         const auto& known = m_request.knownSerials;
         if (std::find(known.begin(), known.end(), m_job->serialText()) != known.end()) {
             m_prompt.message(kSameSerialMessage, MessageIcon::Warning);
@@ -165,7 +151,7 @@ bool ScanSession::beginScan() {
         m_prompt.message(prepared.message(), MessageIcon::Stop);
         return false;
     }
-    m_volume = std::move(volume);
+    m_volume = std::move(disc.volume);
     m_virtualDisc = virtualDisc;
     m_saveEnabled = false;
     return true;
@@ -187,6 +173,7 @@ bool ScanSession::walking() const {
 }
 
 void ScanSession::stop() {
+    m_readingDisc = false;
     m_job->stop();
     if (!m_driveItems.empty()) {
         selectDrive(0);
@@ -194,6 +181,7 @@ void ScanSession::stop() {
 }
 
 void ScanSession::close() {
+    m_readingDisc = false;
     m_job->close();
 }
 

@@ -9,6 +9,7 @@
 
 #include "core/disc.h"
 #include "platform/disc_drives.h"
+#include "scan/scan_drive_reader.h"
 #include "scan/scan_job.h"
 #include "scan/scan_request.h"
 
@@ -43,18 +44,19 @@ struct SavedScan {
 };
 
 // The logic of the "Scan Drives" dialog: its drive list, drive path, check boxes and the Scan,
-// Stop, Save and Close commands, over one scan job. Everything runs on the user-interface
-// thread except runWalk(), which the scan thread calls between beginScan() returning true and
-// walkEnded().
+// Stop, Save and Close commands, over one scan job. It never reads a drive itself: the dialog
+// has a ScanDriveReader read the drive list, the added images and folders and the disc of a
+// Scan command on its scan thread, and hands the answers in here. Everything runs on the
+// user-interface thread except runWalk(), which the scan thread calls between startWalk()
+// returning true and walkEnded().
 class ScanSession {
 public:
-    ScanSession(ScanRequest request, DiscDrives& drives, FilterLists& lists,
-                MediaTagSource& mediaTags, SettingsStore& settings, UserPrompt& prompt,
-                ScanFilterOpener& filterOpener);
+    ScanSession(ScanRequest request, FilterLists& lists, MediaTagSource& mediaTags,
+                SettingsStore& settings, UserPrompt& prompt, ScanFilterOpener& filterOpener);
     ~ScanSession();
 
-    // Opening: fills the drive list, reads the settings, selects the preselected or the first
-    // drive. True when the preselection timer is to start the scan.
+    // Opening: reads the settings and takes the preselected drive as the drive path. True when
+    // the preselection timer is to start the scan. The drive list comes with showDrives().
     bool open();
 
     // The drive list's item texts: "D:\ LABEL", "D:\ " or "D:\ not ready"; images and folders
@@ -63,21 +65,28 @@ public:
     int selectedDrive() const { return m_selectedDrive; }
     // A click on an item: its text up to and including the first "\" becomes the drive path.
     void selectDrive(int row);
-    void refreshDrives();
+    // The images and folders added so far, which a new reading of the drive list keeps.
+    std::vector<DiscSource> addedSources() const;
+    // A reading of the drive list. The row of the drive path is selected; without a drive path,
+    // the first row is.
+    void showDrives(std::vector<ScanDriveItem> items);
     // An image or folder offered as a drive of its own, added to the list and selected. A folder
     // is scanned as the virtual disc "VirtCD" at location "virtual" without the serial check.
-    void addImage(const std::string& path);
-    void addFolder(const std::string& path);
+    void showAddedSource(ScanDriveItem item);
 
-    // The Scan command's checks up to the walk (messages through the prompt). True when the
-    // walk is to run now.
-    bool beginScan();
+    // The Scan command's checks before its drive is read (messages through the prompt): the
+    // drive path to read, or nullopt when the command is refused or ignored.
+    std::optional<std::string> beginScan();
+    // The rest of the checks once the drive has been read. True when the walk is to run now;
+    // false also when Stop or Close came while the drive was read.
+    bool startWalk(OpenedDisc disc);
     // On the scan thread; afterEntry as for ScanJob::walk.
     void runWalk(const std::function<void()>& afterEntry = {});
     // Back on the user-interface thread: the filter dialog when extensions were detected.
     void walkEnded();
     bool walking() const;
 
+    // Stop and Close also drop a Scan command whose drive is being read.
     void stop();
     void close();
     bool closed() const;
@@ -98,13 +107,10 @@ public:
     const ScanRequest& request() const { return m_request; }
 
 private:
-    void addSource(const DiscSource& source);
-    std::string itemText(const DiscSource& source);
     bool isFolderSource(const std::string& drivePath) const;
     void openFilter();
 
     ScanRequest m_request;
-    DiscDrives& m_drives;
     FilterLists& m_lists;
     SettingsStore& m_settings;
     UserPrompt& m_prompt;
@@ -117,6 +123,7 @@ private:
     bool m_saveEnabled = false;
     bool m_autoSave = true;
     bool m_virtualDisc = false;  // the last scan read a folder as a disc
+    bool m_readingDisc = false;  // from beginScan() until startWalk()
 };
 
 }  // namespace vorlix

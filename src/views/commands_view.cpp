@@ -34,7 +34,7 @@ void CCommandsView::runCommand(PaneCommand command) {
         }
         case PaneCommand::AddBlankDisc: {
             const std::size_t discs = m_document.catalogue().discs.size();
-            addBlankDisc(m_document);
+            addBlankDisc(m_document, m_scan.prompt);
             if (m_document.catalogue().discs.size() > discs) {
                 showAddedDisc();
             }
@@ -89,8 +89,8 @@ void CCommandsView::showAddedDisc() {
 }
 
 void CCommandsView::dropScanDialog() {
-    // Deleted later: the dialog is still inside the command that ended it.
-    m_scanDialog->deleteLater();
+    // The dialog deletes itself once its scan thread is done with it, which may take a drive's
+    // while; waiting for that here would freeze the window.
     m_scanDialog = nullptr;
 }
 

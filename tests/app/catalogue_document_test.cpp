@@ -440,6 +440,25 @@ TEST_F(DocumentTest, ChangeDatabaseOwnerOffersTheChangedCatalogueThenEmptiesIt) 
     EXPECT_FALSE(document.checkOwner()) << "the former owner no longer owns it";
 }
 
+// The open scan dialog would save its disc into the emptied catalogue, under the old owner.
+TEST_F(DocumentTest, LogoutAndChangeDatabaseOwnerAreRefusedDuringAScan) {
+    ASSERT_TRUE(document.openDocument(saveSample("cds.vrd", "anna")));
+    settings.writeNumber(setting::kSettingsKey, setting::kAutoLogin, 1);
+    login.identity = kBob;
+    changeOwner.newOwner = kBob;
+    const int logins = login.runs;
+    windows.scanning = true;
+    document.onLogout();
+    document.onChangeDatabaseOwner();
+    EXPECT_EQ(prompt.messages, std::vector<std::string>(2, std::string(kScanRunningMessage)));
+    EXPECT_EQ(login.runs, logins);
+    EXPECT_EQ(changeOwner.askedFor, "");
+    EXPECT_EQ(document.identity().logName, "anna");
+    EXPECT_EQ(document.catalogue().discs.size(), 3u);
+    EXPECT_EQ(document.catalogue().discs[0]->ownerName, "anna");
+    EXPECT_EQ(settings.readNumber(setting::kSettingsKey, setting::kAutoLogin), 1u);
+}
+
 TEST_F(DocumentTest, ChangeDatabaseOwnerNeedsDiscsAndTheOwner) {
     changeOwner.newOwner = kBob;
     document.onChangeDatabaseOwner();

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -44,6 +45,7 @@
 #include "scan/ui/scan_dialog.h"
 #include "support/document_fakes.h"
 #include "support/fake_disc_volume.h"
+#include "support/gate.h"
 #include "support/memory_settings.h"
 #include "support/sample_catalogue.h"
 #include "support/scripted_prompt.h"
@@ -504,6 +506,7 @@ private Q_SLOTS:
 
         // Without the automatic save the file stays as it was and the document is modified.
         test::child<QCheckBox>(*dialog, "autoSave")->click();
+        QTRY_VERIFY(test::child<QToolButton>(*dialog, "scanButton")->isEnabled());
         QTest::mouseClick(test::child<QToolButton>(*dialog, "scanButton"), Qt::LeftButton);
         QTRY_VERIFY(test::child<QToolButton>(*dialog, "saveButton")->isEnabled());
         QTest::mouseClick(test::child<QToolButton>(*dialog, "saveButton"), Qt::LeftButton);
@@ -525,13 +528,54 @@ private Q_SLOTS:
         item({QStringLiteral("&Operations"), QStringLiteral("CD Scan")})->trigger();
         QCOMPARE(scanDialogs(s).size(), 1);
         dialog = scanDialogs(s).front();
+        QTRY_VERIFY(test::child<QToolButton>(*dialog, "scanButton")->isEnabled());
         QTest::mouseClick(test::child<QToolButton>(*dialog, "scanButton"), Qt::LeftButton);
-        QCOMPARE(s.prompt.messages,
-                 std::vector<std::string>{"You already have a CD with the same serial number!"});
+        QTRY_COMPARE(s.prompt.messages, std::vector<std::string>{
+                                            "You already have a CD with the same serial number!"});
         test::child<QPushButton>(*dialog, "closeButton")->click();
         QVERIFY(!windows.scanInProgress());
         QCOMPARE(s.document.catalogue().discs.size(), 4u);
         QTRY_VERIFY(scanDialogs(s).isEmpty());
+    }
+
+    // The commands panel forgets a closed dialog at once; the dialog goes when its walk has
+    // ended, and the window never waits for the drive meanwhile.
+    void closingAScanNeverWaitsForTheDrive() {
+        Setup& s = start();
+        auto disc = std::make_shared<test::FakeDiscVolume>(
+            test::FakeDiscVolume{{"Music/a.mp3", 1000}, {"readme.txt", 12}});
+        disc->setIdentity("HOLIDAY", 77);
+        s.drives.addDrive(disc);
+        auto gate = std::make_shared<test::Gate>();
+        disc->onList = [gate](std::string_view path) {
+            if (path == "Music") {
+                gate->arrive();
+            }
+        };
+        StandInDocumentWindows windows;
+        windows.watchScansOf(s.document);
+        item({QStringLiteral("&Operations"), QStringLiteral("CD Scan")})->trigger();
+        QPointer<CDialogScan> dialog = scanDialogs(s).front();
+        QTRY_VERIFY(test::child<QToolButton>(*dialog, "scanButton")->isEnabled());
+        QTest::mouseClick(test::child<QToolButton>(*dialog, "scanButton"), Qt::LeftButton);
+        QTRY_VERIFY(gate->reached());
+
+        test::child<QPushButton>(*dialog, "closeButton")->click();
+        QVERIFY(!windows.scanInProgress());
+        bool fired = false;
+        bool whileHeld = false;
+        const QObject context;  // drops the timer should it not fire before the wait gives up
+        QTimer::singleShot(0, &context, [&] {
+            fired = true;
+            whileHeld = gate->holding();
+        });
+        QTRY_VERIFY(fired);
+        QVERIFY(whileHeld);
+        QVERIFY(!dialog.isNull());
+
+        gate->release();
+        QTRY_VERIFY(dialog.isNull());
+        QVERIFY(s.document.catalogue().discs.empty());
     }
 
     void cdScanOfSomeoneElsesCatalogueIsRefused() {

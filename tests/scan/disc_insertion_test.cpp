@@ -79,6 +79,26 @@ TEST_F(DiscInsertionTest, AutoSaveWritesTheCatalogueWithTheNewDisc) {
     EXPECT_TRUE(document.isModified());
 }
 
+// A disc renumbered in the tree while the scan dialog was open took the scan's number.
+TEST_F(DiscInsertionTest, ASavedScanWhoseNumberWasTakenMeanwhileTakesTheNextFreeOne) {
+    document.catalogue().appendDisc(discOf("2", rig.anna()));
+    auto scanned = discOf("2", rig.anna());
+    scanned->outline = "2 NEW\r\n\tDocs\r\n";
+    insertDisc(document, std::move(scanned), false, rig.prompt);
+
+    Lines numbers;
+    for (const auto& disc : document.catalogue().discs) {
+        numbers.push_back(disc->number);
+    }
+    EXPECT_EQ(numbers, (Lines{"1", "2", "3"}));
+    EXPECT_EQ(document.catalogue().discs.back()->outline, "3 NEW\r\n\tDocs\r\n");
+    EXPECT_EQ(document.currentDisc().number, "3");
+    EXPECT_EQ(rig.prompt.messages, Lines{numberTakenMessage("2", "3")});
+    EXPECT_EQ(rig.prompt.messages[0],
+              "The disc number 2 was given to another disc during the scan; the new disc has the "
+              "number 3.");
+}
+
 TEST_F(DiscInsertionTest, ABlankDiscTakesTheCurrentDiscsOwnerAndIsNotSaved) {
     const std::string file = rig.folder.file("cds.vrd");
     ASSERT_TRUE(document.saveDocument(file));
@@ -86,7 +106,7 @@ TEST_F(DiscInsertionTest, ABlankDiscTakesTheCurrentDiscsOwnerAndIsNotSaved) {
     document.catalogue().appendDisc(discOf("7", bert));
     document.setCurrentDisc(*document.catalogue().discs.back());
 
-    addBlankDisc(document);
+    addBlankDisc(document, rig.prompt);
     ASSERT_EQ(document.catalogue().discs.size(), 3u);
     const CQXDisc& blank = *document.catalogue().discs.back();
     EXPECT_EQ(blank.number, "8");
@@ -99,16 +119,25 @@ TEST_F(DiscInsertionTest, ABlankDiscTakesTheCurrentDiscsOwnerAndIsNotSaved) {
     EXPECT_TRUE(rig.prompt.messages.empty());
 }
 
+// The open scan dialog's disc would take the same number as the blank disc.
+TEST_F(DiscInsertionTest, ABlankDiscIsRefusedWhileAScanDialogIsOpen) {
+    rig.windows.scanning = true;
+    addBlankDisc(document, rig.prompt);
+    EXPECT_EQ(document.catalogue().discs.size(), 1u);
+    EXPECT_FALSE(document.isModified());
+    EXPECT_EQ(rig.prompt.messages, Lines{std::string(kScanRunningMessage)});
+}
+
 TEST(BlankDiscRefusalTest, AnEmptyCatalogueOrAnotherOwnersIsRefused) {
     test::DocumentRig rig;
-    addBlankDisc(rig.document);
+    addBlankDisc(rig.document, rig.prompt);
     EXPECT_TRUE(rig.document.catalogue().discs.empty());
     EXPECT_FALSE(rig.document.isModified());
 
     CQXCatalog catalogue;
     catalogue.appendDisc(discOf("1", Identity{"bert", "d2"}));
     rig.load(std::move(catalogue));
-    addBlankDisc(rig.document);
+    addBlankDisc(rig.document, rig.prompt);
     EXPECT_EQ(rig.document.catalogue().discs.size(), 1u);
     EXPECT_EQ(rig.prompt.messages, (Lines{"Operation not allowed! Logged in as : anna",
                                           "Operation not allowed! Logged in as : anna"}));

@@ -29,7 +29,7 @@ protected:
 
     // Prepare and walk on this thread, as the command line does.
     void scan(FakeDiscVolume& volume) {
-        m_job.readVolume(volume);
+        m_job.readVolume(volume.identity());
         ASSERT_TRUE(test::succeeded(m_job.prepare()));
         m_job.walk(volume);
     }
@@ -213,7 +213,7 @@ TEST_F(ScanJobTest, ShowsProgressAndEndsWithFullBars) {
     FakeDiscVolume volume{{"Music/a.mp3", 1'048'576}, {"Music/b.mp3", 524'288}, {"c.tmp", 1}};
     m_job.setFilterOn(true);
     std::vector<std::string> counts;
-    m_job.readVolume(volume);
+    m_job.readVolume(volume.identity());
     ASSERT_TRUE(test::succeeded(m_job.prepare()));
     EXPECT_EQ(m_job.display().countText, "");
     m_job.walk(volume, [&] { counts.push_back(m_job.display().countText); });
@@ -239,12 +239,12 @@ TEST_F(ScanJobTest, AnUnreadableFolderGivesNothingAndTheWalkGoesOn) {
 TEST_F(ScanJobTest, ReadsSerialAsSignedAndKeepsOldValuesWhenTheQueryFails) {
     FakeDiscVolume volume;
     volume.setIdentity("MY DISC", 3'902'927'555u);
-    m_job.readVolume(volume);
+    m_job.readVolume(volume.identity());
     EXPECT_EQ(m_job.volumeLabel(), "MY DISC");
     EXPECT_EQ(m_job.serialText(), "-392039741");
 
     FakeDiscVolume noIdentity;
-    m_job.readVolume(noIdentity);
+    m_job.readVolume(noIdentity.identity());
     EXPECT_EQ(m_job.volumeLabel(), "MY DISC");
     EXPECT_EQ(m_job.serialText(), "-392039741");
 }
@@ -278,6 +278,11 @@ TEST_F(ScanJobTest, StopInTheWalkDiscardsEverythingButTheDetectedExtensions) {
     EXPECT_EQ(m_job.totals().discSizeText, "0.000");
     // The walk ends after the entry in hand: b.mp3 is the last file met, y.iso is never seen.
     EXPECT_EQ(volume.listedPaths, (Lines{"", "A", "B"}));
+    // The bars stay where the walk stopped: two files recorded, three met, A and B left.
+    const ScanDisplay display = m_job.display();
+    EXPECT_EQ(display.recordedBar, 2);
+    EXPECT_EQ(display.seenBar, 3);
+    EXPECT_EQ(display.foldersBar, 2);
     EXPECT_EQ(m_job.detectedExtensions(), Lines{"xyz"});
 }
 
@@ -325,7 +330,7 @@ TEST_F(ScanJobTest, StopFromAnotherThreadLeavesTheWalkToDiscardItsResult) {
             stoppedFuture.wait();
         }
     };
-    m_job.readVolume(volume);
+    m_job.readVolume(volume.identity());
     ASSERT_TRUE(test::succeeded(m_job.prepare()));
     std::thread walker([&] { m_job.walk(volume); });
     // The user interface keeps reading while the walk runs.

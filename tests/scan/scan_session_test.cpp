@@ -35,16 +35,23 @@ class ScanSessionTest : public testing::Test {
 protected:
     ScanSessionTest() { request.discNumber = "42"; }
 
+    // Opening as the dialog does it, with the drive list read on this thread.
     ScanSession& openSession() {
-        session = std::make_unique<ScanSession>(request, drives, files.lists, tags, settings,
-                                                prompt, opener);
+        session =
+            std::make_unique<ScanSession>(request, files.lists, tags, settings, prompt, opener);
         preselectionTimer = session->open();
+        session->showDrives(reader.driveItems(session->addedSources()));
         return *session;
     }
 
-    // The Scan command as the dialog runs it, with the walk on this thread.
+    // The Scan command as the dialog runs it, with the drive read and the walk on this thread.
     bool scan() {
-        if (!session->beginScan()) {
+        const std::optional<std::string> drivePath = session->beginScan();
+        if (!drivePath) {
+            return false;
+        }
+        EXPECT_FALSE(session->saveEnabled());
+        if (!session->startWalk(reader.open(*drivePath))) {
             return false;
         }
         EXPECT_FALSE(session->saveEnabled());
@@ -62,6 +69,7 @@ protected:
 
     ScanRequest request{"", "", "anna", "0cc175b9c0f1b6a831c399e269772661", {}};
     test::FakeDiscDrives drives;
+    ScanDriveReader reader{drives};
     test::FilterListFiles files;
     test::FakeMediaTags tags;
     test::MemorySettings settings;
@@ -94,6 +102,47 @@ TEST_F(ScanSessionTest, APreselectedDriveIsTakenAndStartsTheTimer) {
     EXPECT_TRUE(preselectionTimer);
     EXPECT_EQ(s.selectedDrive(), 1);
     EXPECT_EQ(s.job().drivePath(), "E:\\");
+}
+
+// The drive list is read away from the window, so it may come after the first commands.
+TEST_F(ScanSessionTest, TheDriveListComesAfterOpeningAndKeepsTheChosenDrive) {
+    addDisc({}, "DATA", 1);
+    addDisc({}, "MUSIC", 2);
+    ScanSession s(request, files.lists, tags, settings, prompt, opener);
+    EXPECT_FALSE(s.open());
+    EXPECT_TRUE(s.driveItems().empty());
+    EXPECT_TRUE(drives.openedRoots.empty()) << "opening reads no drive";
+    EXPECT_FALSE(s.beginScan());
+    EXPECT_EQ(prompt.messages, Lines{std::string(kSelectDriveMessage)});
+
+    s.showDrives(reader.driveItems(s.addedSources()));
+    EXPECT_EQ(s.selectedDrive(), 0);
+    s.selectDrive(1);
+    s.showDrives(reader.driveItems(s.addedSources()));
+    EXPECT_EQ(s.selectedDrive(), 1);
+    EXPECT_EQ(s.job().drivePath(), "E:\\");
+}
+
+// Stop or Close while the drive of a Scan command is read: the walk never starts.
+TEST_F(ScanSessionTest, StopOrCloseWhileTheDriveIsReadDropsTheScanCommand) {
+    auto volume = addDisc({{"a.mp3", 1}}, "DATA", 1);
+    ScanSession& s = openSession();
+    const std::optional<std::string> drivePath = s.beginScan();
+    ASSERT_EQ(drivePath, std::optional<std::string>("D:\\"));
+    EXPECT_FALSE(s.beginScan()) << "one Scan command at a time";
+    s.stop();
+    EXPECT_FALSE(s.startWalk(reader.open(*drivePath)));
+    EXPECT_FALSE(s.walking());
+    EXPECT_TRUE(s.saveEnabled());
+    EXPECT_FALSE(s.save());
+    EXPECT_EQ(prompt.messages, Lines{std::string(kScanFirstMessage)});
+
+    ASSERT_TRUE(s.beginScan());
+    s.close();
+    EXPECT_FALSE(s.startWalk(reader.open(*drivePath)));
+    EXPECT_FALSE(s.walking());
+    EXPECT_TRUE(volume->listedPaths.empty());
+    EXPECT_EQ(prompt.messages.size(), 1u);
 }
 
 TEST_F(ScanSessionTest, ScanWithoutADriveOrMediumIsRefusedAndLeavesNothingToSave) {
@@ -286,7 +335,7 @@ TEST_F(ScanSessionTest, AFolderIsTheVirtualDiscWithoutSerialCheck) {
                                           FakeDiscVolume{{"Trip/Sea.mp3", 1}, {"top.mp3", 2}}));
     request.knownSerials = {""};
     ScanSession& s = openSession();
-    s.addFolder("/home/me/Photos");
+    s.showAddedSource(reader.addFolder("/home/me/Photos"));
     EXPECT_EQ(s.driveItems(), (Lines{"D:\\ DATA", "E:\\ /home/me/Photos"}));
     EXPECT_EQ(s.selectedDrive(), 1);
 
@@ -300,8 +349,9 @@ TEST_F(ScanSessionTest, AFolderIsTheVirtualDiscWithoutSerialCheck) {
     EXPECT_EQ(describe(saved->disc->files),
               (Lines{"e:\\trip\\|Sea.mp3|1|e:", "e:\\|top.mp3|2|e:"}));
 
-    s.refreshDrives();
-    EXPECT_EQ(s.driveItems().size(), 2u);
+    s.showDrives(reader.driveItems(s.addedSources()));
+    EXPECT_EQ(s.driveItems(), (Lines{"D:\\ DATA", "E:\\ /home/me/Photos"}));
+    EXPECT_EQ(s.selectedDrive(), 1);
 }
 
 TEST_F(ScanSessionTest, AnImageIsScannedLikeADrive) {
@@ -310,14 +360,14 @@ TEST_F(ScanSessionTest, AnImageIsScannedLikeADrive) {
     drives.provide("/tmp/disc.iso", image);
     request.knownSerials = {"9"};
     ScanSession& s = openSession();
-    s.addImage("/tmp/disc.iso");
-    s.addImage("/tmp/disc.iso");
+    s.showAddedSource(reader.addImage("/tmp/disc.iso"));
+    s.showAddedSource(reader.addImage("/tmp/disc.iso"));
     EXPECT_EQ(s.driveItems(), Lines{"D:\\ ISO LABEL"});
     EXPECT_FALSE(scan());
     EXPECT_EQ(prompt.messages, Lines{std::string(kSameSerialMessage)});
 
     request.knownSerials = {"8"};
-    openSession().addImage("/tmp/disc.iso");
+    openSession().showAddedSource(reader.addImage("/tmp/disc.iso"));
     ASSERT_TRUE(scan());
     const auto saved = session->save();
     EXPECT_EQ(saved->disc->name, "ISO LABEL");

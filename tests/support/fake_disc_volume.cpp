@@ -114,17 +114,20 @@ std::vector<DirectoryEntry>& FakeDiscVolume::folder(const std::string& path) {
 }
 
 std::shared_ptr<FakeDiscVolume> FakeDiscDrives::addDrive(std::shared_ptr<FakeDiscVolume> volume) {
+    const std::lock_guard lock(m_mutex);
     const std::string location = "/dev/sr" + std::to_string(m_sources.size());
-    provide(location, volume);
+    m_provided[location] = volume;
     addSource(DiscSourceKind::OpticalDrive, location);
     return volume;
 }
 
 void FakeDiscDrives::provide(const std::string& location, std::shared_ptr<FakeDiscVolume> volume) {
+    const std::lock_guard lock(m_mutex);
     m_provided[location] = std::move(volume);
 }
 
 std::vector<DiscSource> FakeDiscDrives::opticalDrives() {
+    const std::lock_guard lock(m_mutex);
     std::vector<DiscSource> drives;
     std::copy_if(
         m_sources.begin(), m_sources.end(), std::back_inserter(drives),
@@ -133,14 +136,20 @@ std::vector<DiscSource> FakeDiscDrives::opticalDrives() {
 }
 
 DiscSource FakeDiscDrives::addImage(const std::string& path) {
+    const std::lock_guard lock(m_mutex);
     return addSource(DiscSourceKind::Image, path);
 }
 
 DiscSource FakeDiscDrives::addFolder(const std::string& path) {
+    const std::lock_guard lock(m_mutex);
     return addSource(DiscSourceKind::Folder, path);
 }
 
 std::unique_ptr<DiscVolume> FakeDiscDrives::open(const std::string& root) {
+    if (onOpen) {
+        onOpen(root);
+    }
+    const std::lock_guard lock(m_mutex);
     openedRoots.push_back(root);
     for (std::size_t i = 0; i < m_sources.size(); ++i) {
         if (driveLetter(m_sources[i].root) == driveLetter(root)) {

@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <set>
 #include <string>
@@ -63,7 +64,7 @@ private:
 // A drive map over fake volumes. Every source takes the next letter from D: on in the order
 // added (drives, images and folders alike), the same letter again for a location already
 // added. open() hands out a view of the shared fake, so a test keeps configuring and inspecting
-// the volume it gave.
+// the volume it gave. Like the real map it may be used from several threads.
 class FakeDiscDrives final : public DiscDrives {
 public:
     std::shared_ptr<FakeDiscVolume> addDrive(
@@ -73,6 +74,9 @@ public:
     void provide(const std::string& location, std::shared_ptr<FakeDiscVolume> volume);
 
     std::vector<std::string> openedRoots;  // every root open() was asked for
+    // Runs at the start of every open() with the root asked for, on the caller's thread; a test
+    // holds a drive read here.
+    std::function<void(const std::string& root)> onOpen;
 
     std::vector<DiscSource> opticalDrives() override;
     DiscSource addImage(const std::string& path) override;
@@ -82,8 +86,10 @@ public:
     std::optional<std::string> resolve(const std::string& cataloguedPath) override;
 
 private:
+    // With m_mutex held.
     DiscSource addSource(DiscSourceKind kind, const std::string& location);
 
+    std::mutex m_mutex;
     std::vector<DiscSource> m_sources;
     std::vector<std::shared_ptr<FakeDiscVolume>> m_volumes;  // one per source
     std::map<std::string, std::shared_ptr<FakeDiscVolume>> m_provided;

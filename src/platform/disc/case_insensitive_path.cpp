@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
+#include "core/file_name_text.h"
 #include "core/text_case.h"
 
 namespace vorlix {
@@ -21,8 +22,10 @@ std::optional<std::string> findInFolder(const std::string& folder, const std::st
     }
     const std::string wanted = lowerCase(name);
     std::optional<std::string> found;
+    std::string storage;
+    // A name whose bytes are not UTF-8 is catalogued as its Windows-1252 reading.
     while (const dirent* item = ::readdir(items)) {
-        if (lowerCase(item->d_name) == wanted) {
+        if (lowerCase(fileNameText(item->d_name, storage)) == wanted) {
             found = folder + "/" + item->d_name;
             break;
         }

@@ -31,8 +31,9 @@ namespace vorlix {
 namespace {
 
 constexpr char kImageDialogTitle[] = "Scan a disc image";
+// Each description shows its patterns as the file dialog lists them, so it keeps them once.
 constexpr char kImageFilter[] =
-    "Disc Images (*.iso;*.cue;*.bin)|*.iso;*.cue;*.bin|All Files (*.*)|*.*||";
+    "Disc Images (*.iso *.cue *.bin)|*.iso;*.cue;*.bin|All Files (*.*)|*.*||";
 constexpr char kFolderDialogTitle[] = "Scan a folder as a disc";
 
 constexpr int kToolIconSize = 32;
@@ -88,18 +89,22 @@ QAction* menuItem(QMenu* menu, const char* text, const char* name) {
 
 CDialogScan::CDialogScan(ScanRequest request, const ScanServices& services,
                          ScanDialogHandlers handlers, QWidget* parent)
-    : QDialog(parent), m_services(services), m_handlers(std::move(handlers)) {
+    : QDialog(parent),
+      m_services(services),
+      m_reader(services.drives),
+      m_handlers(std::move(handlers)) {
     setObjectName(QStringLiteral("CDialogScan"));
     setWindowTitle(toQt(kScanDialogTitle));
     setModal(false);
 
     m_filterWindow = std::make_unique<ScanFilterWindow>(services.filterLists, services.prompt,
                                                         services.settings, this);
-    m_session = std::make_unique<ScanSession>(std::move(request), services.drives,
-                                              services.filterLists, services.mediaTags,
-                                              services.settings, services.prompt, *m_filterWindow);
-    m_scanThread = std::make_unique<CScanThread>(*m_session);
-    connect(m_scanThread.get(), &CScanThread::walkEnded, this, &CDialogScan::onWalkEnded);
+    m_session =
+        std::make_unique<ScanSession>(std::move(request), services.filterLists, services.mediaTags,
+                                      services.settings, services.prompt, *m_filterWindow);
+    m_scanThread = std::make_unique<CScanThread>();
+    // An ended dialog goes once its scan thread has let go of the session.
+    connect(m_scanThread.get(), &CScanThread::finished, this, &QObject::deleteLater);
 
     m_driveIcon = themeIcon("drive-optical", style(), QStyle::SP_DriveCDIcon);
     m_folderIcon = folderIcon(style());
@@ -134,8 +139,7 @@ CDialogScan::CDialogScan(ScanRequest request, const ScanServices& services,
             [this](bool on) { m_session->setFilterOn(on); });
     connect(m_autoSaveBox, &QCheckBox::toggled, this,
             [this](bool on) { m_session->setAutoSave(on); });
-    showDrives();
-    updateCommands();
+    readDrives();
     if (preselected) {
         m_preselectionTimer->start();
     }
@@ -144,10 +148,9 @@ CDialogScan::CDialogScan(ScanRequest request, const ScanServices& services,
 
 CDialogScan::~CDialogScan() {
     m_filterWindow->close();
-    if (m_scanThread->walking()) {
-        m_session->close();
-    }
-    // Waits for the walk, which ends within one entry once the session is closed.
+    // Gone with its owner while work may be in hand: a walk ends within one entry once the
+    // session is closed, and the scan thread is waited for.
+    m_session->close();
     m_scanThread.reset();
 }
 
@@ -290,12 +293,14 @@ QLayout* CDialogScan::createButtons() {
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &CDialogScan::onCloseScan);
 
+    m_statusText = valueLabel("statusText", this);
+
     auto* boxes = new QVBoxLayout;
     boxes->addWidget(m_filterBox);
     boxes->addWidget(m_autoSaveBox);
     auto* layout = new QHBoxLayout;
     layout->addLayout(boxes);
-    layout->addStretch();
+    layout->addWidget(m_statusText, 1, Qt::AlignBottom);
     layout->addWidget(close, 0, Qt::AlignBottom);
     return layout;
 }
@@ -305,21 +310,72 @@ void CDialogScan::reject() {
 }
 
 void CDialogScan::onScan() {
-    if (m_ended || m_scanThread->walking()) {
+    if (m_ended || m_scanThread->busy()) {
         return;
     }
     m_scanCommandGiven = true;
     // The filter window edits the detected extensions, which a scan start empties.
     m_filterWindow->close();
-    if (!m_session->beginScan()) {
+    const std::optional<std::string> drivePath = m_session->beginScan();
+    if (!drivePath) {
         updateCommands();
         return;
     }
+    auto disc = std::make_shared<OpenedDisc>();
+    read([reader = m_reader, path = *drivePath, disc] { *disc = reader.open(path); },
+         [this, disc] { startWalk(std::move(*disc)); });
+}
+
+void CDialogScan::startWalk(OpenedDisc disc) {
+    if (!m_session->startWalk(std::move(disc))) {
+        return;
+    }
     clearTree();
-    m_scanThread->startWalk();
+    m_walking = true;
+    m_scanThread->run([session = m_session.get()] { session->runWalk(); },
+                      [this] { onWalkEnded(); });
     m_progressTimer->start();
     showProgress();
+}
+
+void CDialogScan::read(std::function<void()> work, std::function<void()> apply) {
+    m_scanThread->run(std::move(work), [this, apply = std::move(apply)] {
+        if (!m_ended) {
+            apply();
+        }
+        afterRead();
+    });
     updateCommands();
+}
+
+void CDialogScan::afterRead() {
+    if (m_ended) {
+        return;
+    }
+    updateCommands();
+    if (m_scanWhenIdle && !m_scanThread->busy()) {
+        m_scanWhenIdle = false;
+        onPreselectionTimeout();
+    }
+}
+
+void CDialogScan::readDrives() {
+    auto items = std::make_shared<std::vector<ScanDriveItem>>();
+    read([reader = m_reader, added = m_session->addedSources(),
+          items] { *items = reader.driveItems(added); },
+         [this, items] {
+             m_session->showDrives(std::move(*items));
+             showDrives();
+         });
+}
+
+void CDialogScan::addSource(std::function<ScanDriveItem()> readItem) {
+    auto item = std::make_shared<ScanDriveItem>();
+    read([readItem = std::move(readItem), item] { *item = readItem(); },
+         [this, item] {
+             m_session->showAddedSource(std::move(*item));
+             showDrives();
+         });
 }
 
 void CDialogScan::onStop() {
@@ -334,7 +390,7 @@ void CDialogScan::onStop() {
 }
 
 void CDialogScan::onSave() {
-    if (m_ended || m_scanThread->walking()) {
+    if (m_ended || m_scanThread->busy()) {
         return;
     }
     std::optional<SavedScan> saved = m_session->save();
@@ -350,7 +406,8 @@ void CDialogScan::onCloseScan() {
     if (m_ended) {
         return;
     }
-    // A running walk ends within one entry; the scan thread is waited for when the dialog goes.
+    // A running walk ends within one entry, a read when the drive answers; the dialog goes when
+    // the scan thread has ended after them.
     m_session->close();
     end();
     m_handlers.scanClosed();
@@ -362,9 +419,11 @@ void CDialogScan::end() {
     m_preselectionTimer->stop();
     m_filterWindow->close();
     hide();
+    m_scanThread->finish();
 }
 
 void CDialogScan::onWalkEnded() {
+    m_walking = false;
     m_progressTimer->stop();
     if (m_ended) {
         return;
@@ -389,8 +448,7 @@ void CDialogScan::onScanImage() {
     const std::optional<std::string> image = m_services.prompt.chooseFileToOpen(
         FileDialogRequest{kImageDialogTitle, kImageFilter, {}, {}});
     if (image) {
-        m_session->addImage(*image);
-        showDrives();
+        addSource([reader = m_reader, path = *image] { return reader.addImage(path); });
     }
 }
 
@@ -399,15 +457,20 @@ void CDialogScan::onVirtualCd() {
     const QString folder =
         QFileDialog::getExistingDirectory(this, QString::fromLatin1(kFolderDialogTitle));
     if (!folder.isEmpty()) {
-        m_session->addFolder(fromQt(folder));
-        showDrives();
+        addSource([reader = m_reader, path = fromQt(folder)] { return reader.addFolder(path); });
     }
 }
 
 void CDialogScan::onPreselectionTimeout() {
-    if (!m_scanCommandGiven) {
-        onScan();
+    if (m_scanCommandGiven) {
+        return;
     }
+    // The scan waits for the drive list being read, as the user's Scan would.
+    if (m_scanThread->busy()) {
+        m_scanWhenIdle = true;
+        return;
+    }
+    onScan();
 }
 
 void CDialogScan::showDrives() {
@@ -468,17 +531,18 @@ void CDialogScan::finishTree() {
 }
 
 void CDialogScan::updateCommands() {
-    const bool walking = m_scanThread->walking();
-    m_scanButton->setEnabled(!walking);
-    m_startAction->setEnabled(!walking);
-    m_saveButton->setEnabled(!walking && m_session->saveEnabled());
-    // The walk reads the drive path and the filter switch and fills the detected extensions,
-    // so none of them may change under it.
-    m_driveList->setEnabled(!walking);
-    m_scanImage->setEnabled(!walking);
-    m_virtualCd->setEnabled(!walking);
-    m_filterBox->setEnabled(!walking);
-    m_filterAction->setEnabled(!walking);
+    const bool busy = m_scanThread->busy();
+    m_statusText->setText(busy && !m_walking ? toQt(kReadingDiscText) : QString());
+    m_scanButton->setEnabled(!busy);
+    m_startAction->setEnabled(!busy);
+    m_saveButton->setEnabled(!busy && m_session->saveEnabled());
+    // A read or a walk uses the drive path and the filter switch and a walk fills the detected
+    // extensions, so none of them may change under it; the drives take one read at a time.
+    m_driveList->setEnabled(!busy);
+    m_scanImage->setEnabled(!busy);
+    m_virtualCd->setEnabled(!busy);
+    m_filterBox->setEnabled(!busy);
+    m_filterAction->setEnabled(!busy);
 }
 
 }  // namespace vorlix

@@ -2,9 +2,11 @@
 
 #include <QDialog>
 #include <QIcon>
+#include <functional>
 #include <memory>
 #include <vector>
 
+#include "scan/scan_drive_reader.h"
 #include "scan/scan_request.h"
 #include "scan/ui/scan_services.h"
 
@@ -26,16 +28,21 @@ class ScanFilterWindow;
 class ScanSession;
 
 inline constexpr std::string_view kScanDialogTitle = "Scan Drives";
+// Shown while the scan thread reads the drive list or the disc of a Scan command.
+inline constexpr std::string_view kReadingDiscText = "Reading the disc...";
 // How often the dialog shows what a running walk has done so far.
 inline constexpr int kScanProgressInterval = 50;
 // How long after opening a dialog with a preselected drive its scan starts by itself.
 inline constexpr int kPreselectionDelay = 300;
 
 // The modeless "Scan Drives" window: the drive list, the folder tree, the progress of a walk,
-// and the Scan, Stop, Save and Close commands, which it hands to its ScanSession. The walk runs
-// on the dialog's scan thread; meanwhile the dialog polls the scan job for its display texts
-// and new tree items, and only Stop, Close and the automatic-save box stay enabled. The dialog
-// ends by calling one of its handlers; its owner deletes it afterwards.
+// and the Scan, Stop, Save and Close commands, which it hands to its ScanSession. Whatever reads
+// a drive (the drive list, an added image or folder, the disc of a Scan command) and the walk
+// run on the dialog's scan thread, one after the other; meanwhile only Stop, Close and the
+// automatic-save box stay enabled, a read shows "Reading the disc..." and a walk its progress,
+// which the dialog polls from the scan job. The dialog ends by calling one of its handlers and
+// deletes itself once its scan thread has let go of it, without the window ever waiting for a
+// drive; its owner only forgets it (deleting the owner deletes the dialog, which then waits).
 class CDialogScan final : public QDialog {
     Q_OBJECT
 
@@ -65,6 +72,13 @@ private:
     void onVirtualCd();
     void onPreselectionTimeout();
 
+    // Runs work on the scan thread, then apply, unless the dialog has ended meanwhile.
+    void read(std::function<void()> work, std::function<void()> apply);
+    void afterRead();
+    void readDrives();
+    void addSource(std::function<ScanDriveItem()> readItem);
+    void startWalk(OpenedDisc disc);
+
     void showDrives();
     void showProgress();
     void addTreeItems();
@@ -79,6 +93,7 @@ private:
     // Declared after the session so that it waits for the walk before the session goes.
     std::unique_ptr<CScanThread> m_scanThread;
     ScanServices m_services;
+    ScanDriveReader m_reader;
     ScanDialogHandlers m_handlers;
 
     QIcon m_driveIcon;
@@ -102,9 +117,13 @@ private:
     QToolButton* m_saveButton = nullptr;
     QCheckBox* m_filterBox = nullptr;
     QCheckBox* m_autoSaveBox = nullptr;
+    QLabel* m_statusText = nullptr;
     QTimer* m_progressTimer = nullptr;
     QTimer* m_preselectionTimer = nullptr;
     bool m_scanCommandGiven = false;
+    // The preselection timer came while the drive list was being read.
+    bool m_scanWhenIdle = false;
+    bool m_walking = false;
     bool m_ended = false;
 };
 

@@ -22,7 +22,8 @@ struct ScanServices {
 };
 
 // How a scan dialog ends: with a saved disc, or closed without one. Exactly one of them is
-// called, once, on the user-interface thread; the owner may then delete the dialog (later).
+// called, once, on the user-interface thread; the dialog then deletes itself when its scan
+// thread has let go of it, and the owner only forgets it.
 struct ScanDialogHandlers {
     std::function<void(SavedScan)> discSaved;
     std::function<void()> scanClosed;

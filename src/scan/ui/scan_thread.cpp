@@ -1,13 +1,14 @@
 #include "scan/ui/scan_thread.h"
 
-#include "scan/scan_session.h"
+#include <utility>
 
 namespace vorlix {
 
-CScanThread::CScanThread(ScanSession& session, QObject* parent)
-    : QObject(parent), m_session(session), m_worker(new QObject) {
+CScanThread::CScanThread(QObject* parent) : QObject(parent), m_worker(new QObject) {
     m_thread.setObjectName(QStringLiteral("CScanThread"));
     m_worker->moveToThread(&m_thread);
+    // Emitted on the ending thread, so it reaches this holder queued, after every done.
+    connect(&m_thread, &QThread::finished, this, &CScanThread::finished);
     m_thread.start();
 }
 
@@ -17,23 +18,27 @@ CScanThread::~CScanThread() {
     delete m_worker;
 }
 
-void CScanThread::startWalk() {
-    m_walking = true;
+void CScanThread::run(std::function<void()> work, std::function<void()> done) {
+    ++m_pending;
     QMetaObject::invokeMethod(
         m_worker,
-        [this] {
-            m_session.runWalk();
-            // Queued to this holder, so the end is seen on the user-interface thread, and not
-            // at all once the holder is gone.
+        [this, work = std::move(work), done = std::move(done)] {
+            work();
+            // Queued to this holder, so done runs on the user-interface thread, and not at all
+            // once the holder is gone.
             QMetaObject::invokeMethod(
                 this,
-                [this] {
-                    m_walking = false;
-                    Q_EMIT walkEnded();
+                [this, done] {
+                    --m_pending;
+                    done();
                 },
                 Qt::QueuedConnection);
         },
         Qt::QueuedConnection);
+}
+
+void CScanThread::finish() {
+    m_thread.quit();
 }
 
 }  // namespace vorlix

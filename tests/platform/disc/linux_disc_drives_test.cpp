@@ -142,6 +142,9 @@ TEST_F(LinuxDiscDrivesTest, ResolvesCataloguedPathsInFoldersWithoutRegardToCase)
     writeSized(m_files.file("Disc/\u00C9t\u00E9/Caf\u00E9.txt"), 5);
     writeSized(m_files.file("Disc/readme.txt"), 1);
     writeSized(m_files.file("Disc/README.TXT"), 2);
+    writeSized(m_files.file("Disc/Mus\xE9"
+                            "e/caf\xE9.mp3"),
+               3);
     LinuxDiscDrives drives({}, roots());
     const std::string root = drives.addFolder(m_files.file("Disc")).root;
     ASSERT_EQ(root, "H:\\");
@@ -154,6 +157,9 @@ TEST_F(LinuxDiscDrivesTest, ResolvesCataloguedPathsInFoldersWithoutRegardToCase)
     EXPECT_EQ(drives.resolve("h:\\\u00E9t\u00E9\\caf\u00C9.TXT"),
               m_files.file("Disc/\u00C9t\u00E9/Caf\u00E9.txt"));
     EXPECT_EQ(drives.resolve("h:\\README.TXT"), m_files.file("Disc/README.TXT"));
+    // Names in Latin-1 bytes are catalogued by their Windows-1252 reading.
+    EXPECT_EQ(drives.resolve("h:\\mus\u00E9e\\CAF\u00C9.MP3"), m_files.file("Disc/Mus\xE9"
+                                                                            "e/caf\xE9.mp3"));
     EXPECT_EQ(drives.resolve("h:\\"), m_files.file("Disc"));
 
     for (const char* missing :

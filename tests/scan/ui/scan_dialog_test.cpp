@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -15,18 +16,18 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
-#include <condition_variable>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
 
 #include "app/setting_names.h"
+#include "app/ui/qt_text.h"
 #include "core/code_page.h"
 #include "online/media_tag_source.h"
 #include "scan/filter_lists.h"
 #include "scan/ui/scan_filter_dialog.h"
 #include "support/fake_disc_volume.h"
+#include "support/gate.h"
 #include "support/memory_settings.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
@@ -37,37 +38,12 @@ namespace vorlix {
 namespace {
 
 using test::FakeDiscVolume;
+using test::Gate;
 
 const QString kScanFirst = QStringLiteral("Please, scan the CD first.");
 
 struct FakeMediaTags final : MediaTagSource {
     std::string mediaTag(const std::string&) override { return "1 2 3"; }
-};
-
-// Holds a walk inside the listing of one folder until the test lets it go on, so that the test
-// acts while the walk is running. The walk thread shares it with the test.
-class Gate {
-public:
-    void arrive() {
-        std::unique_lock lock(m_mutex);
-        m_reached = true;
-        m_changed.wait(lock, [this] { return m_released; });
-    }
-    bool reached() {
-        std::lock_guard lock(m_mutex);
-        return m_reached;
-    }
-    void release() {
-        std::lock_guard lock(m_mutex);
-        m_released = true;
-        m_changed.notify_all();
-    }
-
-private:
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
-    bool m_reached = false;
-    bool m_released = false;
 };
 
 // A disc with files in two folders, one below the other, and in the root.
@@ -111,35 +87,51 @@ public:
     }
 
     ~Fixture() {
-        // A walk held at a gate must be able to end, or the dialog would wait for it forever.
+        // A read held at a gate must be able to end, or the dialog would wait for it forever.
         for (const auto& gate : m_gates) {
             gate->release();
         }
-        dialog.reset();
+        delete dialog.data();
     }
 
-    void open(ScanRequest request = {}) {
+    // The dialog as the commands panel opens it; it reads its drive list on its own.
+    void show(ScanRequest request = {}) {
         if (request.discNumber.empty()) {
             request.discNumber = "12";
         }
-        dialog = std::make_unique<CDialogScan>(
+        dialog = new CDialogScan(
             std::move(request), ScanServices{drives, m_lists, m_mediaTags, settings, prompt},
             ScanDialogHandlers{[this](SavedScan scan) { saved.push_back(std::move(scan)); },
                                [this] { ++closed; }});
         dialog->show();
-        if (!QTest::qWaitForWindowExposed(dialog.get())) {
+        if (!QTest::qWaitForWindowExposed(dialog.data())) {
             qFatal("the scan dialog was not shown");
         }
     }
 
+    // Shown, with its drive list read.
+    void open(ScanRequest request = {}) {
+        show(std::move(request));
+        if (!QTest::qWaitFor([this] { return driveList()->isEnabled(); })) {
+            qFatal("the scan dialog did not read its drives");
+        }
+    }
+
+    // Holds the walk when it lists the folder at path.
     std::shared_ptr<Gate> holdAt(FakeDiscVolume& volume, std::string path) {
-        auto gate = std::make_shared<Gate>();
-        m_gates.push_back(gate);
+        auto gate = newGate();
         volume.onList = [gate, path](std::string_view listed) {
             if (listed == path) {
                 gate->arrive();
             }
         };
+        return gate;
+    }
+
+    // Holds the next drive read: the drive list, or the disc of a Scan command.
+    std::shared_ptr<Gate> holdDriveReads() {
+        auto gate = newGate();
+        drives.onOpen = [gate](const std::string&) { gate->arrive(); };
         return gate;
     }
 
@@ -176,6 +168,8 @@ public:
     }
 
 private:
+    std::shared_ptr<Gate> newGate() { return m_gates.emplace_back(std::make_shared<Gate>()); }
+
     test::TempDir m_folder;
     Windows1252 m_codePage;
     FilterLists m_lists{m_folder.path() + "/", m_codePage};
@@ -188,8 +182,21 @@ public:
     test::ScriptedPrompt prompt;
     std::vector<SavedScan> saved;
     int closed = 0;
-    std::unique_ptr<CDialogScan> dialog;
+    // Deletes itself once it has ended and its scan thread has let go of it.
+    QPointer<CDialogScan> dialog;
 };
+
+// Whether the window's thread ran a timer while the gate held a drive read or a walk.
+bool timerRunsWhileHeld(const Gate& gate) {
+    bool fired = false;
+    bool whileHeld = false;
+    const QObject context;  // drops the timer should it not fire before the wait gives up
+    QTimer::singleShot(0, &context, [&] {
+        fired = true;
+        whileHeld = gate.holding();
+    });
+    return QTest::qWaitFor([&] { return fired; }) && whileHeld;
+}
 
 }  // namespace
 
@@ -380,6 +387,10 @@ private Q_SLOTS:
         QCOMPARE(texts(second->listedPaths), (QStringList{QString(), QStringLiteral("Music")}));
         QCOMPARE(f.tree()->topLevelItemCount(), 0);
         QVERIFY(f.text("countText").isEmpty());
+        // The bars show where the walk stopped: a.mp3 recorded, the folder Music left.
+        QCOMPARE(f.child<QProgressBar>("recordedBar")->value(), 1);
+        QCOMPARE(f.child<QProgressBar>("seenBar")->value(), 1);
+        QCOMPARE(f.child<QProgressBar>("foldersBar")->value(), 1);
         QVERIFY(f.saveButton()->isEnabled());
         f.click("saveButton");
         QCOMPARE(texts(f.prompt.messages), QStringList{kScanFirst});
@@ -414,15 +425,19 @@ private Q_SLOTS:
         } else if (how == QStringLiteral("close box")) {
             QVERIFY(f.dialog->close());
         } else {
-            QTest::keyClick(f.dialog.get(), Qt::Key_Escape);
+            QTest::keyClick(f.dialog.data(), Qt::Key_Escape);
         }
         QCOMPARE(f.closed, 1);
         QVERIFY(!f.dialog->isVisible());
         QVERIFY(f.saved.empty());
 
-        // The walk ends with the entry in hand; the dialog waits for it before it goes.
+        // Nothing waits for the walk: the window goes on, and the dialog stays until the walk
+        // has let go of it.
+        QVERIFY(timerRunsWhileHeld(*gate));
+        QVERIFY(!f.dialog.isNull());
+        // The walk ends with the entry in hand, and then the dialog goes by itself.
         gate->release();
-        f.dialog.reset();
+        QTRY_VERIFY(f.dialog.isNull());
         QCOMPARE(texts(disc->listedPaths), (QStringList{QString(), QStringLiteral("Music")}));
         QCOMPARE(f.closed, 1);
     }
@@ -436,6 +451,76 @@ private Q_SLOTS:
         f.dialog->close();
         QCOMPARE(f.closed, 1);
         QVERIFY(f.saved.empty());
+        QTRY_VERIFY(f.dialog.isNull());
+    }
+
+    // The drive list is read on the scan thread; the window goes on meanwhile.
+    void theDriveListIsReadAwayFromTheWindow() {
+        Fixture f;
+        f.drives.addDrive(backupDisc());
+        auto gate = f.holdDriveReads();
+        f.show();
+        QTRY_VERIFY(gate->reached());
+        QVERIFY(timerRunsWhileHeld(*gate));
+        QCOMPARE(f.text("statusText"), QStringLiteral("Reading the disc..."));
+        QCOMPARE(f.driveList()->count(), 0);
+        QVERIFY(!f.scanButton()->isEnabled());
+        QVERIFY(!f.child<QPushButton>("scanImage")->isEnabled());
+        QVERIFY(f.child<QPushButton>("closeButton")->isEnabled());
+
+        gate->release();
+        QTRY_COMPARE(Fixture::rows(f.driveList()), QStringList{QStringLiteral("D:\\ BACKUP")});
+        QCOMPARE(f.driveList()->currentRow(), 0);
+        QVERIFY(f.text("statusText").isEmpty());
+        QVERIFY(f.scanButton()->isEnabled());
+    }
+
+    void theDiscOfAScanIsReadAwayFromTheWindow_data() {
+        QTest::addColumn<QString>("then");
+        QTest::newRow("read") << QStringLiteral("read");
+        QTest::newRow("Stop") << QStringLiteral("stop");
+        QTest::newRow("Close") << QStringLiteral("close");
+    }
+
+    // Its readiness and its label and serial are read on the scan thread; Stop and Close drop
+    // the command meanwhile without waiting for the drive.
+    void theDiscOfAScanIsReadAwayFromTheWindow() {
+        QFETCH(QString, then);
+        Fixture f;
+        auto disc = f.drives.addDrive(backupDisc());
+        f.open();
+        auto gate = f.holdDriveReads();
+        f.click("scanButton");
+        QTRY_VERIFY(gate->reached());
+        QVERIFY(timerRunsWhileHeld(*gate));
+        QCOMPARE(f.text("statusText"), QStringLiteral("Reading the disc..."));
+        QVERIFY(!f.scanButton()->isEnabled());
+        QVERIFY(!f.saveButton()->isEnabled());
+        if (then == QStringLiteral("stop")) {
+            f.click("stopButton");
+        } else if (then == QStringLiteral("close")) {
+            f.click("closeButton");
+            QCOMPARE(f.closed, 1);
+        }
+        QVERIFY(!f.dialog.isNull());
+
+        gate->release();
+        if (then == QStringLiteral("close")) {
+            QTRY_VERIFY(f.dialog.isNull());
+            QVERIFY(disc->listedPaths.empty());
+            return;
+        }
+        QTRY_VERIFY(f.scanButton()->isEnabled());
+        QVERIFY(f.text("statusText").isEmpty());
+        if (then == QStringLiteral("stop")) {
+            QVERIFY(disc->listedPaths.empty());
+            QVERIFY(f.saveButton()->isEnabled());
+            f.click("saveButton");
+            QCOMPARE(texts(f.prompt.messages), QStringList{kScanFirst});
+        } else {
+            QCOMPARE(f.text("countText"), QStringLiteral("3"));
+            QVERIFY(f.prompt.messages.empty());
+        }
     }
 
     void refusedScansSayWhyAndLeaveNothingToSave_data() {
@@ -474,41 +559,54 @@ private Q_SLOTS:
             f.clickDrive(1);
         }
         f.menuItem("startScan")->trigger();
-        QCOMPARE(texts(f.prompt.messages), QStringList{message});
+        QTRY_COMPARE(texts(f.prompt.messages), QStringList{message});
         if (refused) {
             QVERIFY(refused->listedPaths.empty());
         }
-        QVERIFY(f.saveButton()->isEnabled());
+        QTRY_VERIFY(f.saveButton()->isEnabled());
         f.click("saveButton");
         QCOMPARE(texts(f.prompt.messages), (QStringList{message, kScanFirst}));
         QVERIFY(f.saved.empty());
     }
 
     void thePreselectedDriveIsScannedOnceByItself_data() {
-        QTest::addColumn<bool>("userScansFirst");
-        QTest::newRow("by the timer") << false;
-        QTest::newRow("user first") << true;
+        QTest::addColumn<QString>("how");
+        QTest::newRow("by the timer") << QStringLiteral("timer");
+        QTest::newRow("user first") << QStringLiteral("user");
+        QTest::newRow("after a slow drive list") << QStringLiteral("slow list");
     }
 
     void thePreselectedDriveIsScannedOnceByItself() {
-        QFETCH(bool, userScansFirst);
+        QFETCH(QString, how);
         Fixture f;
         auto first = f.drives.addDrive(backupDisc());
         auto second = f.drives.addDrive(backupDisc(99));
         ScanRequest request;
         request.preselectedDrive = "E:\\";
-        f.open(request);
-        QTimer* timer = f.child<QTimer>("preselectionTimer");
+        QTimer* timer = nullptr;
+        if (how == QStringLiteral("slow list")) {
+            // The timer comes while the drive list is still being read; the scan follows it.
+            auto gate = f.holdDriveReads();
+            f.show(request);
+            timer = f.child<QTimer>("preselectionTimer");
+            QTRY_VERIFY(!timer->isActive());
+            QVERIFY(gate->holding());
+            QVERIFY(second->listedPaths.empty());
+            gate->release();
+        } else {
+            f.open(request);
+            timer = f.child<QTimer>("preselectionTimer");
+        }
         QVERIFY(timer->isSingleShot());
         QCOMPARE(timer->interval(), 300);
-        QCOMPARE(f.driveList()->currentRow(), 1);
-        if (userScansFirst) {
+        if (how == QStringLiteral("user")) {
             QVERIFY(timer->isActive());
             f.click("scanButton");
         }
         QTRY_VERIFY(!timer->isActive());
         QTRY_COMPARE(f.text("countText"), QStringLiteral("3"));
         QTRY_VERIFY(f.scanButton()->isEnabled());
+        QCOMPARE(f.driveList()->currentRow(), 1);
         QVERIFY(first->listedPaths.empty());
         QCOMPARE(second->listedPaths.size(), 3u);
     }
@@ -523,13 +621,14 @@ private Q_SLOTS:
 
         f.click("scanImage");
         QCOMPARE(f.prompt.fileRequests.size(), 1u);
-        QVERIFY(f.prompt.fileRequests.back().filter.find("*.iso") != std::string::npos);
+        QCOMPARE(toQtFilter(f.prompt.fileRequests.back().filter),
+                 QStringLiteral("Disc Images (*.iso *.cue *.bin);;All Files (*.*)"));
         QCOMPARE(f.driveList()->count(), 1);
 
         f.prompt.files = {"/discs/a.iso"};
         f.click("scanImage");
-        QCOMPARE(Fixture::rows(f.driveList()),
-                 (QStringList{QStringLiteral("D:\\ BACKUP"), QStringLiteral("E:\\ IMAGE")}));
+        QTRY_COMPARE(Fixture::rows(f.driveList()),
+                     (QStringList{QStringLiteral("D:\\ BACKUP"), QStringLiteral("E:\\ IMAGE")}));
         QCOMPARE(f.driveList()->currentRow(), 1);
         QVERIFY(!f.driveList()->item(1)->icon().isNull());
         QVERIFY(f.scan());
@@ -559,7 +658,7 @@ private Q_SLOTS:
         });
         f.click("virtualCd");
         QVERIFY(chosen);
-        QCOMPARE(f.driveList()->count(), 1);
+        QTRY_COMPARE(f.driveList()->count(), 1);
         QCOMPARE(f.driveList()->currentRow(), 0);
         QVERIFY(f.driveList()->item(0)->text().startsWith(QStringLiteral("D:\\ ")));
 
@@ -627,18 +726,6 @@ private Q_SLOTS:
         QCOMPARE(f.saved.size(), 1u);
         QVERIFY(!f.saved.front().autoSave);
         QCOMPARE(f.saved.front().disc->files.size(), 1u);
-    }
-
-    // Leaves a picture of the dialog after a scan in the test's working folder, for a look at it.
-    void dialogGrabsToAPicture() {
-        Fixture f;
-        f.drives.addDrive(backupDisc());
-        f.drives.addDrive(FakeDiscVolume::noMedium());
-        f.open();
-        QVERIFY(f.scan());
-        const QPixmap picture = f.dialog->grab();
-        QVERIFY(!picture.isNull());
-        QVERIFY(picture.save(QStringLiteral("scan_dialog.png")));
     }
 };
 
