@@ -568,6 +568,39 @@ private Q_SLOTS:
         QVERIFY(s.prompt.messages.empty());
     }
 
+    // Operations > Delete CD is the disc tree's Delete: owner check, question, removal, and the
+    // panes moved on to the disc that takes its place.
+    void deleteCdRunsTheDiscTreesDelete() {
+        Setup& s = start();
+        s.prompt.files = {saveSample("sample.vrd")};
+        item({QStringLiteral("&File"), QStringLiteral("&Open...")})->trigger();
+        auto* tree = test::child<QTreeView>(s.window, "discTree");
+        s.prompt.answers = {Answer::No};
+        s.document.onCommand(PaneCommand::DeleteDisc);
+        QCOMPARE(s.prompt.messages,
+                 std::vector<std::string>{"Do you really want to delete CD 1 ?"});
+        QCOMPARE(s.document.catalogue().discs.size(), 3u);
+        QVERIFY(!s.document.isModified());
+
+        s.prompt.answers = {Answer::Yes};
+        item({QStringLiteral("&Operations"), QStringLiteral("Delete CD\tDel")})->trigger();
+        QCOMPARE(s.prompt.messages.back(), std::string("Do you really want to delete CD 1 ?"));
+        QCOMPARE(s.document.catalogue().discs.size(), 2u);
+        QVERIFY(s.document.catalogue().findDisc("1") == nullptr);
+        QCOMPARE(tree->model()->rowCount(), 2);
+        QCOMPARE(tree->currentIndex().data().toString(), QString::fromUtf8("2 LENT \u20AC"));
+        QCOMPARE(s.document.currentDisc().number, std::string("2"));
+        QVERIFY(s.document.isModified());
+
+        // Someone else's catalogue is refused before anything is asked.
+        s.document.catalogue().discs[0]->ownerName = "bob";
+        s.prompt.messages.clear();
+        s.document.onCommand(PaneCommand::DeleteDisc);
+        QCOMPARE(s.prompt.messages,
+                 std::vector<std::string>{"Operation not allowed! Logged in as : anna"});
+        QCOMPARE(s.document.catalogue().discs.size(), 2u);
+    }
+
     void accountItemsReachTheDocument() {
         Setup& s = start();
         item({QStringLiteral("&Help"), QStringLiteral("Who am I")})->trigger();
