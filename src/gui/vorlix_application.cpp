@@ -14,6 +14,7 @@
 #include "app/settings/drive_map_settings.h"
 #include "app/settings/first_start_installation.h"
 #include "app/settings/private_folders.h"
+#include "app/settings/program_folder_choice.h"
 #include "app/settings/reg_file_settings_store.h"
 #include "app/settings/user_folders.h"
 #include "app/ui/qt_text.h"
@@ -127,7 +128,11 @@ std::optional<int> VorlixApplication::start(const QStringList& arguments) {
 
     m_settings = std::make_unique<RegFileSettingsStore>(m_locations.settingsFile);
     installAndRegister();
-    const std::string folder = programFolder(*m_settings);
+    const ProgramFolderChoice choice = chooseProgramFolder(*m_settings, m_locations.programFolder);
+    if (!choice.problem.empty()) {
+        m_prompt.message(programFolderFallbackMessage(choice), MessageIcon::Warning);
+    }
+    const std::string& folder = choice.folder;
 
     m_login = std::make_unique<DialogLoginService>(m_prompt, *m_settings, m_codePage);
     m_changeOwner = std::make_unique<DialogChangeOwnerService>(m_prompt, m_codePage);

@@ -163,6 +163,40 @@ private Q_SLOTS:
         QCOMPARE(application.document()->lastCatalogueOpenedAtStart(), loaddb == 1);
     }
 
+    // Without a readable installdir the program folder would be "/", with the accounts looked
+    // for at /qxdata.inf; the user's own folder stands in and the user is told why. (An
+    // unreadable settings file takes the same way; the settings tests show that.)
+    void anInstallDirTooLongToReadFallsBackToTheUsersFolder() {
+        Home home;
+        // Deep enough that installdir holds more than the 511 bytes it is read with.
+        for (int i = 0; i < 3; ++i) {
+            home.dataHome += "/" + std::string(200, 'd');
+        }
+        home.installWithAutomaticLogin();
+        const std::string folder = home.locations().programFolder;
+
+        test::ScriptedPrompt prompt;
+        VorlixApplication application(home.locations(), prompt);
+        // Accounts looked for in the wrong folder bring the login dialog; leave it at once.
+        QTimer leaveLogin;
+        leaveLogin.setSingleShot(true);
+        QObject::connect(&leaveLogin, &QTimer::timeout, [] {
+            if (auto* login = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                login->reject();
+            }
+        });
+        leaveLogin.start(0);
+        QVERIFY2(!application.start({}).has_value(), "logged in from the user's folder");
+        QCOMPARE(prompt.messages,
+                 std::vector<std::string>{
+                     "The program folder could not be taken from the settings: the setting "
+                     "installdir is longer than 511 bytes. Vorlix keeps its data files (accounts, "
+                     "scan filter lists) in " +
+                     folder + " instead."});
+        QCOMPARE(application.document()->programFolder(), folder);
+        QCOMPARE(application.document()->identity().logName, std::string(kUser));
+    }
+
     void aSecondStartIsRefusedAndTouchesNothing() {
         Home home;
         QVERIFY(createPrivateFolders(home.runtimeDir).empty());
