@@ -46,7 +46,7 @@ struct CommandRoute {
 constexpr std::array kCommandRoutes = {
     CommandRoute{PaneCommand::Scan, kCommandsViewClass, false},
     CommandRoute{PaneCommand::FindGaps, kCommandsViewClass, true},
-    CommandRoute{PaneCommand::DeleteDisc, kCommandsViewClass, true},
+    CommandRoute{PaneCommand::DeleteDisc, kLeftViewClass, true},
     CommandRoute{PaneCommand::Cddb, kCommandsViewClass, false},
     CommandRoute{PaneCommand::AddBlankDisc, kCommandsViewClass, true},
     CommandRoute{PaneCommand::DiscInfo, kLeftViewClass, true},

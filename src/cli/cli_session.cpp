@@ -10,6 +10,7 @@
 #include "app/settings/data_folder.h"
 #include "app/settings/first_start_installation.h"
 #include "app/settings/private_folders.h"
+#include "app/settings/program_folder_choice.h"
 #include "app/settings/reg_file_settings_store.h"
 #include "app/settings/settings_flags.h"
 #include "app/settings/user_folders.h"
@@ -29,10 +30,7 @@ CliSession::CliSession(const CliArguments& arguments, const CodePage& codePage)
         FirstStartInstallation(*m_settings, installationDataFolder(), defaultProgramFolderPath())
             .run();
     }
-    const bool installed =
-        !m_settings->readText(setting::kSettingsKey, setting::kInstallDir, setting::kPathLimit)
-             .empty();
-    m_programFolder = installed ? vorlix::programFolder(*m_settings) : defaultProgramFolderPath();
+    m_programFolder = chooseProgramFolder(*m_settings, defaultProgramFolderPath()).folder;
     m_accountsFile = std::make_unique<AccountsFile>(m_programFolder, codePage);
 }
 

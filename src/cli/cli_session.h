@@ -21,8 +21,8 @@ public:
     ~CliSession();
 
     SettingsStore& settings() { return *m_settings; }
-    // The program folder of the settings, or the default per-user folder when the desktop
-    // program has never been started.
+    // The program folder of the settings, or the per-user folder when installdir cannot be
+    // read, as the desktop program chooses it.
     const std::string& programFolder() const { return m_programFolder; }
     // Logs in with --user and the password from VORLIX_PASSWORD or the terminal, else with the
     // stored automatic login when autologin is on. Throws CommandFailure with the reason. An

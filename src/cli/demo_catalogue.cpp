@@ -91,7 +91,8 @@ std::unique_ptr<CQXDisc> makeDisc(const DemoDisc& demo, bool audio) {
                              "5b0ae107 7 150 35625 66935 106180 132605 164015 218300 2787")
                        : disc_info::scannedDataRecord();
     if (*demo.notes) {
-        disc->info = disc_info::storeNotes(disc->info, demo.notes);
+        // A freshly scanned record always takes notes.
+        disc->info = disc_info::storeNotes(disc->info, demo.notes).value();
     }
     return disc;
 }

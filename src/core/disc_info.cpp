@@ -36,6 +36,22 @@ std::string notesElement(std::string_view notes) {
     return std::string(kNotesOpen) + xmlEscapeText(notes) + std::string(kNotesClose);
 }
 
+// The record with its notes element of this program's own forms replaced; nullopt when it has
+// neither form.
+std::optional<std::string> replaceNotesText(std::string_view record, std::string_view notes) {
+    if (record.find(kEmptyNotes) != std::string_view::npos) {
+        return replaceAll(record, kEmptyNotes, notesElement(notes));
+    }
+    const std::size_t open = record.find(kNotesOpen);
+    const std::size_t close =
+        open == std::string_view::npos ? open : record.find(kNotesClose, open);
+    if (close == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::string_view old = record.substr(open, close + kNotesClose.size() - open);
+    return replaceAll(record, old, notesElement(notes));
+}
+
 }  // namespace
 
 std::string readNotes(std::string_view record) {
@@ -89,30 +105,34 @@ bool hasPortraitCover(std::string_view record) {
     return mode == "dvd" || mode == "software";
 }
 
-// The navigator cannot change an element's data, so an existing notes element is replaced in the
-// text itself; every other byte of the record stays as it was.
-std::string storeNotes(std::string_view record, std::string_view notes) {
+// The notes element this program writes (<notes/>, <notes>...</notes>) is replaced in the text
+// itself, every occurrence of it, as other programs that share these records do. Any other form
+// (attributes, white space in the tag), or a replacement that hit a look-alike elsewhere in the
+// record instead, is changed through the navigator, which edits exactly the element it found.
+// Whatever the path, the result must read back as the notes.
+std::optional<std::string> storeNotes(std::string_view record, std::string_view notes) {
     CXmlNavigator navigator;
     navigator.setDoc(record);
     if (!navigator.findElem("info")) {
         return "<info>\r\n" + notesElement(notes) + "\r\n</info>";
     }
+    const auto readsBack = [notes](const std::string& stored) {
+        return readNotes(stored) == notes;
+    };
     if (!navigator.findChildElem("notes")) {
-        navigator.addChildElem("notes", notes);
+        if (navigator.addChildElem("notes", notes) && readsBack(navigator.getDoc())) {
+            return navigator.getDoc();
+        }
+        return std::nullopt;
+    }
+    if (const std::optional<std::string> replaced = replaceNotesText(record, notes);
+        replaced && readsBack(*replaced)) {
+        return replaced;
+    }
+    if (navigator.setChildData(notes) && readsBack(navigator.getDoc())) {
         return navigator.getDoc();
     }
-    if (record.find(kEmptyNotes) != std::string_view::npos) {
-        return replaceAll(record, kEmptyNotes, notesElement(notes));
-    }
-    const std::size_t open = record.find(kNotesOpen);
-    const std::size_t close =
-        open == std::string_view::npos ? open : record.find(kNotesClose, open);
-    // A notes element in a form this program never writes (with attributes, say) is left alone.
-    if (close == std::string_view::npos) {
-        return std::string(record);
-    }
-    const std::string_view old = record.substr(open, close + kNotesClose.size() - open);
-    return replaceAll(record, old, notesElement(notes));
+    return std::nullopt;
 }
 
 std::optional<std::string> setFreedbState(std::string_view record, bool yes) {

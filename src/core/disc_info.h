@@ -32,8 +32,11 @@ std::string readMode(std::string_view record);
 // Covers of DVDs and software are shown upright, all others on their side.
 bool hasPortraitCover(std::string_view record);
 
-// Returns the record text with the notes replaced, creating the info record when there is none.
-std::string storeNotes(std::string_view record, std::string_view notes);
+// Returns the record text with the notes replaced, creating the info record when there is none;
+// nullopt when the record's notes element cannot be changed so that it reads back as the notes
+// (one holding elements of its own, say), which leaves the record as it is.
+[[nodiscard]] std::optional<std::string> storeNotes(std::string_view record,
+                                                    std::string_view notes);
 // Returns the record text with the freedb state set, or nullopt when the record has no freedb
 // state to set (the disc needs scanning again).
 std::optional<std::string> setFreedbState(std::string_view record, bool yes);

@@ -463,6 +463,35 @@ bool CXmlNavigator::addChildElem(std::string_view name, std::string_view value) 
     return true;
 }
 
+bool CXmlNavigator::setChildData(std::string_view value) {
+    if (m_child == 0 || m_elements[m_child].firstChild != 0) {
+        return false;
+    }
+    Element& child = m_elements[m_child];
+    const std::string escaped = xmlEscapeText(value);
+    if (!isEmptyElement(m_child)) {
+        const std::size_t begin = child.startTagRight + 1;
+        replaceText(begin, child.endTagLeft - begin, escaped);
+        return true;
+    }
+    // White space before the slash goes with it, so that <notes /> becomes <notes>...</notes>.
+    const std::size_t slash = child.endTagLeft;
+    std::size_t at = slash;
+    while (isWhiteSpace(m_doc[at - 1])) {
+        --at;
+    }
+    // As with inserting into <a//>: what is left would still read as an empty element.
+    if (m_doc[at - 1] == '/') {
+        return false;
+    }
+    const std::string name(tagName(m_child));
+    replaceText(at, slash + 1 - at, ">" + escaped + "</" + name);
+    child.startTagRight = at;
+    child.endTagLeft = at + 1 + escaped.size();
+    child.endTagRight = child.endTagLeft + 1 + name.size() + 1;
+    return true;
+}
+
 std::size_t CXmlNavigator::insertElement(std::size_t parent, std::size_t reference,
                                          std::string_view name, std::string_view value) {
     // The new entry's positions are first taken relative to the start of its own text.

@@ -46,6 +46,10 @@ public:
     // An empty value writes an empty-element tag.
     bool addElem(std::string_view name, std::string_view value = {});
     bool addChildElem(std::string_view name, std::string_view value = {});
+    // Replaces the current child's content with the value, escaped as element text; an empty
+    // element is expanded into a start and an end tag, its start tag keeping its attributes.
+    // Refused for a child that holds elements, whose index entries the text would lose.
+    bool setChildData(std::string_view value);
 
 private:
     struct Element {

@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "app/ui/qt_user_prompt.h"
+#include "gui/fallback_icon_theme.h"
 #include "gui/vorlix_application.h"
 
 int main(int argc, char** argv) {
@@ -8,6 +9,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("vorlix"));
     // The program lives on in the tray while its windows are hidden.
     QApplication::setQuitOnLastWindowClosed(false);
+    vorlix::useFallbackIconThemeWhenNeeded();
 
     vorlix::QtUserPrompt prompt;
     vorlix::VorlixApplication vorlix(vorlix::startupLocationsFromEnvironment(), prompt);

@@ -168,9 +168,10 @@ void CMainFrame::createFileMenu() {
     addItem(menu, QStringLiteral("Save &As..."), [this] { m_document.onFileSaveAs(); });
     menu->addSeparator();
     m_recentEnd = menu->addSeparator();
-    addItem(menu, QStringLiteral("H&ide to Tray"), [this] { close(); });
-    if (!m_trayAvailable) {
-        // Without a tray the File menu is the only way out.
+    if (m_trayAvailable) {
+        addItem(menu, QStringLiteral("H&ide to Tray"), [this] { close(); });
+    } else {
+        // With no tray to hide to, the File menu offers the tray menu's way out instead.
         addItem(menu, QStringLiteral("E&xit"), [this] { m_document.onExit(); });
     }
     connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateRecentFiles);
@@ -356,6 +357,14 @@ void CMainFrame::closeForGood() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!m_closingForReal && !m_trayAvailable) {
+        // A window hidden with no tray icon to bring it back would leave the program running
+        // out of reach, so the close box exits as the tray menu's Exit does. Asked after this
+        // close has ended, since Exit closes the window again.
+        event->ignore();
+        QTimer::singleShot(0, this, [this] { m_document.onExit(); });
+        return;
+    }
     if (!m_closingForReal) {
         event->ignore();
         hideToTray();

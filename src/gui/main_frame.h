@@ -37,7 +37,8 @@ QString trayToolTipFor(const QString& status);
 // The main window: the four panes side by side, the main menu that sends its commands to the
 // document, the tray icon with its menu, and the help and tray information windows. Closing or
 // minimising it only hides it to the tray, unless the document's Exit closes it for good. On a
-// desktop without a tray it minimises instead, and its File menu offers Exit.
+// desktop without a tray, closing it runs the document's Exit (question, then the save-changes
+// prompt), minimising only minimises, and its File menu offers Exit instead of Hide to Tray.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 

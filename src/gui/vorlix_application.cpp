@@ -1,11 +1,16 @@
 #include "gui/vorlix_application.h"
 
+#include <unistd.h>
+
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QSystemTrayIcon>
+#include <QWidget>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <utility>
 
 #include "accounts/ui/dialog_change_owner_service.h"
 #include "accounts/ui/dialog_login_service.h"
@@ -14,11 +19,14 @@
 #include "app/settings/drive_map_settings.h"
 #include "app/settings/first_start_installation.h"
 #include "app/settings/private_folders.h"
+#include "app/settings/program_folder_choice.h"
 #include "app/settings/reg_file_settings_store.h"
 #include "app/settings/user_folders.h"
 #include "app/ui/qt_text.h"
 #include "core/user_prompt.h"
 #include "gui/dialog_server_chat.h"
+#include "gui/instance_client.h"
+#include "gui/instance_server.h"
 #include "gui/main_frame.h"
 #include "online/freedb_control.h"
 #include "platform/desktop_registration.h"
@@ -64,8 +72,10 @@ StartupLocations startupLocationsFromEnvironment() {
     locations.dataFolder = installationDataFolder();
     // The program folder is the folder "vorlix" of the data home.
     locations.dataHome = fs::path(locations.programFolder).parent_path().parent_path().string();
-    locations.lockFile = singleInstanceLockPathFor(
-        environment("XDG_RUNTIME_DIR"), fs::path(locations.settingsFile).parent_path().string());
+    const std::string runtimeDir = environment("XDG_RUNTIME_DIR");
+    const std::string settingsFolder = fs::path(locations.settingsFile).parent_path().string();
+    locations.lockFile = singleInstanceLockPathFor(runtimeDir, settingsFolder);
+    locations.instanceSocket = singleInstanceSocketPathFor(runtimeDir, settingsFolder, ::getuid());
     return locations;
 }
 
@@ -118,16 +128,26 @@ std::optional<int> VorlixApplication::start(const QStringList& arguments) {
     }
     m_lock = std::make_unique<SingleInstanceLock>(m_locations.lockFile);
     if (m_lock->state() == SingleInstanceLock::State::HeldElsewhere) {
-        m_prompt.message(kAlreadyRunningMessage, MessageIcon::Warning);
+        if (handOverToRunningInstance(toQt(m_locations.instanceSocket), *catalogue)) {
+            std::fprintf(stderr, "%s\n", std::string(kAlreadyRunningMessage).c_str());
+        } else {
+            m_prompt.message(kAlreadyRunningMessage, MessageIcon::Warning);
+        }
         return 1;
     }
     if (m_lock->state() == SingleInstanceLock::State::Failed) {
         report("cannot take the single-instance lock: " + m_lock->failure());
+    } else {
+        listenForLaterStarts();
     }
 
     m_settings = std::make_unique<RegFileSettingsStore>(m_locations.settingsFile);
     installAndRegister();
-    const std::string folder = programFolder(*m_settings);
+    const ProgramFolderChoice choice = chooseProgramFolder(*m_settings, m_locations.programFolder);
+    if (!choice.problem.empty()) {
+        m_prompt.message(programFolderFallbackMessage(choice), MessageIcon::Warning);
+    }
+    const std::string& folder = choice.folder;
 
     m_login = std::make_unique<DialogLoginService>(m_prompt, *m_settings, m_codePage);
     m_changeOwner = std::make_unique<DialogChangeOwnerService>(m_prompt, m_codePage);
@@ -160,7 +180,37 @@ std::optional<int> VorlixApplication::start(const QStringList& arguments) {
     if (catalogue->empty()) {
         m_document->openLastCatalogue();
     }
+    m_started = true;
+    if (m_pendingActivation) {
+        activate(*std::exchange(m_pendingActivation, std::nullopt));
+    }
     return std::nullopt;
+}
+
+void VorlixApplication::listenForLaterStarts() {
+    m_instanceServer = std::make_unique<InstanceServer>(toQt(m_locations.instanceSocket));
+    if (const Result listening = m_instanceServer->listen(); !listening) {
+        report("later starts cannot reach this one: " + listening.message());
+    }
+    QObject::connect(m_instanceServer.get(), &InstanceServer::activationRequested,
+                     m_instanceServer.get(),
+                     [this](const QString& catalogue) { activate(fromQt(catalogue)); });
+}
+
+void VorlixApplication::activate(const std::string& catalogue) {
+    if (!m_started) {
+        // During the first login: its dialog is what there is to show, and the request waits.
+        m_pendingActivation = catalogue;
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            dialog->raise();
+            dialog->activateWindow();
+        }
+        return;
+    }
+    m_mainWindow->restoreFromTray();
+    if (!catalogue.empty()) {
+        m_document->onOpenFile(catalogue);
+    }
 }
 
 }  // namespace vorlix

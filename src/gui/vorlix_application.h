@@ -23,6 +23,7 @@ class DialogChangeOwnerService;
 class DialogLoginService;
 class DialogServerChat;
 class FilterLists;
+class InstanceServer;
 class LinuxDiscDrives;
 class RegFileSettingsStore;
 class SingleInstanceLock;
@@ -33,10 +34,11 @@ inline constexpr std::string_view kAlreadyRunningMessage = "Vorlix is already ru
 // Where the program keeps and finds its files.
 struct StartupLocations {
     std::string settingsFile;
-    std::string programFolder;  // used when the settings name none yet; ends with "/"
-    std::string dataFolder;     // the installation's data, copied into the program folder
-    std::string dataHome;       // the user's data home, where the desktop learns of the program
-    std::string lockFile;       // the single-instance lock
+    std::string programFolder;   // used when the settings name none yet; ends with "/"
+    std::string dataFolder;      // the installation's data, copied into the program folder
+    std::string dataHome;        // the user's data home, where the desktop learns of the program
+    std::string lockFile;        // the single-instance lock
+    std::string instanceSocket;  // where a second start reaches the running instance
 };
 
 // The locations of this process's user, by the XDG base directory rules.
@@ -51,7 +53,8 @@ public:
     ~VorlixApplication();
 
     // Starts the program with its arguments (the program name left out). Returns the exit
-    // status when the program must end at once: 1 when another instance runs, 0 when the
+    // status when the program must end at once: 1 when another instance runs (which is handed
+    // the catalogue and brings its window to the front when it can be reached), 0 when the
     // first login was left, 2 for arguments it cannot take. Otherwise the main window is up
     // and the caller runs the event loop, which the main window ends when it closes for good.
     std::optional<int> start(const QStringList& arguments);
@@ -62,11 +65,18 @@ public:
 private:
     void installAndRegister();
     void createScanServices(const std::string& programFolder);
+    void listenForLaterStarts();
+    // A later start asked for the window and the catalogue (empty for none).
+    void activate(const std::string& catalogue);
 
     StartupLocations m_locations;
     UserPrompt& m_prompt;
     const Windows1252 m_codePage;
     std::unique_ptr<SingleInstanceLock> m_lock;
+    std::unique_ptr<InstanceServer> m_instanceServer;
+    // A later start's request that came before the main window was up.
+    std::optional<std::string> m_pendingActivation;
+    bool m_started = false;
     std::unique_ptr<RegFileSettingsStore> m_settings;
     std::unique_ptr<DialogLoginService> m_login;
     std::unique_ptr<DialogChangeOwnerService> m_changeOwner;

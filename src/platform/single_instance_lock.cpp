@@ -21,12 +21,21 @@ std::string withSlash(std::string_view folder) {
     return path;
 }
 
+std::string_view instanceFolder(std::string_view xdgRuntimeDir, std::string_view fallbackFolder) {
+    return xdgRuntimeDir.starts_with('/') ? xdgRuntimeDir : fallbackFolder;
+}
+
 }  // namespace
 
 std::string singleInstanceLockPathFor(std::string_view xdgRuntimeDir,
                                       std::string_view fallbackFolder) {
-    const std::string_view folder = xdgRuntimeDir.starts_with('/') ? xdgRuntimeDir : fallbackFolder;
-    return withSlash(folder) + std::string(kLockFileName);
+    return withSlash(instanceFolder(xdgRuntimeDir, fallbackFolder)) + std::string(kLockFileName);
+}
+
+std::string singleInstanceSocketPathFor(std::string_view xdgRuntimeDir,
+                                        std::string_view fallbackFolder, unsigned userId) {
+    return withSlash(instanceFolder(xdgRuntimeDir, fallbackFolder)) + "vorlix-" +
+           std::to_string(userId) + ".socket";
 }
 
 SingleInstanceLock::SingleInstanceLock(std::string path) : m_path(std::move(path)) {

@@ -10,6 +10,11 @@ namespace vorlix {
 std::string singleInstanceLockPathFor(std::string_view xdgRuntimeDir,
                                       std::string_view fallbackFolder);
 
+// The local socket through which a second start reaches the running instance: beside the lock
+// file, named after the user id, "vorlix-<uid>.socket".
+std::string singleInstanceSocketPathFor(std::string_view xdgRuntimeDir,
+                                        std::string_view fallbackFolder, unsigned userId);
+
 // Holds the per-user lock that lets one instance of the desktop program run at a time. The
 // lock is an flock() on a file, which the kernel releases when the holding process ends for
 // whatever reason, so a crashed instance never leaves it held. The file descriptor is not

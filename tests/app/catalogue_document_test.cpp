@@ -597,7 +597,7 @@ TEST_F(PaneCommandTest, CommandsReachTheirPaneAndSomeNeedADisc) {
     const std::vector<Row> rows = {
         {PaneCommand::Scan, "CCommandsView", false},
         {PaneCommand::FindGaps, "CCommandsView", true},
-        {PaneCommand::DeleteDisc, "CCommandsView", true},
+        {PaneCommand::DeleteDisc, "CLeftView", true},
         {PaneCommand::Cddb, "CCommandsView", false},
         {PaneCommand::AddBlankDisc, "CCommandsView", true},
         {PaneCommand::DiscInfo, "CLeftView", true},

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 namespace vorlix::disc_info {
@@ -115,11 +116,11 @@ INSTANTIATE_TEST_SUITE_P(
                     ModeCase{"dvd", "", false}));
 
 TEST(DiscInfoStoreNotes, ReplacesTheNotesElementAndNothingElse) {
-    const std::string hello = storeNotes(kDataRecord, "Hello");
+    const std::string hello = storeNotes(kDataRecord, "Hello").value();
     EXPECT_EQ(hello, "<info>\r\n<notes>Hello</notes>\r\n</info>\r\n");
-    const std::string bye = storeNotes(hello, "Bye");
+    const std::string bye = storeNotes(hello, "Bye").value();
     EXPECT_EQ(bye, "<info>\r\n<notes>Bye</notes>\r\n</info>\r\n");
-    const std::string cleared = storeNotes(bye, "");
+    const std::string cleared = storeNotes(bye, "").value();
     EXPECT_EQ(cleared, "<info>\r\n<notes></notes>\r\n</info>\r\n");
     EXPECT_EQ(storeNotes(cleared, "Again"), "<info>\r\n<notes>Again</notes>\r\n</info>\r\n");
 
@@ -139,15 +140,59 @@ TEST(DiscInfoStoreNotes, RecordWithoutInfoBecomesTheThreeLineForm) {
     }
 }
 
+struct OtherFormCase {
+    std::string record;
+    std::string stored;
+};
+
+class DiscInfoStoreNotesOtherForms : public testing::TestWithParam<OtherFormCase> {};
+
+// Notes elements this program never writes are still replaced, and only the notes element.
+TEST_P(DiscInfoStoreNotesOtherForms, ReplacesTheNotesElementFound) {
+    const std::optional<std::string> stored = storeNotes(GetParam().record, "a<b");
+    ASSERT_TRUE(stored.has_value()) << GetParam().record;
+    EXPECT_EQ(*stored, GetParam().stored);
+    EXPECT_EQ(readNotes(*stored), "a<b");
+    EXPECT_EQ(readNotes(storeNotes(*stored, "again").value()), "again");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, DiscInfoStoreNotesOtherForms,
+    testing::Values(
+        OtherFormCase{"<info>\r\n<notes />\r\n<mode>dvd</mode>\r\n</info>\r\n",
+                      "<info>\r\n<notes>a&lt;b</notes>\r\n<mode>dvd</mode>\r\n</info>\r\n"},
+        OtherFormCase{"<info><notes\t\r\n/><mode>dvd</mode></info>",
+                      "<info><notes>a&lt;b</notes><mode>dvd</mode></info>"},
+        OtherFormCase{"<info><notes lang=\"en\"/><mode>dvd</mode></info>",
+                      "<info><notes lang=\"en\">a&lt;b</notes><mode>dvd</mode></info>"},
+        OtherFormCase{"<info><notes lang='en'>old &amp; gone</notes><mode>dvd</mode></info>",
+                      "<info><notes lang='en'>a&lt;b</notes><mode>dvd</mode></info>"},
+        OtherFormCase{"<info><notes >old</notes ><mode>dvd</mode></info>",
+                      "<info><notes >a&lt;b</notes ><mode>dvd</mode></info>"},
+        // The text replacement would change the comment, not the notes.
+        OtherFormCase{"<info><!-- <notes>c</notes> --><notes a=\"1\">x</notes></info>",
+                      "<info><!-- <notes>c</notes> --><notes a=\"1\">a&lt;b</notes></info>"}));
+
+// A refused record must come back as nothing at all: a caller that stored the same text again
+// would report success for notes that were never kept.
+TEST(DiscInfoStoreNotes, ANotesElementThatCannotBeChangedIsRefused) {
+    for (const char* record :
+         {"<info><notes a=\"1\"><b>rich</b></notes><mode>dvd</mode></info>",
+          "<info><notes//><mode>dvd</mode></info>",
+          "<info><!-- <notes/> --><notes a=\"1\"><b/></notes><mode>dvd</mode></info>"}) {
+        EXPECT_EQ(storeNotes(record, "new"), std::nullopt) << record;
+    }
+}
+
 class DiscInfoStoreNotesEscaped : public testing::TestWithParam<NotesCase> {};
 
 // Every way of storing must escape, or the next reading would see markup instead of notes.
 TEST_P(DiscInfoStoreNotesEscaped, ReadsBackTheNotesUnchanged) {
     const std::string notes = "a<b & c > d\r\n'quoted' \"text\" </notes><notes/>";
-    const std::string stored = storeNotes(GetParam().record, notes);
+    const std::string stored = storeNotes(GetParam().record, notes).value();
     EXPECT_EQ(stored, GetParam().notes);
     EXPECT_EQ(readNotes(stored), notes);
-    const std::string again = storeNotes(stored, notes + "!");
+    const std::string again = storeNotes(stored, notes + "!").value();
     EXPECT_EQ(readNotes(again), notes + "!");
 }
 

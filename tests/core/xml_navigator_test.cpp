@@ -544,5 +544,60 @@ INSTANTIATE_TEST_SUITE_P(
         return std::to_string(info.index);
     });
 
+struct SetChildDataCase {
+    std::string doc;
+    std::string value;
+    std::string result;
+};
+
+class XmlNavigatorSetChildData : public testing::TestWithParam<SetChildDataCase> {};
+
+// The child keeps its place and its attributes, and everything after it stays reachable.
+TEST_P(XmlNavigatorSetChildData, ReplacesTheContentOfTheChild) {
+    const SetChildDataCase& c = GetParam();
+    CXmlNavigator navigator;
+    ASSERT_TRUE(navigator.setDoc(c.doc)) << navigator.getError();
+    ASSERT_TRUE(navigator.findChildElem("n"));
+    ASSERT_TRUE(navigator.setChildData(c.value));
+    EXPECT_EQ(navigator.getDoc(), c.result);
+    EXPECT_EQ(navigator.getChildData(), c.value);
+    EXPECT_EQ(navigator.getChildAttrib("a"), c.doc.find("a=") == std::string::npos ? "" : "1");
+    ASSERT_TRUE(navigator.findChildElem("z"));
+    EXPECT_EQ(navigator.getChildData(), "last");
+    expectIndexMatchesText(navigator);
+    // The parent's end tag moved with the text: a last child goes right before it.
+    navigator.resetPos();
+    ASSERT_TRUE(navigator.findElem());
+    ASSERT_TRUE(navigator.addChildElem("w"));
+    EXPECT_TRUE(navigator.getDoc().ends_with("</z><w/>\r\n</i>")) << navigator.getDoc();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Children, XmlNavigatorSetChildData,
+    testing::Values(
+        SetChildDataCase{"<i><n>old</n><z>last</z></i>", "new", "<i><n>new</n><z>last</z></i>"},
+        SetChildDataCase{"<i><n a=\"1\" >\r\nold\r\n</n ><z>last</z></i>", "",
+                         "<i><n a=\"1\" ></n ><z>last</z></i>"},
+        SetChildDataCase{"<i><n><![CDATA[<x>]]></n><z>last</z></i>", "a & b",
+                         "<i><n>a &amp; b</n><z>last</z></i>"},
+        SetChildDataCase{"<i><n/><z>last</z></i>", "<v>", "<i><n>&lt;v&gt;</n><z>last</z></i>"},
+        SetChildDataCase{"<i><n /><z>last</z></i>", "v", "<i><n>v</n><z>last</z></i>"},
+        SetChildDataCase{"<i><n a='1'\r\n/><z>last</z></i>", "v",
+                         "<i><n a='1'>v</n><z>last</z></i>"},
+        SetChildDataCase{"<i><n/><z>last</z></i>", "", "<i><n></n><z>last</z></i>"}));
+
+TEST(XmlNavigatorSetChildData, RefusesWithoutAChildOrForAChildHoldingElements) {
+    for (const char* doc : {"<i><n>x<m/></n><z/></i>", "<i><n//><z/></i>", "<i><m/></i>"}) {
+        CXmlNavigator navigator;
+        ASSERT_TRUE(navigator.setDoc(doc)) << doc;
+        navigator.findElem();
+        navigator.findChildElem("n");
+        const std::string before = outline(navigator);
+        EXPECT_FALSE(navigator.setChildData("v")) << doc;
+        EXPECT_EQ(navigator.getDoc(), doc);
+        EXPECT_EQ(outline(navigator), before);
+    }
+}
+
 }  // namespace
 }  // namespace vorlix

@@ -228,11 +228,8 @@ QStringList expectedMenus(bool tray) {
         QStringLiteral("&File > &New|Ctrl+N"),        QStringLiteral("&File > &Open...|Ctrl+O"),
         QStringLiteral("&File > Open Demo Databse|"), QStringLiteral("&File > &Save|Ctrl+S"),
         QStringLiteral("&File > Save &As...|"),       QStringLiteral("&File > Recent File|"),
-        QStringLiteral("&File > H&ide to Tray|"),
     };
-    if (!tray) {
-        items += QStringLiteral("&File > E&xit|");
-    }
+    items += tray ? QStringLiteral("&File > H&ide to Tray|") : QStringLiteral("&File > E&xit|");
     items += {
         QStringLiteral("&Operations > CD Scan|Ctrl+Y"),
         QStringLiteral("&Operations > Find Gaps|Ctrl+G"),
@@ -612,6 +609,39 @@ private Q_SLOTS:
         QVERIFY(s.prompt.messages.empty());
     }
 
+    // Operations > Delete CD is the disc tree's Delete: owner check, question, removal, and the
+    // panes moved on to the disc that takes its place.
+    void deleteCdRunsTheDiscTreesDelete() {
+        Setup& s = start();
+        s.prompt.files = {saveSample("sample.vrd")};
+        item({QStringLiteral("&File"), QStringLiteral("&Open...")})->trigger();
+        auto* tree = test::child<QTreeView>(s.window, "discTree");
+        s.prompt.answers = {Answer::No};
+        s.document.onCommand(PaneCommand::DeleteDisc);
+        QCOMPARE(s.prompt.messages,
+                 std::vector<std::string>{"Do you really want to delete CD 1 ?"});
+        QCOMPARE(s.document.catalogue().discs.size(), 3u);
+        QVERIFY(!s.document.isModified());
+
+        s.prompt.answers = {Answer::Yes};
+        item({QStringLiteral("&Operations"), QStringLiteral("Delete CD\tDel")})->trigger();
+        QCOMPARE(s.prompt.messages.back(), std::string("Do you really want to delete CD 1 ?"));
+        QCOMPARE(s.document.catalogue().discs.size(), 2u);
+        QVERIFY(s.document.catalogue().findDisc("1") == nullptr);
+        QCOMPARE(tree->model()->rowCount(), 2);
+        QCOMPARE(tree->currentIndex().data().toString(), QString::fromUtf8("2 LENT \u20AC"));
+        QCOMPARE(s.document.currentDisc().number, std::string("2"));
+        QVERIFY(s.document.isModified());
+
+        // Someone else's catalogue is refused before anything is asked.
+        s.document.catalogue().discs[0]->ownerName = "bob";
+        s.prompt.messages.clear();
+        s.document.onCommand(PaneCommand::DeleteDisc);
+        QCOMPARE(s.prompt.messages,
+                 std::vector<std::string>{"Operation not allowed! Logged in as : anna"});
+        QCOMPARE(s.document.catalogue().discs.size(), 2u);
+    }
+
     void accountItemsReachTheDocument() {
         Setup& s = start();
         item({QStringLiteral("&Help"), QStringLiteral("Who am I")})->trigger();
@@ -684,21 +714,34 @@ private Q_SLOTS:
         QVERIFY(!s.window.isMinimized());
     }
 
-    void withoutATrayClosingMinimisesAndFileOffersExit() {
+    // With nothing to bring a hidden window back, closing it is Exit: the question first.
+    void withoutATrayClosingAsksToExit() {
         Setup& s = start(false);
         QCOMPARE(s.window.trayIcon(), nullptr);
         s.settings.writeNumber(setting::kSettingsKey, setting::kShowTrayInfo, 1);
-        s.window.close();
-        QTRY_VERIFY(s.window.isMinimized());
-        QVERIFY(s.window.isVisible());
-        QVERIFY(!s.window.trayInfoWindow().isVisible());
-
         QSignalSpy closed(&s.window, &CMainFrame::closedForGood);
+        s.prompt.answers = {Answer::No};
+        s.window.close();
+        QTRY_COMPARE(s.prompt.messages,
+                     std::vector<std::string>{"Do you realy want to exit the program?"});
+        QVERIFY(s.window.isVisible());
+        QVERIFY(!s.window.isMinimized());
+        QVERIFY(!s.window.trayInfoWindow().isVisible());
+        QCOMPARE(closed.count(), 0);
+
         s.prompt.answers = {Answer::Yes};
-        item({QStringLiteral("&File"), QStringLiteral("E&xit")})->trigger();
-        QCOMPARE(s.prompt.messages.back(), std::string("Do you realy want to exit the program?"));
-        QCOMPARE(closed.count(), 1);
+        s.window.close();
+        QTRY_COMPARE(closed.count(), 1);
         QVERIFY(!s.window.isVisible());
+        QCOMPARE(s.log, (Log{"search windows closed", "chat shut down"}));
+
+        // File > Exit asks the same.
+        Setup& again = start(false);
+        again.prompt.answers = {Answer::No};
+        item({QStringLiteral("&File"), QStringLiteral("E&xit")})->trigger();
+        QCOMPARE(again.prompt.messages,
+                 std::vector<std::string>{"Do you realy want to exit the program?"});
+        QVERIFY(again.window.isVisible());
     }
 
     void exitAsksThenClosesAfterTheSavePrompt() {

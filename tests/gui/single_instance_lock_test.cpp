@@ -48,6 +48,13 @@ TEST(SingleInstanceLockPath, LivesInTheRuntimeFolderElseInTheFallback) {
     }
 }
 
+TEST(SingleInstanceLockPath, TheSocketLiesBesideTheLockNamedAfterTheUser) {
+    EXPECT_EQ(singleInstanceSocketPathFor("/run/user/1000/", "/home/u/.config/vorlix", 1000),
+              "/run/user/1000/vorlix-1000.socket");
+    EXPECT_EQ(singleInstanceSocketPathFor("", "/home/u/.config/vorlix", 0),
+              "/home/u/.config/vorlix/vorlix-0.socket");
+}
+
 TEST(SingleInstanceLock, OneProcessHoldsItAndTheOthersAreRefused) {
     test::TempDir folder;
     const std::string path = folder.file("vorlix.lock");

@@ -122,6 +122,32 @@ TEST_F(CategoryEditorTest, NotesAreStoredEscapedAndReadBackUnchanged) {
     EXPECT_FALSE(rig.document.isModified());
 }
 
+// A notes element holding an element of its own cannot be replaced without losing it.
+TEST_F(CategoryEditorTest, ARecordThatCannotTakeNotesIsReportedOnceWhileTyping) {
+    const std::string record = "<info>\r\n<notes kind=\"rich\"><b>old</b></notes>\r\n</info>\r\n";
+    disc("1").info = record;
+    rig.document.setCurrentDisc(disc("1"));
+    const Names refusal{
+        "The notes of CD 1 were not stored: its information record holds them "
+        "in a form that cannot be changed."};
+
+    EXPECT_FALSE(editor.notesChanged("n"));
+    EXPECT_FALSE(editor.notesChanged("ne"));
+    EXPECT_EQ(rig.prompt.messages, refusal);
+    EXPECT_FALSE(editor.saveNotes("new"));
+    EXPECT_EQ(rig.prompt.messages, (Names{refusal[0], refusal[0]}));
+    EXPECT_EQ(disc("1").info, record);
+    EXPECT_EQ(rig.document.currentDisc().info, record);
+    EXPECT_FALSE(rig.document.isModified());
+
+    // Another disc's record takes them, and the first one is told again when typed in anew.
+    rig.document.setCurrentDisc(disc("2"));
+    EXPECT_TRUE(editor.notesChanged("fine"));
+    rig.document.setCurrentDisc(disc("1"));
+    EXPECT_FALSE(editor.notesChanged("n"));
+    EXPECT_EQ(rig.prompt.messages.size(), 3u);
+}
+
 TEST_F(CategoryEditorTest, DefaultsFillOnlyAnEmptyList) {
     EXPECT_FALSE(editor.addDefaults());
     rig.document.catalogue().categories.clear();

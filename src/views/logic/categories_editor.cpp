@@ -1,11 +1,19 @@
 #include "views/logic/categories_editor.h"
 
+#include <optional>
+
 #include "app/catalogue_document.h"
 #include "core/disc_info.h"
 #include "core/user_prompt.h"
 #include "views/logic/categories_names.h"
 
 namespace vorlix {
+
+std::string notesRefusedMessage(const std::string& discNumber) {
+    return "The notes of CD " + discNumber +
+           " were not stored: its information record holds them in a form that cannot be "
+           "changed.";
+}
 
 CategoryEditor::CategoryEditor(CQX2Doc& document, UserPrompt& prompt)
     : m_document(document), m_prompt(prompt) {}
@@ -114,6 +122,8 @@ bool CategoryEditor::notesChanged(const std::string& notes) {
 }
 
 bool CategoryEditor::saveNotes(const std::string& notes) {
+    // Save Notes is asked for on purpose, so a refusal is told again.
+    m_notesRefusedFor.clear();
     return m_document.hasDiscs() && m_document.checkOwner() && storeNotes(notes);
 }
 
@@ -133,7 +143,17 @@ bool CategoryEditor::storeNotes(const std::string& notes) {
     if (disc == nullptr) {
         return false;
     }
-    disc->info = disc_info::storeNotes(disc->info, notes);
+    std::optional<std::string> stored = disc_info::storeNotes(disc->info, notes);
+    if (!stored) {
+        // Told once per disc: the panel stores the notes at every key press.
+        if (m_notesRefusedFor != disc->number) {
+            m_notesRefusedFor = disc->number;
+            m_prompt.message(notesRefusedMessage(disc->number), MessageIcon::Warning);
+        }
+        return false;
+    }
+    m_notesRefusedFor.clear();
+    disc->info = std::move(*stored);
     makeCurrentAgain(*disc);
     return true;
 }

@@ -15,6 +15,9 @@ inline constexpr std::string_view kCategoryExistsMessage = "This category is alr
 inline constexpr std::string_view kDeleteCategoryQuestion =
     "Do you really want to delete this category?";
 
+// Told when the current disc's information record cannot take the notes.
+std::string notesRefusedMessage(const std::string& discNumber);
+
 // The changes the categories panel makes to the catalogue: category names, their attachment to
 // the current disc and to file entries, and the current disc's notes. Every change is the
 // owner's alone; each operation runs the document's owner check (which shows the refusal) and
@@ -41,7 +44,8 @@ public:
     // Asks first; removes the names from the catalogue, every disc and every file entry.
     bool remove(const std::vector<std::string>& names);
 
-    // The notes text changed in the panel: stored at once into the current disc's record.
+    // The notes text changed in the panel: stored at once into the current disc's record. A
+    // record that cannot take notes is reported, once for each disc, and false is returned.
     bool notesChanged(const std::string& notes);
     // "Save Notes": stores the text without marking the document modified, since every change
     // was already stored (and marked) as it was typed.
@@ -54,6 +58,8 @@ private:
 
     CQX2Doc& m_document;
     UserPrompt& m_prompt;
+    // The disc whose record refused the notes last, so that typing on is not told again.
+    std::string m_notesRefusedFor;
 };
 
 }  // namespace vorlix
