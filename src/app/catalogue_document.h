@@ -7,6 +7,7 @@
 
 #include "accounts/identity.h"
 #include "app/current_disc.h"
+#include "app/enter_target.h"
 #include "app/pane.h"
 #include "core/catalog.h"
 
@@ -105,8 +106,8 @@ public:
     std::vector<std::string>& categoryFilter() { return m_categoryFilter; }
     const std::vector<std::string>& categoryFilter() const { return m_categoryFilter; }
     // Names the pane field edited last, which decides what the Enter key runs.
-    int enterTarget() const { return m_enterTarget; }
-    void setEnterTarget(int target) { m_enterTarget = target; }
+    EnterTarget enterTarget() const { return m_enterTarget; }
+    void setEnterTarget(EnterTarget target) { m_enterTarget = target; }
 
     bool fileViewLargeIcons() const { return m_fileViewLargeIcons; }
     bool treeLargeIcons() const { return m_treeLargeIcons; }
@@ -201,7 +202,7 @@ private:
     std::vector<std::unique_ptr<PlaylistWindow>> m_playlistWindows;
     std::string m_statusText;
     std::vector<std::string> m_categoryFilter;
-    int m_enterTarget = 0;
+    EnterTarget m_enterTarget = EnterTarget::None;
     bool m_modified = false;
     bool m_firstLoginDone = false;
     bool m_serialized = false;

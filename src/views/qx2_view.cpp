@@ -26,9 +26,6 @@ namespace vorlix {
 
 namespace {
 
-// The document's Enter target after a click in the list: Enter then opens the selected file.
-constexpr int kOpenFileEnterTarget = 2;
-
 constexpr int kSmallIconSize = 16;
 constexpr int kLargeIconSize = 32;
 
@@ -76,7 +73,7 @@ CQX2View::CQX2View(CQX2Doc& document, const ViewServices& services, QWidget* par
 
     connect(header, &QHeaderView::sectionClicked, this, &CQX2View::sortByColumn);
     connect(m_list, &QTreeView::clicked, this,
-            [this] { m_document.setEnterTarget(kOpenFileEnterTarget); });
+            [this] { m_document.setEnterTarget(EnterTarget::OpenFile); });
     connect(m_list, &QTreeView::doubleClicked, this, &CQX2View::openSelectedFile);
     connect(m_list, &QTreeView::customContextMenuRequested, this, &CQX2View::showFileMenu);
     connect(m_model, &FileListModel::trackRenamed, this, [this] { m_document.setModified(); });

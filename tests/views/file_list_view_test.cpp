@@ -590,7 +590,7 @@ private Q_SLOTS:
         FileListFixture f({{"a.txt", "d:\\", "1"}});
         f.select("12 BACKUP");
         QTest::mouseClick(f.list->viewport(), Qt::LeftButton, {}, f.centreOf(0));
-        QCOMPARE(f.rig.document.enterTarget(), 2);
+        QCOMPARE(f.rig.document.enterTarget(), EnterTarget::OpenFile);
     }
 
     void highlightEntrySelectsItsRowAndBringsItIntoView() {
