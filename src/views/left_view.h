@@ -52,6 +52,8 @@ public:
 
 private:
     void showDiscs(const std::vector<std::string>& categoryFilter);
+    // No disc is current: the panes empty their disc's fields and files.
+    void showNoDisc();
     void applyIconSize(bool large);
     void onSelectionChanged();
     void onLabelEditEnded(const QModelIndex& index, const QString& text);

@@ -1,5 +1,6 @@
 #include "views/logic/categories_editor.h"
 
+#include "accounts/ownership.h"
 #include "app/catalogue_document.h"
 #include "core/disc_info.h"
 #include "core/user_prompt.h"
@@ -103,6 +104,11 @@ bool CategoryEditor::remove(const std::vector<std::string>& names) {
     }
     m_document.setModified();
     return true;
+}
+
+bool CategoryEditor::mayEditNotes() const {
+    return currentCatalogueDisc() != nullptr &&
+           isOwner(m_document.catalogue(), m_document.identity());
 }
 
 bool CategoryEditor::notesChanged(const std::string& notes) {
