@@ -9,6 +9,7 @@
 #include "app/current_disc.h"
 #include "app/enter_target.h"
 #include "app/pane.h"
+#include "app/search_query.h"
 #include "core/catalog.h"
 
 namespace vorlix {
@@ -122,6 +123,8 @@ public:
     bool scanInProgress() const;
     // Closes the search windows, whose results may refer to discs that are gone.
     void closeSearchWindows();
+    // Opens a search window; the commands panel builds the request.
+    void openSearchWindow(const SearchRequest& request);
 
     // True when the logged-in user owns the catalogue; otherwise shows the refusal.
     bool checkOwner();
@@ -157,8 +160,10 @@ public:
     // none; otherwise sets the view mode it stands for and passes it to its pane.
     void onCommand(PaneCommand command);
 
-    // The help playlist windows, newest first.
+    // The help playlist windows, newest first. A window opened over file entries (from the
+    // file list) joins them as an empty one does.
     void onHelpPlaylist();
+    void openPlaylistWindow(const std::vector<CQXFileData*>& entries);
     void setPlaylistWindowsShown(bool shown);
     // A playlist window was closed: ends every window of the list that is marked closed.
     void onPlaylistWindowClosed();

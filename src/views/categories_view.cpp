@@ -311,6 +311,10 @@ std::string CCategoriesView::takeScanDriveText() {
     return std::exchange(m_scanDriveText, {});
 }
 
+std::vector<std::string> CCategoriesView::selectedCategories() const {
+    return m_allList->selectedTexts();
+}
+
 void CCategoriesView::createCategory() {
     if (m_editor.create(fromQt(m_newCategory->text()))) {
         fillAllCategories();

@@ -43,6 +43,7 @@ public:
     void refreshForCurrentDisc() override;
     void refillAttachedCategories() override;
     std::string takeScanDriveText() override;
+    std::vector<std::string> selectedCategories() const override;
     void showCatalogue() override;
     void createCategory() override;
     void saveNotes() override;

@@ -168,6 +168,22 @@ void CLeftView::addDiscItem(const CQXDisc& disc) {
     select(m_model->insertDisc(m_model->discCount(), discTreeItems(disc)));
 }
 
+bool CLeftView::selectDisc(const std::string& number) {
+    const QModelIndex item = exactDiscItem(number);
+    if (!item.isValid()) {
+        return false;
+    }
+    select(item);
+    return true;
+}
+
+void CLeftView::collapseDisc(const std::string& number) {
+    const QModelIndex item = exactDiscItem(number);
+    if (item.isValid()) {
+        m_tree->collapse(item);
+    }
+}
+
 std::string CLeftView::selectedItemPath() const {
     return itemPath(selectedIndex());
 }

@@ -38,6 +38,8 @@ public:
     void fill() override;
     void selectFirstDisc() override;
     void addDiscItem(const CQXDisc& disc) override;
+    bool selectDisc(const std::string& number) override;
+    void collapseDisc(const std::string& number) override;
     std::string selectedItemPath() const override;
     void renameDisc(const std::string& newNumber, const std::string& newName) override;
     void rebuildByCategories() override;

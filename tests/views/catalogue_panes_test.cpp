@@ -122,29 +122,39 @@ struct Panes {
 
     QString notes() const { return child<QPlainTextEdit>(*categories, "notesEdit")->toPlainText(); }
 
-    // Picks a category in the list of all categories and runs an item of its context menu.
-    void viewCategoryOnTree(const QString& category) const {
+    // Picks categories in the list of all categories, the first with a plain click and the
+    // others with Ctrl, and runs an item of the list's context menu.
+    void runCategoryMenu(const QStringList& categories, const QString& item) const {
         QTreeView* list = allCategories();
-        const QModelIndex row =
-            list->model()
-                ->match(list->model()->index(0, 0), Qt::DisplayRole, category, 1, Qt::MatchExactly)
-                .value(0);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(row).center());
-        QTimer::singleShot(0, list, [] {
+        QPoint at;
+        Qt::KeyboardModifiers modifiers;
+        for (const QString& category : categories) {
+            const QModelIndex row = list->model()
+                                        ->match(list->model()->index(0, 0), Qt::DisplayRole,
+                                                category, 1, Qt::MatchExactly)
+                                        .value(0);
+            at = list->visualRect(row).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, at);
+            modifiers = Qt::ControlModifier;
+        }
+        QTimer::singleShot(0, list, [item] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             if (menu == nullptr) {
                 return;
             }
             for (QAction* action : menu->actions()) {
-                if (action->text() == QStringLiteral("View CD's on Tree")) {
+                if (action->text() == item) {
                     menu->setActiveAction(action);
                 }
             }
             QTest::keyClick(menu, Qt::Key_Return);
         });
-        const QPoint at = list->visualRect(row).center();
         QContextMenuEvent event(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
         QApplication::sendEvent(list->viewport(), &event);
+    }
+
+    void viewCategoryOnTree(const QString& category) const {
+        runCategoryMenu({category}, QStringLiteral("View CD's on Tree"));
     }
 
     DocumentRig rig;
@@ -205,6 +215,21 @@ private Q_SLOTS:
         QCOMPARE(panes.treeTexts(), texts({"1 BACKUP"}));
         QCOMPARE(panes.rig.document.currentDisc().number, std::string("1"));
         QCOMPARE(panes.fileNames(), texts({"readme"}));
+    }
+
+    // The category views ask the commands panel for a search window, which it opens through
+    // the document with the categories chosen.
+    void categoryViewsOpenASearchByTheChosenCategories() {
+        Panes panes;
+        panes.runCategoryMenu({QStringLiteral("Work"), QStringLiteral("Audio")},
+                              QStringLiteral("View Files"));
+        panes.runCategoryMenu({QStringLiteral("Software")}, QStringLiteral("View CDs on List"));
+        const SearchQuery files{"*", "files", "byCat", "", "", "", "And"};
+        const SearchQuery discs{"*", "names", "byCat", "", "", "", "And"};
+        QCOMPARE(panes.rig.windows.searches,
+                 (std::vector<SearchRequest>{{files, {"Audio", "Work"}, true, true},
+                                             {discs, {"Software"}, true, true}}));
+        QVERIFY(panes.rig.prompt.messages.empty());
     }
 
     // A drive picked in the drive list is scanned once; the next scan asks for a drive again.

@@ -71,6 +71,7 @@ struct FakeCommands final : Pane, CommandsPane {
     void refreshDiscFields() override {}
     void refreshStatus() override {}
     void startScan(const std::string& drive) override { scans.push_back(drive); }
+    void openSearchWindow(const SearchQuery&, bool) override {}
 
     CQX2Doc& document;
     Names scans;
@@ -335,9 +336,11 @@ private Q_SLOTS:
         panel.open();
         panel.select("1");
 
-        clickRow(panel.allList(), QStringLiteral("Audio"));
-        clickRow(panel.allList(), QStringLiteral("Work"), Qt::ControlModifier);
+        clickRow(panel.allList(), QStringLiteral("Work"));
+        clickRow(panel.allList(), QStringLiteral("Audio"), Qt::ControlModifier);
         QCOMPARE(panel.rig.document.categoryFilter(), (Names{"Audio", "Work"}));
+        QCOMPARE(categoriesPanel(panel.rig.document)->selectedCategories(),
+                 (Names{"Audio", "Work"}));
         const MenuResult menu = chooseFromMenu(panel.allList(), QStringLiteral("Attach to CD"));
         QCOMPARE(menu.items,
                  texts({"Attach to CD", "Attach to a File", "Rename", "Delete", "View CDs on List",
