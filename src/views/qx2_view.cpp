@@ -4,7 +4,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QScreen>
-#include <QStyle>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -43,7 +42,8 @@ CQX2View::CQX2View(CQX2Doc& document, const ViewServices& services, QWidget* par
       m_document(document),
       m_services(services),
       m_model(new FileListModel(this)),
-      m_list(new QTreeView(this)) {
+      m_list(new QTreeView(this)),
+      m_columns(*m_list, fileListLeastWidths(screen()->geometry().width())) {
     setObjectName(toQt(kQX2ViewClass));
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
 
@@ -64,8 +64,7 @@ CQX2View::CQX2View(CQX2Doc& document, const ViewServices& services, QWidget* par
     header->setSectionsClickable(true);
     header->setSortIndicatorShown(true);
     header->setSortIndicator(-1, Qt::AscendingOrder);
-    header->setStretchLastSection(false);
-    setColumnWidths();
+    m_columns.fitColumns();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -105,12 +104,14 @@ void CQX2View::runCommand(PaneCommand command) {
 
 void CQX2View::showFolder(const std::string& itemPath) {
     m_model->setRows(folderRows(m_document.currentDisc().files, itemPath));
+    m_columns.fitTypeColumn(m_model->rows());
     // The new rows are in catalogue order, not in the order last sorted.
     m_list->header()->setSortIndicator(-1, Qt::AscendingOrder);
 }
 
 void CQX2View::clear() {
     m_model->clear();
+    m_columns.fitTypeColumn({});
     m_list->header()->setSortIndicator(-1, Qt::AscendingOrder);
 }
 
@@ -190,19 +191,6 @@ bool CQX2View::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QFrame::eventFilter(watched, event);
-}
-
-void CQX2View::setColumnWidths() {
-    std::array<int, kFileListColumnCount> widths =
-        fileListColumnWidths(screen()->geometry().width());
-    // Sizes carry " MB" now, which the widths of the table were not made for: the Size column
-    // is at least wide enough for a DVD-sized file.
-    const int sizeText = m_list->fontMetrics().horizontalAdvance(QStringLiteral("0000.000 MB"));
-    widths[1] =
-        std::max(widths[1], sizeText + 2 * m_list->style()->pixelMetric(QStyle::PM_HeaderMargin));
-    for (std::size_t column = 0; column < widths.size(); ++column) {
-        m_list->setColumnWidth(static_cast<int>(column), widths[column]);
-    }
 }
 
 void CQX2View::takeIconSizeFromSettings() {
