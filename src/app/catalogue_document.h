@@ -160,8 +160,8 @@ public:
     // none; otherwise sets the view mode it stands for and passes it to its pane.
     void onCommand(PaneCommand command);
 
-    // The help playlist windows, newest first. A window opened over file entries (from the
-    // file list) joins them as an empty one does.
+    // The help playlist windows, kept newest first: an empty one for "QX Help Playlist", or
+    // one over the file entries the file list adds to a playlist.
     void onHelpPlaylist();
     void openPlaylistWindow(const std::vector<CQXFileData*>& entries);
     void setPlaylistWindowsShown(bool shown);
