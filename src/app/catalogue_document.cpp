@@ -242,6 +242,10 @@ void CQX2Doc::closeSearchWindows() {
     m_services.windows.closeSearchWindows();
 }
 
+void CQX2Doc::openSearchWindow(const SearchRequest& request) {
+    m_services.windows.openSearchWindow(request);
+}
+
 bool CQX2Doc::saveDocument(const std::string& path) {
     m_services.windows.closeSearchWindows();
     endPlaylistWindows();
@@ -497,7 +501,11 @@ void CQX2Doc::onCommand(PaneCommand command) {
 }
 
 void CQX2Doc::onHelpPlaylist() {
-    std::unique_ptr<PlaylistWindow> window = m_services.playlists.create();
+    openPlaylistWindow({});
+}
+
+void CQX2Doc::openPlaylistWindow(const std::vector<CQXFileData*>& entries) {
+    std::unique_ptr<PlaylistWindow> window = m_services.playlists.create(entries);
     if (!window) {
         return;
     }

@@ -7,7 +7,9 @@
 
 #include "accounts/identity.h"
 #include "app/current_disc.h"
+#include "app/enter_target.h"
 #include "app/pane.h"
+#include "app/search_query.h"
 #include "core/catalog.h"
 
 namespace vorlix {
@@ -105,8 +107,8 @@ public:
     std::vector<std::string>& categoryFilter() { return m_categoryFilter; }
     const std::vector<std::string>& categoryFilter() const { return m_categoryFilter; }
     // Names the pane field edited last, which decides what the Enter key runs.
-    int enterTarget() const { return m_enterTarget; }
-    void setEnterTarget(int target) { m_enterTarget = target; }
+    EnterTarget enterTarget() const { return m_enterTarget; }
+    void setEnterTarget(EnterTarget target) { m_enterTarget = target; }
 
     bool fileViewLargeIcons() const { return m_fileViewLargeIcons; }
     bool treeLargeIcons() const { return m_treeLargeIcons; }
@@ -121,6 +123,8 @@ public:
     bool scanInProgress() const;
     // Closes the search windows, whose results may refer to discs that are gone.
     void closeSearchWindows();
+    // Opens a search window; the commands panel builds the request.
+    void openSearchWindow(const SearchRequest& request);
 
     // True when the logged-in user owns the catalogue; otherwise shows the refusal.
     [[nodiscard]] bool checkOwner();
@@ -156,8 +160,10 @@ public:
     // none; otherwise sets the view mode it stands for and passes it to its pane.
     void onCommand(PaneCommand command);
 
-    // The help playlist windows, newest first.
+    // The help playlist windows, kept newest first: an empty one for "QX Help Playlist", or
+    // one over the file entries the file list adds to a playlist.
     void onHelpPlaylist();
+    void openPlaylistWindow(const std::vector<CQXFileData*>& entries);
     void setPlaylistWindowsShown(bool shown);
     // A playlist window was closed: ends every window of the list that is marked closed.
     void onPlaylistWindowClosed();
@@ -201,7 +207,7 @@ private:
     std::vector<std::unique_ptr<PlaylistWindow>> m_playlistWindows;
     std::string m_statusText;
     std::vector<std::string> m_categoryFilter;
-    int m_enterTarget = 0;
+    EnterTarget m_enterTarget = EnterTarget::None;
     bool m_modified = false;
     bool m_firstLoginDone = false;
     bool m_serialized = false;

@@ -3,12 +3,15 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "accounts/identity.h"
+#include "app/search_query.h"
 
 namespace vorlix {
 
 class CQXCatalog;
+class CQXFileData;
 
 // The windows the document closes, shows or asks about but does not own: search windows, copy
 // task windows and the scan dialog.
@@ -17,6 +20,8 @@ public:
     virtual ~DocumentWindows() = default;
     virtual bool scanInProgress() const = 0;
     virtual bool searchWindowsOpen() const = 0;
+    // A new search window, shown, for the request.
+    virtual void openSearchWindow(const SearchRequest& request) = 0;
     virtual void closeSearchWindows() = 0;
     virtual void setSearchWindowsShown(bool shown) = 0;
     virtual void setCopyTaskWindowsShown(bool shown) = 0;
@@ -37,8 +42,10 @@ public:
 class PlaylistWindowFactory {
 public:
     virtual ~PlaylistWindowFactory() = default;
-    // A new window, not yet shown; null while this installation has no playlist window.
-    virtual std::unique_ptr<PlaylistWindow> create() = 0;
+    // A new window, not yet shown, over the entries (which it refers to, not copies; each
+    // carries its disc's number), or empty to load a help playlist; null while this
+    // installation has no playlist window.
+    virtual std::unique_ptr<PlaylistWindow> create(const std::vector<CQXFileData*>& entries) = 0;
 };
 
 // The chat and transfer component: its own window, connection, chat windows and transfer
@@ -52,6 +59,14 @@ public:
     virtual void shutDown() = 0;
     virtual void setTransferManagerShown(bool shown) = 0;
     virtual void setChattersShown(bool shown) = 0;
+    // Whether the transfer manager comes up by itself when a transfer starts.
+    virtual void setVisibleTransfer(bool automatically) = 0;
+    virtual int activeTransfers() const = 0;
+    virtual int usersOnline() const = 0;
+    // "OFFLINE" while not connected; any other text means connected.
+    virtual std::string connectionState() const = 0;
+    // "0" while the component has no usable chat account.
+    virtual std::string accountState() const = 0;
 };
 
 // Opens a local file or a web address with the desktop's default program.

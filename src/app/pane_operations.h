@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "app/search_query.h"
+
 namespace vorlix {
 
 class CQX2Doc;
@@ -20,6 +22,11 @@ public:
     virtual void selectFirstDisc() = 0;
     // Adds the disc's items at the end and selects its item (a scanned or blank disc).
     virtual void addDiscItem(const CQXDisc& disc) = 0;
+    // Selects the item of the disc with exactly that number, which makes the disc current;
+    // false, and nothing changes, when the tree does not show such a disc.
+    virtual bool selectDisc(const std::string& number) = 0;
+    // Folds the item of the disc with that number; nothing when the tree does not show it.
+    virtual void collapseDisc(const std::string& number) = 0;
     // The selected item's path ("12 BACKUP\docs\old"); empty without a selection.
     virtual std::string selectedItemPath() const = 0;
     // Renames (and with a non-empty number renumbers) the current disc.
@@ -56,6 +63,8 @@ public:
     virtual void refillAttachedCategories() = 0;
     // The drive row chosen for a scan ("D:\"), handed over once; empty when none was chosen.
     virtual std::string takeScanDriveText() = 0;
+    // The names selected in the list of all categories, in row order.
+    virtual std::vector<std::string> selectedCategories() const = 0;
     // A catalogue was created or opened: fills both category lists, adding the default
     // categories to an empty list when the settings ask for it.
     virtual void showCatalogue() = 0;
@@ -74,6 +83,10 @@ public:
     virtual void refreshStatus() = 0;
     // Opens the scan dialog, the drive preselected when one is given ("D:\").
     virtual void startScan(const std::string& preselectedDrive) = 0;
+    // Opens a search window for the query, given the categories panel's selected names when
+    // it searches by category; with startAtOnce the window runs its search by itself. Nothing
+    // while the catalogue has no disc.
+    virtual void openSearchWindow(const SearchQuery& query, bool startAtOnce) = 0;
 };
 
 // The registered pane with that role, or null while the window has none.

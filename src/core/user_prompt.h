@@ -15,6 +15,11 @@ struct FileDialogRequest {
     std::string filter;  // "Description|*.ext|...||" as the dialogs are specified
     std::string directory;
     std::string defaultExtension;
+    // Whether choosing an existing file to save asks before it is replaced. A dialog whose
+    // caller adds to the chosen file rather than replacing it turns this off.
+    bool overwritePrompt = true;
+    // The file name the dialog starts with, in its folder; empty for none.
+    std::string proposedName = {};
 };
 
 // The port through which logic shows messages and asks the user. The desktop program answers

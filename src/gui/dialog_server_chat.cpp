@@ -44,4 +44,24 @@ void DialogServerChat::setChattersShown(bool shown) {
     }
 }
 
+void DialogServerChat::setVisibleTransfer(bool automatically) {
+    m_server->setVisibleTransfer(automatically ? 1 : 0);
+}
+
+int DialogServerChat::activeTransfers() const {
+    return m_server->getActiveTransfers();
+}
+
+int DialogServerChat::usersOnline() const {
+    return m_server->getUsersOnline();
+}
+
+std::string DialogServerChat::connectionState() const {
+    return m_server->connectionState();
+}
+
+std::string DialogServerChat::accountState() const {
+    return m_server->accountState();
+}
+
 }  // namespace vorlix

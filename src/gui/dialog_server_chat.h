@@ -24,6 +24,11 @@ public:
     void shutDown() override;
     void setTransferManagerShown(bool shown) override;
     void setChattersShown(bool shown) override;
+    void setVisibleTransfer(bool automatically) override;
+    int activeTransfers() const override;
+    int usersOnline() const override;
+    std::string connectionState() const override;
+    std::string accountState() const override;
 
 private:
     std::unique_ptr<CDialogServer> m_server;

@@ -17,6 +17,8 @@ bool StandInDocumentWindows::searchWindowsOpen() const {
     return false;
 }
 
+void StandInDocumentWindows::openSearchWindow(const SearchRequest&) {}
+
 void StandInDocumentWindows::closeSearchWindows() {}
 
 void StandInDocumentWindows::setSearchWindowsShown(bool) {}

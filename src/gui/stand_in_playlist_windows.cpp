@@ -2,7 +2,7 @@
 
 namespace vorlix {
 
-std::unique_ptr<PlaylistWindow> StandInPlaylistWindows::create() {
+std::unique_ptr<PlaylistWindow> StandInPlaylistWindows::create(const std::vector<CQXFileData*>&) {
     return nullptr;
 }
 

@@ -8,7 +8,7 @@ namespace vorlix {
 // "QX Help Playlist" opens nothing yet.
 class StandInPlaylistWindows final : public PlaylistWindowFactory {
 public:
-    std::unique_ptr<PlaylistWindow> create() override;
+    std::unique_ptr<PlaylistWindow> create(const std::vector<CQXFileData*>& entries) override;
 };
 
 }  // namespace vorlix

@@ -19,6 +19,12 @@ void CategoryListModel::toggleOrder() {
     sortKeepingIndexes();
 }
 
+void CategoryListModel::resetOrder() {
+    if (!m_ascending) {
+        toggleOrder();
+    }
+}
+
 void CategoryListModel::setRenameHandler(RenameHandler handler) {
     m_rename = std::move(handler);
 }

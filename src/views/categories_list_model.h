@@ -26,6 +26,8 @@ public:
     bool ascending() const { return m_ascending; }
     // The header click: from ascending to descending and back.
     void toggleOrder();
+    // Back to ascending, where every catalogue shown starts.
+    void resetOrder();
     void setRenameHandler(RenameHandler handler);
 
     int rowCount(const QModelIndex& parent = {}) const override;

@@ -31,15 +31,6 @@ namespace vorlix {
 
 namespace {
 
-// The document's Enter target, as this panel sets and reads it.
-constexpr int kTargetNone = 0;
-constexpr int kTargetNewCategoryFocused = 1;
-constexpr int kTargetAttachedList = 3;
-constexpr int kTargetNewCategoryTyped = 7;
-constexpr int kTargetNotes = 9;
-constexpr int kTargetAllList = 12;
-constexpr int kTargetDriveList = 30;
-
 constexpr int kDriveListInterval = 5000;
 constexpr int kCategoryColumnWidth = 100;
 constexpr int kDriveColumnWidth = 300;
@@ -130,7 +121,7 @@ QWidget* CCategoriesView::createNewCategoryBox() {
     m_newCategory->setObjectName(QStringLiteral("newCategoryEdit"));
     m_newCategory->installEventFilter(this);
     connect(m_newCategory, &QLineEdit::textEdited, this,
-            [this] { m_document.setEnterTarget(kTargetNewCategoryTyped); });
+            [this] { m_document.setEnterTarget(EnterTarget::CreateCategory); });
     connect(m_newCategory, &QLineEdit::returnPressed, this, &CCategoriesView::createCategory);
 
     auto* create = new QToolButton;
@@ -157,7 +148,7 @@ QWidget* CCategoriesView::createAllCategoriesBox() {
             return false;
         }
         // A Delete key pressed after a rename must not delete the renamed category.
-        m_document.setEnterTarget(kTargetNone);
+        m_document.setEnterTarget(EnterTarget::None);
         return true;
     });
     m_allList->header()->setSectionsClickable(true);
@@ -182,7 +173,7 @@ QWidget* CCategoriesView::createAttachedBox() {
     m_attachedList = categoryList("attachedCategoriesList", m_attachedModel);
     m_attachedList->setHeaderHidden(true);
     connect(m_attachedList, &CategoriesPanelList::listPressed, this,
-            [this] { m_document.setEnterTarget(kTargetAttachedList); });
+            [this] { m_document.setEnterTarget(EnterTarget::ShowDisc); });
     connect(m_attachedList, &CategoriesPanelList::deleteReleased, this,
             &CCategoriesView::onDeleteReleased);
     connect(m_attachedList, &QWidget::customContextMenuRequested, this,
@@ -241,7 +232,7 @@ QWidget* CCategoriesView::createDriveList() {
     m_driveList->header()->setStretchLastSection(false);
     m_driveList->header()->resizeSection(0, kDriveColumnWidth);
     connect(m_driveList, &CategoriesPanelList::listPressed, this,
-            [this] { m_document.setEnterTarget(kTargetDriveList); });
+            [this] { m_document.setEnterTarget(EnterTarget::DriveList); });
     connect(m_driveList, &QAbstractItemView::doubleClicked, this,
             &CCategoriesView::scanSelectedDrive);
     connect(m_driveList, &QWidget::customContextMenuRequested, this,
@@ -259,7 +250,7 @@ void CCategoriesView::showEvent(QShowEvent* event) {
 
 bool CCategoriesView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_newCategory && event->type() == QEvent::FocusIn) {
-        m_document.setEnterTarget(kTargetNewCategoryFocused);
+        m_document.setEnterTarget(EnterTarget::ChangeNumber);
     }
     return QFrame::eventFilter(watched, event);
 }
@@ -279,6 +270,7 @@ void CCategoriesView::showCatalogue() {
     if (readFlag(m_services.settings, setting::kDefCats)) {
         m_editor.addDefaults();
     }
+    m_allModel->resetOrder();
     fillAllCategories();
     refreshForCurrentDisc();
 }
@@ -303,6 +295,7 @@ void CCategoriesView::refillAttachedCategories() {
 void CCategoriesView::showNotes(const std::string& notes) {
     m_showingNotes = true;
     m_notes->setPlainText(toQt(notesForEditing(notes)));
+    m_notes->setReadOnly(!m_editor.mayEditNotes());
     m_showingNotes = false;
 }
 
@@ -316,6 +309,10 @@ void CCategoriesView::showCover(bool portrait) {
 
 std::string CCategoriesView::takeScanDriveText() {
     return std::exchange(m_scanDriveText, {});
+}
+
+std::vector<std::string> CCategoriesView::selectedCategories() const {
+    return m_allList->selectedTexts();
 }
 
 void CCategoriesView::createCategory() {
@@ -333,7 +330,7 @@ void CCategoriesView::onNotesEdited() {
     if (m_showingNotes) {
         return;
     }
-    m_document.setEnterTarget(kTargetNotes);
+    m_document.setEnterTarget(EnterTarget::SaveNotes);
     m_editor.notesChanged(notesForRecord(fromQt(m_notes->toPlainText())));
 }
 
@@ -360,7 +357,7 @@ void CCategoriesView::showDrives(const std::vector<DriveProbe>& probes) {
 }
 
 void CCategoriesView::onAllCategoriesPressed() {
-    m_document.setEnterTarget(kTargetAllList);
+    m_document.setEnterTarget(EnterTarget::AllCategoriesList);
     m_document.categoryFilter() = m_allList->selectedTexts();
 }
 
@@ -369,26 +366,26 @@ void CCategoriesView::onDeleteReleased() {
         return;
     }
     switch (m_document.enterTarget()) {
-        case kTargetAttachedList:
+        case EnterTarget::ShowDisc:
             detachSelected();
             break;
-        case kTargetAllList:
+        case EnterTarget::AllCategoriesList:
             deleteSelected();
             break;
         default:
             return;
     }
-    m_document.setEnterTarget(kTargetNone);
+    m_document.setEnterTarget(EnterTarget::None);
 }
 
-bool CCategoriesView::contextMenuAllowed(const CategoriesPanelList& list, int target,
+bool CCategoriesView::contextMenuAllowed(const CategoriesPanelList& list, EnterTarget target,
                                          bool needsDisc) const {
     return m_document.enterTarget() == target && list.selectionModel()->hasSelection() &&
            (!needsDisc || m_document.hasDiscs());
 }
 
 void CCategoriesView::showAllCategoriesMenu(const QPoint& position) {
-    if (!contextMenuAllowed(*m_allList, kTargetAllList, true)) {
+    if (!contextMenuAllowed(*m_allList, EnterTarget::AllCategoriesList, true)) {
         return;
     }
     QMenu menu(this);
@@ -426,7 +423,7 @@ void CCategoriesView::showAllCategoriesMenu(const QPoint& position) {
 }
 
 void CCategoriesView::showAttachedMenu(const QPoint& position) {
-    if (!contextMenuAllowed(*m_attachedList, kTargetAttachedList, true)) {
+    if (!contextMenuAllowed(*m_attachedList, EnterTarget::ShowDisc, true)) {
         return;
     }
     QMenu menu(this);
@@ -438,10 +435,10 @@ void CCategoriesView::showAttachedMenu(const QPoint& position) {
 }
 
 void CCategoriesView::showDriveMenu(const QPoint& position) {
-    if (!contextMenuAllowed(*m_driveList, kTargetDriveList, false)) {
+    if (!contextMenuAllowed(*m_driveList, EnterTarget::DriveList, false)) {
         return;
     }
-    m_document.setEnterTarget(kTargetNone);
+    m_document.setEnterTarget(EnterTarget::None);
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("driveMenu"));
     QAction* scan = menu.addAction(QStringLiteral("Scan Drive"));
@@ -500,8 +497,10 @@ void CCategoriesView::scanSelectedDrive() {
         return;
     }
     m_scanDriveText = scanDriveText(fromQt(rows.front().data().toString()));
+    // This scan takes the drive; a later scan from the menu or the commands panel asks for
+    // one again.
     if (CommandsPane* commands = commandsPanel(m_document)) {
-        commands->startScan(m_scanDriveText);
+        commands->startScan(takeScanDriveText());
     }
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/enter_target.h"
 #include "app/pane.h"
 #include "app/pane_operations.h"
 #include "views/logic/categories_drive_rows.h"
@@ -42,6 +43,7 @@ public:
     void refreshForCurrentDisc() override;
     void refillAttachedCategories() override;
     std::string takeScanDriveText() override;
+    std::vector<std::string> selectedCategories() const override;
     void showCatalogue() override;
     void createCategory() override;
     void saveNotes() override;
@@ -76,7 +78,8 @@ private:
     void onAllCategoriesPressed();
     void onDeleteReleased();
     void onNotesEdited();
-    bool contextMenuAllowed(const CategoriesPanelList& list, int target, bool needsDisc) const;
+    bool contextMenuAllowed(const CategoriesPanelList& list, EnterTarget target,
+                            bool needsDisc) const;
     void showAllCategoriesMenu(const QPoint& position);
     void showAttachedMenu(const QPoint& position);
     void showDriveMenu(const QPoint& position);

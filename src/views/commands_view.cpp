@@ -1,5 +1,6 @@
 #include "views/commands_view.h"
 
+#include "accounts/ownership.h"
 #include "app/catalogue_document.h"
 #include "app/ui/qt_text.h"
 #include "scan/disc_insertion.h"
@@ -65,6 +66,19 @@ void CCommandsView::startScan(const std::string& preselectedDrive) {
                            [this] { onScanClosed(); }},
         this);
     m_scanDialog->show();
+}
+
+void CCommandsView::openSearchWindow(const SearchQuery& query, bool startAtOnce) {
+    if (!m_document.hasDiscs()) {
+        return;
+    }
+    SearchRequest request{
+        query, {}, isOwner(m_document.catalogue(), m_document.identity()), startAtOnce};
+    const CategoriesPane* categories = categoriesPanel(m_document);
+    if (query.scope == kScopeByCategory && categories != nullptr) {
+        request.categories = categories->selectedCategories();
+    }
+    m_document.openSearchWindow(request);
 }
 
 void CCommandsView::onDiscSaved(SavedScan saved) {

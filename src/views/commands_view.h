@@ -33,6 +33,7 @@ public:
     void refreshStatus() override;
     // Nothing while a scan dialog is open; refused when the catalogue belongs to someone else.
     void startScan(const std::string& preselectedDrive) override;
+    void openSearchWindow(const SearchQuery& query, bool startAtOnce) override;
 
     // The scan-open marker: set from the scan request until its dialog has saved or closed.
     bool scanOpen() const { return m_scanDialog != nullptr; }

@@ -140,10 +140,48 @@ void CLeftView::showDiscs(const std::vector<std::string>& categoryFilter) {
     }
     m_model->setDiscs(std::move(items));
     m_refilling = false;
+    // The other panes show the current disc, so it must be the disc of the selected item: the
+    // same disc when the tree still shows it, otherwise none.
+    const std::string& number = m_document.currentDisc().number;
+    const QModelIndex current = exactDiscItem(number);
+    if (current.isValid()) {
+        select(current);
+    } else if (!number.empty()) {
+        showNoDisc();
+    }
+}
+
+void CLeftView::showNoDisc() {
+    m_document.setCurrentDisc(CQXDisc{});
+    if (FileListPane* files = fileList(m_document)) {
+        files->clear();
+    }
+    if (CommandsPane* commands = commandsPanel(m_document)) {
+        commands->refreshDiscFields();
+    }
+    if (CategoriesPane* categories = categoriesPanel(m_document)) {
+        categories->refreshForCurrentDisc();
+    }
 }
 
 void CLeftView::addDiscItem(const CQXDisc& disc) {
     select(m_model->insertDisc(m_model->discCount(), discTreeItems(disc)));
+}
+
+bool CLeftView::selectDisc(const std::string& number) {
+    const QModelIndex item = exactDiscItem(number);
+    if (!item.isValid()) {
+        return false;
+    }
+    select(item);
+    return true;
+}
+
+void CLeftView::collapseDisc(const std::string& number) {
+    const QModelIndex item = exactDiscItem(number);
+    if (item.isValid()) {
+        m_tree->collapse(item);
+    }
 }
 
 std::string CLeftView::selectedItemPath() const {
@@ -300,15 +338,7 @@ void CLeftView::deleteDisc() {
     if (m_model->discCount() > 0) {
         select(m_model->index(std::min(row, m_model->discCount() - 1), 0));
     } else {
-        if (FileListPane* files = fileList(m_document)) {
-            files->clear();
-        }
-        if (CommandsPane* commands = commandsPanel(m_document)) {
-            commands->refreshDiscFields();
-        }
-        if (CategoriesPane* categories = categoriesPanel(m_document)) {
-            categories->refreshForCurrentDisc();
-        }
+        showNoDisc();
     }
     m_document.catalogue().removeDisc(number);
     m_document.setModified();

@@ -38,6 +38,8 @@ public:
     void fill() override;
     void selectFirstDisc() override;
     void addDiscItem(const CQXDisc& disc) override;
+    bool selectDisc(const std::string& number) override;
+    void collapseDisc(const std::string& number) override;
     std::string selectedItemPath() const override;
     void renameDisc(const std::string& newNumber, const std::string& newName) override;
     void rebuildByCategories() override;
@@ -52,6 +54,8 @@ public:
 
 private:
     void showDiscs(const std::vector<std::string>& categoryFilter);
+    // No disc is current: the panes empty their disc's fields and files.
+    void showNoDisc();
     void applyIconSize(bool large);
     void onSelectionChanged();
     void onLabelEditEnded(const QModelIndex& index, const QString& text);

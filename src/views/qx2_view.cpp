@@ -4,7 +4,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QScreen>
-#include <QStyle>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -26,9 +25,6 @@ namespace vorlix {
 
 namespace {
 
-// The document's Enter target after a click in the list: Enter then opens the selected file.
-constexpr int kOpenFileEnterTarget = 2;
-
 constexpr int kSmallIconSize = 16;
 constexpr int kLargeIconSize = 32;
 
@@ -46,7 +42,8 @@ CQX2View::CQX2View(CQX2Doc& document, const ViewServices& services, QWidget* par
       m_document(document),
       m_services(services),
       m_model(new FileListModel(this)),
-      m_list(new QTreeView(this)) {
+      m_list(new QTreeView(this)),
+      m_columns(*m_list, fileListLeastWidths(screen()->geometry().width())) {
     setObjectName(toQt(kQX2ViewClass));
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
 
@@ -67,8 +64,7 @@ CQX2View::CQX2View(CQX2Doc& document, const ViewServices& services, QWidget* par
     header->setSectionsClickable(true);
     header->setSortIndicatorShown(true);
     header->setSortIndicator(-1, Qt::AscendingOrder);
-    header->setStretchLastSection(false);
-    setColumnWidths();
+    m_columns.fitColumns();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -76,7 +72,7 @@ CQX2View::CQX2View(CQX2Doc& document, const ViewServices& services, QWidget* par
 
     connect(header, &QHeaderView::sectionClicked, this, &CQX2View::sortByColumn);
     connect(m_list, &QTreeView::clicked, this,
-            [this] { m_document.setEnterTarget(kOpenFileEnterTarget); });
+            [this] { m_document.setEnterTarget(EnterTarget::OpenFile); });
     connect(m_list, &QTreeView::doubleClicked, this, &CQX2View::openSelectedFile);
     connect(m_list, &QTreeView::customContextMenuRequested, this, &CQX2View::showFileMenu);
     connect(m_model, &FileListModel::trackRenamed, this, [this] { m_document.setModified(); });
@@ -108,12 +104,14 @@ void CQX2View::runCommand(PaneCommand command) {
 
 void CQX2View::showFolder(const std::string& itemPath) {
     m_model->setRows(folderRows(m_document.currentDisc().files, itemPath));
+    m_columns.fitTypeColumn(m_model->rows());
     // The new rows are in catalogue order, not in the order last sorted.
     m_list->header()->setSortIndicator(-1, Qt::AscendingOrder);
 }
 
 void CQX2View::clear() {
     m_model->clear();
+    m_columns.fitTypeColumn({});
     m_list->header()->setSortIndicator(-1, Qt::AscendingOrder);
 }
 
@@ -193,19 +191,6 @@ bool CQX2View::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QFrame::eventFilter(watched, event);
-}
-
-void CQX2View::setColumnWidths() {
-    std::array<int, kFileListColumnCount> widths =
-        fileListColumnWidths(screen()->geometry().width());
-    // Sizes carry " MB" now, which the widths of the table were not made for: the Size column
-    // is at least wide enough for a DVD-sized file.
-    const int sizeText = m_list->fontMetrics().horizontalAdvance(QStringLiteral("0000.000 MB"));
-    widths[1] =
-        std::max(widths[1], sizeText + 2 * m_list->style()->pixelMetric(QStyle::PM_HeaderMargin));
-    for (std::size_t column = 0; column < widths.size(); ++column) {
-        m_list->setColumnWidth(static_cast<int>(column), widths[column]);
-    }
 }
 
 void CQX2View::takeIconSizeFromSettings() {

@@ -4,6 +4,7 @@
 
 #include "app/pane.h"
 #include "app/pane_operations.h"
+#include "views/file_list_column_fit.h"
 #include "views/logic/file_list_sort.h"
 #include "views/view_services.h"
 
@@ -42,7 +43,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void setColumnWidths();
     void takeIconSizeFromSettings();
     void setLargeIcons(bool large);
     void sortByColumn(int section);
@@ -58,6 +58,7 @@ private:
     FileListSortState m_sortState;
     FileListModel* m_model;
     QTreeView* m_list;
+    FileListColumnFit m_columns;
 };
 
 }  // namespace vorlix

@@ -36,6 +36,9 @@ struct FakeWindows final : DocumentWindows {
     int viewClears = 0;
     bool scanInProgress() const override { return scanning; }
     bool searchWindowsOpen() const override { return searching; }
+    void openSearchWindow(const SearchRequest& request) override {
+        log.push_back("search window opened for " + request.query.pattern);
+    }
     void closeSearchWindows() override {
         ++searchCloses;
         log.push_back("search windows closed");
@@ -110,7 +113,9 @@ struct FakePlaylists final : PlaylistWindowFactory {
     Log& log;
     bool available = true;
     std::vector<FakePlaylistWindow*> made;
-    std::unique_ptr<PlaylistWindow> create() override {
+    std::vector<std::vector<CQXFileData*>> entries;
+    std::unique_ptr<PlaylistWindow> create(const std::vector<CQXFileData*>& given) override {
+        entries.push_back(given);
         if (!available) {
             return nullptr;
         }
@@ -696,6 +701,18 @@ TEST_F(DocumentTest, PlaylistWindowsAreKeptNewestFirstUntilClosed) {
     playlists.available = false;
     document.onHelpPlaylist();
     EXPECT_EQ(document.playlistWindowCount(), 1u);
+}
+
+TEST_F(DocumentTest, PlaylistWindowsOverFileEntriesJoinTheList) {
+    CQXFileData song("song.mp3", "d:\\music\\", "10", "d:");
+    CQXFileData film("film.avi", "d:\\", "20", "d:");
+    document.openPlaylistWindow({&song, &film});
+    document.onHelpPlaylist();
+    EXPECT_EQ(playlists.entries, (std::vector<std::vector<CQXFileData*>>{{&song, &film}, {}}));
+    EXPECT_EQ(document.playlistWindowCount(), 2u);
+    log.clear();
+    document.setPlaylistWindowsShown(false);
+    EXPECT_EQ(log, (Log{"playlist 2 hidden", "playlist 1 hidden"}));
 }
 
 TEST_F(DocumentTest, TrayCommandsDriveTheChatAndTheBackgroundWindows) {

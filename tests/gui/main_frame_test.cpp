@@ -68,6 +68,7 @@ struct FakeWindows final : DocumentWindows {
     bool searching = false;
     bool scanInProgress() const override { return scanning; }
     bool searchWindowsOpen() const override { return searching; }
+    void openSearchWindow(const SearchRequest&) override { log.push_back("search window opened"); }
     void closeSearchWindows() override { log.push_back("search windows closed"); }
     void setSearchWindowsShown(bool shown) override {
         log.push_back(shown ? "search windows shown" : "search windows hidden");
@@ -93,7 +94,9 @@ struct FakePublisher final : SharedCataloguePublisher {
 using test::FakeChat;
 using test::FakeShell;
 struct FakePlaylists final : PlaylistWindowFactory {
-    std::unique_ptr<PlaylistWindow> create() override { return nullptr; }
+    std::unique_ptr<PlaylistWindow> create(const std::vector<CQXFileData*>&) override {
+        return nullptr;
+    }
 };
 
 struct FakeMediaTags final : MediaTagSource {
@@ -792,6 +795,18 @@ private Q_SLOTS:
         QVERIFY(server.isVisible());
         chat.setWindowShown(false);
         QVERIFY(!server.isVisible());
+
+        // What the commands panel reads and sets through the component's interface.
+        ChatComponent& component = chat;
+        QCOMPARE(component.connectionState(), std::string("OFFLINE"));
+        QCOMPARE(component.accountState(), std::string("0"));
+        QCOMPARE(component.activeTransfers(), 0);
+        QCOMPARE(component.usersOnline(), 0);
+        auto* automatically = test::child<QCheckBox>(server, "transferAutomatically");
+        component.setVisibleTransfer(true);
+        QVERIFY(automatically->isChecked());
+        component.setVisibleTransfer(false);
+        QVERIFY(!automatically->isChecked());
     }
 
     void trayMenuHasItsItems() {

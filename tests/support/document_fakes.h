@@ -24,6 +24,13 @@ struct FakeChat final : ChatComponent {
     void setChattersShown(bool shown) override {
         log.push_back(shown ? "chatters shown" : "chatters hidden");
     }
+    void setVisibleTransfer(bool automatically) override {
+        log.push_back(automatically ? "transfers come up" : "transfers stay hidden");
+    }
+    int activeTransfers() const override { return 0; }
+    int usersOnline() const override { return 0; }
+    std::string connectionState() const override { return "OFFLINE"; }
+    std::string accountState() const override { return "0"; }
 };
 
 struct FakeShell final : ShellOpener {

@@ -23,8 +23,12 @@ struct DocumentRig {
     struct Windows final : DocumentWindows {
         bool scanning = false;
         int viewClears = 0;
+        std::vector<SearchRequest> searches;
         bool scanInProgress() const override { return scanning; }
         bool searchWindowsOpen() const override { return false; }
+        void openSearchWindow(const SearchRequest& request) override {
+            searches.push_back(request);
+        }
         void closeSearchWindows() override {}
         void setSearchWindowsShown(bool) override {}
         void setCopyTaskWindowsShown(bool) override {}
@@ -45,7 +49,9 @@ struct DocumentRig {
         void closeMainWindow() override {}
     };
     struct Playlists final : PlaylistWindowFactory {
-        std::unique_ptr<PlaylistWindow> create() override { return nullptr; }
+        std::unique_ptr<PlaylistWindow> create(const std::vector<CQXFileData*>&) override {
+            return nullptr;
+        }
     };
 
     static Identity anna() { return {"anna", md5Hex("secret")}; }

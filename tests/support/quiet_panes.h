@@ -17,6 +17,8 @@ struct QuietDiscTree : Pane, DiscTreePane {
     void fill() override {}
     void selectFirstDisc() override {}
     void addDiscItem(const CQXDisc&) override {}
+    bool selectDisc(const std::string&) override { return false; }
+    void collapseDisc(const std::string&) override {}
     std::string selectedItemPath() const override { return {}; }
     void renameDisc(const std::string&, const std::string&) override {}
     void rebuildByCategories() override {}

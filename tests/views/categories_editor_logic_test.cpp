@@ -148,6 +148,12 @@ TEST_F(CategoryEditorTest, ARecordThatCannotTakeNotesIsReportedOnceWhileTyping) 
     EXPECT_EQ(rig.prompt.messages.size(), 3u);
 }
 
+TEST_F(CategoryEditorTest, NotesTakeTypingOnlyWithACurrentDisc) {
+    EXPECT_TRUE(editor.mayEditNotes());
+    rig.document.setCurrentDisc(CQXDisc{});
+    EXPECT_FALSE(editor.mayEditNotes());
+}
+
 TEST_F(CategoryEditorTest, DefaultsFillOnlyAnEmptyList) {
     EXPECT_FALSE(editor.addDefaults());
     rig.document.catalogue().categories.clear();
@@ -162,6 +168,7 @@ TEST_F(NonOwnerCategoryEditorTest, EveryChangeIsRefused) {
     EXPECT_FALSE(editor.attachToFiles({"Movie"}, {disc("1").files[2].get()}));
     EXPECT_FALSE(editor.detachFromCurrentDisc({"Software"}));
     EXPECT_FALSE(editor.mayRename());
+    EXPECT_FALSE(editor.mayEditNotes());
     EXPECT_FALSE(editor.remove({"Movie"}));
     EXPECT_FALSE(editor.notesChanged("x"));
     EXPECT_FALSE(editor.saveNotes("x"));

@@ -20,16 +20,39 @@ struct CountingTree final : test::QuietDiscTree {
     std::vector<Names> filters;
 };
 
+// A commands panel that keeps the search windows it is asked to open.
+struct SearchingCommands final : Pane, CommandsPane {
+    std::string_view paneClassName() const override { return kCommandsViewClass; }
+    void runCommand(PaneCommand) override {}
+    void refreshDiscFields() override {}
+    void refreshStatus() override {}
+    void startScan(const std::string&) override {}
+    void openSearchWindow(const SearchQuery& query, bool startAtOnce) override {
+        searches.push_back({query, {}, false, startAtOnce});
+    }
+
+    std::vector<SearchRequest> searches;
+};
+
+SearchRequest searchByCategory(const char* mode) {
+    return {{"*", mode, "byCat", "", "", "", "And"}, {}, false, true};
+}
+
 class CategoryViewCommandsTest : public testing::Test {
 protected:
     CategoryViewCommandsTest() {
         rig.load(test::sampleCatalogue());
         rig.document.addPane(tree);
+        rig.document.addPane(panel);
     }
-    ~CategoryViewCommandsTest() override { rig.document.removePane(tree); }
+    ~CategoryViewCommandsTest() override {
+        rig.document.removePane(panel);
+        rig.document.removePane(tree);
+    }
 
     test::DocumentRig rig;
     CountingTree tree{rig.document};
+    SearchingCommands panel;
     CategoryViewCommands commands{rig.document, rig.prompt};
 };
 
@@ -42,7 +65,7 @@ TEST_F(CategoryViewCommandsTest, TreeViewsAddToTheFilterAndCompleteTreeEmptiesIt
     EXPECT_EQ(tree.filters, (std::vector<Names>{{"Audio", "Work"}, {}}));
 }
 
-TEST_F(CategoryViewCommandsTest, ListViewsReplaceTheFilter) {
+TEST_F(CategoryViewCommandsTest, ListViewsReplaceTheFilterAndSearchByIt) {
     rig.document.categoryFilter() = {"Audio"};
     commands.viewDiscsOnList({"Work"});
     EXPECT_EQ(rig.document.categoryFilter(), Names{"Work"});
@@ -50,19 +73,31 @@ TEST_F(CategoryViewCommandsTest, ListViewsReplaceTheFilter) {
     EXPECT_EQ(rig.document.categoryFilter(), (Names{"DVD", "Backups"}));
     EXPECT_TRUE(rig.prompt.messages.empty());
     EXPECT_TRUE(tree.filters.empty());
+    EXPECT_EQ(panel.searches,
+              (std::vector<SearchRequest>{searchByCategory("names"), searchByCategory("files")}));
 
+    // Discs of no category in particular are every disc; files need a category.
+    commands.viewDiscsOnList({});
     commands.viewFiles({});
     EXPECT_TRUE(rig.document.categoryFilter().empty());
     EXPECT_EQ(rig.prompt.messages, Names{"Please, select a category."});
+    EXPECT_EQ(panel.searches.size(), 3u);
+    EXPECT_EQ(panel.searches.back(), searchByCategory("names"));
 }
 
 TEST(CategoryViewCommandsWithoutTree, RebuildsNothingAndAsksNothingWithoutDiscs) {
     test::DocumentRig rig;
+    SearchingCommands panel;
+    rig.document.addPane(panel);
     CategoryViewCommands commands(rig.document, rig.prompt);
     commands.viewOnTree({"Audio"});
     commands.viewFiles({});
     EXPECT_TRUE(rig.prompt.messages.empty());
     EXPECT_TRUE(rig.document.categoryFilter().empty());
+    commands.viewDiscsOnList({"Audio"});
+    commands.viewFiles({"Audio"});
+    EXPECT_TRUE(panel.searches.empty());
+    rig.document.removePane(panel);
 }
 
 }  // namespace

@@ -71,6 +71,7 @@ struct FakeCommands final : Pane, CommandsPane {
     void refreshDiscFields() override {}
     void refreshStatus() override {}
     void startScan(const std::string& drive) override { scans.push_back(drive); }
+    void openSearchWindow(const SearchQuery&, bool) override {}
 
     CQX2Doc& document;
     Names scans;
@@ -245,7 +246,7 @@ private Q_SLOTS:
         panel.select("1");
 
         QTest::keyClicks(panel.newCategory(), QStringLiteral("movie"));
-        QCOMPARE(panel.rig.document.enterTarget(), 7);
+        QCOMPARE(panel.rig.document.enterTarget(), EnterTarget::CreateCategory);
         QTest::mouseClick(child<QToolButton>(*panel.view, "createCategoryButton"), Qt::LeftButton);
         QCOMPARE(rowTexts(panel.allList()),
                  texts({"Audio", "Backups", "DVD", "Movie", "movie", "Software", "Work"}));
@@ -302,7 +303,7 @@ private Q_SLOTS:
         panel.rig.prompt.answers = {Answer::Yes};
 
         clickRow(panel.allList(), QStringLiteral("Movie"));
-        QCOMPARE(panel.rig.document.enterTarget(), 12);
+        QCOMPARE(panel.rig.document.enterTarget(), EnterTarget::AllCategoriesList);
         QTest::keyClick(panel.allList(), Qt::Key_Delete);
 
         QCOMPARE(panel.rig.prompt.messages, Names{"Do you really want to delete this category?"});
@@ -310,7 +311,7 @@ private Q_SLOTS:
         QCOMPARE(panel.disc("2")->categories, Names{"Work"});
         QVERIFY(panel.disc("1")->files[0]->categories().empty());
         QCOMPARE(rowTexts(panel.attachedList()), texts({"Work"}));
-        QCOMPARE(panel.rig.document.enterTarget(), 0);
+        QCOMPARE(panel.rig.document.enterTarget(), EnterTarget::None);
         QVERIFY(panel.rig.document.isModified());
     }
 
@@ -321,7 +322,7 @@ private Q_SLOTS:
         panel.disc("1")->categories.push_back("Work");
 
         clickRow(panel.attachedList(), QStringLiteral("Work"));
-        QCOMPARE(panel.rig.document.enterTarget(), 3);
+        QCOMPARE(panel.rig.document.enterTarget(), EnterTarget::ShowDisc);
         const MenuResult menu = chooseFromMenu(panel.attachedList(), QStringLiteral("Delete"));
         QCOMPARE(menu.items, texts({"Delete"}));
         QCOMPARE(panel.disc("2")->categories, Names{"Movie"});
@@ -335,9 +336,11 @@ private Q_SLOTS:
         panel.open();
         panel.select("1");
 
-        clickRow(panel.allList(), QStringLiteral("Audio"));
-        clickRow(panel.allList(), QStringLiteral("Work"), Qt::ControlModifier);
+        clickRow(panel.allList(), QStringLiteral("Work"));
+        clickRow(panel.allList(), QStringLiteral("Audio"), Qt::ControlModifier);
         QCOMPARE(panel.rig.document.categoryFilter(), (Names{"Audio", "Work"}));
+        QCOMPARE(categoriesPanel(panel.rig.document)->selectedCategories(),
+                 (Names{"Audio", "Work"}));
         const MenuResult menu = chooseFromMenu(panel.allList(), QStringLiteral("Attach to CD"));
         QCOMPARE(menu.items,
                  texts({"Attach to CD", "Attach to a File", "Rename", "Delete", "View CDs on List",
@@ -423,6 +426,22 @@ private Q_SLOTS:
                  texts({"Audio", "Backups", "DVD", "Movie", "Software", "Work"}));
     }
 
+    void everyCatalogueShownStartsInAscendingOrder() {
+        PanelRig panel{CQXCatalog()};
+        panel.rig.settings.writeNumber(setting::kSettingsKey, setting::kDefCats, 1);
+        panel.open();
+        QHeaderView* header = panel.allList()->header();
+        const QPoint section(header->sectionViewportPosition(0) + 10, header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, section);
+        QCOMPARE(rowTexts(panel.allList()).first(), QStringLiteral("Software"));
+
+        panel.rig.document.onFileNew();
+        QCOMPARE(rowTexts(panel.allList()), texts({"Audio", "DVD", "Movie", "Music", "Software"}));
+        // The header's next click turns it round again, as on the first catalogue.
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, section);
+        QCOMPARE(rowTexts(panel.allList()).first(), QStringLiteral("Software"));
+    }
+
     void emptyCatalogueOffersNoChanges() {
         CQXCatalog catalogue;
         catalogue.categories = {"Audio"};
@@ -449,7 +468,7 @@ private Q_SLOTS:
         clickRow(panel.attachedList(), QStringLiteral("Work"));
         QVERIFY(!chooseFromMenu(panel.allList(), QStringLiteral("Delete")).opened);
         QTest::mouseClick(panel.newCategory(), Qt::LeftButton);
-        QCOMPARE(panel.rig.document.enterTarget(), 1);
+        QCOMPARE(panel.rig.document.enterTarget(), EnterTarget::ChangeNumber);
         QVERIFY(!chooseFromMenu(panel.attachedList(), QStringLiteral("Delete")).opened);
         QTest::keyClick(panel.attachedList(), Qt::Key_Delete);
         QCOMPARE(panel.disc("2")->categories, (Names{"Movie", "Work"}));
@@ -492,14 +511,14 @@ private Q_SLOTS:
         QTRY_COMPARE(panel.driveList()->model()->rowCount(), 2);
 
         clickRow(panel.driveList(), QStringLiteral("E:\\ DATA\\DISC Info N/A"));
-        QCOMPARE(panel.rig.document.enterTarget(), 30);
+        QCOMPARE(panel.rig.document.enterTarget(), EnterTarget::DriveList);
         QCOMPARE(chooseFromMenu(panel.driveList(), QStringLiteral("Scan Drive")).items,
                  texts({"Scan Drive"}));
-        QCOMPARE(panel.rig.document.enterTarget(), 0);
+        QCOMPARE(panel.rig.document.enterTarget(), EnterTarget::None);
         QCOMPARE(commands.scans, Names{"E:\\"});
         CategoriesPane* role = categoriesPanel(panel.rig.document);
         QCOMPARE(role, static_cast<CategoriesPane*>(panel.view.get()));
-        QCOMPARE(role->takeScanDriveText(), std::string("E:\\"));
+        // That scan took the drive: a later CD Scan from the menu finds none waiting.
         QVERIFY(role->takeScanDriveText().empty());
 
         const QPoint first =
@@ -520,7 +539,7 @@ private Q_SLOTS:
 
         panel.notes()->selectAll();
         QTest::keyClicks(panel.notes(), QStringLiteral("a < b & \"c\""));
-        QCOMPARE(panel.rig.document.enterTarget(), 9);
+        QCOMPARE(panel.rig.document.enterTarget(), EnterTarget::SaveNotes);
         const std::string& info = panel.disc("1")->info;
         QVERIFY2(info.find("<notes>a &lt; b &amp; \"c\"</notes>") != std::string::npos ||
                      info.find("<notes>a &lt; b &amp; &quot;c&quot;</notes>") != std::string::npos,
@@ -542,15 +561,33 @@ private Q_SLOTS:
         QVERIFY(!panel.rig.document.isModified());
     }
 
-    void othersCannotChangeNotes() {
+    // Others read the notes in a box that takes no typing, so no refusal follows each key;
+    // Save Notes still says why nothing is stored.
+    void othersReadNotesWithoutBeingRefusedAtEveryKey() {
         PanelRig panel(ownedCatalogue(), {"bob", "digest"});
         panel.open();
         panel.select("1");
         const std::string before = panel.disc("1")->info;
-        QTest::keyClicks(panel.notes(), QStringLiteral("x"));
+        QVERIFY(panel.notes()->isReadOnly());
+        QTest::keyClicks(panel.notes(), QStringLiteral("xy"));
+        QCOMPARE(panel.notes()->toPlainText(), QStringLiteral("Caf\u00E9 & more"));
+        QVERIFY(panel.rig.prompt.messages.empty());
+
+        QTest::mouseClick(child<QPushButton>(*panel.view, "saveNotesButton"), Qt::LeftButton);
         QCOMPARE(panel.rig.prompt.messages, Names{"Operation not allowed! Logged in as : bob"});
         QCOMPARE(panel.disc("1")->info, before);
         QVERIFY(!panel.rig.document.isModified());
+    }
+
+    void notesTakeTypingOnlyForADiscTheUserMayChange() {
+        PanelRig panel;
+        panel.open();
+        QVERIFY(panel.notes()->isReadOnly());
+        panel.select("1");
+        QVERIFY(!panel.notes()->isReadOnly());
+        panel.rig.document.setCurrentDisc(CQXDisc{});
+        panel.view->refreshForCurrentDisc();
+        QVERIFY(panel.notes()->isReadOnly());
     }
 
     void plainTextRecordIsAllNotesWithoutPrices() {

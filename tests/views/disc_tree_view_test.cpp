@@ -55,6 +55,7 @@ struct FakeCommands final : Pane, CommandsPane {
     void refreshDiscFields() override { ++fieldRefreshes; }
     void refreshStatus() override { ++statusRefreshes; }
     void startScan(const std::string&) override {}
+    void openSearchWindow(const SearchQuery&, bool) override {}
 
     CQX2Doc& document;
     std::vector<PaneCommand> commands;
@@ -531,6 +532,37 @@ private Q_SLOTS:
         setup.view->locateFile(*disc.files[0]);
         QCOMPARE(setup.selectedText(), QStringLiteral("1 BACKUP"));
         QCOMPARE(setup.files.highlighted.back(), disc.files[0].get());
+    }
+
+    // Other panes and dialogs pick a disc by its number: exactly that number, never a folder
+    // named like it, and nothing at all for a disc the tree does not show.
+    void aDiscIsSelectedAndFoldedByItsNumber() {
+        TreeSetup setup(catalogue());
+        DiscTreePane& tree = *discTree(setup.rig.document);
+        QVERIFY(tree.selectDisc("2001"));
+        QCOMPARE(setup.view->selectedItemPath(), std::string("2001 ODYSSEY"));
+        QCOMPARE(setup.rig.document.currentDisc().number, std::string("2001"));
+        QCOMPARE(setup.files.shown.back(), std::string("2001 ODYSSEY"));
+        QCOMPARE(setup.commands.fieldRefreshes, 1);
+
+        QVERIFY(!tree.selectDisc("200"));
+        QVERIFY(!tree.selectDisc(""));
+        setup.rig.document.categoryFilter() = {"Software"};
+        setup.view->rebuildByCategories();
+        QVERIFY(!tree.selectDisc("12"));
+        QVERIFY(setup.rig.document.currentDisc().number.empty());
+        setup.rig.document.categoryFilter().clear();
+        setup.view->rebuildByCategories();
+
+        setup.click(path({"1 BACKUP", "Docs", "Old"}));
+        const QModelIndex backup = setup.item(path({"1 BACKUP"}));
+        const QModelIndex docs = setup.item(path({"1 BACKUP", "Docs"}));
+        QVERIFY(setup.tree->isExpanded(backup));
+        tree.collapseDisc("12");
+        QVERIFY(setup.tree->isExpanded(backup));
+        tree.collapseDisc("1");
+        QVERIFY(!setup.tree->isExpanded(backup));
+        QVERIFY(setup.tree->isExpanded(docs));
     }
 
     void addedDiscGoesLastAndBecomesCurrent() {

@@ -186,14 +186,29 @@ TEST(FileListSorting, ComparesNamesAndTypesWithoutCaseAndSizesByNumber) {
               (V{"beta", "gamma", "Alpha", "delta"}));
 }
 
-TEST(FileListColumnWidths, FollowTheScreenWidth) {
-    using W = std::array<int, kFileListColumnCount>;
-    EXPECT_EQ(fileListColumnWidths(800), (W{80, 40, 40}));
-    EXPECT_EQ(fileListColumnWidths(1024), (W{210, 70, 40}));
-    EXPECT_EQ(fileListColumnWidths(1152), (W{285, 70, 40}));
-    EXPECT_EQ(fileListColumnWidths(1280), (W{400, 70, 40}));
-    EXPECT_EQ(fileListColumnWidths(1920), (W{200, 70, 40}));
-    EXPECT_EQ(fileListColumnWidths(1000), (W{200, 70, 40}));
+TEST(FileListColumnWidths, LeastWidthsFollowTheScreenWidth) {
+    using W = FileListLeastWidths;
+    EXPECT_EQ(fileListLeastWidths(800), (W{40, 40}));
+    for (const int screen : {1024, 1152, 1280, 1920, 1000}) {
+        EXPECT_EQ(fileListLeastWidths(screen), (W{70, 40})) << screen;
+    }
+}
+
+TEST(FileListColumnWidths, TypeTextsAreMeasuredOnceEach) {
+    std::vector<FileListRow> rows(5);
+    rows[0].type = "TXT";
+    rows[1].type = "JPEG";
+    rows[2].type = "TXT";
+    rows[4].type = "JPEG";
+    EXPECT_EQ(distinctTypes(rows), (std::vector<std::string>{"TXT", "JPEG", ""}));
+    EXPECT_TRUE(distinctTypes({}).empty());
+}
+
+TEST(FileListColumnWidths, NoSizeTextIsLongerThanTheLargestSize) {
+    EXPECT_EQ(largestFileSizeText(), "4096.000 MB");
+    for (const char* stored : {"-1", "-1294967296", "2147483647", "0", "1048576"}) {
+        EXPECT_LE(fileSizeText(stored).size(), largestFileSizeText().size()) << stored;
+    }
 }
 
 }  // namespace

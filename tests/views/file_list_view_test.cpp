@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
+#include <QScrollBar>
+#include <QStyleOptionHeader>
 #include <QTimer>
 #include <QTreeView>
 #include <QtTest>
@@ -145,6 +147,25 @@ public:
 private:
     test::ScriptedPrompt& m_script;
 };
+
+// The room a column leaves for the text of its cells: the style keeps a margin of its focus
+// frame and one pixel at each side of the text.
+int textRoom(const QTreeView& list, int column) {
+    const int margin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1;
+    return list.header()->sectionSize(column) - 2 * margin;
+}
+
+// The room the style leaves for a header's title beside the sort arrow.
+int labelRoom(const QHeaderView& header, int section) {
+    QStyleOptionHeader option;
+    option.initFrom(&header);
+    option.rect = QRect(0, 0, header.sectionSize(section), header.height());
+    option.section = section;
+    option.orientation = Qt::Horizontal;
+    option.state |= QStyle::State_Horizontal;
+    option.sortIndicator = QStyleOptionHeader::SortDown;
+    return header.style()->subElementRect(QStyle::SE_HeaderLabel, &option, &header).width();
+}
 
 struct File {
     std::string name;
@@ -339,15 +360,48 @@ private Q_SLOTS:
         QCOMPARE(f.rows(), QStringList{QStringLiteral("file|%1|BIN").arg(shown)});
     }
 
-    void columnWidthsFollowTheScreen() {
-        FileListFixture f({});
-        const auto widths = fileListColumnWidths(f.view.screen()->geometry().width());
-        QCOMPARE(f.list->header()->sectionSize(0), widths[0]);
-        QCOMPARE(f.list->header()->sectionSize(2), widths[2]);
-        // The Size column also fits a size in megabytes of a DVD-sized file.
-        QVERIFY(f.list->header()->sectionSize(1) >= widths[1]);
-        QVERIFY(f.list->header()->sectionSize(1) >=
-                f.list->fontMetrics().horizontalAdvance(QStringLiteral("0000.000 MB")));
+    // Sizes and types are read whole, and so are the headers with the sort arrow, also when a
+    // vertical scroll bar takes room from the list: only the names give way.
+    void sizeAndTypeColumnsFitWhatTheyShow() {
+        std::vector<File> files;
+        for (int i = 0; i < 40; ++i) {
+            files.push_back({"file " + std::to_string(i) + (i % 2 == 0 ? ".mpeg" : ".txt"), "d:\\",
+                             std::to_string(i * 1000)});
+        }
+        files.push_back({"largest.jpeg", "d:\\", "-1"});
+        FileListFixture f(files);
+        f.view.resize(320, 200);
+        QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+        f.select("12 BACKUP");
+        f.clickHeader(FileListColumn::Type);
+        // The list lays its rows out, and then shows its scroll bar, on later turns of the
+        // event loop.
+        QTRY_VERIFY(f.list->verticalScrollBar()->isVisible());
+        QVERIFY(!f.list->horizontalScrollBar()->isVisible());
+
+        QHeaderView* header = f.list->header();
+        const int type = static_cast<int>(FileListColumn::Type);
+        QCOMPARE(header->sectionViewportPosition(type) + header->sectionSize(type),
+                 f.list->viewport()->width());
+        const QFontMetrics metrics = f.list->fontMetrics();
+        for (const int column : {1, 2}) {
+            for (int row = 0; row < f.list->model()->rowCount(); ++row) {
+                const QString text = f.list->model()->index(row, column).data().toString();
+                QVERIFY2(textRoom(*f.list, column) >= metrics.horizontalAdvance(text),
+                         qPrintable(text));
+            }
+            const QString title = f.list->model()->headerData(column, Qt::Horizontal).toString();
+            QVERIFY2(labelRoom(*header, column) >= header->fontMetrics().horizontalAdvance(title),
+                     qPrintable(title));
+        }
+        QVERIFY(textRoom(*f.list, 1) >= metrics.horizontalAdvance(QStringLiteral("4095.999 MB")));
+        QVERIFY(header->sectionSize(1) >=
+                fileListLeastWidths(f.view.screen()->geometry().width()).size);
+
+        // A folder without files still shows the whole Type header.
+        f.select("12 BACKUP\\docs");
+        QVERIFY(labelRoom(*header, type) >=
+                header->fontMetrics().horizontalAdvance(QStringLiteral("Type")));
     }
 
     void sizeHeaderSortsDescendingThenAscending() {
@@ -590,7 +644,7 @@ private Q_SLOTS:
         FileListFixture f({{"a.txt", "d:\\", "1"}});
         f.select("12 BACKUP");
         QTest::mouseClick(f.list->viewport(), Qt::LeftButton, {}, f.centreOf(0));
-        QCOMPARE(f.rig.document.enterTarget(), 2);
+        QCOMPARE(f.rig.document.enterTarget(), EnterTarget::OpenFile);
     }
 
     void highlightEntrySelectsItsRowAndBringsItIntoView() {

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "accounts/ownership.h"
 #include "app/catalogue_document.h"
 #include "core/disc_info.h"
 #include "core/user_prompt.h"
@@ -111,6 +112,11 @@ bool CategoryEditor::remove(const std::vector<std::string>& names) {
     }
     m_document.setModified();
     return true;
+}
+
+bool CategoryEditor::mayEditNotes() const {
+    return currentCatalogueDisc() != nullptr &&
+           isOwner(m_document.catalogue(), m_document.identity());
 }
 
 bool CategoryEditor::notesChanged(const std::string& notes) {

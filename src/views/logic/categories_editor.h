@@ -44,6 +44,9 @@ public:
     // Asks first; removes the names from the catalogue, every disc and every file entry.
     bool remove(const std::vector<std::string>& names);
 
+    // Whether the notes box takes typing: there is a current disc and it is the user's to
+    // change. Others read the notes without being refused at every key.
+    bool mayEditNotes() const;
     // The notes text changed in the panel: stored at once into the current disc's record. A
     // record that cannot take notes is reported, once for each disc, and false is returned.
     bool notesChanged(const std::string& notes);

@@ -22,13 +22,34 @@ void CategoryViewCommands::showCompleteTree() {
 
 void CategoryViewCommands::viewDiscsOnList(const std::vector<std::string>& names) {
     m_document.categoryFilter() = names;
+    if (m_document.hasDiscs()) {
+        searchByCategory(kSearchDiscs);
+    }
 }
 
 void CategoryViewCommands::viewFiles(const std::vector<std::string>& names) {
     m_document.categoryFilter() = names;
-    if (m_document.hasDiscs() && names.empty()) {
-        m_prompt.message(kSelectCategoryMessage);
+    if (!m_document.hasDiscs()) {
+        return;
     }
+    if (names.empty()) {
+        m_prompt.message(kSelectCategoryMessage);
+        return;
+    }
+    searchByCategory(kSearchFiles);
+}
+
+void CategoryViewCommands::searchByCategory(std::string_view mode) {
+    CommandsPane* commands = commandsPanel(m_document);
+    if (commands == nullptr) {
+        return;
+    }
+    SearchQuery query;
+    query.pattern = "*";
+    query.mode = mode;
+    query.scope = kScopeByCategory;
+    query.combinator = kCategoriesAnd;
+    commands->openSearchWindow(query, true);
 }
 
 // The flag keeps "View All CD on Tree" and "Show the Complete CD Tree" available exactly while

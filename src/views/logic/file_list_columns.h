@@ -1,7 +1,10 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
+#include <string>
+#include <vector>
+
+#include "views/logic/file_list_row.h"
 
 namespace vorlix {
 
@@ -10,8 +13,19 @@ enum class FileListColumn { Name, Size, Type };
 
 inline constexpr std::size_t kFileListColumnCount = 3;
 
-// The widths in pixels of Name, Size and Type for a screen of that width: the pane was laid
-// out for the common screen widths, and any other width gets a middle choice.
-std::array<int, kFileListColumnCount> fileListColumnWidths(int screenWidth);
+// The least widths in pixels of the Size and Type columns for a screen of that width. The
+// Name column takes whatever room the pane leaves beside them.
+struct FileListLeastWidths {
+    int size = 0;
+    int type = 0;
+
+    bool operator==(const FileListLeastWidths&) const = default;
+};
+
+FileListLeastWidths fileListLeastWidths(int screenWidth);
+
+// The Type texts of the rows, each once, in the order they first occur: the texts the Type
+// column must have room for.
+std::vector<std::string> distinctTypes(const std::vector<FileListRow>& rows);
 
 }  // namespace vorlix

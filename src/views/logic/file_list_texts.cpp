@@ -1,6 +1,8 @@
 #include "views/logic/file_list_texts.h"
 
 #include <charconv>
+#include <cstdint>
+#include <limits>
 
 #include "core/stored_size.h"
 
@@ -32,6 +34,10 @@ std::string fileTypeText(std::string_view fileName) {
 
 std::string fileSizeText(std::string_view sizeText) {
     return megabytesText(storedFileSize(sizeText)) + " MB";
+}
+
+std::string largestFileSizeText() {
+    return megabytesText(std::numeric_limits<std::uint32_t>::max()) + " MB";
 }
 
 double sizeTextValue(std::string_view sizeText) {

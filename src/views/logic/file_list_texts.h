@@ -18,6 +18,9 @@ std::string fileTypeText(std::string_view fileName);
 // unit ("1.000 MB"), whatever the user's locale.
 std::string fileSizeText(std::string_view sizeText);
 
+// The Size column text of the largest size a file entry holds: no Size text is longer.
+std::string largestFileSizeText();
+
 // The number a Size column text begins with ("2861.023" of "2861.023 MB"); 0 when none.
 double sizeTextValue(std::string_view sizeText);
 
