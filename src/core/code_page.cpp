@@ -69,6 +69,18 @@ std::size_t asciiPrefix(std::string_view text) {
     return i;
 }
 
+bool isWellFormedUtf8(std::string_view bytes) {
+    std::size_t pos = asciiPrefix(bytes);
+    while (pos < bytes.size()) {
+        bool valid = true;
+        decodeUtf8(bytes, pos, valid);
+        if (!valid) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void appendUtf8(char32_t cp, std::string& out) {
     if (cp < 0x80) {
         out.push_back(static_cast<char>(cp));

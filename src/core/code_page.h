@@ -42,6 +42,9 @@ void appendUtf8(char32_t cp, std::string& out);
 // Length of the leading run of ASCII bytes.
 std::size_t asciiPrefix(std::string_view text);
 
+// Whether the bytes are UTF-8 without a malformed sequence.
+bool isWellFormedUtf8(std::string_view bytes);
+
 // Whether every byte is ASCII; faster than asciiPrefix for the short texts of a catalogue.
 bool isAscii(std::string_view text);
 

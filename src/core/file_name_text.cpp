@@ -4,18 +4,6 @@
 
 namespace vorlix {
 
-bool isWellFormedUtf8(std::string_view bytes) {
-    std::size_t pos = asciiPrefix(bytes);
-    while (pos < bytes.size()) {
-        bool valid = true;
-        decodeUtf8(bytes, pos, valid);
-        if (!valid) {
-            return false;
-        }
-    }
-    return true;
-}
-
 std::string_view fileNameText(std::string_view bytes, std::string& storage) {
     if (isWellFormedUtf8(bytes)) {
         return bytes;

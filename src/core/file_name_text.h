@@ -5,9 +5,6 @@
 
 namespace vorlix {
 
-// Whether the bytes are UTF-8 without a malformed sequence.
-bool isWellFormedUtf8(std::string_view bytes);
-
 // The text a file name's bytes stand for. A file system hands names over as bytes: nearly always
 // UTF-8, but a disc written on Windows, or a folder copied from one, may hold names in its code
 // page (caf\xE9.mp3). Those are read as Windows-1252, which gives every byte a character of its

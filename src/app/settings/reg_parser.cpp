@@ -29,18 +29,6 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && sameRegName(text.substr(0, prefix.size()), prefix);
 }
 
-bool isUtf8(std::string_view text) {
-    std::size_t pos = asciiPrefix(text);
-    while (pos < text.size()) {
-        bool valid = true;
-        decodeUtf8(text, pos, valid);
-        if (!valid) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // A line as text to take apart, and as the bytes to write back should it be kept: a line that
 // is neither UTF-8 nor from a UTF-16 file is read as Windows-1252 but kept byte for byte.
 struct Line {
@@ -68,7 +56,7 @@ std::vector<Line> decodedLines(std::string_view bytes) {
             line.remove_suffix(1);
         }
         Line decoded{{}, std::string(line)};
-        if (utf16 || isUtf8(line)) {
+        if (utf16 || isWellFormedUtf8(line)) {
             decoded.text = decoded.raw;
         } else {
             ansi.decode(line, decoded.text);
