@@ -46,5 +46,32 @@ TEST(FileNameTextTest, ANameReadAsWindows1252KeepsEveryByte) {
     }
 }
 
+// Characters a catalogue cannot hold as they are get a visible stand-in each, in UTF-8 names and
+// in names read as Windows-1252 alike, and the stand-ins lead back to the name.
+TEST(FileNameTextTest, ControlCharactersAndBackslashesGetStandInsThatLeadBack) {
+    constexpr NameCase kStandIns[] = {
+        {std::string_view("a\r\n\tb", 5), "a\u240D\u240A\u2409b"},
+        {"back\\slash", "back\uFF3Cslash"},
+        {std::string_view("nul\0.txt", 8), "nul\u2400.txt"},
+        {"del\x7F\x1F", "del\u2421\u241F"},
+        {"caf\xE9\\\x01", "caf\u00E9\uFF3C\u2401"},
+    };
+    for (const NameCase& c : kStandIns) {
+        std::string storage;
+        const std::string_view text = fileNameText(c.bytes, storage);
+        EXPECT_EQ(text, c.text) << c.bytes;
+        const std::string name = nameWithoutStandIns(text);
+        std::string bytes;
+        if (isWellFormedUtf8(c.bytes)) {
+            bytes = name;
+        } else {
+            ASSERT_TRUE(Windows1252().encode(name, bytes)) << c.bytes;
+        }
+        EXPECT_EQ(bytes, c.bytes);
+    }
+    // Text without stand-ins comes back as it is, malformed bytes included.
+    EXPECT_EQ(nameWithoutStandIns("plain \u00E9 \u2422 \xFF"), "plain \u00E9 \u2422 \xFF");
+}
+
 }  // namespace
 }  // namespace vorlix

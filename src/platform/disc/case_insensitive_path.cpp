@@ -11,7 +11,7 @@ namespace vorlix {
 namespace {
 
 std::optional<std::string> findInFolder(const std::string& folder, const std::string& name) {
-    const std::string exact = folder + "/" + name;
+    const std::string exact = folder + "/" + nameWithoutStandIns(name);
     struct stat status;
     if (::lstat(exact.c_str(), &status) == 0) {
         return exact;
@@ -23,7 +23,8 @@ std::optional<std::string> findInFolder(const std::string& folder, const std::st
     const std::string wanted = lowerCase(name);
     std::optional<std::string> found;
     std::string storage;
-    // A name whose bytes are not UTF-8 is catalogued as its Windows-1252 reading.
+    // A name whose bytes are not UTF-8 is catalogued as its Windows-1252 reading, and a name
+    // with characters a catalogue cannot hold with stand-ins for them.
     while (const dirent* item = ::readdir(items)) {
         if (lowerCase(fileNameText(item->d_name, storage)) == wanted) {
             found = folder + "/" + item->d_name;
