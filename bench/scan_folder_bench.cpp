@@ -109,7 +109,10 @@ int run(int argc, char** argv) {
             std::fprintf(stderr, "%s\n", prepared.message().c_str());
             std::exit(1);
         }
-        job.walk(*volume);
+        if (const Result walked = job.walk(*volume); !walked.ok()) {
+            std::fprintf(stderr, "%s\n", walked.message().c_str());
+            std::exit(1);
+        }
         recorded = job.entries().size();
         detected = job.detectedExtensions().size();
     };

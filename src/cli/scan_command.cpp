@@ -99,7 +99,8 @@ void runScan(const CliArguments& a, const CodePage& codePage) {
     const std::string driveRoot = recordedDriveRoot(a, source);
     const std::unique_ptr<DiscVolume> volume = drives.open(source.root);
     if (!volume || !volume->ready()) {
-        throw CommandFailure{std::string(kDriveNotReadyMessage)};
+        const std::string problem = volume ? volume->problem() : std::string();
+        throw CommandFailure{problem.empty() ? std::string(kDriveNotReadyMessage) : problem};
     }
 
     CurlHttpClient http;
@@ -128,8 +129,11 @@ void runScan(const CliArguments& a, const CodePage& codePage) {
         throw CommandFailure{prepared.message()};
     }
     ScanProgressLine progress(stderr, job);
-    job.walk(*volume, [&progress] { progress.fileMet(); });
+    const Result walked = job.walk(*volume, [&progress] { progress.fileMet(); });
     progress.finish();
+    if (!walked.ok()) {
+        throw CommandFailure{walked.message()};
+    }
 
     auto disc = makeScannedDisc(job, request, virtualDisc ? kVirtualLocation : kHomeLocation,
                                 readFlag(session.settings(), setting::kShare), todayDiscDateText());
@@ -137,6 +141,11 @@ void runScan(const CliArguments& a, const CodePage& codePage) {
     catalogue.appendDisc(std::move(disc));
     writeCatalogueFile(catalogue, catalogueFile, codePage);
     printDisc(added, job.detectedExtensions());
+    // A disc with something unreadable is still added: what could be read is catalogued, and
+    // the warning says what is missing.
+    if (const std::string unreadable = job.unreadableText(); !unreadable.empty()) {
+        std::fprintf(stderr, "vorlix-cli: warning: %s\n", unreadable.c_str());
+    }
 }
 
 }  // namespace

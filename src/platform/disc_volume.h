@@ -10,13 +10,26 @@ namespace vorlix {
 
 // One entry of a folder as the scan sees it: the name's bytes as the file system reports them
 // (UTF-8 nearly always; the scan reads any others as Windows-1252), whether it is a folder, and
-// its size in bytes (0 for folders).
+// its size in bytes (0 for folders). An entry that is neither a file nor a folder the scan can
+// read (a FIFO, a socket, a device, or one whose status cannot be read) is listed as unreadable,
+// so that the scan can leave it out and say so.
 struct DirectoryEntry {
     std::string name;
     bool folder = false;
     std::uint64_t size = 0;
+    bool unreadable = false;
 
     bool operator==(const DirectoryEntry&) const = default;
+};
+
+// Where a folder's own records lie on its medium: the extent of an ISO 9660 directory, the file
+// entry of a UDF one, the device and inode of a folder on disk. Two names for one place are one
+// folder, which a walk must not enter twice.
+struct FolderPlace {
+    std::uint64_t area = 0;
+    std::uint64_t position = 0;
+
+    auto operator<=>(const FolderPlace&) const = default;
 };
 
 // Label and 32-bit serial number of a medium, equal to what Windows reports for it.
@@ -43,12 +56,21 @@ public:
 
     // Whether the root can be entered: a medium is there and readable.
     virtual bool ready() = 0;
+    // When not ready, what is wrong with the source in words for the user ("...: not a disc
+    // image"); empty when there is nothing more to say than that no disc is there.
+    virtual std::string problem() { return {}; }
     // Label and serial; nullopt when the query fails (no medium, or a folder, which has none).
     virtual std::optional<VolumeIdentity> identity() = 0;
     // Replaces entries with the folder's entries in file-system order, "." and ".." left out.
     // False when the folder cannot be enumerated (entries is then empty). An audio CD lists one
     // "TrackNN.cda" of 44 bytes per audio track in its root.
     virtual bool list(std::string_view path, std::vector<DirectoryEntry>& entries) = 0;
+    // Where the folder at path lies; nullopt when the medium does not tell. Asked right after
+    // list() of the same path, which a volume may answer from what that listing read.
+    virtual std::optional<FolderPlace> place(std::string_view path) {
+        static_cast<void>(path);
+        return std::nullopt;
+    }
     // The audio table of contents; nullopt for anything but an audio disc.
     virtual std::optional<AudioToc> audioToc() = 0;
 };

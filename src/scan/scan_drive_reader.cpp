@@ -29,6 +29,8 @@ OpenedDisc ScanDriveReader::open(const std::string& drivePath) const {
     disc.ready = disc.volume && disc.volume->ready();
     if (disc.ready) {
         disc.identity = disc.volume->identity();
+    } else if (disc.volume) {
+        disc.problem = disc.volume->problem();
     }
     return disc;
 }

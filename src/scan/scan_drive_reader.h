@@ -18,11 +18,13 @@ struct ScanDriveItem {
 };
 
 // What a Scan command reads from its drive before the walk: the volume (null when no source has
-// the drive's letter), whether its root can be entered, and its label and serial.
+// the drive's letter), whether its root can be entered, and its label and serial; when it is
+// not ready, what the volume says is wrong (empty for a drive without a disc).
 struct OpenedDisc {
     std::unique_ptr<DiscVolume> volume;
     bool ready = false;
     std::optional<VolumeIdentity> identity;
+    std::string problem;
 };
 
 // The scan's reads of the drives. Each may keep a drive spinning up or retrying a scratched disc

@@ -22,10 +22,6 @@ int barPosition(std::size_t steps, int end) {
     return static_cast<int>(steps % static_cast<std::size_t>(end + 1));
 }
 
-std::string childPath(const std::string& path, const std::string& name) {
-    return path.empty() ? name : path + "/" + name;
-}
-
 }  // namespace
 
 ScanJob::ScanJob(FilterLists& lists, MediaTagSource& mediaTags)
@@ -101,71 +97,124 @@ Result ScanJob::prepare() {
     return Result::success();
 }
 
-void ScanJob::walk(DiscVolume& volume, const std::function<void()>& afterEntry) {
+Result ScanJob::walk(DiscVolume& volume, const std::function<void()>& afterEntry) {
     m_afterEntry = afterEntry ? &afterEntry : nullptr;
-    std::vector<DirectoryEntry> root;
-    // The root's own files come last, after every folder below it.
-    if (carryOn() && volume.list("", root)) {
-        walkSubfolders(volume, 0, "", m_rootFolder, root);
-        if (carryOn()) {
-            readFiles(root, m_rootFolder);
-        }
-    }
+    Result walked = carryOn() ? walkTree(volume) : Result::success();
     {
         std::lock_guard lock(m_displayMutex);
-        m_progress.atEnd = carryOn();
+        m_progress.atEnd = walked.ok() && carryOn();
     }
-    if (carryOn() && m_audio) {
+    if (walked.ok() && carryOn() && m_audio) {
         m_mediaTag = m_mediaTags.mediaTag(m_walkDrivePath);
     }
     m_afterEntry = nullptr;
-    finishWalk();
+    finishWalk(walked.ok());
+    return walked;
 }
 
-void ScanJob::walkFolder(DiscVolume& volume, int item, const std::string& path,
-                         const std::string& folderPath) {
-    std::vector<DirectoryEntry> entries;
-    if (!volume.list(path, entries)) {
-        return;
+// Depth first without recursion: a disc may hold folders nested deeper than the thread's stack
+// would take frames. Each folder's own files come before its subfolders; the root's own files
+// come last, after every folder below it.
+Result ScanJob::walkTree(DiscVolume& volume) {
+    m_path.clear();
+    m_folderPath = m_rootFolder;
+    std::vector<DirectoryEntry> root;
+    if (!volume.list("", root)) {
+        return Result::failure("The disc cannot be scanned: its root folder cannot be read.");
     }
-    readFiles(entries, folderPath);
-    if (carryOn()) {
-        walkSubfolders(volume, item, path, folderPath, entries);
+    std::set<FolderPlace> entered;
+    if (const auto place = volume.place("")) {
+        entered.insert(*place);
     }
+    std::vector<Frame> stack;
+    stack.push_back({std::move(root), 0, 0, 0, m_folderPath.size()});
+    while (!stack.empty() && carryOn()) {
+        Frame& frame = stack.back();
+        while (frame.next < frame.entries.size() && !frame.entries[frame.next].folder) {
+            ++frame.next;
+        }
+        if (frame.next == frame.entries.size()) {
+            leaveFolder(stack);
+            continue;
+        }
+        if (Result inside = enterFolder(volume, stack, entered); !inside.ok()) {
+            return inside;
+        }
+    }
+    // A stopped walk has left the folders it was in, as far as the folders bar tells.
+    if (!stack.empty()) {
+        std::lock_guard lock(m_displayMutex);
+        m_progress.folders += stack.size() - 1;
+    }
+    return Result::success();
 }
 
-void ScanJob::walkSubfolders(DiscVolume& volume, int item, const std::string& path,
-                             const std::string& folderPath,
-                             const std::vector<DirectoryEntry>& entries) {
+Result ScanJob::enterFolder(DiscVolume& volume, std::vector<Frame>& stack,
+                            std::set<FolderPlace>& entered) {
+    Frame& parent = stack.back();
+    const DirectoryEntry& entry = parent.entries[parent.next++];
+    // The volume is walked by the names' own bytes; the catalogue keeps their text.
     std::string storage;
-    for (const DirectoryEntry& entry : entries) {
-        if (entry.folder) {
-            // The volume is walked by the names' own bytes; the catalogue keeps their text.
-            const std::string name(fileNameText(entry.name, storage));
-            const int child = addTreeItem(name, item);
-            {
-                std::lock_guard lock(m_displayMutex);
-                m_progress.folderText = name;
-            }
-            walkFolder(volume, child, childPath(path, entry.name),
-                       folderPath + lowerCase(name) + "\\");
-            std::lock_guard lock(m_displayMutex);
-            ++m_progress.folders;
-        }
-        if (!carryOn()) {
-            return;
-        }
+    const std::string name(fileNameText(entry.name, storage));
+    const int item = addTreeItem(name, parent.item);
+    {
+        std::lock_guard lock(m_displayMutex);
+        m_progress.folderText = name;
+    }
+    m_path += m_path.empty() ? entry.name : "/" + entry.name;
+    m_folderPath += lowerCase(name) + "\\";
+    Frame folder{{}, 0, item, m_path.size(), m_folderPath.size()};
+    if (!volume.list(m_path, folder.entries)) {
+        noteUnreadable(m_folderPath);
+        m_path.resize(parent.pathSize);
+        m_folderPath.resize(parent.folderPathSize);
+        std::lock_guard lock(m_displayMutex);
+        ++m_progress.folders;
+        return Result::success();
+    }
+    if (const auto place = volume.place(m_path); place && !entered.insert(*place).second) {
+        return Result::failure("The disc cannot be scanned: its folder tree loops at " +
+                               m_folderPath + ", which leads back to a folder already read.");
+    }
+    readFiles(folder.entries, m_folderPath);
+    stack.push_back(std::move(folder));
+    return Result::success();
+}
+
+void ScanJob::leaveFolder(std::vector<Frame>& stack) {
+    if (stack.size() == 1) {
+        readFiles(stack.back().entries, m_rootFolder);
+    } else {
+        std::lock_guard lock(m_displayMutex);
+        ++m_progress.folders;
+    }
+    stack.pop_back();
+    if (!stack.empty()) {
+        m_path.resize(stack.back().pathSize);
+        m_folderPath.resize(stack.back().folderPathSize);
     }
 }
 
 void ScanJob::readFiles(const std::vector<DirectoryEntry>& entries, const std::string& folderPath) {
     for (const DirectoryEntry& entry : entries) {
-        if (!entry.folder) {
+        if (entry.unreadable) {
+            std::string storage;
+            noteUnreadable(folderPath + std::string(fileNameText(entry.name, storage)));
+        } else if (!entry.folder) {
             meetFile(entry, folderPath);
         }
         if (!carryOn()) {
             return;
         }
+    }
+}
+
+void ScanJob::noteUnreadable(std::string path) {
+    constexpr std::size_t kSamples = 5;
+    std::lock_guard lock(m_displayMutex);
+    ++m_progress.unreadable;
+    if (m_progress.unreadableSamples.size() < kSamples) {
+        m_progress.unreadableSamples.push_back(std::move(path));
     }
 }
 
@@ -207,14 +256,17 @@ int ScanJob::addTreeItem(std::string text, int parent) {
     return static_cast<int>(m_tree.size()) - 1;
 }
 
-void ScanJob::finishWalk() {
+void ScanJob::finishWalk(bool walked) {
     std::lock_guard lock(m_stateMutex);
     m_walkActive = false;
-    if (m_state == ScanState::Walking) {
+    if (m_state == ScanState::Walking && walked) {
         m_state = ScanState::Completed;
-    } else {
-        discard();
+        return;
     }
+    if (m_state == ScanState::Walking) {
+        m_state = ScanState::Idle;
+    }
+    discard();
 }
 
 void ScanJob::stop() {
@@ -245,6 +297,8 @@ void ScanJob::discard() {
     m_depths.clear();
     m_progress.recorded = 0;
     m_progress.recordedTotal = 0;
+    m_progress.unreadable = 0;
+    m_progress.unreadableSamples.clear();
 }
 
 ScanState ScanJob::state() const {
@@ -264,6 +318,7 @@ ScanDisplay ScanJob::display() const {
         display.countText = decimalText(static_cast<std::int64_t>(m_progress.recorded));
         display.sizeText = megabytesText(m_progress.recordedTotal) + " MB";
     }
+    display.unreadableText = unreadableTextLocked();
     if (m_progress.atEnd) {
         display.recordedBar = kRecordedBarEnd;
         display.seenBar = kSeenBarEnd;
@@ -274,6 +329,28 @@ ScanDisplay ScanJob::display() const {
         display.foldersBar = barPosition(m_progress.folders, kFoldersBarEnd);
     }
     return display;
+}
+
+std::string ScanJob::unreadableText() const {
+    std::lock_guard lock(m_displayMutex);
+    return unreadableTextLocked();
+}
+
+std::string ScanJob::unreadableTextLocked() const {
+    const std::size_t count = m_progress.unreadable;
+    if (count == 0) {
+        return {};
+    }
+    std::string text = decimalText(static_cast<std::int64_t>(count)) +
+                       (count == 1 ? " item could not be read and is not catalogued: "
+                                   : " items could not be read and are not catalogued: ");
+    for (std::size_t i = 0; i < m_progress.unreadableSamples.size(); ++i) {
+        text += (i == 0 ? "" : ", ") + m_progress.unreadableSamples[i];
+    }
+    if (count > m_progress.unreadableSamples.size()) {
+        text += ", ...";
+    }
+    return text;
 }
 
 std::vector<ScanTreeItem> ScanJob::treeItems(std::size_t first) const {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,13 +32,14 @@ struct ScanTreeItem {
 
 // What the scan dialog shows while a walk runs, taken as one consistent snapshot.
 struct ScanDisplay {
-    std::string folderText;  // current folder's name
-    std::string fileText;    // last recorded file's name
-    std::string countText;   // recorded count, "%d"
-    std::string sizeText;    // recorded total in megabytes, "%0.3f MB"
-    int recordedBar = 0;     // 0..100, wraps
-    int seenBar = 0;         // 0..50, wraps
-    int foldersBar = 0;      // 0..100, wraps
+    std::string folderText;      // current folder's name
+    std::string fileText;        // last recorded file's name
+    std::string countText;       // recorded count, "%d"
+    std::string sizeText;        // recorded total in megabytes, "%0.3f MB"
+    std::string unreadableText;  // what could not be read so far; empty when nothing
+    int recordedBar = 0;         // 0..100, wraps
+    int seenBar = 0;             // 0..50, wraps
+    int foldersBar = 0;          // 0..100, wraps
 };
 
 // The texts Save computes from the recorded entries and the totals.
@@ -87,7 +89,13 @@ public:
     // The walk itself and, for an audio disc, the media tag. Returns when the walk has ended by
     // itself, by stop() or by close(). afterEntry, when given, runs after every file met (the
     // command line uses it for its progress line).
-    void walk(DiscVolume& volume, const std::function<void()>& afterEntry = {});
+    //
+    // The walk fails, keeping nothing and leaving the job Idle, when the volume's root cannot be
+    // listed or a folder turns out to be one already entered: a damaged disc whose folders lead
+    // back to each other would otherwise be walked without end. The message names the folder.
+    // A folder below the root that cannot be listed, and an entry that is neither a file nor a
+    // folder, are left out and counted (unreadableText()).
+    [[nodiscard]] Result walk(DiscVolume& volume, const std::function<void()>& afterEntry = {});
 
     // Stop: discards the partial result (tree, entries, count, totals) and clears completed;
     // the detected extensions stay. Close does the same and marks the job closed.
@@ -105,6 +113,10 @@ public:
     std::vector<ScanTreeItem> treeItems(std::size_t first = 0) const;
     // One line per tree item in pre-order, tab-indented by depth, each ended by CR LF.
     std::string folderOutline() const;
+
+    // What the last walk could not read: "2 items could not be read and are not catalogued:"
+    // and the catalogue paths of the first few; empty when everything could be read.
+    std::string unreadableText() const;
 
     // Extensions met that are on neither list, in the order met; the filter dialog edits them.
     std::vector<std::string>& detectedExtensions() { return m_detected; }
@@ -129,18 +141,35 @@ private:
         std::size_t seen = 0;
         std::size_t folders = 0;
         bool atEnd = false;  // the walk went through to its end
+        std::size_t unreadable = 0;
+        std::vector<std::string> unreadableSamples;  // the first few, as catalogue paths
     };
 
-    void walkFolder(DiscVolume& volume, int item, const std::string& path,
-                    const std::string& folderPath);
-    void walkSubfolders(DiscVolume& volume, int item, const std::string& path,
-                        const std::string& folderPath, const std::vector<DirectoryEntry>& entries);
+    // A folder the walk is inside: its entries, read once, the next one to look at for
+    // subfolders, its tree item, and the lengths of the volume path and the catalogue folder
+    // path while the walk is in it.
+    struct Frame {
+        std::vector<DirectoryEntry> entries;
+        std::size_t next = 0;
+        int item = 0;
+        std::size_t pathSize = 0;
+        std::size_t folderPathSize = 0;
+    };
+
+    Result walkTree(DiscVolume& volume);
+    // Enters the next subfolder of the innermost folder: reads its files and puts it on the
+    // stack, or counts it when it cannot be listed. Fails on a folder already entered.
+    Result enterFolder(DiscVolume& volume, std::vector<Frame>& stack,
+                       std::set<FolderPlace>& entered);
+    void leaveFolder(std::vector<Frame>& stack);
     void readFiles(const std::vector<DirectoryEntry>& entries, const std::string& folderPath);
+    void noteUnreadable(std::string path);
+    std::string unreadableTextLocked() const;
     void meetFile(const DirectoryEntry& file, const std::string& folderPath);
     void recordFile(std::string_view name, std::uint64_t size, const std::string& folderPath);
     int addTreeItem(std::string text, int parent);
     bool carryOn() const { return m_continue.load(std::memory_order_relaxed); }
-    void finishWalk();
+    void finishWalk(bool walked);
     void end(ScanState to);
     void discard();
 
@@ -162,6 +191,9 @@ private:
     std::string m_drive;       // "d:"
     const std::function<void()>* m_afterEntry = nullptr;
     std::string m_nameStorage;  // a file name read in the code page, while it is met
+    // Of the folder the walk is in: its path on the volume and its catalogue folder path.
+    std::string m_path;
+    std::string m_folderPath;
 
     std::atomic<bool> m_continue{false};
     // State changes and the end of a walk happen under m_stateMutex, so that a stop() racing

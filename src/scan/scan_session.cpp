@@ -133,7 +133,8 @@ bool ScanSession::startWalk(OpenedDisc disc) {
         return false;
     }
     if (!disc.ready) {
-        m_prompt.message(kDriveNotReadyMessage, MessageIcon::Stop);
+        m_prompt.message(disc.problem.empty() ? std::string(kDriveNotReadyMessage) : disc.problem,
+                         MessageIcon::Stop);
         return false;
     }
     const bool virtualDisc = isFolderSource(m_job->drivePath());
@@ -158,12 +159,19 @@ bool ScanSession::startWalk(OpenedDisc disc) {
 }
 
 void ScanSession::runWalk(const std::function<void()>& afterEntry) {
-    m_job->walk(*m_volume, afterEntry);
+    m_walked = m_job->walk(*m_volume, afterEntry);
+    m_volume.reset();
 }
 
 void ScanSession::walkEnded() {
     m_saveEnabled = true;
-    if (!closed() && !m_job->detectedExtensions().empty()) {
+    const std::optional<Result> walked = std::exchange(m_walked, std::nullopt);
+    if (closed()) {
+        return;
+    }
+    if (walked && !walked->ok()) {
+        m_prompt.message(walked->message(), MessageIcon::Stop);
+    } else if (!m_job->detectedExtensions().empty()) {
         openFilter();
     }
 }

@@ -80,9 +80,11 @@ public:
     // The rest of the checks once the drive has been read. True when the walk is to run now;
     // false also when Stop or Close came while the drive was read.
     bool startWalk(OpenedDisc disc);
-    // On the scan thread; afterEntry as for ScanJob::walk.
+    // On the scan thread; afterEntry as for ScanJob::walk. The volume is let go of afterwards,
+    // so that a disc can be ejected while the dialog stays open.
     void runWalk(const std::function<void()>& afterEntry = {});
-    // Back on the user-interface thread: the filter dialog when extensions were detected.
+    // Back on the user-interface thread: the message of a walk that failed, or else the filter
+    // dialog when extensions were detected.
     void walkEnded();
     bool walking() const;
 
@@ -117,6 +119,7 @@ private:
     ScanFilterOpener& m_filterOpener;
     std::unique_ptr<ScanJob> m_job;
     std::unique_ptr<DiscVolume> m_volume;
+    std::optional<Result> m_walked;  // set by runWalk(), shown by walkEnded()
     std::vector<DiscSource> m_sources;
     std::vector<std::string> m_driveItems;
     int m_selectedDrive = -1;

@@ -1,5 +1,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -13,6 +14,9 @@
 #include "core/catalog_format.h"
 #include "core/code_page.h"
 #include "core/md5.h"
+#include "core/text_case.h"
+#include "platform/disc/crafted_images.h"
+#include "platform/disc/deep_folders.h"
 
 namespace vorlix {
 namespace {
@@ -167,6 +171,62 @@ TEST_F(ScanCommandTest, ASourceOrDriveThatIsNoneIsReported) {
     }
     EXPECT_FALSE(std::filesystem::exists(folder.file("cds.vrd")));
     EXPECT_EQ(run("scan " + quoted("tree")).status, 2);
+}
+
+// An image that is none, or that is damaged, adds no disc: the one line on stderr says what is
+// wrong with it, and nothing the disc libraries print comes with it.
+TEST_F(ScanCommandTest, AnImageThatCannotBeScannedSaysWhyAndAddsNoDisc) {
+    const std::string good = image();
+    const std::string bytes = test::readFile(good);
+    test::writeFile(folder.file("text.iso"), std::string(100000, 'x'));
+    test::writeFile(folder.file("empty.iso"), "");
+    test::writeFile(folder.file("cut.iso"), bytes.substr(0, 60000));
+    test::writeFile(folder.file("audio.cue"), "FILE \"audio.bin\" BINARY\n  TRACK 01 AUDIO\n");
+    test::writeFile(folder.file("looping.iso"), bytes);
+    test::loopIsoFolder(folder.file("looping.iso"), "Photos", true);
+    const struct {
+        std::string file;
+        std::string problem;
+    } cases[] = {
+        {"text.iso", folder.file("text.iso") + ": not a disc image"},
+        {"empty.iso", folder.file("empty.iso") + ": not a disc image (the file is empty)"},
+        {"cut.iso", folder.file("cut.iso") + ": the image is cut short: its volume takes " +
+                        std::to_string(bytes.size()) + " bytes, the file holds 60000"},
+        {"audio.cue",
+         folder.file("audio.cue") + ": the track file " + folder.file("audio.bin") + " is missing"},
+        {"looping.iso",
+         "The disc cannot be scanned: its folder tree loops at d:\\photos\\, which leads back to a "
+         "folder already read."},
+    };
+    for (const auto& c : cases) {
+        const test::CliRun result = scan(quoted(c.file) + " " + quoted("cds.vrd"));
+        EXPECT_EQ(result.status, 1) << c.file;
+        EXPECT_EQ(result.out, "") << c.file;
+        EXPECT_EQ(result.err, "vorlix-cli: " + c.problem + "\n") << c.file;
+        EXPECT_FALSE(std::filesystem::exists(folder.file("cds.vrd"))) << c.file;
+    }
+}
+
+// Files below a path longer than the system takes are found; what cannot be read as a file is
+// left out and named in a warning, and the disc is added all the same.
+TEST_F(ScanCommandTest, DeepFoldersAreReadAndWhatCannotBeReadIsReported) {
+    const test::DeepFolders deep(folder.file("tree"), 300, "bottom.mp3", 9);
+    ASSERT_EQ(::mkfifo(folder.file("tree/pipe.mp3").c_str(), 0644), 0);
+    std::filesystem::create_directories(folder.file("tree/sub"));
+    test::makeSocketFile(folder.file("tree/sub/sock.mp3"));
+
+    const test::CliRun result =
+        scan(quoted("tree") + " " + quoted("cds.vrd") + " --drive e: --no-filter");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err,
+              "vorlix-cli: warning: 2 items could not be read and are not catalogued: "
+              "e:\\sub\\sock.mp3, e:\\pipe.mp3\n");
+    EXPECT_NE(result.out.find("files: 5\n"), std::string::npos) << result.out;
+    const CQXCatalog cds = catalogue();
+    ASSERT_EQ(cds.discs.size(), 1u);
+    const Lines recorded = files(*cds.discs[0]);
+    const std::string bottom = "e:\\" + lowerCase(deep.path("\\")) + "\\|bottom.mp3|9|e:";
+    EXPECT_NE(std::find(recorded.begin(), recorded.end(), bottom), recorded.end());
 }
 
 }  // namespace

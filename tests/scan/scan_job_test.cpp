@@ -28,10 +28,10 @@ protected:
     }
 
     // Prepare and walk on this thread, as the command line does.
-    void scan(FakeDiscVolume& volume) {
+    void scan(DiscVolume& volume) {
         m_job.readVolume(volume.identity());
         ASSERT_TRUE(test::succeeded(m_job.prepare()));
-        m_job.walk(volume);
+        EXPECT_TRUE(test::succeeded(m_job.walk(volume)));
     }
 
     test::FilterListFiles m_files;
@@ -216,7 +216,8 @@ TEST_F(ScanJobTest, ShowsProgressAndEndsWithFullBars) {
     m_job.readVolume(volume.identity());
     ASSERT_TRUE(test::succeeded(m_job.prepare()));
     EXPECT_EQ(m_job.display().countText, "");
-    m_job.walk(volume, [&] { counts.push_back(m_job.display().countText); });
+    ASSERT_TRUE(
+        test::succeeded(m_job.walk(volume, [&] { counts.push_back(m_job.display().countText); })));
     EXPECT_EQ(counts, (Lines{"1", "2", "2"}));
     const ScanDisplay display = m_job.display();
     EXPECT_EQ(display.folderText, "Music");
@@ -234,6 +235,92 @@ TEST_F(ScanJobTest, AnUnreadableFolderGivesNothingAndTheWalkGoesOn) {
     scan(volume);
     EXPECT_EQ(describe(m_job.entries()), (Lines{"d:\\b\\|b.mp3|1|d:", "d:\\|c.mp3|1|d:"}));
     EXPECT_EQ(m_job.state(), ScanState::Completed);
+}
+
+TEST_F(ScanJobTest, WhatCannotBeReadIsCountedAndTheFirstFewAreNamed) {
+    FakeDiscVolume volume{{"A/a.mp3", 1}, {"B/b.mp3", 1}, {"C/"},        {"D/"},
+                          {"E/"},         {"F/"},         {"G/g.mp3", 1}};
+    volume.unreadableFolders = {"A", "B", "C", "D", "E", "F"};
+    scan(volume);
+    EXPECT_EQ(m_job.state(), ScanState::Completed);
+    EXPECT_EQ(describe(m_job.entries()), (Lines{"d:\\g\\|g.mp3|1|d:"}));
+    const std::string expected =
+        "6 items could not be read and are not catalogued: d:\\a\\, d:\\b\\, d:\\c\\, d:\\d\\, "
+        "d:\\e\\, ...";
+    EXPECT_EQ(m_job.unreadableText(), expected);
+    EXPECT_EQ(m_job.display().unreadableText, expected);
+
+    volume.unreadableFolders = {"G"};
+    scan(volume);
+    EXPECT_EQ(m_job.unreadableText(), "1 item could not be read and is not catalogued: d:\\g\\");
+    m_job.stop();
+    EXPECT_EQ(m_job.unreadableText(), "");
+}
+
+// Every folder holds one folder "d", down to the given depth, where one file lies: the walk
+// asks for "", "d", "d/d", ..., and each folder lies in a place of its own unless the deepest
+// is made to lead back.
+class ChainVolume final : public DiscVolume {
+public:
+    ChainVolume(std::size_t depth, std::size_t loopsBackTo) : m_depth(depth), m_loop(loopsBackTo) {}
+
+    bool ready() override { return true; }
+    std::optional<VolumeIdentity> identity() override { return std::nullopt; }
+    bool list(std::string_view path, std::vector<DirectoryEntry>& entries) override {
+        entries.clear();
+        if (depthOf(path) < m_depth) {
+            entries.push_back({"d", true, 0});
+        } else {
+            entries.push_back({"f.mp3", false, 1});
+        }
+        return true;
+    }
+    std::optional<FolderPlace> place(std::string_view path) override {
+        const std::size_t depth = depthOf(path);
+        return FolderPlace{0, depth == m_depth ? m_loop : depth};
+    }
+    std::optional<AudioToc> audioToc() override { return std::nullopt; }
+
+private:
+    static std::size_t depthOf(std::string_view path) { return (path.size() + 1) / 2; }
+
+    std::size_t m_depth;
+    std::size_t m_loop;
+};
+
+// Far more levels than the thread's stack would hold frames for, were the walk to recurse.
+TEST_F(ScanJobTest, AFolderTreeOfAnyDepthIsWalkedToTheBottom) {
+    constexpr std::size_t kDepth = 100'000;
+    ChainVolume volume(kDepth, kDepth);
+    scan(volume);
+    EXPECT_EQ(m_job.state(), ScanState::Completed);
+    ASSERT_EQ(m_job.entries().size(), 1u);
+    EXPECT_EQ(m_job.entries()[0]->folder().size(), std::string("d:\\").size() + 2 * kDepth);
+    EXPECT_EQ(m_job.treeItems().size(), kDepth + 1);
+}
+
+TEST_F(ScanJobTest, AFolderLeadingBackToOneAlreadyReadEndsTheWalkWithNothingKept) {
+    ChainVolume volume(4, 2);
+    m_job.readVolume(volume.identity());
+    ASSERT_TRUE(test::succeeded(m_job.prepare()));
+    EXPECT_TRUE(test::failedWith(m_job.walk(volume),
+                                 "The disc cannot be scanned: its folder tree loops at "
+                                 "d:\\d\\d\\d\\d\\, which leads back to a folder already read."));
+    EXPECT_EQ(m_job.state(), ScanState::Idle);
+    EXPECT_FALSE(m_job.walking());
+    EXPECT_TRUE(m_job.entries().empty());
+    EXPECT_TRUE(m_job.treeItems().empty());
+    EXPECT_EQ(m_job.totals().discSizeText, "0.000");
+}
+
+TEST_F(ScanJobTest, ARootThatCannotBeReadFailsTheWalk) {
+    FakeDiscVolume volume{{"a.mp3", 1}};
+    volume.unreadableFolders.insert("");
+    m_job.readVolume(volume.identity());
+    ASSERT_TRUE(test::succeeded(m_job.prepare()));
+    EXPECT_TRUE(test::failedWith(m_job.walk(volume),
+                                 "The disc cannot be scanned: its root folder cannot be read."));
+    EXPECT_EQ(m_job.state(), ScanState::Idle);
 }
 
 TEST_F(ScanJobTest, ReadsSerialAsSignedAndKeepsOldValuesWhenTheQueryFails) {
@@ -332,7 +419,7 @@ TEST_F(ScanJobTest, StopFromAnotherThreadLeavesTheWalkToDiscardItsResult) {
     };
     m_job.readVolume(volume.identity());
     ASSERT_TRUE(test::succeeded(m_job.prepare()));
-    std::thread walker([&] { m_job.walk(volume); });
+    std::thread walker([&] { EXPECT_TRUE(test::succeeded(m_job.walk(volume))); });
     // The user interface keeps reading while the walk runs.
     std::size_t seenItems = 0;
     while (reachedFuture.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {

@@ -375,6 +375,31 @@ TEST_F(ScanSessionTest, AnImageIsScannedLikeADrive) {
     EXPECT_EQ(saved->disc->serial, "9");
 }
 
+// An image that is none says so, rather than that a drive is not ready.
+TEST_F(ScanSessionTest, AnImageThatCannotBeReadIsRefusedWithItsProblem) {
+    auto image = FakeDiscVolume::noMedium();
+    image->notReadyProblem = "/tmp/text.iso: not a disc image";
+    drives.provide("/tmp/text.iso", image);
+    openSession().showAddedSource(reader.addImage("/tmp/text.iso"));
+    EXPECT_FALSE(scan());
+    EXPECT_FALSE(session->save());
+    EXPECT_EQ(prompt.messages,
+              (Lines{"/tmp/text.iso: not a disc image", "Please, scan the CD first."}));
+}
+
+TEST_F(ScanSessionTest, AWalkThatFailsShowsWhyAndLeavesNothingToSave) {
+    auto disc = addDisc({{"a.xyz", 1}}, "DAMAGED", 3);
+    disc->unreadableFolders.insert("");
+    ScanSession& s = openSession();
+    s.setFilterOn(true);
+    ASSERT_TRUE(scan());
+    EXPECT_TRUE(s.saveEnabled());
+    EXPECT_FALSE(s.save());
+    EXPECT_EQ(prompt.messages, (Lines{"The disc cannot be scanned: its root folder cannot be read.",
+                                      "Please, scan the CD first."}));
+    EXPECT_TRUE(opener.detected.empty());
+}
+
 TEST_F(ScanSessionTest, CloseEndsTheSession) {
     addDisc({{"a.mp3", 1}}, "X", 1);
     ScanSession& s = openSession();

@@ -7,6 +7,7 @@
 
 #include "core/byte_source.h"
 #include "core/catalog_format.h"
+#include "core/text_case.h"
 #include "platform/disc/disc_test_support.h"
 #include "scan/scan_fixture.h"
 #include "scan/scan_job.h"
@@ -48,7 +49,7 @@ protected:
         m_job.setDrivePath(root);
         m_job.readVolume(volume->identity());
         EXPECT_TRUE(test::succeeded(m_job.prepare()));
-        m_job.walk(*volume);
+        EXPECT_TRUE(test::succeeded(m_job.walk(*volume)));
         Lines lines = test::describe(m_job.entries());
         std::sort(lines.begin(), lines.end());
         return lines;
@@ -91,6 +92,38 @@ TEST_F(ScannedFileNamesTest, AFolderIsCataloguedByItsNamesTextsAndTheyLeadBackTo
     EXPECT_EQ(resolved, (Lines{tree("Mus\xE9"
                                     "e/\xE0 la carte.mp3"),
                                tree("caf\xE9.mp3"), tree("plain.mp3")}));
+}
+
+// A line end and a tab in a folder's name would add a folder to the outline that is no folder,
+// and a backslash would part a name in two; their stand-ins keep each name one name, and the
+// names still lead back to the files.
+TEST(ScannedFileNames, NamesWithLineEndsTabsAndBackslashesKeepTheirPlaceAndLeadBack) {
+    test::TempDir dir;
+    const std::string folder = "two\r\nlines\tand a tab";
+    writeSized(dir.file("tree/" + folder + "/inner.mp3"), 2);
+    writeSized(dir.file("tree/back\\slash.mp3"), 3);
+    test::DrivesWithoutHardware drives;
+    const std::string root = drives.drives().addFolder(dir.file("tree")).root;
+    const auto volume = drives.drives().open(root);
+    test::FilterListFiles files;
+    test::FakeMediaTags tags;
+    ScanJob job(files.lists, tags);
+    job.setDrivePath(root);
+    job.setDiscNumber("7");
+    ASSERT_TRUE(test::succeeded(job.prepare()));
+    ASSERT_TRUE(test::succeeded(job.walk(*volume)));
+
+    const std::string shown = "two\u240D\u240Alines\u2409and a tab";
+    EXPECT_EQ(test::describe(job.entries()), (Lines{"d:\\" + lowerCase(shown) + "\\|inner.mp3|2|d:",
+                                                    "d:\\|back\uFF3Cslash.mp3|3|d:"}));
+    EXPECT_EQ(job.folderOutline(), "7 \r\n\t" + shown + "\r\n");
+    for (const auto& file : job.entries()) {
+        const std::string catalogued = std::string(file->folder()) + std::string(file->name());
+        EXPECT_TRUE(drives.drives().resolve(catalogued)) << catalogued;
+    }
+    EXPECT_EQ(drives.drives().resolve("d:\\back\uFF3Cslash.mp3"), dir.file("tree/back\\slash.mp3"));
+    EXPECT_EQ(drives.drives().resolve("d:\\" + shown + "\\INNER.mp3"),
+              dir.file("tree/" + folder + "/inner.mp3"));
 }
 
 struct ImageCase {

@@ -14,9 +14,13 @@ class SharedVolume final : public DiscVolume {
 public:
     explicit SharedVolume(std::shared_ptr<FakeDiscVolume> volume) : m_volume(std::move(volume)) {}
     bool ready() override { return m_volume->ready(); }
+    std::string problem() override { return m_volume->problem(); }
     std::optional<VolumeIdentity> identity() override { return m_volume->identity(); }
     bool list(std::string_view path, std::vector<DirectoryEntry>& entries) override {
         return m_volume->list(path, entries);
+    }
+    std::optional<FolderPlace> place(std::string_view path) override {
+        return m_volume->place(path);
     }
     std::optional<AudioToc> audioToc() override { return m_volume->audioToc(); }
 

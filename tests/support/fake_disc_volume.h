@@ -42,6 +42,7 @@ public:
     void setIdentity(std::string label, std::uint32_t serial);
 
     bool isReady = true;
+    std::string notReadyProblem;                   // what problem() says while not ready
     std::optional<VolumeIdentity> volumeIdentity;  // nullopt: the query fails
     std::optional<AudioToc> toc;
     std::set<std::string> unreadableFolders;  // list() fails on these paths
@@ -51,6 +52,7 @@ public:
     std::vector<std::string> listedPaths;  // every path list() was asked for, in order
 
     bool ready() override { return isReady; }
+    std::string problem() override { return isReady ? std::string() : notReadyProblem; }
     std::optional<VolumeIdentity> identity() override;
     bool list(std::string_view path, std::vector<DirectoryEntry>& entries) override;
     std::optional<AudioToc> audioToc() override { return toc; }

@@ -1,14 +1,31 @@
 #include "platform/disc/file_sector_source.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 
 namespace vorlix {
 
-FileSectorSource::FileSectorSource(const std::string& path)
-    : m_fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
+namespace {
+
+// Opened without waiting, and only a regular file or a block device: a FIFO or a character
+// device would block a read or never end.
+int openSectors(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    struct stat status;
+    if (fd >= 0 &&
+        (::fstat(fd, &status) != 0 || !(S_ISREG(status.st_mode) || S_ISBLK(status.st_mode)))) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+}  // namespace
+
+FileSectorSource::FileSectorSource(const std::string& path) : m_fd(openSectors(path)) {}
 
 FileSectorSource::~FileSectorSource() {
     if (m_fd >= 0) {

@@ -7,7 +7,8 @@
 namespace vorlix {
 
 // The sectors of an ISO image or of a data disc in an optical drive, read straight from the
-// file or the block device.
+// file or the block device. Anything else at the path (a FIFO, a character device) is not
+// opened.
 class FileSectorSource final : public SectorSource {
 public:
     explicit FileSectorSource(const std::string& path);

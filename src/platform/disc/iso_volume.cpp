@@ -24,6 +24,13 @@ std::unique_ptr<IsoVolume> IsoVolume::open(const std::string& location,
     if (iso == nullptr) {
         return nullptr;
     }
+    // A volume whose root cannot be listed holds nothing that can be read.
+    CdioISO9660FileList_t* root = iso9660_ifs_readdir(iso, "/");
+    if (root == nullptr) {
+        iso9660_close(iso);
+        return nullptr;
+    }
+    iso9660_filelist_free(root);
     return std::unique_ptr<IsoVolume>(
         new IsoVolume(std::make_unique<Image>(iso), std::move(identity)));
 }
@@ -33,8 +40,18 @@ IsoVolume::IsoVolume(std::unique_ptr<Image> image, std::optional<VolumeIdentity>
 
 IsoVolume::~IsoVolume() = default;
 
+namespace {
+
+FolderPlace extentPlace(const iso9660_stat_t& record) {
+    return FolderPlace{0, static_cast<std::uint64_t>(record.lsn)};
+}
+
+}  // namespace
+
 bool IsoVolume::list(std::string_view path, std::vector<DirectoryEntry>& entries) {
     entries.clear();
+    m_listedPath = path;
+    m_listedPlace.reset();
     const std::string isoPath = "/" + std::string(path);
     CdioISO9660FileList_t* records = iso9660_ifs_readdir(m_image->iso, isoPath.c_str());
     if (records == nullptr) {
@@ -43,7 +60,11 @@ bool IsoVolume::list(std::string_view path, std::vector<DirectoryEntry>& entries
     for (CdioListNode_t* node = _cdio_list_begin(records); node != nullptr;
          node = _cdio_list_node_next(node)) {
         const auto* record = static_cast<const iso9660_stat_t*>(_cdio_list_node_data(node));
-        if (std::strcmp(record->filename, ".") == 0 || std::strcmp(record->filename, "..") == 0) {
+        if (std::strcmp(record->filename, ".") == 0) {
+            m_listedPlace = extentPlace(*record);
+            continue;
+        }
+        if (std::strcmp(record->filename, "..") == 0) {
             continue;
         }
         const bool folder = record->type == iso9660_stat_s::_STAT_DIR;
@@ -52,6 +73,20 @@ bool IsoVolume::list(std::string_view path, std::vector<DirectoryEntry>& entries
     }
     iso9660_filelist_free(records);
     return true;
+}
+
+std::optional<FolderPlace> IsoVolume::place(std::string_view path) {
+    if (path == m_listedPath && m_listedPlace) {
+        return m_listedPlace;
+    }
+    const std::string isoPath = "/" + std::string(path);
+    iso9660_stat_t* record = iso9660_ifs_stat_translate(m_image->iso, isoPath.c_str());
+    if (record == nullptr) {
+        return std::nullopt;
+    }
+    const FolderPlace found = extentPlace(*record);
+    iso9660_stat_free(record);
+    return found;
 }
 
 }  // namespace vorlix

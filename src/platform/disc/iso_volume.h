@@ -21,6 +21,8 @@ public:
     bool ready() override { return true; }
     std::optional<VolumeIdentity> identity() override { return m_identity; }
     bool list(std::string_view path, std::vector<DirectoryEntry>& entries) override;
+    // The directory's extent.
+    std::optional<FolderPlace> place(std::string_view path) override;
     std::optional<AudioToc> audioToc() override { return std::nullopt; }
 
 private:
@@ -30,6 +32,9 @@ private:
 
     std::unique_ptr<Image> m_image;
     std::optional<VolumeIdentity> m_identity;
+    // The extent of the directory listed last, read from its own "." record.
+    std::string m_listedPath;
+    std::optional<FolderPlace> m_listedPlace;
 };
 
 }  // namespace vorlix

@@ -20,6 +20,8 @@ constexpr std::uint8_t kTerminatorType = 255;
 constexpr std::size_t kEscapeSequencesOffset = 88;
 constexpr std::size_t kVolumeIdOffset = 40;
 constexpr std::size_t kVolumeIdSize = 32;
+constexpr std::size_t kVolumeSpaceSizeOffset = 80;
+constexpr std::size_t kLogicalBlockSizeOffset = 128;
 
 bool hasStandardId(const Sector& sector) {
     return std::memcmp(&sector[1], "CD001", 5) == 0;
@@ -83,6 +85,17 @@ std::optional<IsoDescriptor> findIsoDescriptor(SectorSource& source, std::uint32
 std::string isoVolumeLabel(const IsoDescriptor& descriptor) {
     const std::uint8_t* id = &descriptor.sector[kVolumeIdOffset];
     return descriptor.joliet ? jolietText(id, kVolumeIdSize) : primaryText(id, kVolumeIdSize);
+}
+
+std::uint64_t isoVolumeBytes(const IsoDescriptor& descriptor) {
+    const Sector& s = descriptor.sector;
+    const std::uint64_t blocks = std::uint64_t{s[kVolumeSpaceSizeOffset]} |
+                                 std::uint64_t{s[kVolumeSpaceSizeOffset + 1]} << 8 |
+                                 std::uint64_t{s[kVolumeSpaceSizeOffset + 2]} << 16 |
+                                 std::uint64_t{s[kVolumeSpaceSizeOffset + 3]} << 24;
+    const std::uint64_t blockSize =
+        s[kLogicalBlockSizeOffset] | std::uint64_t{s[kLogicalBlockSizeOffset + 1]} << 8;
+    return blocks * blockSize;
 }
 
 std::optional<VolumeIdentity> readIsoIdentity(SectorSource& source, std::uint32_t sessionStart) {

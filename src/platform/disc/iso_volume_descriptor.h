@@ -23,6 +23,9 @@ std::optional<IsoDescriptor> findIsoDescriptor(SectorSource& source, std::uint32
 // The volume identifier (UTF-16BE in a Joliet descriptor), trailing blanks removed.
 std::string isoVolumeLabel(const IsoDescriptor& descriptor);
 
+// The size of the volume in bytes, as its descriptor gives it.
+std::uint64_t isoVolumeBytes(const IsoDescriptor& descriptor);
+
 // Label and serial of the last session's volume (sessionStart 0 on a single-session medium),
 // or of the first session when no descriptor set is found at the last one.
 std::optional<VolumeIdentity> readIsoIdentity(SectorSource& source, std::uint32_t sessionStart);

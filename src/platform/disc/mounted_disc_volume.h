@@ -19,6 +19,9 @@ public:
     bool list(std::string_view path, std::vector<DirectoryEntry>& entries) override {
         return m_folder.list(path, entries);
     }
+    std::optional<FolderPlace> place(std::string_view path) override {
+        return m_folder.place(path);
+    }
     std::optional<AudioToc> audioToc() override { return std::nullopt; }
 
 private:

@@ -1,66 +1,96 @@
 #include "platform/disc/udf_volume.h"
 
-#include <udfread/udfread.h>
-
-#include <cstring>
+#include <algorithm>
 #include <utility>
+
+#include "platform/disc/file_sector_source.h"
 
 namespace vorlix {
 
-struct UdfVolume::Reader {
-    udfread* udf = udfread_init();
-
-    Reader() = default;
-    ~Reader() { udfread_close(udf); }
-    Reader(const Reader&) = delete;
-    Reader& operator=(const Reader&) = delete;
-};
-
 namespace {
 
-std::uint64_t fileSize(UDFDIR* folder, const char* name) {
-    UDFFILE* file = udfread_file_openat(folder, name);
-    if (file == nullptr) {
-        return 0;
-    }
-    const std::int64_t size = udfread_file_size(file);
-    udfread_file_close(file);
-    return size < 0 ? 0 : static_cast<std::uint64_t>(size);
+std::string childPath(std::string_view path, const std::string& name) {
+    return path.empty() ? name : std::string(path) + "/" + name;
 }
 
 }  // namespace
 
-std::unique_ptr<UdfVolume> UdfVolume::open(const std::string& location,
+std::unique_ptr<UdfVolume> UdfVolume::open(std::unique_ptr<SectorSource> sectors,
                                            std::optional<VolumeIdentity> identity) {
-    auto reader = std::make_unique<Reader>();
-    if (reader->udf == nullptr || udfread_open(reader->udf, location.c_str()) < 0) {
+    auto fileSystem = UdfFileSystem::read(*sectors);
+    if (!fileSystem || !fileSystem->directory(fileSystem->root())) {
         return nullptr;
     }
-    return std::unique_ptr<UdfVolume>(new UdfVolume(std::move(reader), std::move(identity)));
+    return std::unique_ptr<UdfVolume>(
+        new UdfVolume(std::move(sectors), std::move(*fileSystem), std::move(identity)));
 }
 
-UdfVolume::UdfVolume(std::unique_ptr<Reader> reader, std::optional<VolumeIdentity> identity)
-    : m_reader(std::move(reader)), m_identity(std::move(identity)) {}
+std::unique_ptr<UdfVolume> UdfVolume::open(const std::string& location,
+                                           std::optional<VolumeIdentity> identity) {
+    auto sectors = std::make_unique<FileSectorSource>(location);
+    if (!sectors->isOpen()) {
+        return nullptr;
+    }
+    return open(std::move(sectors), std::move(identity));
+}
 
-UdfVolume::~UdfVolume() = default;
+UdfVolume::UdfVolume(std::unique_ptr<SectorSource> sectors, UdfFileSystem fileSystem,
+                     std::optional<VolumeIdentity> identity)
+    : m_sectors(std::move(sectors)),
+      m_fileSystem(std::move(fileSystem)),
+      m_identity(std::move(identity)) {
+    m_folders.emplace(std::string(), m_fileSystem.root());
+}
 
 bool UdfVolume::list(std::string_view path, std::vector<DirectoryEntry>& entries) {
     entries.clear();
-    const std::string udfPath = "/" + std::string(path);
-    UDFDIR* folder = udfread_opendir(m_reader->udf, udfPath.c_str());
-    if (folder == nullptr) {
+    const auto folder = folderAt(path);
+    const auto found = folder ? m_fileSystem.directory(*folder) : std::nullopt;
+    if (!found) {
         return false;
     }
-    udfread_dirent item;
-    while (udfread_readdir(folder, &item) != nullptr) {
-        if (std::strcmp(item.d_name, ".") == 0 || std::strcmp(item.d_name, "..") == 0) {
-            continue;
+    for (const UdfDirectoryEntry& entry : *found) {
+        if (entry.folder) {
+            m_folders.insert_or_assign(childPath(path, entry.name), entry.fileEntry);
+            entries.push_back({entry.name, true, 0});
+        } else {
+            const auto size = m_fileSystem.fileSize(entry.fileEntry);
+            entries.push_back({entry.name, false, size.value_or(0), !size});
         }
-        const bool isFolder = item.d_type == UDF_DT_DIR;
-        entries.push_back({item.d_name, isFolder, isFolder ? 0 : fileSize(folder, item.d_name)});
     }
-    udfread_closedir(folder);
     return true;
+}
+
+std::optional<FolderPlace> UdfVolume::place(std::string_view path) {
+    const auto folder = folderAt(path);
+    if (!folder) {
+        return std::nullopt;
+    }
+    return FolderPlace{folder->partition, folder->block};
+}
+
+std::optional<UdfAddress> UdfVolume::folderAt(std::string_view path) {
+    if (const auto known = m_folders.find(path); known != m_folders.end()) {
+        return known->second;
+    }
+    // Not met yet: looked up name by name from the root.
+    UdfAddress folder = m_fileSystem.root();
+    while (!path.empty()) {
+        const std::size_t slash = path.find('/');
+        const std::string_view name = path.substr(0, slash);
+        const auto entries = m_fileSystem.directory(folder);
+        if (!entries) {
+            return std::nullopt;
+        }
+        const auto child = std::find_if(entries->begin(), entries->end(),
+                                        [&](const auto& e) { return e.folder && e.name == name; });
+        if (child == entries->end()) {
+            return std::nullopt;
+        }
+        folder = child->fileEntry;
+        path = slash == std::string_view::npos ? std::string_view() : path.substr(slash + 1);
+    }
+    return folder;
 }
 
 }  // namespace vorlix

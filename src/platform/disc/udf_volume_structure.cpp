@@ -40,10 +40,8 @@ std::uint32_t u32(const Sector& s, std::size_t at) {
            std::uint32_t{s[at + 3]} << 24;
 }
 
-// The descriptor tag's identifier when its checksum holds; 0 otherwise.
 std::uint16_t tagId(const Sector& s) {
-    const unsigned sum = std::accumulate(s.begin(), s.begin() + 16, 0u) - s[4];
-    return (sum & 0xFF) == s[4] ? u16(s, 0) : 0;
+    return udfTagId(s.data());
 }
 
 bool readTagged(SectorSource& source, std::uint32_t lba, Sector& sector) {
@@ -66,10 +64,15 @@ struct LogicalVolume {
     std::vector<PartitionMap> maps;
 };
 
+struct PartitionExtent {
+    std::uint32_t start = 0;
+    std::uint32_t length = 0;
+};
+
 struct VolumeDescriptors {
     std::optional<std::string> volumeIdentifier;
     std::optional<LogicalVolume> logicalVolume;
-    std::map<std::uint16_t, std::uint32_t> partitionStarts;
+    std::map<std::uint16_t, PartitionExtent> partitions;
 };
 
 LogicalVolume decodeLogicalVolume(const Sector& s) {
@@ -103,7 +106,7 @@ void keepDescriptor(const Sector& s, VolumeDescriptors& found) {
     if (id == kPrimaryVolumeTag && !found.volumeIdentifier) {
         found.volumeIdentifier = udfDString(&s[24], 32);
     } else if (id == kPartitionTag) {
-        found.partitionStarts.emplace(u16(s, 22), u32(s, 188));
+        found.partitions.emplace(u16(s, 22), PartitionExtent{u32(s, 188), u32(s, 192)});
     } else if (id == kLogicalVolumeTag && !found.logicalVolume && u32(s, 212) == kSectorSize) {
         found.logicalVolume = decodeLogicalVolume(s);
     }
@@ -171,15 +174,27 @@ std::optional<std::uint32_t> fileSetSector(SectorSource& source, const VolumeDes
         return std::nullopt;
     }
     const PartitionMap& map = volume.maps[volume.fileSetPartition];
-    const auto start = found.partitionStarts.find(map.partitionNumber);
-    if (start == found.partitionStarts.end()) {
+    const auto partition = found.partitions.find(map.partitionNumber);
+    if (partition == found.partitions.end()) {
         return std::nullopt;
     }
+    const std::uint32_t start = partition->second.start;
     if (map.metadataFile) {
-        return metadataBlockSector(source, start->second, start->second + *map.metadataFile,
-                                   volume.fileSetBlock);
+        return metadataBlockSector(source, start, start + *map.metadataFile, volume.fileSetBlock);
     }
-    return start->second + volume.fileSetBlock;
+    return start + volume.fileSetBlock;
+}
+
+std::vector<UdfPartitionReference> partitionReferences(const VolumeDescriptors& found) {
+    std::vector<UdfPartitionReference> references;
+    for (const PartitionMap& map : found.logicalVolume->maps) {
+        const auto partition = found.partitions.find(map.partitionNumber);
+        UdfPartitionReference& reference = references.emplace_back();
+        if (partition != found.partitions.end()) {
+            reference = {partition->second.start, partition->second.length, map.metadataFile};
+        }
+    }
+    return references;
 }
 
 }  // namespace
@@ -206,7 +221,8 @@ std::optional<UdfVolumeStructure> readUdfVolumeStructure(SectorSource& source) {
     if (!sector) {
         return std::nullopt;
     }
-    return UdfVolumeStructure{found.volumeIdentifier.value_or(std::string()), *sector};
+    return UdfVolumeStructure{found.volumeIdentifier.value_or(std::string()), *sector,
+                              partitionReferences(found)};
 }
 
 std::string udfDString(const std::uint8_t* field, std::size_t size) {
@@ -214,23 +230,35 @@ std::string udfDString(const std::uint8_t* field, std::size_t size) {
         return {};
     }
     const std::size_t used = std::min<std::size_t>(field[size - 1], size - 1);
+    if (used < 1 || (field[0] != 8 && field[0] != 16)) {
+        return {};
+    }
+    return udfCs0Text(field, used);
+}
+
+std::string udfCs0Text(const std::uint8_t* bytes, std::size_t size) {
     std::string out;
-    if (used < 1) {
+    if (size < 1) {
         return out;
     }
-    if (field[0] == 8) {
-        for (std::size_t i = 1; i < used; ++i) {
-            appendUtf8(field[i], out);
-        }
-    } else if (field[0] == 16) {
+    if (bytes[0] == 16 || bytes[0] == 255) {
         std::string littleEndian;
-        for (std::size_t i = 1; i + 1 < used; i += 2) {
-            littleEndian.push_back(static_cast<char>(field[i + 1]));
-            littleEndian.push_back(static_cast<char>(field[i]));
+        for (std::size_t i = 1; i + 1 < size; i += 2) {
+            littleEndian.push_back(static_cast<char>(bytes[i + 1]));
+            littleEndian.push_back(static_cast<char>(bytes[i]));
         }
         appendUtf8FromUtf16le(littleEndian, out);
+        return out;
+    }
+    for (std::size_t i = 1; i < size; ++i) {
+        appendUtf8(bytes[i], out);
     }
     return out;
+}
+
+std::uint16_t udfTagId(const std::uint8_t* tag) {
+    const unsigned sum = std::accumulate(tag, tag + 16, 0u) - tag[4];
+    return (sum & 0xFF) == tag[4] ? static_cast<std::uint16_t>(tag[0] | tag[1] << 8) : 0;
 }
 
 std::optional<VolumeIdentity> readUdfIdentity(SectorSource& source) {

@@ -1,21 +1,40 @@
 #include "platform/disc/volume_opener.h"
 
+#include <cdio/logging.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <mutex>
 #include <utility>
 
 #include "platform/disc/audio_cd_volume.h"
 #include "platform/disc/cd_contents.h"
+#include "platform/disc/cue_track_files.h"
 #include "platform/disc/drive_status.h"
 #include "platform/disc/file_sector_source.h"
 #include "platform/disc/iso_volume.h"
 #include "platform/disc/iso_volume_descriptor.h"
 #include "platform/disc/mounted_disc_volume.h"
 #include "platform/disc/no_disc_volume.h"
+#include "platform/disc/regular_file.h"
 #include "platform/disc/udf_volume.h"
 #include "platform/disc/udf_volume_structure.h"
 
 namespace vorlix {
 
 namespace {
+
+// A CUE sheet is a few lines per track; anything much longer is no CUE sheet.
+constexpr std::uint64_t kMaxCueSheetBytes = 1u << 20;
+
+// The CD and ISO 9660 libraries write their complaints to stderr. What went wrong reaches the
+// user as this program's own message, so theirs are dropped.
+void quietCdLibraries() {
+    static std::once_flag quieted;
+    std::call_once(quieted, [] { cdio_log_set_handler([](cdio_log_level_t, const char*) {}); });
+}
 
 std::optional<VolumeIdentity> dataIdentity(SectorSource& sectors, std::uint32_t sessionStart) {
     if (auto udf = readUdfIdentity(sectors)) {
@@ -44,10 +63,75 @@ std::unique_ptr<DiscVolume> audioVolume(CdContents contents) {
                                            std::move(contents.audioTracks));
 }
 
+std::unique_ptr<DiscVolume> refused(const std::string& path, const std::string& problem) {
+    return std::make_unique<NoDiscVolume>(path + ": " + problem);
+}
+
+// What is wrong with a file that is to be read, in words that follow its name; empty when
+// nothing is.
+std::string fileProblem(const RegularFileCheck& check, const std::string& what) {
+    using Problem = RegularFileCheck::Problem;
+    switch (check.problem) {
+        case Problem::None:
+            return {};
+        case Problem::Missing:
+            return what + " is missing";
+        case Problem::NotRegular:
+            return what + " is not a regular file";
+        case Problem::Unreadable:
+            return what + " cannot be read (" + check.reason + ")";
+    }
+    return {};
+}
+
+// The bytes a volume's descriptors say it takes: the ISO 9660 volume's size, or where the last
+// UDF partition ends.
+std::optional<std::uint64_t> declaredBytes(SectorSource& sectors) {
+    if (const auto descriptor = findIsoDescriptor(sectors, 0)) {
+        return isoVolumeBytes(*descriptor);
+    }
+    const auto udf = readUdfVolumeStructure(sectors);
+    if (!udf) {
+        return std::nullopt;
+    }
+    std::uint64_t end = 0;
+    for (const UdfPartitionReference& partition : udf->partitions) {
+        end = std::max(end, (std::uint64_t{partition.start} + partition.length) * kSectorSize);
+    }
+    return end;
+}
+
+std::unique_ptr<DiscVolume> openCueSheet(const std::string& path, std::uint64_t size) {
+    if (size > kMaxCueSheetBytes) {
+        return refused(path, "not a CUE sheet");
+    }
+    std::ifstream in(path, std::ios::binary);
+    const std::string sheet{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    // The CD library opens the track files itself, and would wait on one that is a FIFO.
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    for (const std::string& name : cueTrackFiles(sheet)) {
+        const std::string track = (folder / name).string();
+        if (const std::string problem =
+                fileProblem(checkRegularFile(track), "the track file " + track);
+            !problem.empty()) {
+            return refused(path, problem);
+        }
+    }
+    auto contents = readCdContents(path);
+    if (!contents) {
+        return refused(path, "not a CUE sheet of a CD");
+    }
+    if (!contents->hasAudio()) {
+        return refused(path, "the CD holds no audio track");
+    }
+    return audioVolume(std::move(*contents));
+}
+
 }  // namespace
 
 std::unique_ptr<DiscVolume> openOpticalDisc(const std::string& device,
                                             const std::optional<std::string>& mountPoint) {
+    quietCdLibraries();
     if (!discReady(device)) {
         return std::make_unique<NoDiscVolume>();
     }
@@ -70,21 +154,30 @@ std::unique_ptr<DiscVolume> openOpticalDisc(const std::string& device,
 }
 
 std::unique_ptr<DiscVolume> openImage(const std::string& path) {
+    quietCdLibraries();
+    const RegularFileCheck file = checkRegularFile(path);
+    if (const std::string problem = fileProblem(file, "the file"); !problem.empty()) {
+        return refused(path, problem);
+    }
+    if (file.size == 0) {
+        return refused(path, "not a disc image (the file is empty)");
+    }
     if (isCueSheet(path)) {
-        auto contents = readCdContents(path);
-        if (contents && contents->hasAudio()) {
-            return audioVolume(std::move(*contents));
-        }
-        return std::make_unique<NoDiscVolume>();
+        return openCueSheet(path, file.size);
     }
     FileSectorSource sectors(path);
-    if (!sectors.isOpen()) {
-        return std::make_unique<NoDiscVolume>();
+    const auto needed = declaredBytes(sectors);
+    if (!needed) {
+        return refused(path, "not a disc image");
+    }
+    if (*needed > file.size) {
+        return refused(path, "the image is cut short: its volume takes " + std::to_string(*needed) +
+                                 " bytes, the file holds " + std::to_string(file.size));
     }
     if (auto volume = openFileSystem(path, sectors, dataIdentity(sectors, 0))) {
         return volume;
     }
-    return std::make_unique<NoDiscVolume>();
+    return refused(path, "the disc image cannot be read");
 }
 
 }  // namespace vorlix

@@ -16,7 +16,9 @@ std::unique_ptr<DiscVolume> openOpticalDisc(const std::string& device,
                                             const std::optional<std::string>& mountPoint);
 
 // Opens an image file: a CUE sheet of an audio CD, or an image of a UDF or ISO 9660 volume.
-// An image that cannot be read opens as a volume that is not ready.
+// An image that cannot be read opens as a volume that is not ready, with its problem: the file
+// or a track file of a CUE sheet is missing or not a regular file, the file is empty or no disc
+// image, or it is shorter than the volume it holds.
 std::unique_ptr<DiscVolume> openImage(const std::string& path);
 
 }  // namespace vorlix

@@ -491,6 +491,9 @@ void CDialogScan::showProgress() {
     m_recordedBar->setValue(display.recordedBar);
     m_seenBar->setValue(display.seenBar);
     m_foldersBar->setValue(display.foldersBar);
+    if (m_walking) {
+        m_statusText->setText(toQt(display.unreadableText));
+    }
     if (m_session->job().state() == ScanState::Walking) {
         addTreeItems();
     }
@@ -532,7 +535,9 @@ void CDialogScan::finishTree() {
 
 void CDialogScan::updateCommands() {
     const bool busy = m_scanThread->busy();
-    m_statusText->setText(busy && !m_walking ? toQt(kReadingDiscText) : QString());
+    // Between reads the status tells what the last walk could not read.
+    m_statusText->setText(busy && !m_walking ? toQt(kReadingDiscText)
+                                             : toQt(m_session->job().unreadableText()));
     m_scanButton->setEnabled(!busy);
     m_startAction->setEnabled(!busy);
     m_saveButton->setEnabled(!busy && m_session->saveEnabled());

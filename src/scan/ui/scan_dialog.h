@@ -40,7 +40,8 @@ inline constexpr int kPreselectionDelay = 300;
 // a drive (the drive list, an added image or folder, the disc of a Scan command) and the walk
 // run on the dialog's scan thread, one after the other; meanwhile only Stop, Close and the
 // automatic-save box stay enabled, a read shows "Reading the disc..." and a walk its progress,
-// which the dialog polls from the scan job. The dialog ends by calling one of its handlers and
+// which the dialog polls from the scan job; the status line then tells what the walk could not
+// read. The dialog ends by calling one of its handlers and
 // deletes itself once its scan thread has let go of it, without the window ever waiting for a
 // drive; its owner only forgets it (deleting the owner deletes the dialog, which then waits).
 class CDialogScan final : public QDialog {

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 
+#include "platform/disc/deep_folders.h"
 #include "platform/disc/disc_test_support.h"
 
 namespace vorlix {
@@ -71,6 +72,43 @@ TEST(FolderVolume, FollowsLinksToFilesAndLeavesOutOthers) {
     EXPECT_EQ(test::sortedByName(entries),
               (std::vector<DirectoryEntry>{
                   {"folder", true, 0}, {"target.txt", false, 42}, {"to-file", false, 42}}));
+}
+
+TEST(FolderVolume, ListsFifosAndSocketsAsUnreadable) {
+    test::TempDir dir;
+    writeSized(dir.file("a.txt"), 3);
+    ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0644), 0);
+    test::makeSocketFile(dir.file("sock"));
+    fs::create_symlink("pipe", dir.file("to-pipe"));
+
+    FolderVolume volume(dir.path());
+    std::vector<DirectoryEntry> entries;
+    ASSERT_TRUE(volume.list("", entries));
+    EXPECT_EQ(test::sortedByName(entries),
+              (std::vector<DirectoryEntry>{{"a.txt", false, 3},
+                                           {"pipe", false, 0, true},
+                                           {"sock", false, 0, true},
+                                           {"to-pipe", false, 0, true}}));
+}
+
+// Each folder is opened through its parent, so no path is ever as long as the tree is deep.
+TEST(FolderVolume, ListsFoldersDeeperThanAPathMayBeLong) {
+    test::TempDir dir;
+    const test::DeepFolders deep(dir.path(), 300, "deep.txt", 4);
+    ASSERT_GT(deep.path().size(), 4096u);
+
+    FolderVolume volume(dir.path());
+    std::vector<DirectoryEntry> entries;
+    ASSERT_TRUE(volume.list(deep.path(), entries));
+    EXPECT_EQ(entries, (std::vector<DirectoryEntry>{{"deep.txt", false, 4}}));
+    // The folders the walk went through have places of their own, the same when asked again.
+    const auto bottom = volume.place(deep.path());
+    const auto top = volume.place(deep.names().front());
+    ASSERT_TRUE(bottom && top);
+    EXPECT_NE(*bottom, *top);
+    EXPECT_EQ(volume.place(deep.path()), bottom);
+    ASSERT_TRUE(volume.list("", entries));
+    EXPECT_EQ(entries, (std::vector<DirectoryEntry>{{deep.names().front(), true, 0}}));
 }
 
 TEST(FolderVolume, FailsOnWhatCannotBeEnumerated) {

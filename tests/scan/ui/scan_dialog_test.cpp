@@ -327,6 +327,34 @@ private Q_SLOTS:
                                      QStringLiteral("d:\\readme.txt 12")}));
     }
 
+    // A folder that cannot be read leaves the disc scanned without it, and the status line
+    // says so until the next scan; a disc whose root cannot be read is not scanned at all.
+    void whatAWalkCannotReadIsShownAndADamagedDiscSaysWhy() {
+        Fixture f;
+        auto disc = backupDisc();
+        disc->add("Locked/hidden.mp3", 5);
+        disc->unreadableFolders.insert("Locked");
+        f.drives.addDrive(disc);
+        f.open();
+        QVERIFY(f.scan());
+        QCOMPARE(f.text("statusText"),
+                 QStringLiteral("1 item could not be read and is not catalogued: d:\\locked\\"));
+        QCOMPARE(f.text("countText"), QStringLiteral("3"));
+        QVERIFY(f.saveButton()->isEnabled());
+        QVERIFY(f.prompt.messages.empty());
+
+        disc->unreadableFolders.insert("");
+        QVERIFY(f.scan());
+        QVERIFY(f.text("statusText").isEmpty());
+        QCOMPARE(f.prompt.messages,
+                 std::vector<std::string>{
+                     "The disc cannot be scanned: its root folder cannot be read."});
+        QCOMPARE(f.tree()->topLevelItemCount(), 0);
+        f.click("saveButton");
+        QVERIFY(f.saved.empty());
+        QCOMPARE(f.prompt.messages.back(), std::string("Please, scan the CD first."));
+    }
+
     // The dialog follows a running walk: what was walked so far is shown while it goes on.
     void aRunningWalkIsShownAsItGoes() {
         Fixture f;
