@@ -19,10 +19,11 @@ namespace {
 
 constexpr std::size_t kRawSectorSize = 2352;
 
-// The folder holds track.bin, the file the seed sheets name, for the whole run.
+// The folder holds sheet.bin for the whole run: libcdio reads the track data of a sheet from
+// the BIN file of the same name beside it, and the seed sheets name that file too.
 const FuzzFolder& folder() {
     static const FuzzFolder made;
-    static const std::string bin = made.write("track.bin", std::string(40 * kRawSectorSize, '\0'));
+    static const std::string bin = made.write("sheet.bin", std::string(40 * kRawSectorSize, '\0'));
     return made;
 }
 

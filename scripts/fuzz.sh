@@ -51,10 +51,10 @@ printf '\x02\x00\xff\xff\x00\x00\x0c\x00CQXHPlaylist\x0bTrack01.cda\x0212\x01\x8
 
 cp data/ext.txt data/noscan.txt "${corpus}/filter_list/"
 
-# The fuzzer puts a BIN file called track.bin beside each sheet.
-printf 'FILE "track.bin" BINARY\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n  TRACK 02 AUDIO\n    INDEX 00 00:00:20\n    INDEX 01 00:00:30\n' \
+# The fuzzer puts the sheet beside a BIN file called sheet.bin.
+printf 'FILE "sheet.bin" BINARY\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n  TRACK 02 AUDIO\n    INDEX 00 00:00:20\n    INDEX 01 00:00:30\n' \
   > "${corpus}/cue_sheet/audio.cue"
-printf 'REM GENRE Test\r\nTITLE "Mixed"\r\nFILE "track.bin" BINARY\r\n  TRACK 01 MODE1/2352\r\n    INDEX 01 00:00:00\r\n  TRACK 02 AUDIO\r\n    PREGAP 00:00:02\r\n    INDEX 01 00:00:10\r\n' \
+printf 'REM GENRE Test\r\nTITLE "Mixed"\r\nFILE "sheet.bin" BINARY\r\n  TRACK 01 MODE1/2352\r\n    INDEX 01 00:00:00\r\n  TRACK 02 AUDIO\r\n    PREGAP 00:00:02\r\n    INDEX 01 00:00:10\r\n' \
   > "${corpus}/cue_sheet/mixed.cue"
 
 # Small images of a tree with nested folders, a long name and a name without extension.
@@ -78,7 +78,7 @@ for entry in "${targets[@]}"; do
   # the memory actually used is what counts there.
   [ "$target" != disc_image ] || options+=(-malloc_limit_mb=4096)
   [ ! -f "fuzz/${target}.dict" ] || options+=(-dict="fuzz/${target}.dict")
-  if ! "build-fuzz/fuzz/${target}_fuzz" -max_total_time="${seconds}" "${options[@]}" \
+  if ! LSAN_OPTIONS=suppressions=fuzz/lsan_suppressions.txt "build-fuzz/fuzz/${target}_fuzz" -max_total_time="${seconds}" "${options[@]}" \
       -close_fd_mask=3 -print_final_stats=1 -artifact_prefix="build-fuzz/${target}-" \
       "${corpus}/${target}" >"$log" 2>&1; then
     tail -n 60 "$log"
