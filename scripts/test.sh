@@ -8,7 +8,7 @@ jobs="$(nproc)"
 scripts/build.sh build
 ctest --test-dir build --output-on-failure -j"$jobs"
 
-scripts/fuzz.sh "${VORLIX_FUZZ_SECONDS:-20}"
+scripts/fuzz.sh "${VORLIX_FUZZ_SECONDS:-15}"
 
 scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DVORLIX_SANITIZE=ON -DVORLIX_BENCH=OFF
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \

@@ -118,12 +118,14 @@ TEST(RegParserTest, ReadsDeletionsOfValuesAndKeys) {
 }
 
 TEST(RegParserTest, KeepsWhatItCannotTakeApartAndSaysWhere) {
+    using namespace std::string_literals;
     struct Case {
-        const char* line;
+        std::string line;
         const char* reason;
     };
     const std::vector<Case> cases = {
         {"\"a\"=\"unterminated", "a damaged text value"},
+        {"\"a\"=\"line\r\0end\""s, "a damaged text value"},
         {"\"a\"=\"bad \\n escape\"", "a damaged text value"},
         {"\"a\"=\"text\" trailing", "a damaged text value"},
         {"\"a\"=dword:123456789", "a damaged dword value"},
@@ -143,14 +145,14 @@ TEST(RegParserTest, KeepsWhatItCannotTakeApartAndSaysWhere) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
-        const std::string text = "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\K]\n" +
-                                 std::string(c.line) + "\n";
+        const std::string text =
+            "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\K]\n" + c.line + "\n";
         const RegDocument document = parseRegText(text);
         ASSERT_EQ(document.issues.size(), 1u);
         EXPECT_EQ(document.issues[0].line, 3u);
         EXPECT_EQ(document.issues[0].reason, c.reason);
         const std::string written = formatRegText(document);
-        EXPECT_NE(written.find(std::string(c.line) + "\r\n"), std::string::npos) << written;
+        EXPECT_NE(written.find(c.line + "\r\n"), std::string::npos) << written;
     }
 }
 
@@ -178,6 +180,17 @@ TEST(RegParserTest, ACutOffHexValueDoesNotSwallowTheNextLine) {
     ASSERT_EQ(document.issues.size(), 1u);
     EXPECT_EQ(document.issues[0].line, 3u);
     EXPECT_EQ(valueAt(document, 0, 1).name, "b");
+}
+
+TEST(RegWriterTest, AHexValueCutOffByABlankLineStaysCutOffWhenWrittenAgain) {
+    const RegDocument document = parseRegText(
+        "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\K]\n"
+        "\"a\"=hex:01,\\\n\n  02\n");
+    ASSERT_EQ(document.findValue("K", "a"), nullptr);
+    const std::string written = formatRegText(document);
+    const RegDocument back = parseRegText(written);
+    EXPECT_EQ(back.findValue("K", "a"), nullptr) << written;
+    EXPECT_EQ(formatRegText(back), written);
 }
 
 TEST(RegParserTest, KeepsLinesThatAreNotUtf8ByteForByteAndReadsThemAsWindows1252) {

@@ -300,7 +300,9 @@ private:
         if (text.starts_with('"')) {
             std::size_t pos = 0;
             auto content = quoted(text, pos);
-            if (!content || pos != text.size()) {
+            // A registry text ends at its first zero, as the hex(1) form does; one with a
+            // zero inside is damaged, not cut short.
+            if (!content || pos != text.size() || content->find('\0') != std::string::npos) {
                 return "a damaged text value";
             }
             value.type = reg::ValueType::String;

@@ -75,6 +75,15 @@ void appendValue(const RegValue& value, std::string& out) {
     out += kLineEnd;
 }
 
+// A kept line that ends in the continuation mark was read without a continuation, because the
+// line after it could not carry one (a blank line, say). Blank lines are not kept, so an empty
+// line must follow it again: else the next kept line would be read as its continuation, and a
+// damaged value could become one that applies.
+bool endsInContinuation(std::string_view line) {
+    const std::size_t last = line.find_last_not_of(" \t");
+    return last != std::string_view::npos && line[last] == reg::kContinuation;
+}
+
 void appendKeyLine(const RegSection& section, std::string& out) {
     if (section.kind == RegSection::Kind::Kept) {
         out += section.keptHeader;
@@ -125,6 +134,9 @@ std::string formatRegText(const RegDocument& document) {
                 case RegEntry::Kind::Kept:
                     for (const auto& line : entry.kept) {
                         out += line;
+                        out += kLineEnd;
+                    }
+                    if (!entry.kept.empty() && endsInContinuation(entry.kept.back())) {
                         out += kLineEnd;
                     }
                     break;
