@@ -5,11 +5,13 @@
 
 #include "accounts/ownership.h"
 #include "app/document_services.h"
+#include "app/long_work.h"
 #include "app/pane_operations.h"
 #include "app/setting_names.h"
 #include "app/settings_store.h"
 #include "core/catalog_format.h"
 #include "core/user_prompt.h"
+#include "core/watched_source.h"
 #include "platform/file_source.h"
 #include "platform/safe_file_write.h"
 
@@ -32,6 +34,18 @@ std::string whereReadingStopped(const std::exception& failure) {
     const auto* archive = dynamic_cast<const ArchiveError*>(&failure);
     return archive ? " (at byte " + std::to_string(archive->offset()) + ")" : "";
 }
+
+// Marks the document as reading a catalogue for as long as it lives.
+class ReadingMark {
+public:
+    explicit ReadingMark(bool& reading) : m_reading(reading) { m_reading = true; }
+    ~ReadingMark() { m_reading = false; }
+    ReadingMark(const ReadingMark&) = delete;
+    ReadingMark& operator=(const ReadingMark&) = delete;
+
+private:
+    bool& m_reading;
+};
 
 constexpr std::array<std::string_view, kRecentFileCount> kRecentFileNames = {
     setting::kRecentFile1, setting::kRecentFile2, setting::kRecentFile3, setting::kRecentFile4};
@@ -183,7 +197,7 @@ bool CQX2Doc::openDocument(const std::string& path) {
 }
 
 CQX2Doc::OpenResult CQX2Doc::open(const std::string& path) {
-    if (!saveModified()) {
+    if (m_reading || !saveModified()) {
         return OpenResult::Kept;
     }
     std::unique_ptr<FileSource> source;
@@ -194,20 +208,15 @@ CQX2Doc::OpenResult CQX2Doc::open(const std::string& path) {
             "Could not open the catalogue \"" + path + "\": " + e.what() + ".", MessageIcon::Stop);
         return OpenResult::Failed;
     }
-    // The panes see the catalogue once it is read, so nothing they add to an empty catalogue
-    // (the default categories) mixes with what the file holds.
-    resetCatalogue();
-    m_path = path;
-    m_modified = false;
-    if (source->size() == 0) {
-        showCatalogueInPanes();
-        return OpenResult::Opened;
-    }
-    m_services.windows.closeSearchWindows();
-    endPlaylistWindows();
+    // The file is read into a catalogue of its own, so that a cancelled read leaves the one
+    // shown untouched, and nothing the panes add to an empty catalogue (the default
+    // categories) mixes with what the file holds.
+    std::unique_ptr<CQXCatalog> read;
     try {
-        readCatalogue(*source, m_services.codePage, *m_catalogue);
+        read = readInBackground(path, *source);
     } catch (const std::exception& e) {
+        m_services.windows.closeSearchWindows();
+        endPlaylistWindows();
         reset();
         m_path.clear();
         m_services.prompt.message("Could not read the catalogue \"" + path + "\": " + e.what() +
@@ -215,10 +224,40 @@ CQX2Doc::OpenResult CQX2Doc::open(const std::string& path) {
                                   MessageIcon::Stop);
         return OpenResult::Failed;
     }
-    afterSerialize();
-    rememberRecentFile(path);
+    if (!read) {
+        return OpenResult::Kept;
+    }
+    m_services.windows.closeSearchWindows();
+    endPlaylistWindows();
+    resetCatalogue();
+    m_catalogue = std::move(read);
+    m_path = path;
+    m_modified = false;
+    if (source->size() > 0) {
+        afterSerialize();
+        rememberRecentFile(path);
+    }
     showCatalogueInPanes();
     return OpenResult::Opened;
+}
+
+std::unique_ptr<CQXCatalog> CQX2Doc::readInBackground(const std::string& path, ByteSource& source) {
+    auto catalogue = std::make_unique<CQXCatalog>();
+    catalogue->addDefaultNamedObjects();
+    if (source.size() == 0) {
+        return catalogue;
+    }
+    WorkProgress progress;
+    progress.total = source.size();
+    WatchedSource watched(source, progress.done, progress.cancelRequested);
+    const ReadingMark mark(m_reading);
+    try {
+        m_services.longWork.run("Reading the catalogue \"" + fileNameOf(path) + "\"...", progress,
+                                [&] { readCatalogue(watched, m_services.codePage, *catalogue); });
+    } catch (const ReadCancelled&) {
+        return nullptr;
+    }
+    return catalogue;
 }
 
 void CQX2Doc::showCatalogueInPanes() {

@@ -15,11 +15,13 @@
 namespace vorlix {
 
 class ApplicationControl;
+class ByteSource;
 class ChangeOwnerService;
 class ChatComponent;
 class CodePage;
 class DocumentWindows;
 class LoginService;
+class LongWork;
 class PlaylistWindow;
 class PlaylistWindowFactory;
 class SettingsStore;
@@ -70,6 +72,7 @@ struct DocumentServices {
     ChatComponent& chat;
     ShellOpener& shell;
     PlaylistWindowFactory& playlists;
+    LongWork& longWork;
 };
 
 // The one document of the application: owns the catalogue and the current disc, holds the
@@ -182,6 +185,9 @@ private:
     enum class OpenResult { Opened, Kept, Failed };
 
     OpenResult open(const std::string& path);
+    // The catalogue read from the file at path on a worker, the user seeing its progress; null
+    // when the user cancelled. Throws what the reader threw.
+    std::unique_ptr<CQXCatalog> readInBackground(const std::string& path, ByteSource& source);
     bool serializationRefused();
     bool newOrOpenRefused();
     void freshCatalogue();
@@ -212,6 +218,9 @@ private:
     bool m_firstLoginDone = false;
     bool m_serialized = false;
     bool m_openedLastAtStart = false;
+    // Set while a catalogue is read; the windows stay live meanwhile, and a second open waits
+    // for no one: it is refused.
+    bool m_reading = false;
     bool m_fileViewLargeIcons = false;
     bool m_treeLargeIcons = false;
     bool m_wholeTreeShown = true;

@@ -155,7 +155,7 @@ std::optional<int> VorlixApplication::start(const QStringList& arguments) {
                                                 folder + "MySharedDatabase/MySharedDatabase.vrd");
     m_document = std::make_unique<CQX2Doc>(
         DocumentServices{m_prompt, *m_settings, m_codePage, m_windows, *m_login, *m_changeOwner,
-                         m_shared, m_application, *m_chat, m_shell, m_playlists},
+                         m_shared, m_application, *m_chat, m_shell, m_playlists, m_longWork},
         folder);
     createScanServices(folder);
     m_mainWindow = std::make_unique<CMainFrame>(
@@ -171,13 +171,14 @@ std::optional<int> VorlixApplication::start(const QStringList& arguments) {
     if (m_application.quitRequested()) {
         return 0;
     }
+    // The window comes first and is painted before a catalogue is read, so that a big one
+    // arrives in a window that is there.
+    m_mainWindow->showMaximized();
+    QCoreApplication::processEvents();
     if (!catalogue->empty()) {
         // A catalogue that cannot be read has been reported; the program starts without it.
         static_cast<void>(m_document->openDocument(*catalogue));
-    }
-    m_mainWindow->showMaximized();
-    // A catalogue asked for on the command line is not replaced by the last one.
-    if (catalogue->empty()) {
+    } else {
         m_document->openLastCatalogue();
     }
     m_started = true;

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/ui/qt_long_work.h"
 #include "core/code_page.h"
 #include "gui/application_shell.h"
 #include "gui/desktop_shell_opener.h"
@@ -84,6 +85,7 @@ private:
     StandInSharedCatalogue m_shared;
     StandInPlaylistWindows m_playlists;
     DesktopShellOpener m_shell;
+    QtLongWork m_longWork;
     // The drives, the freedb control and the filter lists serve the scan dialogs, which live no
     // longer than the main window.
     std::unique_ptr<LinuxDiscDrives> m_drives;

@@ -145,8 +145,8 @@ protected:
     }
 
     DocumentServices services() {
-        return {prompt,    settings,    kCodePage, windows, login,    changeOwner,
-                publisher, application, chat,      shell,   playlists};
+        return {prompt,    settings,    kCodePage, windows, login,     changeOwner,
+                publisher, application, chat,      shell,   playlists, longWork};
     }
 
     std::string saveSample(const std::string& name, const std::string& owner) {
@@ -172,6 +172,7 @@ protected:
     FakeChat chat{log};
     FakeShell shell;
     FakePlaylists playlists{log};
+    test::InPlaceLongWork longWork;
     CQX2Doc document;
 };
 
@@ -277,6 +278,40 @@ TEST_F(DocumentTest, ADamagedFileLeavesAnEmptyCatalogueAndSaysWhere) {
     EXPECT_NE(prompt.messages.back().find("bad.vrd"), std::string::npos);
     EXPECT_NE(prompt.messages.back().find("at byte"), std::string::npos);
     EXPECT_EQ(settings.readText(setting::kRecentFileListKey, "File1", 1024), good);
+}
+
+TEST_F(DocumentTest, ACatalogueIsReadAsLongWorkThatCountsEveryByte) {
+    const std::string path = saveSample("counted.vrd", "anna");
+    ASSERT_TRUE(document.openDocument(path));
+    EXPECT_EQ(longWork.captions,
+              std::vector<std::string>{"Reading the catalogue \"counted.vrd\"..."});
+    EXPECT_EQ(longWork.lastDone, readFile(path).size());
+}
+
+TEST_F(DocumentTest, ACancelledReadChangesNothingAndNoOpenStartsDuringARead) {
+    const std::string shown = saveSample("shown.vrd", "anna");
+    ASSERT_TRUE(document.openDocument(shown));
+    document.catalogue().discs.front()->name = "changed, kept unsaved";
+    document.setModified(true);
+    const std::string other = saveSample("other.vrd", "anna");
+
+    prompt.answers = {Answer::No};  // do not save the change, go on opening
+    longWork.cancel = true;
+    EXPECT_FALSE(document.openDocument(other));
+    EXPECT_EQ(document.path(), shown);
+    EXPECT_EQ(document.catalogue().discs.front()->name, "changed, kept unsaved");
+    EXPECT_TRUE(document.isModified());
+    EXPECT_EQ(prompt.messages, std::vector<std::string>{"Save changes to shown.vrd?"});
+    EXPECT_EQ(settings.readText(setting::kRecentFileListKey, "File1", 1024), shown);
+
+    prompt.answers = {Answer::No};
+    longWork.cancel = false;
+    bool openedMeanwhile = true;
+    longWork.meanwhile = [&] { openedMeanwhile = document.openDocument(shown); };
+    EXPECT_TRUE(document.openDocument(other));
+    EXPECT_FALSE(openedMeanwhile);
+    EXPECT_EQ(document.path(), other);
+    EXPECT_EQ(longWork.captions.size(), 3u) << "the open during the read read nothing";
 }
 
 TEST_F(DocumentTest, AFailedSaveReportsAndKeepsTheOldFile) {

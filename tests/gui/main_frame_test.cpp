@@ -119,7 +119,7 @@ bool writeProgramFiles(const test::TempDir& folder) {
 struct Setup {
     explicit Setup(bool tray)
         : document({prompt, settings, kCodePage, windows, login, changeOwner, publisher,
-                    application, chat, shell, playlists},
+                    application, chat, shell, playlists, longWork},
                    folder.path() + "/"),
           window(document, ViewServices{prompt, settings, shell, drives},
                  ScanServices{drives, filterLists, mediaTags, settings, prompt}, tray) {
@@ -143,6 +143,7 @@ struct Setup {
     FilterLists filterLists{folder.path() + "/", kCodePage};
     FakeMediaTags mediaTags;
     FakePlaylists playlists;
+    test::InPlaceLongWork longWork;
     CQX2Doc document;
     CMainFrame window;
 };

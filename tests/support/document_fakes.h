@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/document_services.h"
+#include "app/long_work.h"
 
 namespace vorlix::test {
 
@@ -31,6 +32,25 @@ struct FakeChat final : ChatComponent {
     int usersOnline() const override { return 0; }
     std::string connectionState() const override { return "OFFLINE"; }
     std::string accountState() const override { return "0"; }
+};
+
+// Runs long work in place; told to, it asks the work to stop before it starts, as a user who
+// cancels at once. `meanwhile` stands for what the user does while the work runs.
+struct InPlaceLongWork final : LongWork {
+    std::vector<std::string> captions;
+    bool cancel = false;
+    std::function<void()> meanwhile;
+    std::uint64_t lastDone = 0;
+    void run(const std::string& caption, WorkProgress& progress,
+             const std::function<void()>& work) override {
+        captions.push_back(caption);
+        progress.cancelRequested = cancel;
+        if (meanwhile) {
+            meanwhile();
+        }
+        work();
+        lastDone = progress.done;
+    }
 };
 
 struct FakeShell final : ShellOpener {

@@ -58,7 +58,7 @@ struct DocumentRig {
 
     explicit DocumentRig(Identity user = anna())
         : document({prompt, settings, codePage, windows, login, changeOwner, publisher, application,
-                    chat, shell, playlists},
+                    chat, shell, playlists, longWork},
                    folder.path() + "/") {
         login.identity = std::move(user);
         document.reset();
@@ -83,6 +83,7 @@ struct DocumentRig {
     FakeChat chat{log};
     FakeShell shell;
     Playlists playlists;
+    InPlaceLongWork longWork;
     CQX2Doc document;
 };
 
