@@ -260,6 +260,30 @@ std::unique_ptr<CQXCatalog> CQX2Doc::readInBackground(const std::string& path, B
     return catalogue;
 }
 
+void CQX2Doc::removeFileEntries(const std::function<std::uint64_t(CQXCatalog&)>& change) {
+    m_services.windows.closeSearchWindows();
+    endPlaylistWindows();
+    FileListPane* list = fileList(*this);
+    if (list) {
+        list->clear();
+    }
+    if (change(*m_catalogue) > 0) {
+        m_modified = true;
+    }
+    if (const CQXDisc* current = m_catalogue->findDisc(m_currentDisc.number);
+        current && !m_currentDisc.number.empty()) {
+        m_currentDisc.assign(*current);
+    }
+    if (const DiscTreePane* tree = discTree(*this); tree && list) {
+        if (const std::string shown = tree->selectedItemPath(); !shown.empty()) {
+            list->showFolder(shown);
+        }
+    }
+    if (CommandsPane* commands = commandsPanel(*this)) {
+        commands->refreshDiscFields();
+    }
+}
+
 void CQX2Doc::showCatalogueInPanes() {
     if (FileListPane* list = fileList(*this)) {
         list->showCatalogue();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -86,6 +88,11 @@ public:
 
     CQXCatalog& catalogue() { return *m_catalogue; }
     bool hasDiscs() const { return !m_catalogue->discs.empty(); }
+    // Runs a change that removes file entries from the discs, which returns how many it
+    // removed. Search and playlist windows, which refer to entries, are closed before it; the
+    // current disc, the file list and the commands panel are refreshed after it. Any removal
+    // marks the catalogue modified.
+    void removeFileEntries(const std::function<std::uint64_t(CQXCatalog&)>& change);
     const CurrentDisc& currentDisc() const { return m_currentDisc; }
     void setCurrentDisc(const CQXDisc& disc) { m_currentDisc.assign(disc); }
     const Identity& identity() const { return m_identity; }

@@ -5,16 +5,15 @@
 #include <filesystem>
 #include <string>
 
-#include "accounts/ownership.h"
 #include "app/setting_names.h"
 #include "app/settings/drive_map_settings.h"
 #include "app/settings/settings_flags.h"
 #include "app/settings_store.h"
 #include "cli/catalogue_file.h"
 #include "cli/cli_session.h"
+#include "cli/owner_check.h"
 #include "cli/scan_progress_line.h"
 #include "cli/scan_source.h"
-#include "core/user_prompt.h"
 #include "online/freedb_control.h"
 #include "platform/disc/linux_disc_drives.h"
 #include "platform/http/curl_http_client.h"
@@ -28,21 +27,6 @@ namespace vorlix {
 
 namespace {
 
-// What the desktop program would show in a message box goes to stderr; questions are not
-// asked, since no step of the scan asks one.
-class StderrPrompt final : public UserPrompt {
-public:
-    void message(std::string_view text, MessageIcon) override {
-        std::fprintf(stderr, "vorlix-cli: %.*s\n", static_cast<int>(text.size()), text.data());
-    }
-    Answer ask(std::string_view text, Buttons, MessageIcon) override {
-        message(text, MessageIcon::Question);
-        return Answer::Cancel;
-    }
-    std::optional<std::string> chooseFileToOpen(const FileDialogRequest&) override { return {}; }
-    std::optional<std::string> chooseFileToSave(const FileDialogRequest&) override { return {}; }
-};
-
 CQXCatalog openOrNew(const std::string& path, const CodePage& codePage) {
     if (std::filesystem::exists(path)) {
         return readCatalogueFile(path, codePage);
@@ -50,16 +34,6 @@ CQXCatalog openOrNew(const std::string& path, const CodePage& codePage) {
     CQXCatalog catalogue;
     catalogue.addDefaultNamedObjects();
     return catalogue;
-}
-
-// The owner test of every catalogue change; a catalogue written before owners existed is
-// taken over first, as the desktop program does when it opens one.
-void checkOwner(CQXCatalog& catalogue, const Identity& identity) {
-    StderrPrompt prompt;
-    assignOwnerIfMissing(catalogue, identity, prompt);
-    if (!catalogue.discs.empty() && !isOwner(catalogue, identity)) {
-        throw CommandFailure{refusalText(identity)};
-    }
 }
 
 std::string recordedDriveRoot(const CliArguments& a, const DiscSource& source) {

@@ -18,11 +18,15 @@
 #include "app/settings/settings_flags.h"
 #include "app/ui/qt_text.h"
 #include "app/ui/tray_info_window.h"
+#include "core/database_info.h"
 #include "gui/about_box.h"
+#include "gui/database_info_dialog.h"
 #include "gui/help_wizard_window.h"
 #include "gui/key_table_dialog.h"
 #include "gui/pane_widths.h"
 #include "gui/product_art.h"
+#include "scan/database_optimizer.h"
+#include "scan/ui/modal_extension_review.h"
 #include "views/categories_view.h"
 #include "views/commands_view.h"
 #include "views/left_view.h"
@@ -212,7 +216,7 @@ void CMainFrame::createOperationsMenu() {
     addPaneItem(menu, QStringLiteral("Add Blank CD"), PaneCommand::AddBlankDisc);
     addPaneItem(menu, QStringLiteral("CD Info"), PaneCommand::DiscInfo);
     menu->addSeparator();
-    menu->addAction(QStringLiteral("Database Info"));
+    addItem(menu, QStringLiteral("Database Info"), &CMainFrame::showDatabaseInfo);
     menu->addSeparator();
     addItem(
         menu, QStringLiteral("QX Help Playlist"), [this] { m_document.onHelpPlaylist(); },
@@ -220,7 +224,7 @@ void CMainFrame::createOperationsMenu() {
     addItem(
         menu, QStringLiteral("QX Chat Room"), [this] { m_document.onChatRoom(); }, ctrl(Qt::Key_I));
     menu->addSeparator();
-    menu->addAction(QStringLiteral("Optimize Database"));
+    addItem(menu, QStringLiteral("Optimize Database"), &CMainFrame::optimizeDatabase);
     menu->addSeparator();
     addItem(
         menu, QStringLiteral("Logout"), [this] { m_document.onLogout(); },
@@ -439,6 +443,24 @@ void CMainFrame::dropEvent(QDropEvent* event) {
 void CMainFrame::showKeyTable() {
     KeyTableDialog dialog(this);
     dialog.exec();
+}
+
+void CMainFrame::showDatabaseInfo() {
+    CDialogDatabaseInfo dialog(databaseInfo(m_document.catalogue()), this);
+    dialog.exec();
+}
+
+void CMainFrame::optimizeDatabase() {
+    if (!m_document.checkOwner()) {
+        return;
+    }
+    ModalExtensionReview review(m_scan.prompt, m_scan.settings, this);
+    DatabaseOptimizer optimizer(m_scan.filterLists, m_scan.settings, m_scan.prompt, review);
+    if (!optimizer.confirm(m_document.catalogue())) {
+        return;
+    }
+    m_document.removeFileEntries(
+        [&](CQXCatalog& catalogue) { return optimizer.removeEntries(catalogue).removed; });
 }
 
 void CMainFrame::showAbout() {

@@ -94,6 +94,8 @@ private:
     void refreshTrayToolTip();
     void showKeyTable();
     void showAbout();
+    void showDatabaseInfo();
+    void optimizeDatabase();
     void showHelpWizard();
     void showTrayInfo();
 

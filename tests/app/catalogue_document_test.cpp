@@ -314,6 +314,29 @@ TEST_F(DocumentTest, ACancelledReadChangesNothingAndNoOpenStartsDuringARead) {
     EXPECT_EQ(longWork.captions.size(), 3u) << "the open during the read read nothing";
 }
 
+TEST_F(DocumentTest, RemovingEntriesLetsGoOfThemFirstAndRefreshesTheCurrentDisc) {
+    ASSERT_TRUE(document.openDocument(saveSample("entries.vrd", "anna")));
+    CQXDisc& first = *document.catalogue().discs.front();
+    document.setCurrentDisc(first);
+    const std::size_t before = first.files.size();
+    ASSERT_GE(before, 2u);
+    const int closesBefore = windows.searchCloses;
+
+    document.removeFileEntries([&](CQXCatalog& catalogue) -> std::uint64_t {
+        EXPECT_EQ(windows.searchCloses, closesBefore + 1) << "search windows close first";
+        auto& files = catalogue.discs.front()->files;
+        files.erase(files.begin());
+        return 1;
+    });
+    EXPECT_TRUE(document.isModified());
+    ASSERT_EQ(document.currentDisc().files.size(), before - 1);
+    EXPECT_EQ(document.currentDisc().files.front(), first.files.front().get());
+
+    document.setModified(false);
+    document.removeFileEntries([](CQXCatalog&) -> std::uint64_t { return 0; });
+    EXPECT_FALSE(document.isModified());
+}
+
 TEST_F(DocumentTest, AFailedSaveReportsAndKeepsTheOldFile) {
     // A name so long that no temporary file can be made beside it: the save fails before the
     // old file is touched, whoever runs the test.

@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -24,6 +25,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <set>
 
 #include "app/catalogue_document.h"
 #include "app/document_services.h"
@@ -33,6 +35,7 @@
 #include "core/catalog_format.h"
 #include "core/code_page.h"
 #include "core/md5.h"
+#include "core/text_case.h"
 #include "gui/application_shell.h"
 #include "gui/desktop_shell_opener.h"
 #include "gui/dialog_server_chat.h"
@@ -41,6 +44,7 @@
 #include "gui/stand_in_document_windows.h"
 #include "net/ui/dialog_server.h"
 #include "online/media_tag_source.h"
+#include "scan/database_optimizer.h"
 #include "scan/filter_lists.h"
 #include "scan/ui/scan_dialog.h"
 #include "support/document_fakes.h"
@@ -644,6 +648,65 @@ private Q_SLOTS:
         QCOMPARE(s.prompt.messages,
                  std::vector<std::string>{"Operation not allowed! Logged in as : anna"});
         QCOMPARE(s.document.catalogue().discs.size(), 2u);
+    }
+
+    void databaseItemsShowTheFiguresAndOptimizeTheOpenCatalogue() {
+        Setup& s = start();
+        s.prompt.files = {saveSample("figures.vrd")};
+        item({QStringLiteral("&File"), QStringLiteral("&Open...")})->trigger();
+        std::uint64_t files = 0;
+        std::set<std::string> others;
+        for (const auto& disc : s.document.catalogue().discs) {
+            files += disc->files.size();
+            for (const auto& entry : disc->files) {
+                const std::string name(entry->name());
+                if (const auto dot = name.rfind('.'); dot != std::string::npos) {
+                    others.insert(lowerCase(name.substr(dot + 1)));
+                }
+            }
+        }
+        withModal(
+            [&] {
+                item({QStringLiteral("&Operations"), QStringLiteral("Database Info")})->trigger();
+            },
+            [&](QDialog& dialog) {
+                QCOMPARE(dialog.windowTitle(), QStringLiteral("Database Information"));
+                QCOMPARE(test::child<QLineEdit>(dialog, "ownerField")->text(),
+                         QStringLiteral("anna"));
+                QCOMPARE(test::child<QLineEdit>(dialog, "discsField")->text(), QStringLiteral("3"));
+                QCOMPARE(test::child<QLineEdit>(dialog, "filesField")->text(),
+                         QString::number(files));
+                QVERIFY(test::child<QLineEdit>(dialog, "sizeField")->isReadOnly());
+            });
+
+        // Every extension but mp3 is on the skip list, so nothing is left to review.
+        others.erase("mp3");
+        std::string skip;
+        for (const std::string& extension : others) {
+            skip += extension + "\r\n";
+        }
+        test::writeFile(s.folder.file("ext.txt"), "mp3\r\n");
+        test::writeFile(s.folder.file("noscan.txt"), skip);
+        s.settings.writeNumber(setting::kSettingsKey, setting::kOptimizationCheck, 0);
+        s.prompt.answers = {Answer::Yes};
+        item({QStringLiteral("&Operations"), QStringLiteral("Optimize Database")})->trigger();
+        QCOMPARE(s.prompt.messages.front(), std::string(kOptimizeQuestion));
+        QVERIFY(s.prompt.messages.back().starts_with("Files Starting:        " +
+                                                     std::to_string(files)));
+        for (const auto& disc : s.document.catalogue().discs) {
+            for (const auto& entry : disc->files) {
+                const std::string name = lowerCase(entry->name());
+                QVERIFY2(name.find('.') == std::string::npos || name.ends_with(".mp3"),
+                         name.c_str());
+            }
+        }
+        QVERIFY(s.document.isModified());
+
+        s.document.catalogue().discs[0]->ownerName = "bob";
+        s.prompt.messages.clear();
+        item({QStringLiteral("&Operations"), QStringLiteral("Optimize Database")})->trigger();
+        QCOMPARE(s.prompt.messages,
+                 std::vector<std::string>{"Operation not allowed! Logged in as : anna"});
     }
 
     void accountItemsReachTheDocument() {
