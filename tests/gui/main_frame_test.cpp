@@ -34,9 +34,11 @@
 #include "app/ui/tray_info_window.h"
 #include "core/catalog_format.h"
 #include "core/code_page.h"
+#include "core/database_info.h"
 #include "core/md5.h"
 #include "core/text_case.h"
 #include "gui/application_shell.h"
+#include "gui/database_info_dialog.h"
 #include "gui/desktop_shell_opener.h"
 #include "gui/dialog_server_chat.h"
 #include "gui/help_wizard_window.h"
@@ -1140,6 +1142,10 @@ private Q_SLOTS:
         QCOMPARE(picture.deviceIndependentSize().toSize(), s.window.size());
         checkDrawn(picture, QStringLiteral("main_window.png"));
         checkDrawn(aboutPicture(), QStringLiteral("about_box.png"));
+        CDialogDatabaseInfo info(databaseInfo(test::sampleCatalogue()), &s.window);
+        info.show();
+        checkDrawn(info.grab(), QStringLiteral("database_info.png"));
+        info.hide();
         for (const char* title : {"&File", "&Operations", "&Lend"}) {
             QMenu* menu = subMenu(s.window.menuBar()->actions(), QString::fromLatin1(title));
             menu->popup(QPoint(0, 0));
