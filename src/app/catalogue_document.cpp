@@ -602,6 +602,10 @@ void CQX2Doc::onChatRoom() {
     m_services.chat.setWindowShown(true);
 }
 
+void CQX2Doc::onOptionsAccepted(bool transferAutomatically) {
+    m_services.chat.setVisibleTransfer(transferAutomatically);
+}
+
 void CQX2Doc::onChatServer(ChatCommand command) {
     ChatComponent& chat = m_services.chat;
     switch (command) {

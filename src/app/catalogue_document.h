@@ -183,6 +183,9 @@ public:
     void setCopyTaskWindowsShown(bool shown);
     void onChatRoom();
     void onChatServer(ChatCommand command);
+    // The options dialog closed with OK: the chat component takes the Net page's "Show Transfer
+    // Dialog Automatically".
+    void onOptionsAccepted(bool transferAutomatically);
 
     void onHelp();
     void onTipsAndTricks();

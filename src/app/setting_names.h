@@ -59,6 +59,15 @@ inline constexpr std::string_view kInstallDir = "installdir";
 inline constexpr std::string_view kLastLogName = "lnfo1";
 inline constexpr std::string_view kLastPasswordDigest = "lnfo2";
 
+// Under kSettingsKey: texts for the services whose addresses are not fixed by the program. None
+// has a default: without a value the service is not configured.
+inline constexpr std::string_view kChatServer = "chatserver";            // "host:port"
+inline constexpr std::string_view kChatAccountHost = "chataccounthost";  // chat account service
+inline constexpr std::string_view kUserEmail = "useremail";              // freedb greeting
+inline constexpr std::string_view kCoverHost = "coverhost";          // cover service's XML endpoint
+inline constexpr std::string_view kCoverSiteHost = "coversitehost";  // cover service's home page
+inline constexpr std::string_view kCoverToken = "covertoken";  // cover service's developer token
+
 // Under kLastFilesKey: texts.
 inline constexpr std::string_view kQvdPathOpen = "qvdpathopen";
 inline constexpr std::string_view kPlaylistSave = "playlistsave";
@@ -88,6 +97,10 @@ inline constexpr std::string_view kRunEntry = "Vorlix";
 // Byte limits of texts read with a limit, terminator included.
 inline constexpr std::size_t kPathLimit = 512;  // installdir, qvdpathopen
 inline constexpr std::size_t kRecentFileLimit = 1024;
-inline constexpr std::size_t kLogInfoLimit = 56;  // lnfo1, lnfo2
+inline constexpr std::size_t kLogInfoLimit = 56;     // lnfo1, lnfo2
+inline constexpr std::size_t kAddressLimit = 256;    // host names, "host:port", e-mail addresses
+inline constexpr std::size_t kCoverTokenLimit = 14;  // a 13-character code
+// Texts that have no limit of their own are read with this one.
+inline constexpr std::size_t kTextLimit = 4096;
 
 }  // namespace vorlix::setting

@@ -23,6 +23,7 @@
 #include "gui/database_info_dialog.h"
 #include "gui/help_wizard_window.h"
 #include "gui/key_table_dialog.h"
+#include "gui/options_dialog_launcher.h"
 #include "gui/pane_widths.h"
 #include "gui/product_art.h"
 #include "scan/database_optimizer.h"
@@ -233,7 +234,7 @@ void CMainFrame::createOperationsMenu() {
 
 void CMainFrame::createOptionsMenu() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("O&ptions"));
-    menu->addAction(QStringLiteral("Vorlix Settings"));
+    addItem(menu, QStringLiteral("Vorlix Settings"), &CMainFrame::showOptions);
     addItem(menu, QStringLiteral("Change Database Owner"),
             [this] { m_document.onChangeDatabaseOwner(); });
 }
@@ -448,6 +449,10 @@ void CMainFrame::showKeyTable() {
 void CMainFrame::showDatabaseInfo() {
     CDialogDatabaseInfo dialog(databaseInfo(m_document.catalogue()), this);
     dialog.exec();
+}
+
+void CMainFrame::showOptions() {
+    runOptionsDialog(m_document, m_settings, m_prompt, this);
 }
 
 void CMainFrame::optimizeDatabase() {

@@ -95,6 +95,7 @@ private:
     void showKeyTable();
     void showAbout();
     void showDatabaseInfo();
+    void showOptions();
     void optimizeDatabase();
     void showHelpWizard();
     void showTrayInfo();

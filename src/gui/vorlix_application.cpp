@@ -101,14 +101,15 @@ void VorlixApplication::installAndRegister() {
 void VorlixApplication::createScanServices(const std::string& programFolder) {
     m_drives = std::make_unique<LinuxDiscDrives>(readDriveMap(*m_settings));
     m_http = std::make_unique<CurlHttpClient>();
-    // The scan asks only for media tags, which come from the drive's table of contents.
+    // The scan asks only for media tags, which come from the drive's table of contents; what
+    // the control asks of a freedb server carries the user's e-mail address.
     m_freedb = std::make_unique<C_uFREEDB>(
         *m_http,
         [this](const std::string& drivePath) -> std::optional<AudioToc> {
             const std::unique_ptr<DiscVolume> volume = m_drives->open(drivePath);
             return volume ? volume->audioToc() : std::nullopt;
         },
-        CddbClientIdentity{});
+        cddbIdentityFromSettings(*m_settings));
     m_filterLists = std::make_unique<FilterLists>(programFolder, m_codePage);
 }
 

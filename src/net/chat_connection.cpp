@@ -19,11 +19,10 @@ constexpr std::size_t kTextLimit = 4096;
 }  // namespace
 
 ChatConnection::ChatConnection(const SettingsStore& settings, ChatTransport& transport,
-                               std::string serverAddress)
+                               std::string serverOverride)
     : m_settings(settings),
       m_transport(transport),
-      m_serverText(std::move(serverAddress)),
-      m_server(ChatServerAddress::parse(m_serverText)),
+      m_serverOverride(std::move(serverOverride)),
       m_showTransferAutomatically(
           settings.readNumber(setting::kSettingsKey, setting::kTransferAuto) == 1) {}
 
@@ -63,10 +62,16 @@ void ChatConnection::connect() {
     if (m_phase != ChatPhase::Offline) {
         return;
     }
+    // Read at every connect, so that an address changed meanwhile is the one used.
+    const std::string serverText =
+        m_serverOverride.empty() ? m_settings.readText(setting::kSettingsKey, setting::kChatServer,
+                                                       setting::kAddressLimit)
+                                 : m_serverOverride;
+    m_server = ChatServerAddress::parse(serverText);
     if (!m_server) {
-        m_note = m_serverText.empty()
+        m_note = serverText.empty()
                      ? "No chat server is configured."
-                     : "The chat server address \"" + m_serverText + "\" is not host:port.";
+                     : "The chat server address \"" + serverText + "\" is not host:port.";
         return;
     }
     m_phase = ChatPhase::Connecting;

@@ -28,9 +28,10 @@ public:
     static constexpr std::string_view kNoAccount = "0";
     static constexpr std::string_view kAccount = "1";
 
-    // `serverAddress` is "host:port" or empty when no server is configured.
+    // The chat server is the setting chatserver, "host:port", unless serverOverride names one
+    // for this connection's lifetime; empty leaves it to the setting.
     ChatConnection(const SettingsStore& settings, ChatTransport& transport,
-                   std::string serverAddress);
+                   std::string serverOverride);
 
     void setSharedDatabasePath(std::string path);
     const std::string& sharedDatabasePath() const;
@@ -75,7 +76,8 @@ private:
 
     const SettingsStore& m_settings;
     ChatTransport& m_transport;
-    std::string m_serverText;
+    std::string m_serverOverride;
+    // The server of the last connect.
     std::optional<ChatServerAddress> m_server;
     std::string m_sharedDatabasePath;
     ChatPhase m_phase = ChatPhase::Offline;

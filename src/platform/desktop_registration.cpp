@@ -246,9 +246,13 @@ void runUpdate(std::string_view name, const fs::path& folder, std::string_view s
 
 }  // namespace
 
+std::string desktopExecProgram(const std::string& executable) {
+    return escapedValue(quotedArgument(executable));
+}
+
 std::string desktopEntryText(const std::string& executable) {
-    return std::string(kEntryBeforeExec) + "Exec=" + escapedValue(quotedArgument(executable)) +
-           " %f\n" + std::string(kEntryAfterExec);
+    return std::string(kEntryBeforeExec) + "Exec=" + desktopExecProgram(executable) + " %f\n" +
+           std::string(kEntryAfterExec);
 }
 
 std::string mimeTypesText() {

@@ -31,6 +31,8 @@ DesktopRegistrationReport registerWithDesktop(const std::string& dataHome,
 
 // The desktop entry, with Exec naming executable, quoted as the desktop entry format requires.
 std::string desktopEntryText(const std::string& executable);
+// The executable as the first word of an Exec value, quoted and escaped as that format requires.
+std::string desktopExecProgram(const std::string& executable);
 // The shared-mime-info description of the two catalogue types.
 std::string mimeTypesText();
 // The program's icon as SVG.

@@ -84,6 +84,27 @@ TEST_F(ChatConnectionTest, ConnectWithoutAUsableServerStaysOfflineAndOpensNothin
     EXPECT_TRUE(m_transport.opened.empty());
 }
 
+TEST_F(ChatConnectionTest, TheServerIsTheSettingReadAtEveryConnectUnlessOverridden) {
+    ChatConnection fromSettings(m_settings, m_transport, "");
+    fromSettings.connect();
+    EXPECT_EQ(fromSettings.note(), "No chat server is configured.");
+
+    m_settings.writeText(setting::kSettingsKey, setting::kChatServer, "chat.example.org:7000");
+    fromSettings.connect();
+    EXPECT_EQ(fromSettings.note(), "Connecting to chat.example.org:7000 ...");
+    fromSettings.remouteShutDown();
+
+    m_settings.writeText(setting::kSettingsKey, setting::kChatServer, "[::1]:7001");
+    fromSettings.connect();
+    fromSettings.onConnected();
+    EXPECT_EQ(fromSettings.note(), "Connected to [::1]:7001.");
+
+    ChatConnection overridden(m_settings, m_transport, kServer);
+    overridden.connect();
+    EXPECT_EQ(m_transport.opened,
+              (std::vector<std::string>{"chat.example.org:7000", "[::1]:7001", kServer}));
+}
+
 TEST_F(ChatConnectionTest, StaysOfflineWhileConnectingAndGoesOnlineOnceConnected) {
     setAccount("alice", "0cc175b9c0f1b6a831c399e269772661");
     ChatConnection connection(m_settings, m_transport, kServer);

@@ -20,17 +20,21 @@ TEST(UserFoldersTest, FollowTheXdgRules) {
         const char* variable;
         const char* settingsFile;
         const char* programFolder;
+        const char* autostartFolder;
     };
     const std::vector<Case> cases = {
-        {"", "/home/ann/.config/vorlix/settings.reg", "/home/ann/.local/share/vorlix/"},
-        {"/xdg", "/xdg/vorlix/settings.reg", "/xdg/vorlix/"},
-        {"/xdg/", "/xdg/vorlix/settings.reg", "/xdg/vorlix/"},
-        {"relative/xdg", "/home/ann/.config/vorlix/settings.reg", "/home/ann/.local/share/vorlix/"},
+        {"", "/home/ann/.config/vorlix/settings.reg", "/home/ann/.local/share/vorlix/",
+         "/home/ann/.config/autostart/"},
+        {"/xdg", "/xdg/vorlix/settings.reg", "/xdg/vorlix/", "/xdg/autostart/"},
+        {"/xdg/", "/xdg/vorlix/settings.reg", "/xdg/vorlix/", "/xdg/autostart/"},
+        {"relative/xdg", "/home/ann/.config/vorlix/settings.reg", "/home/ann/.local/share/vorlix/",
+         "/home/ann/.config/autostart/"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.variable);
         EXPECT_EQ(settingsFilePathFor(c.variable, "/home/ann"), c.settingsFile);
         EXPECT_EQ(programFolderPathFor(c.variable, "/home/ann/"), c.programFolder);
+        EXPECT_EQ(autostartFolderPathFor(c.variable, "/home/ann"), c.autostartFolder);
     }
 }
 
@@ -65,11 +69,13 @@ TEST(UserFoldersTest, DefaultsComeFromTheEnvironment) {
         const EnvironmentVariable data("XDG_DATA_HOME", "/dat");
         EXPECT_EQ(defaultSettingsFilePath(), "/cfg/vorlix/settings.reg");
         EXPECT_EQ(defaultProgramFolderPath(), "/dat/vorlix/");
+        EXPECT_EQ(defaultAutostartFolderPath(), "/cfg/autostart/");
     }
     const EnvironmentVariable config("XDG_CONFIG_HOME", "");
     const EnvironmentVariable data("XDG_DATA_HOME", "");
     EXPECT_EQ(defaultSettingsFilePath(), "/home/bo/.config/vorlix/settings.reg");
     EXPECT_EQ(defaultProgramFolderPath(), "/home/bo/.local/share/vorlix/");
+    EXPECT_EQ(defaultAutostartFolderPath(), "/home/bo/.config/autostart/");
 }
 
 TEST(UserFoldersTest, TheProgramFolderIsInstallDirAndASlash) {

@@ -63,12 +63,20 @@ std::string programFolderPathFor(std::string_view xdgDataHome, std::string_view 
     return joined(baseFolder(xdgDataHome, home, ".local/share"), kFolderName) + "/";
 }
 
+std::string autostartFolderPathFor(std::string_view xdgConfigHome, std::string_view home) {
+    return joined(baseFolder(xdgConfigHome, home, ".config"), "autostart") + "/";
+}
+
 std::string defaultSettingsFilePath() {
     return settingsFilePathFor(environment("XDG_CONFIG_HOME"), homeFolder());
 }
 
 std::string defaultProgramFolderPath() {
     return programFolderPathFor(environment("XDG_DATA_HOME"), homeFolder());
+}
+
+std::string defaultAutostartFolderPath() {
+    return autostartFolderPathFor(environment("XDG_CONFIG_HOME"), homeFolder());
 }
 
 std::string programFolder(const SettingsStore& settings) {

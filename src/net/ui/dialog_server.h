@@ -17,8 +17,9 @@ class SettingsStore;
 
 // The chat server window: a modeless top-level window that shows the connection to the chat
 // server, the chat account, the shared catalogue it offers and the two counters, and owns the
-// transfer manager and chatter windows. The chat server's address is taken from the
-// environment variable VORLIX_CHAT_SERVER ("host:port"); without it the window stays offline.
+// transfer manager and chatter windows. The chat server's address is the setting chatserver
+// ("host:port"), unless the environment variable VORLIX_CHAT_SERVER names one for this run;
+// without either the window stays offline.
 class CDialogServer : public QDialog {
     Q_OBJECT
 
