@@ -4,6 +4,7 @@
 #include "cli/account_commands.h"
 #include "cli/catalogue_commands.h"
 #include "cli/cli_command.h"
+#include "cli/config_command.h"
 #include "cli/database_commands.h"
 #include "cli/scan_command.h"
 #include "core/code_page.h"
@@ -39,6 +40,7 @@ int run(int argc, const char* const argv[]) {
     addAccountCommands(commands, codePage);
     addScanCommand(commands, codePage);
     addDatabaseCommands(commands, codePage);
+    addConfigCommand(commands, codePage);
 
     const CliArguments arguments = CliArguments::parse(argc, argv, kValueOptions);
     if (arguments.has("--help") || arguments.has("-h")) {
