@@ -807,6 +807,14 @@ TEST_F(DocumentTest, TrayCommandsDriveTheChatAndTheBackgroundWindows) {
                         "copy tasks shown", "copy tasks hidden"}));
 }
 
+TEST_F(DocumentTest, OkOfTheOptionsDialogPassesTheTransferSettingToTheChat) {
+    log.clear();
+    document.onOptionsAccepted(true);
+    document.onOptionsAccepted(false);
+    EXPECT_EQ(log, (Log{"transfers come up", "transfers stay hidden"}));
+    EXPECT_FALSE(document.isModified());
+}
+
 TEST_F(DocumentTest, HelpAndWebPagesOpenWithTheDesktopOrSaySoWhenTheyCannot) {
     document.onHelp();
     document.onTipsAndTricks();

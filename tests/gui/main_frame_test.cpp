@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -25,6 +26,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 
 #include "app/catalogue_document.h"
@@ -843,6 +845,55 @@ private Q_SLOTS:
         QCOMPARE(closed.count(), 1);
         QVERIFY(!s.window.isVisible());
         QCOMPARE(s.log, (Log{"search windows closed", "chat shut down"}));
+    }
+
+    // The options dialog comes from the Options menu; only its OK hands the chat component
+    // the Net page's "Show Transfer Dialog Automatically".
+    void vorlixSettingsOpensTheOptionsDialogWhoseOkTellsTheChat() {
+        Setup& s = start();
+        // A logon entry, were one made, goes into the test's folder.
+        const std::optional<QByteArray> config =
+            qEnvironmentVariableIsSet("XDG_CONFIG_HOME")
+                ? std::optional<QByteArray>(qgetenv("XDG_CONFIG_HOME"))
+                : std::nullopt;
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(s.folder.file("config")));
+        s.settings.writeNumber(setting::kSettingsKey, setting::kTransferAuto, 1);
+        const auto openAndClose = [&](bool untick, QDialogButtonBox::StandardButton close) {
+            withModal(
+                [&] {
+                    item({QStringLiteral("O&ptions"), QStringLiteral("Vorlix Settings")})
+                        ->trigger();
+                },
+                [&](QDialog& dialog) {
+                    QCOMPARE(dialog.windowTitle(), QStringLiteral("Orvanta Settings"));
+                    QCOMPARE(test::child<QListWidget>(dialog, "pageList")->count(), 6);
+                    QVERIFY(dialog.findChild<QWidget*>(QStringLiteral("wordlistsPage")));
+                    auto* box = test::child<QCheckBox>(dialog, "transferauto");
+                    QVERIFY(box->isChecked());
+                    if (untick) {
+                        box->setChecked(false);
+                    }
+                    auto* buttons = dialog.findChild<QDialogButtonBox*>();
+                    QTest::mouseClick(buttons->button(close), Qt::LeftButton);
+                    QVERIFY(!dialog.isVisible());
+                });
+        };
+        s.log.clear();
+        openAndClose(false, QDialogButtonBox::Ok);
+        QCOMPARE(s.log, Log{"transfers come up"});
+        openAndClose(true, QDialogButtonBox::Cancel);
+        QCOMPARE(s.log, Log{"transfers come up"});
+        QCOMPARE(s.settings.readNumber(setting::kSettingsKey, setting::kTransferAuto), 1u);
+        openAndClose(false, QDialogButtonBox::Ok);
+        s.settings.writeNumber(setting::kSettingsKey, setting::kTransferAuto, 1);
+        openAndClose(true, QDialogButtonBox::Ok);
+        QCOMPARE(s.log, (Log{"transfers come up", "transfers come up", "transfers stay hidden"}));
+        QCOMPARE(s.settings.readNumber(setting::kSettingsKey, setting::kTransferAuto), 0u);
+        if (config) {
+            qputenv("XDG_CONFIG_HOME", *config);
+        } else {
+            qunsetenv("XDG_CONFIG_HOME");
+        }
     }
 
     void theChatComponentStartsHiddenAndOffline() {

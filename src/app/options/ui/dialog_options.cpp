@@ -20,6 +20,7 @@ namespace vorlix {
 namespace {
 
 constexpr int kIconSize = 32;
+constexpr int kPageCount = 6;
 constexpr QSize kListCell(88, 62);
 constexpr int kPageMinimumWidth = 420;
 
@@ -33,7 +34,9 @@ QListWidget* createPageList(QWidget* parent) {
     list->setIconSize(QSize(kIconSize, kIconSize));
     list->setGridSize(kListCell);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setFixedWidth(kListCell.width() + 2 * list->frameWidth() + 4);
+    list->setMinimumHeight(kPageCount * kListCell.height() + 2 * list->frameWidth() + 4);
     return list;
 }
 

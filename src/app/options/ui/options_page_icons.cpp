@@ -100,18 +100,28 @@ void drawPower(QPainter& painter) {
     painter.drawLine(QPointF(16, 7.5), QPointF(16, 15.5));
 }
 
+// An arrow turning anticlockwise, its head at the end of the turn.
 void drawRestoreArrow(QPainter& painter) {
-    painter.setPen(outline(QColor(200, 110, 20), 4.0));
+    constexpr double kStart = 220;  // degrees, anticlockwise from three o'clock
+    constexpr double kSpan = 290;
+    const QPointF centre(16, 16);
+    constexpr double kRadius = 10;
+    const QColor colour(214, 120, 24);
+    painter.setPen(outline(colour, 4.0));
     painter.setBrush(Qt::NoBrush);
-    painter.drawArc(QRectF(6, 6, 20, 20), 200 * 16, 270 * 16);
-    // The head at the open end, pointing along the turn.
+    painter.drawArc(QRectF(centre.x() - kRadius, centre.y() - kRadius, 2 * kRadius, 2 * kRadius),
+                    static_cast<int>(kStart * 16), static_cast<int>(kSpan * 16));
+    const double end = (kStart + kSpan) * std::numbers::pi / 180;
+    const QPointF outward(std::cos(end), -std::sin(end));
+    const QPointF ahead(-std::sin(end), -std::cos(end));
+    const QPointF tip = centre + outward * kRadius + ahead * 7.0;
     QPainterPath head;
-    head.moveTo(1.5, 13);
-    head.lineTo(11.5, 13);
-    head.lineTo(6.5, 20);
+    head.moveTo(tip);
+    head.lineTo(centre + outward * (kRadius + 5.5) - ahead * 1.0);
+    head.lineTo(centre + outward * (kRadius - 5.5) - ahead * 1.0);
     head.closeSubpath();
-    painter.setPen(outline(QColor(200, 110, 20), 1.0));
-    painter.setBrush(QColor(240, 150, 40));
+    painter.setPen(outline(colour, 1.0));
+    painter.setBrush(colour);
     painter.drawPath(head);
 }
 
