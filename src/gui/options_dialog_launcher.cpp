@@ -16,7 +16,8 @@ namespace vorlix {
 
 namespace {
 
-// The one place the Wordlists page is made; it edits copies of the document's history lists.
+// The one place the Wordlists page is made: the page over the document's history lists, which
+// reports through the prompt.
 OptionsPage* createWordlistsPage(CQX2Doc&, UserPrompt&) {
     return new StandInWordlistsPage;
 }

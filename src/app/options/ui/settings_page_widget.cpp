@@ -13,6 +13,7 @@
 
 #include "app/options/options_settings.h"
 #include "app/options/ui/whole_number_validator.h"
+#include "app/settings/setting_catalogue.h"
 #include "app/settings/setting_value_text.h"
 #include "app/ui/qt_text.h"
 
@@ -20,7 +21,6 @@ namespace vorlix {
 
 namespace {
 
-constexpr std::uint32_t kLargestNumber = 0xFFFFFFFF;
 constexpr int kNumberFieldWidth = 90;
 
 }  // namespace
@@ -98,13 +98,16 @@ void SettingsPageWidget::addRadioPair(QBoxLayout* layout, const QString& title,
 QLineEdit* SettingsPageWidget::addNumberField(QBoxLayout* layout, const QString& label,
                                               std::string_view setting, const QString& unit) {
     const std::string name(setting);
+    // The field takes what vorlix-cli config takes for the same setting.
+    const std::uint32_t maximum = findSetting(setting)->maximum;
     auto* field = new QLineEdit;
     field->setObjectName(toQt(name));
-    field->setValidator(new WholeNumberValidator(kLargestNumber, field));
+    field->setValidator(new WholeNumberValidator(maximum, field));
     field->setFixedWidth(kNumberFieldWidth);
     field->setAlignment(Qt::AlignRight);
-    connect(field, &QLineEdit::textEdited, this, [this, name](const QString& text) {
-        copy().setNumber(name, parseWholeNumber(fromQt(text), kLargestNumber).value_or(0));
+    // An emptied field stands for 0, as an absent value does.
+    connect(field, &QLineEdit::textEdited, this, [this, name, maximum](const QString& text) {
+        copy().setNumber(name, parseWholeNumber(fromQt(text), maximum).value_or(0));
     });
 
     QCheckBox* enabler = nullptr;
