@@ -13,8 +13,6 @@ namespace {
 
 // No line of the protocol comes near this; a server that sends more is not followed.
 constexpr std::size_t kMaxLineLength = 512;
-// Texts under the settings key are read without a limit of their own.
-constexpr std::size_t kTextLimit = 4096;
 
 }  // namespace
 
@@ -41,13 +39,14 @@ std::string ChatConnection::connectionState() const {
 std::string ChatConnection::accountState() const {
     const bool usable =
         !accountName().empty() &&
-        !m_settings.readText(setting::kSettingsKey, setting::kChatPasswordDigest, kTextLimit)
+        !m_settings
+             .readText(setting::kSettingsKey, setting::kChatPasswordDigest, setting::kTextLimit)
              .empty();
     return std::string(usable ? kAccount : kNoAccount);
 }
 
 std::string ChatConnection::accountName() const {
-    return m_settings.readText(setting::kSettingsKey, setting::kChatUser, kTextLimit);
+    return m_settings.readText(setting::kSettingsKey, setting::kChatUser, setting::kTextLimit);
 }
 
 ChatPhase ChatConnection::phase() const {
