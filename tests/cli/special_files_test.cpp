@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "accounts/text_digest.h"
 #include "cli/cli_test_fixture.h"
 #include "core/catalog.h"
 #include "core/catalog_format.h"
@@ -110,9 +111,18 @@ TEST_F(SpecialFilesTest, ASaveFollowsLinksAndNeverReplacesWhatIsNotARegularFile)
     EXPECT_TRUE(fs::is_fifo(folder.file("fifo")));
     EXPECT_TRUE(fs::is_symlink(folder.file("to-fifo.vrd")));
 
+    // An accounts file linked to a file not yet made is made where the link points.
+    const std::string accounts = programFile("qxdata.inf");
+    fs::remove(accounts);
+    fs::create_symlink(folder.file("real/qxdata.inf"), accounts);
+    ASSERT_EQ(run("accounts add carl", "pw").status, 0);
+    EXPECT_TRUE(fs::is_symlink(accounts));
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(folder.file("real/qxdata.inf"))));
+    EXPECT_EQ(run("accounts list").out,
+              textDigest("carl", kCodePage) + " " + textDigest("pw", kCodePage) + "\n");
+
     // An accounts file linked to something that is not a file is read as damaged and never
     // replaced.
-    const std::string accounts = programFile("qxdata.inf");
     fs::remove(accounts);
     fs::create_symlink(folder.file("fifo"), accounts);
     const test::CliRun add = run("accounts add bob", "pw");
