@@ -1,11 +1,18 @@
 #include "accounts/accounts_file.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 
 #include "core/archive_writer.h"
 #include "core/byte_sink.h"
+#include "platform/file_lock.h"
 #include "platform/file_source.h"
+#include "platform/link_target.h"
 #include "platform/safe_file_write.h"
 
 namespace vorlix {
@@ -75,16 +82,20 @@ AccountsFile::AccountsFile(const std::string& programFolder, const CodePage& cod
     : m_path(joinPath(programFolder, kAccountsFileName)), m_codePage(codePage) {}
 
 Result AccountsFile::createIfMissing() const {
-    std::error_code error;
-    if (std::filesystem::exists(m_path, error) || error) {
+    // Made in one step that fails when anything is there already, so that a program making it
+    // can never empty a file that another has just saved accounts into. A link to a file not
+    // yet made gets it where it points, as a save would.
+    const int fd =
+        ::open(linkTarget(m_path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+        ::close(fd);
         return Result::success();
     }
-    const Result created = safeWriteFile(m_path, std::string_view());
-    if (created.ok()) {
-        return created;
+    if (errno == EEXIST) {
+        return Result::success();
     }
     return Result::failure("Could not create the accounts file \"" + m_path +
-                           "\": " + created.message() + ".");
+                           "\": " + std::strerror(errno) + ".");
 }
 
 Result AccountsFile::leaveAsItIs(const std::string& state, std::string_view lost) {
@@ -134,6 +145,22 @@ Result AccountsFile::save(const AccountList& list) const {
     }
     return Result::failure("Could not save the accounts file \"" + m_path +
                            "\": " + written.message() + ". The file on disk was not changed.");
+}
+
+Result AccountsFile::update(AccountList& list, const std::function<bool(AccountList&)>& change) {
+    FileLock lock;
+    if (const Result locked = lock.acquire(m_path); !locked.ok()) {
+        change(list);
+        return Result::failure("Could not change the accounts file \"" + m_path +
+                               "\": " + locked.message() + ". The file on disk was not changed.");
+    }
+    if (const Result created = createIfMissing(); !created.ok()) {
+        return created;
+    }
+    if (const Result loaded = load(list); !loaded.ok()) {
+        return loaded;
+    }
+    return change(list) ? save(list) : Result::success();
 }
 
 }  // namespace vorlix

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -54,6 +55,12 @@ public:
     // Replaces the file without ever leaving a half-written one; refused while writable()
     // fails.
     Result save(const AccountList& list) const;
+    // One change of the accounts: reads the file again into list, lets change edit it and saves
+    // it when change says there is something to save, holding the file's lock from the read to
+    // the save, so that accounts another program added or removed meanwhile are kept. When the
+    // file cannot be locked, the change is made to list alone, which then differs from the
+    // file as after a failed save, and the failure says why.
+    Result update(AccountList& list, const std::function<bool(AccountList&)>& change);
 
 private:
     // Marks the file as not to be written and gives the reason.

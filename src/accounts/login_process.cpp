@@ -49,10 +49,14 @@ bool LoginProcess::open(LoginFields& fields) {
 }
 
 LogCheck LoginProcess::check(const LoginFields& fields) const {
+    return checkAgainst(m_accounts, fields);
+}
+
+LogCheck LoginProcess::checkAgainst(const AccountList& accounts, const LoginFields& fields) const {
     if (fields.logName.empty() || fields.password.empty()) {
         return LogCheck::Incomplete;
     }
-    const CLog* record = m_accounts.findName(textDigest(fields.logName, m_codePage));
+    const CLog* record = accounts.findName(textDigest(fields.logName, m_codePage));
     if (record == nullptr) {
         return LogCheck::NoAccount;
     }
@@ -87,7 +91,7 @@ bool LoginProcess::logIn(const LoginFields& fields) {
     m_identity = Identity{fields.logName, digest};
     // A file left as it is was reported when the dialog opened; logging in needs no write.
     if (m_file.writable().ok()) {
-        report(m_file.save(m_accounts));
+        report(m_file.update(m_accounts, [](AccountList&) { return true; }));
     }
     return true;
 }
@@ -97,17 +101,21 @@ void LoginProcess::addNewUser(LoginFields& fields) {
         return;
     }
     const std::string nameDigest = textDigest(fields.newLogName, m_codePage);
-    if (m_accounts.findName(nameDigest) != nullptr) {
+    const std::string passwordDigest = textDigest(fields.newPassword, m_codePage);
+    bool taken = false;
+    // Checked against the file as it is now, which another program may have added the same
+    // name to. When the file cannot be written the account still works for this session.
+    const Result saved = m_file.update(m_accounts, [&](AccountList& accounts) {
+        taken = accounts.findName(nameDigest) != nullptr;
+        if (!taken) {
+            accounts.addFront({nameDigest, passwordDigest});
+        }
+        return !taken;
+    });
+    report(saved);
+    if (taken) {
         m_prompt.message(kDuplicateAccountMessage);
         return;
-    }
-    m_accounts.addFront({nameDigest, textDigest(fields.newPassword, m_codePage)});
-    if (const Result saved = m_file.save(m_accounts); saved.ok()) {
-        report(m_file.load(m_accounts));
-    } else {
-        // The account still works for this session; the list is not reloaded from a file
-        // that does not hold it.
-        report(saved);
     }
     fields.logName = std::move(fields.newLogName);
     fields.password = std::move(fields.newPassword);
@@ -123,11 +131,23 @@ void LoginProcess::changeLogInfo(LoginFields& fields) {
         m_prompt.message(kEnterLogDataMessage);
         return;
     }
-    m_accounts.removeFirst(textDigest(fields.logName, m_codePage),
-                           textDigest(fields.password, m_codePage));
-    m_accounts.addFront(
-        {textDigest(fields.newLogName, m_codePage), textDigest(fields.newPassword, m_codePage)});
-    report(m_file.save(m_accounts));
+    LogCheck current = LogCheck::Valid;
+    const Result saved = m_file.update(m_accounts, [&](AccountList& accounts) {
+        current = checkAgainst(accounts, fields);
+        if (current != LogCheck::Valid) {
+            return false;
+        }
+        accounts.removeFirst(textDigest(fields.logName, m_codePage),
+                             textDigest(fields.password, m_codePage));
+        accounts.addFront({textDigest(fields.newLogName, m_codePage),
+                           textDigest(fields.newPassword, m_codePage)});
+        return true;
+    });
+    report(saved);
+    // Another program may have changed or deleted the account since the dialog read it.
+    if (!acceptCheck(current)) {
+        return;
+    }
     fields.logName = std::move(fields.newLogName);
     fields.password = std::move(fields.newPassword);
     fields.newLogName.clear();
@@ -142,11 +162,22 @@ void LoginProcess::deleteAccount(LoginFields& fields) {
         Answer::Yes) {
         return;
     }
-    m_accounts.removeFirst(textDigest(fields.logName, m_codePage),
-                           textDigest(fields.password, m_codePage));
+    LogCheck current = LogCheck::Valid;
+    const Result saved = m_file.update(m_accounts, [&](AccountList& accounts) {
+        current = checkAgainst(accounts, fields);
+        if (current == LogCheck::Valid) {
+            accounts.removeFirst(textDigest(fields.logName, m_codePage),
+                                 textDigest(fields.password, m_codePage));
+        }
+        return current == LogCheck::Valid;
+    });
+    if (!acceptCheck(current)) {
+        report(saved);
+        return;
+    }
     fields = LoginFields();
     m_prompt.message(kAccountDeletedMessage);
-    report(m_file.save(m_accounts));
+    report(saved);
 }
 
 void LoginProcess::toggleAutoLogin() {

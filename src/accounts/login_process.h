@@ -60,7 +60,8 @@ enum class LogCheck { Incomplete, NoAccount, WrongPassword, Valid };
 //
 // An accounts file that could not be read whole is left as it is: opening says so once, the
 // accounts read before the damage still log in, and adding, changing and deleting accounts are
-// refused with the same message.
+// refused with the same message. Every change reads the file again under its lock and is made
+// to what it holds then, so that a change another program made meanwhile is kept.
 class LoginProcess {
 public:
     LoginProcess(const std::string& programFolder, UserPrompt& prompt, SettingsStore& settings,
@@ -103,6 +104,7 @@ private:
     bool accountsLocked();
     // Shows the message that belongs to a failed check; false unless the check was Valid.
     bool acceptCheck(LogCheck result);
+    LogCheck checkAgainst(const AccountList& accounts, const LoginFields& fields) const;
 
     AccountsFile m_file;
     UserPrompt& m_prompt;

@@ -12,6 +12,7 @@
 #include "core/catalog_format.h"
 #include "core/user_prompt.h"
 #include "core/watched_source.h"
+#include "platform/file_lock.h"
 #include "platform/file_source.h"
 #include "platform/safe_file_write.h"
 
@@ -46,6 +47,11 @@ public:
 private:
     bool& m_reading;
 };
+
+std::string saveFailureText(const std::string& path, const std::string& reason) {
+    return "Could not save the catalogue \"" + path + "\": " + reason +
+           ". The file on disk was not changed.";
+}
 
 constexpr std::array<std::string_view, kRecentFileCount> kRecentFileNames = {
     setting::kRecentFile1, setting::kRecentFile2, setting::kRecentFile3, setting::kRecentFile4};
@@ -82,6 +88,12 @@ const CommandRoute& routeOf(PaneCommand command) {
 }
 
 }  // namespace
+
+std::string changedElsewhereQuestion(const std::string& path) {
+    return "The catalogue \"" + path +
+           "\" was changed by another program after it was opened or saved here. Save over it "
+           "and lose that program's changes?";
+}
 
 CQX2Doc::CQX2Doc(DocumentServices services, std::string programFolder)
     : m_services(services),
@@ -232,6 +244,7 @@ CQX2Doc::OpenResult CQX2Doc::open(const std::string& path) {
     resetCatalogue();
     m_catalogue = std::move(read);
     m_path = path;
+    m_fileIdentity = source->identity();
     m_modified = false;
     if (source->size() > 0) {
         afterSerialize();
@@ -309,17 +322,46 @@ void CQX2Doc::openSearchWindow(const SearchRequest& request) {
     m_services.windows.openSearchWindow(request);
 }
 
+bool CQX2Doc::lockForSave(const std::string& path, FileLock& lock) {
+    // The state the user agreed to save over: the one read or saved here, then the one asked
+    // about. The question is asked without the lock, so that no other program waits on the
+    // user, and asked again when the file changed once more meanwhile.
+    std::optional<FileIdentity> accepted = path == m_path ? m_fileIdentity : std::nullopt;
+    while (true) {
+        if (const Result locked = lock.acquire(path); !locked.ok()) {
+            m_services.prompt.message(saveFailureText(path, locked.message()), MessageIcon::Stop);
+            return false;
+        }
+        const std::optional<FileIdentity> now = fileIdentityAt(path);
+        if (!accepted || !now || *now == *accepted) {
+            return true;
+        }
+        lock.release();
+        if (m_services.prompt.ask(changedElsewhereQuestion(path), Buttons::YesNo,
+                                  MessageIcon::Warning) != Answer::Yes) {
+            return false;
+        }
+        accepted = now;
+    }
+}
+
 bool CQX2Doc::saveDocument(const std::string& path) {
+    // Held to the new file's rename, so that no other program's change slips in after the
+    // check.
+    FileLock lock;
+    if (!lockForSave(path, lock)) {
+        return false;
+    }
     m_services.windows.closeSearchWindows();
     endPlaylistWindows();
     const Result written = safeWriteFile(
         path, [this](ByteSink& sink) { writeCatalogue(*m_catalogue, m_services.codePage, sink); });
     if (!written.ok()) {
-        m_services.prompt.message("Could not save the catalogue \"" + path + "\": " +
-                                      written.message() + ". The file on disk was not changed.",
-                                  MessageIcon::Stop);
+        m_services.prompt.message(saveFailureText(path, written.message()), MessageIcon::Stop);
         return false;
     }
+    m_fileIdentity = fileIdentityAt(path);
+    lock.release();
     m_path = path;
     afterSerialize();
     rememberRecentFile(path);

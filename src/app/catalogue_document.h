@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "app/pane.h"
 #include "app/search_query.h"
 #include "core/catalog.h"
+#include "platform/file_identity.h"
 
 namespace vorlix {
 
@@ -22,6 +24,7 @@ class ChangeOwnerService;
 class ChatComponent;
 class CodePage;
 class DocumentWindows;
+class FileLock;
 class LoginService;
 class LongWork;
 class PlaylistWindow;
@@ -42,6 +45,10 @@ inline constexpr std::string_view kSaveFilter = "Vorlix Files (*.vrd)|*.vrd||";
 inline constexpr std::string_view kExitQuestion = "Do you realy want to exit the program?";
 inline constexpr std::string_view kHelpMissingMessage = "Could not find the help system.";
 inline constexpr std::string_view kSiteFailedMessage = "Could not open internet site.";
+
+// Asked before a save replaces a catalogue file that another program changed since this one
+// read or saved it.
+std::string changedElsewhereQuestion(const std::string& path);
 
 // The product's web site and its page for bug reports.
 inline constexpr std::string_view kProductSite = "https://vorlix.example.org";
@@ -212,6 +219,10 @@ private:
     void forgetRecentFile(const std::string& path);
     void writeRecentFiles(const std::vector<std::string>& files);
     void openSite(const std::string& address);
+    // Takes the lock of the file at path for a save; false when the lock cannot be had
+    // (reported) or the file is the open catalogue's, another program changed it since, and
+    // the user does not want to save over that.
+    bool lockForSave(const std::string& path, FileLock& lock);
 
     DocumentServices m_services;
     std::string m_programFolder;
@@ -219,6 +230,8 @@ private:
     CurrentDisc m_currentDisc;
     Identity m_identity;
     std::string m_path;
+    // The state of the file at m_path when it was last read or saved.
+    std::optional<FileIdentity> m_fileIdentity;
     std::vector<Pane*> m_panes;
     std::vector<std::unique_ptr<PlaylistWindow>> m_playlistWindows;
     std::string m_statusText;

@@ -1,6 +1,8 @@
 #include "cli/account_commands.h"
 
 #include <cstdio>
+#include <optional>
+#include <string>
 
 #include "accounts/account_list.h"
 #include "accounts/accounts_file.h"
@@ -30,10 +32,33 @@ std::string passwordFor(const std::string& name) {
     return *password;
 }
 
+// The change that accounts add or delete makes to the accounts as the file holds them when
+// the change is made; refusal says why it was not made.
+bool changeAccounts(AccountList& accounts, const std::string& action, const CLog& given,
+                    std::optional<std::string>& refusal) {
+    const CLog* account = accounts.findName(given.nameDigest);
+    if (action == "add") {
+        if (account) {
+            refusal = kDuplicateAccountMessage;
+            return false;
+        }
+        accounts.addFront(given);
+        return true;
+    }
+    if (!account) {
+        refusal = kNoAccountMessage;
+    } else if (account->passwordDigest != given.passwordDigest) {
+        refusal = kFalsePasswordMessage;
+    } else {
+        accounts.removeFirst(given.nameDigest, given.passwordDigest);
+    }
+    return !refusal;
+}
+
 void runAccounts(const CliArguments& a, const CodePage& codePage) {
     CliSession session(a, codePage);
     AccountList accounts = session.loadAccounts();
-    const AccountsFile& file = session.accountsFile();
+    AccountsFile& file = session.accountsFile();
     const std::string& action = a.operands[0];
     if (action == "list" && a.operands.size() == 1) {
         session.reportAccountsLeftAsTheyAre();
@@ -50,25 +75,16 @@ void runAccounts(const CliArguments& a, const CodePage& codePage) {
         throw CommandFailure{"the account name is empty"};
     }
     // Refused before the password is asked for: no password could make the change possible.
+    // The password is asked for before the file is locked, so that nobody waits on a user.
     check(file.writable());
-    const std::string nameDigest = textDigest(name, codePage);
-    const std::string passwordDigest = textDigest(passwordFor(name), codePage);
-    if (action == "add") {
-        if (accounts.findName(nameDigest)) {
-            throw CommandFailure{std::string(kDuplicateAccountMessage)};
-        }
-        accounts.addFront(CLog{nameDigest, passwordDigest});
-    } else {
-        const CLog* account = accounts.findName(nameDigest);
-        if (!account) {
-            throw CommandFailure{std::string(kNoAccountMessage)};
-        }
-        if (account->passwordDigest != passwordDigest) {
-            throw CommandFailure{std::string(kFalsePasswordMessage)};
-        }
-        accounts.removeFirst(nameDigest, passwordDigest);
+    const CLog given{textDigest(name, codePage), textDigest(passwordFor(name), codePage)};
+    std::optional<std::string> refusal;
+    check(file.update(accounts, [&](AccountList& current) {
+        return changeAccounts(current, action, given, refusal);
+    }));
+    if (refusal) {
+        throw CommandFailure{*refusal};
     }
-    check(file.save(accounts));
     if (action == "delete") {
         std::printf("%s\n", std::string(kAccountDeletedMessage).c_str());
     }

@@ -16,6 +16,7 @@ void addCatalogueCommands(CliCommands& commands, const CodePage& codePage) {
                        1,
                        {"--force"},
                        [cp](const CliArguments& a) {
+                           const FileLock lock = lockCatalogueFile(a.operands[0]);
                            requireNewFile(a.operands[0], a);
                            CQXCatalog catalogue;
                            catalogue.addDefaultNamedObjects();
@@ -40,6 +41,8 @@ void addCatalogueCommands(CliCommands& commands, const CodePage& codePage) {
                            2,
                            {},
                            [cp](const CliArguments& a) {
+                               // Taken before IN is read, since IN may be the file itself.
+                               const FileLock lock = lockCatalogueFile(a.operands[1]);
                                CQXCatalog catalogue = readCatalogueFile(a.operands[0], *cp);
                                writeCatalogueFile(catalogue, a.operands[1], *cp);
                            }};
@@ -49,6 +52,7 @@ void addCatalogueCommands(CliCommands& commands, const CodePage& codePage) {
                              1,
                              {"--force"},
                              [cp](const CliArguments& a) {
+                                 const FileLock lock = lockCatalogueFile(a.operands[0]);
                                  requireNewFile(a.operands[0], a);
                                  CQXCatalog catalogue = makeDemoCatalogue();
                                  writeCatalogueFile(catalogue, a.operands[0], *cp);

@@ -12,6 +12,14 @@
 
 namespace vorlix {
 
+FileLock lockCatalogueFile(const std::string& path) {
+    FileLock lock;
+    if (const Result locked = lock.acquire(path); !locked.ok()) {
+        throw CommandFailure{path + ": " + locked.message()};
+    }
+    return lock;
+}
+
 CQXCatalog readCatalogueFile(const std::string& path, const CodePage& codePage) {
     CQXCatalog catalogue;
     try {

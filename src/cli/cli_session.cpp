@@ -22,7 +22,10 @@ namespace vorlix {
 CliSession::CliSession(const CliArguments& arguments, const CodePage& codePage)
     : m_arguments(arguments),
       m_codePage(codePage),
-      m_settings(std::make_unique<RegFileSettingsStore>(defaultSettingsFilePath())) {
+      m_settings(std::make_unique<RegFileSettingsStore>(
+          defaultSettingsFilePath(), [](const std::string& problem) {
+              std::fprintf(stderr, "vorlix-cli: %s\n", problem.c_str());
+          })) {
     // The same first-start installation as the desktop program's, so that the tool works for
     // a user who has never started that.
     if (m_settings->readText(setting::kSettingsKey, setting::kInstallDir, setting::kPathLimit)

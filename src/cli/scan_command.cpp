@@ -65,6 +65,9 @@ void runScan(const CliArguments& a, const CodePage& codePage) {
     CliSession session(a, codePage);
     const Identity identity = session.login();
     const std::string& catalogueFile = a.operands[1];
+    // Held through the walk: the disc's number and the serial check come from the catalogue as
+    // read, so nobody may change it before the disc is added.
+    const FileLock lock = lockCatalogueFile(catalogueFile);
     CQXCatalog catalogue = openOrNew(catalogueFile, codePage);
     checkOwner(catalogue, identity);
 

@@ -142,7 +142,14 @@ std::optional<int> VorlixApplication::start(const QStringList& arguments) {
         listenForLaterStarts();
     }
 
-    m_settings = std::make_unique<RegFileSettingsStore>(m_locations.settingsFile);
+    // Told while the store is busy, on whatever thread changed a setting: shown once the event
+    // loop is free, so that nothing the message box lets run meanwhile waits on the store.
+    m_settings = std::make_unique<RegFileSettingsStore>(
+        m_locations.settingsFile, [this](const std::string& problem) {
+            QMetaObject::invokeMethod(
+                &m_reportContext, [this, problem] { m_prompt.message(problem, MessageIcon::Stop); },
+                Qt::QueuedConnection);
+        });
     installAndRegister();
     const ProgramFolderChoice choice = chooseProgramFolder(*m_settings, m_locations.programFolder);
     if (!choice.problem.empty()) {

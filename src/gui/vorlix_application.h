@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QStringList>
 #include <memory>
 #include <optional>
@@ -72,6 +73,9 @@ private:
 
     StartupLocations m_locations;
     UserPrompt& m_prompt;
+    // Carries the settings store's reports to the user-interface thread; they are dropped
+    // with it.
+    QObject m_reportContext;
     const Windows1252 m_codePage;
     std::unique_ptr<SingleInstanceLock> m_lock;
     std::unique_ptr<InstanceServer> m_instanceServer;

@@ -1,30 +1,24 @@
 #include "platform/file_source.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 #include <stdexcept>
 
+#include "platform/regular_file.h"
+
 namespace vorlix {
 
 FileSource::FileSource(const std::string& path) : m_path(path) {
-    m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    struct stat info {};
-    if (m_fd < 0 || ::fstat(m_fd, &info) != 0) {
-        const std::string reason = std::strerror(errno);
-        if (m_fd >= 0) {
-            ::close(m_fd);
-        }
-        throw std::runtime_error(reason);
+    const OpenedFile opened = openRegularFile(path);
+    if (opened.fd < 0) {
+        throw std::runtime_error(opened.failure);
     }
-    if (S_ISDIR(info.st_mode)) {
-        ::close(m_fd);
-        throw std::runtime_error("it is a folder");
-    }
-    m_size = static_cast<std::uint64_t>(info.st_size);
+    m_fd = opened.fd;
+    m_size = static_cast<std::uint64_t>(opened.info.st_size);
+    m_identity = FileIdentity::of(opened.info);
     ::posix_fadvise(m_fd, 0, 0, POSIX_FADV_SEQUENTIAL);
 }
 

@@ -9,18 +9,24 @@
 #include <stdexcept>
 
 #include "core/byte_sink.h"
+#include "platform/link_target.h"
 #include "platform/process_umask.h"
+#include "platform/regular_file.h"
+#include "platform/save_temporary.h"
 
 namespace vorlix {
 
 namespace {
 
-std::string folderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
+// The temporary file's name is this thread's own; one found under it was left by a process
+// that had the same ids before, and is replaced.
+int createTemporary(const std::string& temporary) {
+    const int flags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
+    int fd = ::open(temporary.c_str(), flags, 0600);
+    if (fd < 0 && errno == EEXIST && ::unlink(temporary.c_str()) == 0) {
+        fd = ::open(temporary.c_str(), flags, 0600);
     }
-    return slash == 0 ? "/" : path.substr(0, slash);
+    return fd;
 }
 
 class DescriptorSink final : public ByteSink {
@@ -70,29 +76,36 @@ Result safeWriteFile(const std::string& path, std::string_view bytes) {
 }
 
 Result safeWriteFile(const std::string& path, const std::function<void(ByteSink&)>& produce) {
-    std::string temporary = path + ".XXXXXX";
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    const std::string target = linkTarget(path);
+    if (Result replaceable = checkReplaceable(target); !replaceable.ok()) {
+        return replaceable;
+    }
+    const std::string folder = folderOfPath(target);
+    removeStaleTemporaries(folder);
+    const std::string temporary =
+        folder + "/" + temporaryFileName(nameOfPath(target), ::getpid(), ::gettid());
+    const int fd = createTemporary(temporary);
     if (fd < 0) {
         return Result::failure(std::strerror(errno));
     }
-    // Made private by mkostemp, the temporary file takes the mode the file at path is to have:
-    // that of the file it replaces, else what the umask leaves of a new file's.
+    // Made private at first, the temporary file takes the mode the file is to have: that of the
+    // file it replaces, else what the umask leaves of a new file's.
     struct stat old {};
     ::fchmod(fd,
-             ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : (0666 & ~processUmask()));
+             ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : (0666 & ~processUmask()));
 
     Result written = fillAndClose(fd, produce);
-    if (written.ok() && ::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (written.ok() && ::rename(temporary.c_str(), target.c_str()) != 0) {
         written = Result::failure(std::strerror(errno));
     }
     if (!written.ok()) {
         ::unlink(temporary.c_str());
         return written;
     }
-    const int folder = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-        ::fsync(folder);
-        ::close(folder);
+    const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd >= 0) {
+        ::fsync(folderFd);
+        ::close(folderFd);
     }
     return Result::success();
 }

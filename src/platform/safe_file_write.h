@@ -14,6 +14,12 @@ class ByteSink;
 // a temporary file in the same folder, which is flushed and renamed over the old one. A failure
 // carries the reason; the old file is then intact. The file keeps the permissions of the one it
 // replaces; a new file gets those the process's umask allows.
+//
+// A symbolic link at path is followed, and the file it points to is replaced, so the link
+// stays. What is at the end is replaced only when it is a regular file: a folder, a FIFO, a
+// socket or a device is refused and left as it is. The temporary file is named after the file
+// and the saving process (see save_temporary.h), and each save first removes the temporary
+// files that killed processes left in the folder.
 Result safeWriteFile(const std::string& path, std::string_view bytes);
 
 // The same, with the bytes produced into a sink as they are made; an exception thrown by

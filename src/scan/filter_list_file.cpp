@@ -1,9 +1,13 @@
 #include "scan/filter_list_file.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <stdexcept>
 #include <utility>
 
 #include "core/code_page.h"
+#include "platform/file_lock.h"
 #include "platform/file_source.h"
 #include "platform/safe_file_write.h"
 
@@ -26,8 +30,9 @@ Result writeFailure(const std::string& path, std::string_view reason) {
 FilterListFile::FilterListFile(std::string path, const CodePage& codePage)
     : m_path(std::move(path)), m_codePage(codePage) {}
 
-Result FilterListFile::read(std::vector<std::string>& entries) const {
+Result FilterListFile::readEntries(std::vector<std::string>& entries, bool& missing) const {
     std::string bytes;
+    missing = false;
     try {
         FileSource source(m_path);
         char buffer[4096];
@@ -35,13 +40,20 @@ Result FilterListFile::read(std::vector<std::string>& entries) const {
             bytes.append(buffer, got);
         }
     } catch (const std::runtime_error& e) {
+        struct stat info {};
+        missing = ::stat(m_path.c_str(), &info) != 0 && errno == ENOENT;
         return readFailure(m_path, e.what());
     }
     entries = parse(bytes, m_codePage);
     return Result::success();
 }
 
-Result FilterListFile::write(const std::vector<std::string>& entries) const {
+Result FilterListFile::read(std::vector<std::string>& entries) const {
+    bool missing = false;
+    return readEntries(entries, missing);
+}
+
+Result FilterListFile::writeLocked(const std::vector<std::string>& entries) const {
     const auto bytes = format(entries, m_codePage);
     if (!bytes) {
         return writeFailure(m_path,
@@ -49,6 +61,34 @@ Result FilterListFile::write(const std::vector<std::string>& entries) const {
     }
     const Result written = safeWriteFile(m_path, *bytes);
     return written.ok() ? written : writeFailure(m_path, written.message());
+}
+
+Result FilterListFile::write(const std::vector<std::string>& entries) const {
+    FileLock lock;
+    if (const Result locked = lock.acquire(m_path); !locked.ok()) {
+        return writeFailure(m_path, locked.message());
+    }
+    return writeLocked(entries);
+}
+
+Result FilterListFile::update(std::vector<std::string>& entries,
+                              const std::function<void(std::vector<std::string>&)>& change) const {
+    FileLock lock;
+    if (const Result locked = lock.acquire(m_path); !locked.ok()) {
+        return writeFailure(m_path, locked.message());
+    }
+    // A file that has gone missing is made again from the list as it was last read.
+    std::vector<std::string> current = entries;
+    bool missing = false;
+    if (Result read = readEntries(current, missing); !read.ok() && !missing) {
+        return read;
+    }
+    change(current);
+    if (Result written = writeLocked(current); !written.ok()) {
+        return written;
+    }
+    entries = std::move(current);
+    return Result::success();
 }
 
 std::vector<std::string> FilterListFile::parse(std::string_view bytes, const CodePage& codePage) {

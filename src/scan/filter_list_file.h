@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,10 +31,18 @@ public:
     // the reason; entries is then left as it was.
     Result read(std::vector<std::string>& entries) const;
 
-    // Replaces the whole file (creating it when missing) with entries, each followed by CR LF.
-    // A failure carries the message that names the file and the reason; the file on disk is
-    // then unchanged.
+    // Replaces the whole file (creating it when missing) with entries, each followed by CR LF,
+    // holding the file's lock while it does. A failure carries the message that names the file
+    // and the reason; the file on disk is then unchanged.
     Result write(const std::vector<std::string>& entries) const;
+
+    // One change of the list: reads the file again, lets change edit its entries and rewrites
+    // it, holding the file's lock from the read to the write, so that entries another program
+    // wrote meanwhile are kept; a file that is missing starts from entries. On success entries
+    // holds what the file holds now; a failure carries the message, and the file and entries
+    // are then unchanged.
+    Result update(std::vector<std::string>& entries,
+                  const std::function<void(std::vector<std::string>&)>& change) const;
 
     // The byte form of a list and back; format fails when an entry holds a character that
     // the code page cannot store.
@@ -42,6 +51,10 @@ public:
                                              const CodePage& codePage);
 
 private:
+    // The file's entries, or, with missing set, none for a file that is not there.
+    Result readEntries(std::vector<std::string>& entries, bool& missing) const;
+    Result writeLocked(const std::vector<std::string>& entries) const;
+
     std::string m_path;
     const CodePage& m_codePage;
 };

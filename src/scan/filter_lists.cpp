@@ -40,6 +40,10 @@ Result FilterLists::writeSkipList() const {
     return m_skipFile.write(m_skip);
 }
 
+Result FilterLists::updateSkipList(const std::function<void(std::vector<std::string>&)>& change) {
+    return m_skipFile.update(m_skip, change);
+}
+
 FilterDecision FilterLists::decide(std::string_view fileName, bool skipFilesWithoutExtension,
                                    std::vector<std::string>& detected) const {
     const std::size_t dot = fileName.rfind('.');

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +29,9 @@ public:
     // Rewrite a list file from its list; the same result as FilterListFile::write.
     Result writeKeepList() const;
     Result writeSkipList() const;
+    // Changes the skip list on top of what its file holds now, which is rewritten; the same
+    // result as FilterListFile::update, whose entries are the skip list.
+    Result updateSkipList(const std::function<void(std::vector<std::string>&)>& change);
 
     std::vector<std::string>& keepList() { return m_keep; }
     const std::vector<std::string>& keepList() const { return m_keep; }

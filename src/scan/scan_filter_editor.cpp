@@ -72,8 +72,8 @@ void ScanFilterEditor::addNew(std::string text) {
         if (!userKeepsFilteredExtension()) {
             return;
         }
-        std::erase(m_lists.skipList(), text);
-        report(m_lists.writeSkipList());
+        report(m_lists.updateSkipList(
+            [&text](std::vector<std::string>& skip) { std::erase(skip, text); }));
     }
     // The typed text is lower-cased only on its way past detected rows, so with none it stays
     // as typed until a file is written.
@@ -96,10 +96,12 @@ void ScanFilterEditor::addNew(std::string text) {
 }
 
 void ScanFilterEditor::addSelected(const std::vector<std::size_t>& detectedRows) {
-    for (const std::string& extension : moveRows(m_detectedRows, m_keepRows, detectedRows)) {
-        std::erase(m_lists.skipList(), extension);
-    }
-    report(m_lists.writeSkipList());
+    const std::vector<std::string> moved = moveRows(m_detectedRows, m_keepRows, detectedRows);
+    report(m_lists.updateSkipList([&moved](std::vector<std::string>& skip) {
+        for (const std::string& extension : moved) {
+            std::erase(skip, extension);
+        }
+    }));
 }
 
 void ScanFilterEditor::removeSelected(const std::vector<std::size_t>& keepRows) {
@@ -116,16 +118,16 @@ bool ScanFilterEditor::accept() {
     }
     m_lists.keepList() = std::move(keep);
 
-    // Built aside so that retrying after a failed write does not append the rows twice.
-    std::vector<std::string> skip = m_lists.skipList();
-    for (const std::string& row : m_detectedRows) {
-        skip.push_back(lowerCase(row));
-    }
-    if (const Result written = m_lists.skipFile().write(skip); !written.ok()) {
+    // Appended to the file as it is now; a failed update leaves the list as it was, so a retry
+    // appends the rows once.
+    const std::vector<std::string> detected = lowered(m_detectedRows);
+    if (const Result written = m_lists.updateSkipList([&detected](std::vector<std::string>& skip) {
+            skip.insert(skip.end(), detected.begin(), detected.end());
+        });
+        !written.ok()) {
         report(written);
         return false;
     }
-    m_lists.skipList() = std::move(skip);
     m_detectedRows.clear();
     m_detected.clear();
     return true;

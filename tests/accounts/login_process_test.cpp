@@ -55,6 +55,13 @@ protected:
         return settings.readText(setting::kSettingsKey, name, 1000);
     }
     std::string accountsFile() const { return test::readFile(folder.file("qxdata.inf")); }
+    AccountList readAccountsFile() const {
+        const std::string bytes = accountsFile();
+        MemorySource source(bytes);
+        AccountList list;
+        readAccounts(source, kCodePage, list);
+        return list;
+    }
 };
 
 TEST_F(LoginProcessTest, OpeningCreatesAMissingAccountsFileEmpty) {
@@ -515,6 +522,55 @@ TEST_F(LoginProcessTest, AnAccountAddedWhenTheFileCannotBeWrittenStillLogsIn) {
     ASSERT_EQ(prompt.messages.size(), 3u);
     EXPECT_NE(prompt.messages[2].find(missing + "qxdata.inf"), std::string::npos);
     EXPECT_TRUE(process.logIn(fields));
+}
+
+// The dialog may stay open while another program (a second dialog, the command-line tool)
+// changes the accounts file: each change is made to the file as it is at that moment, checked
+// against it, and keeps the accounts the other program wrote.
+TEST_F(LoginProcessTest, ChangesAreMadeToTheAccountsFileAsItIsThen) {
+    addAccounts({{"anna", "secret"}});
+    LoginFields fields;
+    LoginProcess process = opened(fields);
+    const auto names = [this] {
+        Strings digests;
+        const AccountList list = readAccountsFile();
+        for (const CLog& record : list.records()) {
+            digests.push_back(record.nameDigest);
+        }
+        return digests;
+    };
+
+    addAccounts({{"ben", "pw"}});
+    fields = {"", "", "ben", "other"};
+    process.addNewUser(fields);
+    EXPECT_EQ(prompt.messages, Strings{"An account with the same username already exists!"});
+    prompt.messages.clear();
+    fields = {"", "", "carl", "c"};
+    process.addNewUser(fields);
+    EXPECT_EQ(names(), (Strings{digest("carl"), digest("ben"), digest("anna")}));
+
+    addAccounts({{"dora", "d"}});
+    fields = {"anna", "secret", "anne", "s2"};
+    process.changeLogInfo(fields);
+    EXPECT_EQ(names(), (Strings{digest("anne"), digest("dora"), digest("carl"), digest("ben")}));
+
+    addAccounts({{"eve", "e"}});
+    fields = {"ben", "pw", "", ""};
+    prompt.answers = {Answer::Yes};
+    process.deleteAccount(fields);
+    EXPECT_EQ(names(), (Strings{digest("eve"), digest("anne"), digest("dora"), digest("carl")}));
+
+    // Carl was renamed elsewhere after this dialog read the file: nothing to rename any more.
+    LoginFields elsewhere;
+    LoginProcess other = opened(elsewhere);
+    elsewhere = {"carl", "c", "karl", "k"};
+    other.changeLogInfo(elsewhere);
+    prompt.messages.clear();
+    fields = {"carl", "c", "carlo", "x"};
+    process.changeLogInfo(fields);
+    EXPECT_EQ(prompt.messages, Strings{"The account does not exist!"});
+    EXPECT_EQ(fields.logName, "carl");
+    EXPECT_EQ(names(), (Strings{digest("karl"), digest("eve"), digest("anne"), digest("dora")}));
 }
 
 }  // namespace

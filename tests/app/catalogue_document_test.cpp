@@ -11,6 +11,7 @@
 #include "core/catalog_format.h"
 #include "core/code_page.h"
 #include "core/md5.h"
+#include "platform/file_lock.h"
 #include "support/document_fakes.h"
 #include "support/memory_settings.h"
 #include "support/quiet_panes.h"
@@ -358,6 +359,55 @@ TEST_F(DocumentTest, ASaveIntoAMissingFolderFailsAndReports) {
     EXPECT_FALSE(document.onFileSave());
     EXPECT_TRUE(document.isModified());
     EXPECT_NE(prompt.messages.back().find("The file on disk was not changed."), std::string::npos);
+}
+
+// Another program (the command-line tool's scan, say) saved the catalogue after it was
+// opened here: saving over it asks first, and No keeps that program's file.
+TEST_F(DocumentTest, SavingOverAFileAnotherProgramChangedAsksFirst) {
+    const std::string path = saveSample("shared.vrd", "anna");
+    ASSERT_TRUE(document.openDocument(path));
+    document.setModified();
+    ASSERT_TRUE(document.onFileSave());
+    EXPECT_TRUE(prompt.shown.empty()) << "a file changed only here is saved without a word";
+
+    saveSample("shared.vrd", "someone else");
+    const std::string theirs = readFile(path);
+    document.catalogue().discs.pop_back();
+    document.setModified();
+    const test::Shown question{
+        "The catalogue \"" + path +
+            "\" was changed by another program after it was opened or saved here. Save over it "
+            "and lose that program's changes?",
+        MessageIcon::Warning, Buttons::YesNo};
+    prompt.answers = {Answer::No};
+    EXPECT_FALSE(document.onFileSave());
+    EXPECT_EQ(prompt.shown, std::vector<test::Shown>{question});
+    EXPECT_EQ(readFile(path), theirs);
+    EXPECT_TRUE(document.isModified());
+
+    prompt.answers = {Answer::Yes};
+    EXPECT_TRUE(document.onFileSave());
+    EXPECT_EQ(readFile(path), writeCatalogue(document.catalogue(), kCodePage));
+    document.setModified();
+    EXPECT_TRUE(document.onFileSave());
+    EXPECT_EQ(prompt.shown, (std::vector<test::Shown>{question, question}));
+}
+
+// The command-line tool holds the file's lock while it changes the catalogue; a save that
+// cannot get it within five seconds says so and leaves the file alone.
+TEST_F(DocumentTest, ASaveGivesUpOnAFileLockedTooLong) {
+    const std::string path = saveSample("busy.vrd", "anna");
+    const std::string before = readFile(path);
+    ASSERT_TRUE(document.openDocument(path));
+    document.catalogue().discs.clear();
+    FileLock elsewhere;
+    ASSERT_TRUE(elsewhere.acquire(path).ok());
+    EXPECT_FALSE(document.onFileSave());
+    EXPECT_EQ(prompt.messages.back(),
+              "Could not save the catalogue \"" + path +
+                  "\": another program is changing it (it stayed locked for 5 seconds). The file "
+                  "on disk was not changed.");
+    EXPECT_EQ(readFile(path), before);
 }
 
 TEST_F(DocumentTest, SaveAsAddsTheExtensionAndWritesTheCatalogue) {

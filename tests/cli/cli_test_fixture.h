@@ -31,14 +31,16 @@ protected:
         if (password) {
             environment += "VORLIX_PASSWORD='" + *password + "' ";
         }
-        const std::string command = environment + VORLIX_CLI + " " + arguments + " >" + outPath +
-                                    " 2>" + errPath + " </dev/null";
+        const std::string command = environment + launcher + VORLIX_CLI + " " + arguments + " >" +
+                                    outPath + " 2>" + errPath + " </dev/null";
         const int raw = std::system(command.c_str());
         return {WEXITSTATUS(raw), readFile(outPath), readFile(errPath)};
     }
     std::string quoted(const std::string& name) { return "'" + folder.file(name) + "'"; }
 
     test::TempDir folder;
+    // Put before the tool, "timeout 10 " for a run that must not hang.
+    std::string launcher;
 };
 
 }  // namespace vorlix::test

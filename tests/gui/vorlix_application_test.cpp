@@ -7,12 +7,14 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QLineEdit>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <functional>
@@ -240,6 +242,39 @@ private Q_SLOTS:
                      folder + " instead."});
         QCOMPARE(application.document()->programFolder(), folder);
         QCOMPARE(application.document()->identity().logName, std::string(kUser));
+    }
+
+    // A settings file far larger than any the program writes is not read: the user is told
+    // through a message box, and the file stays as it is, although logging in writes settings.
+    void aSettingsFileOverSixteenMegabytesIsToldAndLeftAsItIs() {
+        Home home;
+        home.installWithAutomaticLogin();
+        const std::string path = home.locations().settingsFile;
+        const std::string settings =
+            test::readFile(path) + ";" + std::string(kLargestSettingsFile, 'x') + "\r\n";
+        test::writeFile(path, settings);
+
+        test::ScriptedPrompt prompt;
+        VorlixApplication application(home.locations(), prompt);
+        // The automatic login is stored in the file that is not read, so the dialog comes.
+        QTimer::singleShot(0, [] {
+            auto* login = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(login != nullptr);
+            QTest::keyClicks(test::child<QLineEdit>(*login, "logNameEdit"),
+                             QString::fromLatin1(kUser));
+            QTest::keyClicks(test::child<QLineEdit>(*login, "passwordEdit"),
+                             QString::fromLatin1(kPassword));
+            QTest::mouseClick(test::child<QPushButton>(*login, "logInButton"), Qt::LeftButton);
+        });
+        QVERIFY(!application.start({}).has_value());
+        QCOMPARE(application.document()->identity().logName, std::string(kUser));
+        const std::string told = "The settings file \"" + path +
+                                 "\" is larger than 16 MB; it is left as it is. Every setting "
+                                 "reads as its default, and changed settings are not stored "
+                                 "until the file is repaired or replaced.";
+        QTRY_VERIFY(std::ranges::count(prompt.shown,
+                                       test::Shown{told, MessageIcon::Stop, std::nullopt}) == 1);
+        QVERIFY(test::readFile(path) == settings);
     }
 
     // The lock is held but nothing answers on the socket (an instance still starting, or a

@@ -2,9 +2,16 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
 
+#include "core/byte_sink.h"
+#include "platform/save_temporary.h"
 #include "support/result_assertions.h"
 #include "support/temp_dir.h"
 
@@ -61,6 +68,109 @@ TEST(SafeFileWriteTest, ReportsATargetThatIsAFolderAndLeavesItAlone) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
                             std::filesystem::directory_iterator()),
               1);
+}
+
+// A file kept elsewhere and linked into place is replaced where it lives, with its own mode,
+// and stays linked.
+TEST(SafeFileWriteTest, ALinkIsFollowedAndItsTargetReplacedWithTheTargetsMode) {
+    test::TempDir folder;
+    std::filesystem::create_directory(folder.file("real"));
+    const std::string target = folder.file("real/a.vrd");
+    test::writeFile(target, "old");
+    ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
+    std::filesystem::create_symlink("real/a.vrd", folder.file("relative.vrd"));
+    std::filesystem::create_symlink(folder.file("relative.vrd"), folder.file("chained.vrd"));
+    std::filesystem::create_symlink("real/new.vrd", folder.file("dangling.vrd"));
+
+    for (const char* link : {"relative.vrd", "chained.vrd"}) {
+        ASSERT_TRUE(test::succeeded(safeWriteFile(folder.file(link), link))) << link;
+        EXPECT_TRUE(std::filesystem::is_symlink(folder.file(link)));
+        EXPECT_EQ(test::readFile(target), link);
+        struct stat info {};
+        ASSERT_EQ(::stat(target.c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0640u) << link;
+    }
+    ASSERT_TRUE(test::succeeded(safeWriteFile(folder.file("dangling.vrd"), "made")));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.file("dangling.vrd")));
+    EXPECT_EQ(test::readFile(folder.file("real/new.vrd")), "made");
+}
+
+// A FIFO, a socket or a device at the path (or at the end of a link) is no file to replace:
+// the save is refused and it stays what it was.
+TEST(SafeFileWriteTest, WhatIsNotARegularFileIsRefusedAndLeftAsItIs) {
+    test::TempDir folder;
+    ASSERT_EQ(::mkfifo(folder.file("fifo").c_str(), 0600), 0);
+    std::filesystem::create_symlink("fifo", folder.file("link-to-fifo"));
+    std::filesystem::create_symlink("/dev/null", folder.file("link-to-null"));
+    for (const char* name : {"fifo", "link-to-fifo", "link-to-null"}) {
+        EXPECT_TRUE(
+            test::failedWith(safeWriteFile(folder.file(name), "x"), "it is not a regular file"))
+            << name;
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(folder.file("fifo")));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.file("link-to-fifo")));
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                            std::filesystem::directory_iterator()),
+              3);
+}
+
+// The temporary file beside the file tells what it is for and whose it is.
+TEST(SafeFileWriteTest, TheTemporaryFileIsNamedAfterTheFileAndTheSavingProcess) {
+    test::TempDir folder;
+    std::vector<std::string> seen;
+    const Result written = safeWriteFile(folder.file("a.vrd"), [&](ByteSink& sink) {
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+            seen.push_back(entry.path().filename().string());
+        }
+        sink.write("x", 1);
+    });
+    ASSERT_TRUE(test::succeeded(written));
+    EXPECT_EQ(seen, std::vector<std::string>{".a.vrd.vorlix-tmp-" + std::to_string(::getpid()) +
+                                             "-" + std::to_string(::gettid())});
+}
+
+struct OwnerCase {
+    std::string name;
+    std::optional<pid_t> owner;
+};
+
+TEST(SafeFileWriteTest, OnlyNamesOfSaveTemporariesHaveAnOwner) {
+    for (const OwnerCase& c : {OwnerCase{".a.vrd.vorlix-tmp-123-456", 123},
+                               OwnerCase{".x.vorlix-tmp-1-1.vorlix-tmp-77-78", 77},
+                               OwnerCase{"a.vrd.vorlix-tmp-123-456", std::nullopt},
+                               OwnerCase{"..vorlix-tmp-123-456", std::nullopt},
+                               OwnerCase{".a.vrd.vorlix-tmp-123", std::nullopt},
+                               OwnerCase{".a.vrd.vorlix-tmp-12x-4", std::nullopt},
+                               OwnerCase{".a.vrd.vorlix-tmp-0-4", std::nullopt},
+                               OwnerCase{".a.vrd.vorlix-tmp--4", std::nullopt},
+                               OwnerCase{".a.vrd.vorlix-tmp-99999999999999-4", std::nullopt}}) {
+        EXPECT_EQ(temporaryFileOwner(c.name), c.owner) << c.name;
+    }
+}
+
+// What a save killed half-way leaves behind goes at the next save into the folder; the
+// temporary files of saves still running are theirs.
+TEST(SafeFileWriteTest, ASaveRemovesTheTemporaryFilesOfDeadProcessesOnly) {
+    test::TempDir folder;
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::_exit(0);
+    }
+    ASSERT_EQ(::waitpid(child, nullptr, 0), child);
+    const pid_t dead = child;
+    const std::string stale = folder.file(temporaryFileName("a.vrd", dead, dead));
+    const std::string running = folder.file(temporaryFileName("b.vrd", ::getppid(), 1));
+    const std::string lookalike = folder.file(".c.vrd.vorlix-tmp-x");
+    for (const std::string& path : {stale, running, lookalike}) {
+        test::writeFile(path, "half");
+    }
+
+    ASSERT_TRUE(test::succeeded(safeWriteFile(folder.file("other.vrd"), "x")));
+    EXPECT_FALSE(std::filesystem::exists(stale));
+    EXPECT_TRUE(std::filesystem::exists(running));
+    EXPECT_TRUE(std::filesystem::exists(lookalike));
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 #include "scan/filter_list_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -104,6 +107,60 @@ TEST_F(FilterListFileTest, AFailedWriteNamesTheFileAndKeepsTheOldOne) {
         test::failedWith(nowhere.write({"mp3"}),
                          "Could not write the scan filter list \"" + nowhere.path() +
                              "\": No such file or directory. The file on disk was not changed."));
+}
+
+// A change is made to the file as it is now, not to the list as it was read: an entry another
+// program wrote meanwhile stays, and a file that went missing is made from the list.
+TEST_F(FilterListFileTest, AnUpdateChangesTheFileAsItIsNow) {
+    Entries entries{"tmp"};
+    test::writeFile(m_file.path(), "tmp\r\nbak\r\n");
+    const auto appendNfo = [](Entries& list) { list.push_back("nfo"); };
+    ASSERT_TRUE(test::succeeded(m_file.update(entries, appendNfo)));
+    EXPECT_EQ(entries, (Entries{"tmp", "bak", "nfo"}));
+    EXPECT_EQ(test::readFile(m_file.path()), "tmp\r\nbak\r\nnfo\r\n");
+
+    std::filesystem::remove(m_file.path());
+    ASSERT_TRUE(test::succeeded(m_file.update(entries, appendNfo)));
+    EXPECT_EQ(test::readFile(m_file.path()), "tmp\r\nbak\r\nnfo\r\nnfo\r\n");
+}
+
+TEST_F(FilterListFileTest, ProcessesUpdatingAtTheSameTimeKeepEachOthersEntries) {
+    constexpr int kProcesses = 4;
+    constexpr int kEntriesEach = 20;
+    ASSERT_TRUE(test::succeeded(m_file.write({})));
+    std::vector<pid_t> children;
+    for (int p = 0; p < kProcesses; ++p) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            Entries entries;
+            bool all = true;
+            for (int e = 0; e < kEntriesEach; ++e) {
+                const std::string entry = "p" + std::to_string(p) + "e" + std::to_string(e);
+                all = m_file.update(entries, [&entry](Entries& list) { list.push_back(entry); })
+                          .ok() &&
+                      all;
+            }
+            ::_exit(all ? 0 : 1);
+        }
+        children.push_back(child);
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_EQ(status, 0);
+    }
+    Entries read;
+    ASSERT_TRUE(test::succeeded(m_file.read(read)));
+    std::sort(read.begin(), read.end());
+    Entries expected;
+    for (int p = 0; p < kProcesses; ++p) {
+        for (int e = 0; e < kEntriesEach; ++e) {
+            expected.push_back("p" + std::to_string(p) + "e" + std::to_string(e));
+        }
+    }
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(read, expected);
 }
 
 }  // namespace

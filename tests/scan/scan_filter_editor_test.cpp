@@ -295,5 +295,21 @@ TEST_F(ScanFilterEditorTest, AnExtensionOutsideTheCodePageIsReportedOnOk) {
     EXPECT_EQ(keepFile(), "mp3\r\n");
 }
 
+// Another scan's filter dialog may have written the skip list since this one was loaded: what
+// it added stays when this dialog adds and takes away its own.
+TEST_F(ScanFilterEditorTest, SkipListChangesKeepWhatAnotherProgramWroteMeanwhile) {
+    open("mp3\r\n", "tmp\r\n", {"txt", "doc"});
+    test::writeFile(skipPath(), "tmp\r\nbak\r\ndoc\r\n");
+    m_editor->addSelected({1});  // txt
+    EXPECT_EQ(skipFile(), "tmp\r\nbak\r\ndoc\r\n");
+    m_editor->addSelected({0});  // doc
+    EXPECT_EQ(skipFile(), "tmp\r\nbak\r\n");
+    test::writeFile(skipPath(), "tmp\r\nbak\r\niso\r\n");
+    m_editor->removeSelected({0});  // doc back to the detected rows
+    ASSERT_TRUE(m_editor->accept());
+    EXPECT_EQ(skipFile(), "tmp\r\nbak\r\niso\r\ndoc\r\n");
+    EXPECT_EQ(m_lists.skipList(), (Entries{"tmp", "bak", "iso", "doc"}));
+}
+
 }  // namespace
 }  // namespace vorlix

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -9,6 +11,7 @@
 
 #include "app/setting_names.h"
 #include "core/code_page.h"
+#include "platform/file_lock.h"
 #include "support/temp_dir.h"
 
 namespace vorlix {
@@ -241,6 +244,92 @@ TEST_F(RegFileSettingsStoreTest, AnExportFromTheRegistryEditorIsReadAndRewritten
     EXPECT_EQ(test::readFile(m_folder.file("s.reg")),
               std::string(kHeader) + std::string(kSettingsSection) +
                   "\"lnfo1\"=\"J\xC3\xBCrgen\"\r\n\"filter\"=dword:00000001\r\n\r\n");
+}
+
+// A settings file no larger than the limit is read; one byte more and it is refused, told
+// once however often it is read or written, and never rewritten.
+TEST_F(RegFileSettingsStoreTest, AFileOverSixteenMegabytesIsLeftAsItIsAndToldOnce) {
+    const std::string start =
+        std::string(kHeader) + std::string(kSettingsSection) + "\"filter\"=dword:00000001\r\n;";
+    for (const std::size_t size : {kLargestSettingsFile, kLargestSettingsFile + 1}) {
+        const std::string path = m_folder.file("s.reg");
+        const std::string content = start + std::string(size - start.size() - 2, 'x') + "\r\n";
+        ASSERT_EQ(content.size(), size);
+        test::writeFile(path, content);
+        std::vector<std::string> told;
+        RegFileSettingsStore store(path, [&told](const std::string& m) { told.push_back(m); });
+        const bool tooLarge = size > kLargestSettingsFile;
+
+        EXPECT_EQ(store.readNumber(kSettingsKey, kFilter), tooLarge ? 0u : 1u) << size;
+        store.writeNumber(kSettingsKey, kShare, 1);
+        EXPECT_EQ(store.readNumber(kSettingsKey, kShare), tooLarge ? 0u : 1u);
+        store.writeNumber(kSettingsKey, kStats, 1);
+        if (tooLarge) {
+            EXPECT_EQ(told, std::vector<std::string>{
+                                "The settings file \"" + path +
+                                "\" is larger than 16 MB; it is left as it is. Every setting reads "
+                                "as its default, and changed settings are not stored until the "
+                                "file is repaired or replaced."});
+            EXPECT_TRUE(test::readFile(path) == content) << "the refused file was rewritten";
+        } else {
+            EXPECT_TRUE(told.empty());
+        }
+    }
+}
+
+// Processes writing settings at the same time each keep the others' values: every write
+// reads the file again under its lock.
+TEST_F(RegFileSettingsStoreTest, ProcessesWritingAtTheSameTimeKeepEachOthersValues) {
+    constexpr int kProcesses = 4;
+    constexpr int kValuesEach = 25;
+    RegFileSettingsStore(m_path).createKey(kSettingsKey);
+    std::vector<pid_t> children;
+    for (int p = 0; p < kProcesses; ++p) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            RegFileSettingsStore store(m_path);
+            for (int v = 0; v < kValuesEach; ++v) {
+                store.writeNumber(kSettingsKey, "p" + std::to_string(p) + "v" + std::to_string(v),
+                                  1);
+            }
+            ::_exit(0);
+        }
+        children.push_back(child);
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_EQ(status, 0);
+    }
+    const RegFileSettingsStore store(m_path);
+    int kept = 0;
+    for (int p = 0; p < kProcesses; ++p) {
+        for (int v = 0; v < kValuesEach; ++v) {
+            kept += static_cast<int>(
+                store.readNumber(kSettingsKey, "p" + std::to_string(p) + "v" + std::to_string(v)));
+        }
+    }
+    EXPECT_EQ(kept, kProcesses * kValuesEach);
+}
+
+// Held by another program for longer than a change waits (five seconds): the change is not
+// stored, and the user is told which file and why.
+TEST_F(RegFileSettingsStoreTest, AChangeGivesUpOnAFileLockedTooLongAndSaysSo) {
+    std::vector<std::string> told;
+    RegFileSettingsStore store(m_path, [&told](const std::string& m) { told.push_back(m); });
+    store.createKey(kSettingsKey);
+    const std::string before = test::readFile(m_path);
+    FileLock elsewhere;
+    ASSERT_TRUE(elsewhere.acquire(m_path).ok());
+
+    store.writeNumber(kSettingsKey, kFilter, 1);
+    EXPECT_EQ(store.readNumber(kSettingsKey, kFilter), 0u);
+    EXPECT_EQ(test::readFile(m_path), before);
+    EXPECT_EQ(told, std::vector<std::string>{
+                        "Could not store the settings in \"" + m_path +
+                        "\": another program is changing it (it stayed locked for 5 seconds). "
+                        "The file on disk was not changed."});
 }
 
 }  // namespace

@@ -1,16 +1,18 @@
 #include "app/settings/file_bytes.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 
+#include "platform/regular_file.h"
+
 namespace vorlix {
 
-bool readAllFrom(int fd, std::string& bytes) {
+bool readAllFrom(int fd, std::string& bytes, std::size_t limit) {
     char buffer[16384];
-    while (true) {
+    const std::size_t start = bytes.size();
+    while (bytes.size() - start <= limit) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n == 0) {
             return true;
@@ -23,16 +25,17 @@ bool readAllFrom(int fd, std::string& bytes) {
         }
         bytes.append(buffer, static_cast<std::size_t>(n));
     }
+    return true;
 }
 
 Result readFileBytes(const std::string& path, std::string& bytes) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return Result::failure(std::strerror(errno));
+    const OpenedFile opened = openRegularFile(path);
+    if (opened.fd < 0) {
+        return Result::failure(opened.failure);
     }
-    const bool read = readAllFrom(fd, bytes);
+    const bool read = readAllFrom(opened.fd, bytes);
     const int failure = errno;
-    ::close(fd);
+    ::close(opened.fd);
     return read ? Result::success() : Result::failure(std::strerror(failure));
 }
 

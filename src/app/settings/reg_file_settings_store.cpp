@@ -5,85 +5,106 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <filesystem>
+#include <cstring>
 #include <utility>
 
 #include "app/settings/file_bytes.h"
 #include "app/settings/private_folders.h"
 #include "app/settings/reg_parser.h"
 #include "app/settings/reg_writer.h"
+#include "platform/link_target.h"
+#include "platform/regular_file.h"
 #include "platform/safe_file_write.h"
 
 namespace vorlix {
 
-namespace {
+RegFileSettingsStore::RegFileSettingsStore(std::string path, SettingsProblemReport report)
+    : m_path(std::move(path)), m_report(std::move(report)) {}
 
-// Where a write has to go: the file a symbolic link points to, so that a settings file kept
-// elsewhere and linked into place stays linked.
-std::string writeTarget(const std::string& path) {
-    std::error_code error;
-    if (!std::filesystem::is_symlink(path, error)) {
-        return path;
+void RegFileSettingsStore::report(const std::string& message) const {
+    if (message == m_reported) {
+        return;
     }
-    const auto target = std::filesystem::weakly_canonical(path, error);
-    return error ? path : target.string();
+    m_reported = message;
+    if (m_report) {
+        m_report(message);
+    }
 }
 
-std::string parentFolder(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+void RegFileSettingsStore::leaveAlone(const std::string& state) const {
+    m_state = FileState::Unreadable;
+    m_document = {};
+    m_stamp.reset();
+    report("The settings file \"" + m_path + "\" " + state +
+           "; it is left as it is. Every setting reads as its default, and changed settings are "
+           "not stored until the file is repaired or replaced.");
 }
 
-}  // namespace
-
-bool RegFileSettingsStore::FileStamp::operator==(const FileStamp& other) const {
-    return device == other.device && inode == other.inode && size == other.size &&
-           modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec;
-}
-
-RegFileSettingsStore::RegFileSettingsStore(std::string path) : m_path(std::move(path)) {}
-
-void RegFileSettingsStore::refresh() const {
+bool RegFileSettingsStore::refresh() const {
     if (m_unsaved) {
-        return;
+        return false;
     }
-    const int fd = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        m_state =
-            (errno == ENOENT || errno == ENOTDIR) ? FileState::Missing : FileState::Unreadable;
-        m_document = {};
-        m_stamp.reset();
-        return;
+    const OpenedFile opened = openRegularFile(m_path);
+    if (opened.fd < 0) {
+        if (opened.missing) {
+            m_state = FileState::Missing;
+            m_document = {};
+            m_stamp.reset();
+            m_reported.clear();
+        } else {
+            leaveAlone("cannot be read (" + opened.failure + ")");
+        }
+        return true;
     }
-    struct stat info {};
+    const FileIdentity stamp = FileIdentity::of(opened.info);
+    if (m_stamp && *m_stamp == stamp) {
+        ::close(opened.fd);
+        return false;
+    }
     std::string bytes;
-    const bool statted = ::fstat(fd, &info) == 0;
-    const FileStamp stamp{info.st_dev, info.st_ino, info.st_size, info.st_mtim};
-    if (statted && m_stamp && *m_stamp == stamp) {
-        ::close(fd);
-        return;
+    const bool read = opened.info.st_size <= static_cast<off_t>(kLargestSettingsFile) &&
+                      readAllFrom(opened.fd, bytes, kLargestSettingsFile);
+    const int failure = errno;
+    ::close(opened.fd);
+    if (opened.info.st_size > static_cast<off_t>(kLargestSettingsFile) ||
+        bytes.size() > kLargestSettingsFile) {
+        leaveAlone("is larger than " + std::to_string(kLargestSettingsFile / (1024 * 1024)) +
+                   " MB");
+        return true;
     }
-    const bool read = statted && readAllFrom(fd, bytes);
-    ::close(fd);
     if (!read) {
-        m_state = FileState::Unreadable;
-        m_document = {};
-        m_stamp.reset();
-        return;
+        leaveAlone("cannot be read (" + std::string(std::strerror(failure)) + ")");
+        return true;
     }
     m_document = parseRegText(bytes);
     m_document.mergeDuplicateKeys();
     m_state = FileState::Read;
     m_stamp = stamp;
+    m_reported.clear();
+    return true;
+}
+
+bool RegFileSettingsStore::lockForChange(FileLock& lock) {
+    const std::string folder = folderOfPath(linkTarget(m_path));
+    // The lock file goes beside the settings file, whose folder a first change makes.
+    if (m_state == FileState::Missing && !createPrivateFolders(folder).ok()) {
+        return false;
+    }
+    if (const Result locked = lock.acquire(m_path); !locked.ok()) {
+        report("Could not store the settings in \"" + m_path + "\": " + locked.message() +
+               ". The file on disk was not changed.");
+        return false;
+    }
+    return true;
 }
 
 void RegFileSettingsStore::save() {
-    const std::string target = writeTarget(m_path);
+    const std::string target = linkTarget(m_path);
     bool created = false;
     if (m_state == FileState::Missing) {
         // Made empty and private first: the atomic write keeps the mode of the file it replaces.
-        const std::string folder = parentFolder(target);
-        const int fd = (folder.empty() || createPrivateFolders(folder).ok())
+        const std::string folder = folderOfPath(target);
+        const int fd = createPrivateFolders(folder).ok()
                            ? ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600)
                            : -1;
         if (fd < 0) {
@@ -102,13 +123,8 @@ void RegFileSettingsStore::save() {
         refresh();
         return;
     }
-    struct stat info {};
     m_state = FileState::Read;
-    if (::stat(m_path.c_str(), &info) == 0) {
-        m_stamp = FileStamp{info.st_dev, info.st_ino, info.st_size, info.st_mtim};
-    } else {
-        m_stamp.reset();
-    }
+    m_stamp = fileIdentityAt(m_path);
 }
 
 std::optional<RegValue> RegFileSettingsStore::value(std::string_view key, std::string_view name,
@@ -139,16 +155,32 @@ std::string RegFileSettingsStore::readBinary(std::string_view key, std::string_v
 }
 
 void RegFileSettingsStore::change(const std::function<bool(RegDocument&)>& edit) {
-    const std::lock_guard lock(m_mutex);
+    const std::lock_guard guard(m_mutex);
     refresh();
-    if (m_state == FileState::Unreadable || !edit(m_document)) {
+    if (m_state == FileState::Unreadable) {
         return;
     }
     if (m_batchDepth > 0) {
-        m_unsaved = true;
-    } else {
-        save();
+        // A batch that could not take the lock stores nothing.
+        if (m_batchLock.held() && edit(m_document)) {
+            m_unsaved = true;
+        }
+        return;
     }
+    if (!edit(m_document)) {
+        return;
+    }
+    FileLock lock;
+    if (!lockForChange(lock)) {
+        m_stamp.reset();
+        refresh();
+        return;
+    }
+    // What another program stored since the file was read comes first; the change goes on top.
+    if (refresh() && (m_state == FileState::Unreadable || !edit(m_document))) {
+        return;
+    }
+    save();
 }
 
 void RegFileSettingsStore::writeNumber(std::string_view key, std::string_view name,
@@ -195,17 +227,28 @@ void RegFileSettingsStore::deleteKey(std::string_view key) {
 }
 
 void RegFileSettingsStore::beginBatch() {
-    const std::lock_guard lock(m_mutex);
-    ++m_batchDepth;
+    const std::lock_guard guard(m_mutex);
+    if (m_batchDepth++ > 0) {
+        return;
+    }
+    // Held from the batch's first read to its save, since what it stores may depend on what it
+    // read.
+    refresh();
+    if (m_state != FileState::Unreadable) {
+        static_cast<void>(lockForChange(m_batchLock));
+    }
 }
 
 void RegFileSettingsStore::endBatch() {
-    const std::lock_guard lock(m_mutex);
-    if (m_batchDepth == 0 || --m_batchDepth > 0 || !m_unsaved) {
+    const std::lock_guard guard(m_mutex);
+    if (m_batchDepth == 0 || --m_batchDepth > 0) {
         return;
     }
-    m_unsaved = false;
-    save();
+    if (m_unsaved) {
+        m_unsaved = false;
+        save();
+    }
+    m_batchLock.release();
 }
 
 }  // namespace vorlix
