@@ -24,29 +24,38 @@ IsoDirectoryReader::IsoDirectoryReader(SectorSource& source, std::uint32_t end, 
       m_continuations(source, kContinuationSectors, end),
       m_rockRidge(m_continuations) {}
 
-bool IsoDirectoryReader::read(IsoExtent directory, std::vector<DirectoryEntry>& entries,
+bool IsoDirectoryReader::read(IsoExtent extent, std::vector<DirectoryEntry>& entries,
                               std::vector<IsoSubfolder>& subfolders) {
     entries.clear();
     subfolders.clear();
-    const std::uint64_t sectors = (std::uint64_t{directory.size} + kSectorSize - 1) / kSectorSize;
-    if (sectors == 0 || directory.lba >= m_end || sectors > m_end - directory.lba) {
+    const std::uint64_t sectors = (std::uint64_t{extent.size} + kSectorSize - 1) / kSectorSize;
+    if (sectors == 0 || extent.lba >= m_end || sectors > m_end - extent.lba) {
         return false;
     }
     for (std::uint32_t done = 0; done < sectors;) {
         const auto run =
             static_cast<std::uint32_t>(std::min<std::uint64_t>(kRunSectors, sectors - done));
-        const std::uint8_t* bytes = m_records.sectors(directory.lba + done, run);
-        for (std::uint32_t i = 0; bytes != nullptr && i < run; ++i) {
-            if (!readSector(bytes + std::size_t{i} * kSectorSize, entries, subfolders)) {
-                bytes = nullptr;
-            }
-        }
-        if (bytes == nullptr) {
+        if (!readRun(extent.lba + done, run, entries, subfolders)) {
             entries.clear();
             subfolders.clear();
             return false;
         }
         done += run;
+    }
+    return true;
+}
+
+bool IsoDirectoryReader::readRun(std::uint32_t lba, std::uint32_t count,
+                                 std::vector<DirectoryEntry>& entries,
+                                 std::vector<IsoSubfolder>& subfolders) {
+    const std::uint8_t* bytes = m_records.sectors(lba, count);
+    if (bytes == nullptr) {
+        return false;
+    }
+    for (std::uint32_t i = 0; i < count; ++i) {
+        if (!readSector(bytes + std::size_t{i} * kSectorSize, entries, subfolders)) {
+            return false;
+        }
     }
     return true;
 }
@@ -68,14 +77,14 @@ bool IsoDirectoryReader::readSector(const std::uint8_t* sector,
     return true;
 }
 
-// A name that cannot stand in a path (empty, "." or "..") leaves its record out.
+// A name that cannot stand in a path (empty, "." or "..", which only a damaged record gives)
+// is listed as unreadable, so that the walk neither enters it nor leaves it out unsaid.
 void IsoDirectoryReader::add(const IsoDirectoryRecord& record, std::vector<DirectoryEntry>& entries,
                              std::vector<IsoSubfolder>& subfolders) {
     std::string name = entryName(record);
     if (name.empty() || name == "." || name == "..") {
-        return;
-    }
-    if (record.folder()) {
+        entries.push_back({std::move(name), false, 0, true});
+    } else if (record.folder()) {
         subfolders.push_back({name, record.extent});
         entries.push_back({std::move(name), true, 0});
     } else {

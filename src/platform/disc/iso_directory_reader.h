@@ -27,13 +27,16 @@ public:
     IsoDirectoryReader(SectorSource& source, std::uint32_t end, bool joliet);
 
     // Replaces entries with the entries of the directory whose records lie at extent, in
-    // recorded order, and subfolders with the folders among them. False, both then empty, when
+    // recorded order, and subfolders with the folders among them; an entry whose name cannot
+    // stand in a path (empty, "." or "..") is listed as unreadable. False, both then empty, when
     // the directory runs past the volume's end, a sector of it cannot be read, or a record
     // runs past its sector.
-    bool read(IsoExtent directory, std::vector<DirectoryEntry>& entries,
+    bool read(IsoExtent extent, std::vector<DirectoryEntry>& entries,
               std::vector<IsoSubfolder>& subfolders);
 
 private:
+    bool readRun(std::uint32_t lba, std::uint32_t count, std::vector<DirectoryEntry>& entries,
+                 std::vector<IsoSubfolder>& subfolders);
     bool readSector(const std::uint8_t* sector, std::vector<DirectoryEntry>& entries,
                     std::vector<IsoSubfolder>& subfolders);
     void add(const IsoDirectoryRecord& record, std::vector<DirectoryEntry>& entries,

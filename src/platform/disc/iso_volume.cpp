@@ -13,15 +13,18 @@ std::unique_ptr<IsoVolume> IsoVolume::open(std::unique_ptr<SectorSource> sectors
                                            std::optional<VolumeIdentity> identity) {
     auto descriptor = findIsoDescriptor(*sectors, sessionStart);
     if (!descriptor && sessionStart != 0) {
+        sessionStart = 0;
         descriptor = findIsoDescriptor(*sectors, 0);
     }
     const auto root = descriptor ? isoRootDirectory(*descriptor) : std::nullopt;
     if (!root) {
         return nullptr;
     }
-    // The volume space of the last session's descriptor takes in every session before it.
-    const auto end = static_cast<std::uint32_t>(std::min<std::uint64_t>(
-        isoVolumeBytes(*descriptor) / kSectorSize, std::numeric_limits<std::uint32_t>::max()));
+    // The volume space of a later session counts from the disc's start for some writers and
+    // from the session's for others; its directories lie below the larger of the two ends.
+    const auto end = static_cast<std::uint32_t>(
+        std::min<std::uint64_t>(sessionStart + isoVolumeBytes(*descriptor) / kSectorSize,
+                                std::numeric_limits<std::uint32_t>::max()));
     std::unique_ptr<IsoVolume> volume(
         new IsoVolume(std::move(sectors), *root, end, descriptor->joliet, std::move(identity)));
     // A volume whose root cannot be listed holds nothing that can be read.
