@@ -31,7 +31,7 @@ constexpr std::uint64_t kMaxCueSheetBytes = 1u << 20;
 
 // The CD library writes its complaints to stderr. What went wrong reaches the user as this
 // program's own message, so the library's are dropped.
-void quietCdLibraries() {
+void quietCdLibrary() {
     static std::once_flag quieted;
     std::call_once(quieted, [] { cdio_log_set_handler([](cdio_log_level_t, const char*) {}); });
 }
@@ -130,7 +130,7 @@ std::unique_ptr<DiscVolume> openCueSheet(const std::string& path, std::uint64_t 
 
 std::unique_ptr<DiscVolume> openOpticalDisc(const std::string& device,
                                             const std::optional<std::string>& mountPoint) {
-    quietCdLibraries();
+    quietCdLibrary();
     if (!discReady(device)) {
         return std::make_unique<NoDiscVolume>();
     }
@@ -154,7 +154,7 @@ std::unique_ptr<DiscVolume> openOpticalDisc(const std::string& device,
 }
 
 std::unique_ptr<DiscVolume> openImage(const std::string& path) {
-    quietCdLibraries();
+    quietCdLibrary();
     const RegularFileCheck file = checkRegularFile(path);
     if (const std::string problem = fileProblem(file, "the file"); !problem.empty()) {
         return refused(path, problem);
