@@ -10,7 +10,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   shared-mime-info desktop-file-utils adwaita-icon-theme
-  libcdio-dev libiso9660-dev libcurl4-openssl-dev xorriso genisoimage
+  libcdio-dev libcurl4-openssl-dev xorriso genisoimage
 )
 
 missing=()

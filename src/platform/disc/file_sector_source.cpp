@@ -34,14 +34,19 @@ FileSectorSource::~FileSectorSource() {
 }
 
 bool FileSectorSource::read(std::uint32_t lba, Sector& sector) {
+    return readRun(lba, 1, sector.data());
+}
+
+bool FileSectorSource::readRun(std::uint32_t lba, std::uint32_t count, std::uint8_t* bytes) {
     if (m_fd < 0) {
         return false;
     }
     const auto offset = static_cast<off_t>(lba) * static_cast<off_t>(kSectorSize);
+    const std::size_t size = std::size_t{count} * kSectorSize;
     std::size_t done = 0;
-    while (done < sector.size()) {
-        const ssize_t n = ::pread(m_fd, sector.data() + done, sector.size() - done,
-                                  offset + static_cast<off_t>(done));
+    while (done < size) {
+        const ssize_t n =
+            ::pread(m_fd, bytes + done, size - done, offset + static_cast<off_t>(done));
         if (n < 0 && errno == EINTR) {
             continue;
         }

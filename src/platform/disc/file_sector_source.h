@@ -18,6 +18,7 @@ public:
 
     bool isOpen() const { return m_fd >= 0; }
     bool read(std::uint32_t lba, Sector& sector) override;
+    bool readRun(std::uint32_t lba, std::uint32_t count, std::uint8_t* bytes) override;
 
 private:
     int m_fd = -1;

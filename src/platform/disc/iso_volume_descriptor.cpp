@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/code_page.h"
+#include "platform/disc/joliet_text.h"
 #include "platform/disc/volume_serial.h"
 
 namespace vorlix {
@@ -22,6 +23,8 @@ constexpr std::size_t kVolumeIdOffset = 40;
 constexpr std::size_t kVolumeIdSize = 32;
 constexpr std::size_t kVolumeSpaceSizeOffset = 80;
 constexpr std::size_t kLogicalBlockSizeOffset = 128;
+constexpr std::size_t kRootRecordOffset = 156;
+constexpr std::size_t kRootRecordSize = 34;
 
 bool hasStandardId(const Sector& sector) {
     return std::memcmp(&sector[1], "CD001", 5) == 0;
@@ -42,13 +45,8 @@ std::string jolietText(const std::uint8_t* bytes, std::size_t size) {
     while (end >= 2 && isBlank(char32_t{bytes[end - 2]} << 8 | bytes[end - 1])) {
         end -= 2;
     }
-    std::string littleEndian;
-    for (std::size_t i = 0; i < end; i += 2) {
-        littleEndian.push_back(static_cast<char>(bytes[i + 1]));
-        littleEndian.push_back(static_cast<char>(bytes[i]));
-    }
     std::string out;
-    appendUtf8FromUtf16le(littleEndian, out);
+    appendJolietText(std::string_view(reinterpret_cast<const char*>(bytes), end), out);
     return out;
 }
 
@@ -96,6 +94,15 @@ std::uint64_t isoVolumeBytes(const IsoDescriptor& descriptor) {
     const std::uint64_t blockSize =
         s[kLogicalBlockSizeOffset] | std::uint64_t{s[kLogicalBlockSizeOffset + 1]} << 8;
     return blocks * blockSize;
+}
+
+std::optional<IsoExtent> isoRootDirectory(const IsoDescriptor& descriptor) {
+    const auto root =
+        readIsoDirectoryRecord(&descriptor.sector[kRootRecordOffset], kRootRecordSize);
+    if (!root) {
+        return std::nullopt;
+    }
+    return root->extent;
 }
 
 std::optional<VolumeIdentity> readIsoIdentity(SectorSource& source, std::uint32_t sessionStart) {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/disc/iso_directory_record.h"
 #include "platform/disc/sector_source.h"
 #include "platform/disc_volume.h"
 
@@ -25,6 +26,10 @@ std::string isoVolumeLabel(const IsoDescriptor& descriptor);
 
 // The size of the volume in bytes, as its descriptor gives it.
 std::uint64_t isoVolumeBytes(const IsoDescriptor& descriptor);
+
+// Where the root directory's records lie, as the descriptor's record of it says; nullopt when
+// that record is damaged.
+std::optional<IsoExtent> isoRootDirectory(const IsoDescriptor& descriptor);
 
 // Label and serial of the last session's volume (sessionStart 0 on a single-session medium),
 // or of the first session when no descriptor set is found at the last one.

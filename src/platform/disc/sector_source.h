@@ -17,6 +17,11 @@ public:
 
     // False when the sector lies beyond the medium or cannot be read.
     virtual bool read(std::uint32_t lba, Sector& sector) = 0;
+
+    // Reads count sectors from lba on into bytes, which holds count * kSectorSize of them;
+    // false when any of them cannot be read. Sector by sector unless the source can do better:
+    // a directory of thousands of entries is then one request, not one per sector.
+    virtual bool readRun(std::uint32_t lba, std::uint32_t count, std::uint8_t* bytes);
 };
 
 }  // namespace vorlix

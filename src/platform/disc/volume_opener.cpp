@@ -29,9 +29,9 @@ namespace {
 // A CUE sheet is a few lines per track; anything much longer is no CUE sheet.
 constexpr std::uint64_t kMaxCueSheetBytes = 1u << 20;
 
-// The CD and ISO 9660 libraries write their complaints to stderr. What went wrong reaches the
-// user as this program's own message, so theirs are dropped.
-void quietCdLibraries() {
+// The CD library writes its complaints to stderr. What went wrong reaches the user as this
+// program's own message, so the library's are dropped.
+void quietCdLibrary() {
     static std::once_flag quieted;
     std::call_once(quieted, [] { cdio_log_set_handler([](cdio_log_level_t, const char*) {}); });
 }
@@ -44,18 +44,17 @@ std::optional<VolumeIdentity> dataIdentity(SectorSource& sectors, std::uint32_t 
 }
 
 // The file system volume of a data disc or image, read without mounting; null when neither
-// file system can be read.
+// file system can be read. An ISO 9660 volume is read from the session starting at
+// sessionStart, the last one of a multi-session disc.
 std::unique_ptr<DiscVolume> openFileSystem(const std::string& location, SectorSource& sectors,
+                                           std::uint32_t sessionStart,
                                            const std::optional<VolumeIdentity>& identity) {
     if (hasUdfAnchor(sectors)) {
         if (auto udf = UdfVolume::open(location, identity)) {
             return udf;
         }
     }
-    if (findIsoDescriptor(sectors, 0)) {
-        return IsoVolume::open(location, identity);
-    }
-    return nullptr;
+    return IsoVolume::open(std::make_unique<FileSectorSource>(location), sessionStart, identity);
 }
 
 std::unique_ptr<DiscVolume> audioVolume(CdContents contents) {
@@ -131,7 +130,7 @@ std::unique_ptr<DiscVolume> openCueSheet(const std::string& path, std::uint64_t 
 
 std::unique_ptr<DiscVolume> openOpticalDisc(const std::string& device,
                                             const std::optional<std::string>& mountPoint) {
-    quietCdLibraries();
+    quietCdLibrary();
     if (!discReady(device)) {
         return std::make_unique<NoDiscVolume>();
     }
@@ -140,11 +139,12 @@ std::unique_ptr<DiscVolume> openOpticalDisc(const std::string& device,
         return audioVolume(std::move(*contents));
     }
     FileSectorSource sectors(device);
-    const auto identity = dataIdentity(sectors, contents ? contents->lastSessionStart : 0);
+    const std::uint32_t lastSession = contents ? contents->lastSessionStart : 0;
+    const auto identity = dataIdentity(sectors, lastSession);
     if (mountPoint) {
         return std::make_unique<MountedDiscVolume>(*mountPoint, identity);
     }
-    if (auto volume = openFileSystem(device, sectors, identity)) {
+    if (auto volume = openFileSystem(device, sectors, lastSession, identity)) {
         return volume;
     }
     if (contents && contents->hasAudio()) {
@@ -154,7 +154,7 @@ std::unique_ptr<DiscVolume> openOpticalDisc(const std::string& device,
 }
 
 std::unique_ptr<DiscVolume> openImage(const std::string& path) {
-    quietCdLibraries();
+    quietCdLibrary();
     const RegularFileCheck file = checkRegularFile(path);
     if (const std::string problem = fileProblem(file, "the file"); !problem.empty()) {
         return refused(path, problem);
@@ -174,7 +174,9 @@ std::unique_ptr<DiscVolume> openImage(const std::string& path) {
         return refused(path, "the image is cut short: its volume takes " + std::to_string(*needed) +
                                  " bytes, the file holds " + std::to_string(file.size));
     }
-    if (auto volume = openFileSystem(path, sectors, dataIdentity(sectors, 0))) {
+    // An image has no table of contents: a program that adds a session to one writes the new
+    // session's descriptors at the start, where the image is read from.
+    if (auto volume = openFileSystem(path, sectors, 0, dataIdentity(sectors, 0))) {
         return volume;
     }
     return refused(path, "the disc image cannot be read");

@@ -56,27 +56,30 @@ inline std::string udfImage(const std::string& tree, const std::string& image) {
     return image;
 }
 
-// Points the directory record of the folder name in the image's root back at the root's own
-// extent, in both byte orders: in the primary tree, or with joliet in the Joliet tree. Walking
-// the folder then walks the root again, without end.
-inline void loopIsoFolder(const std::string& image, const std::string& name, bool joliet) {
-    std::string bytes = readFile(image);
+// Where the directory record of the folder name lies in the root of the image's bytes: in the
+// primary tree, or with joliet in the Joliet tree; npos when there is none. The root's own
+// extent is put in rootExtent.
+inline std::size_t isoFolderRecord(const std::string& bytes, const std::string& name, bool joliet,
+                                   std::uint32_t& rootExtent) {
     std::size_t descriptor = 16 * kImageSector;
     for (;; descriptor += kImageSector) {
-        ASSERT_EQ(bytes.substr(descriptor + 1, 5), "CD001") << "no descriptor found";
+        if (descriptor + kImageSector > bytes.size() ||
+            bytes.substr(descriptor + 1, 5) != "CD001") {
+            return std::string::npos;
+        }
         const auto type = static_cast<unsigned char>(bytes[descriptor]);
         if ((!joliet && type == 1) ||
             (joliet && type == 2 && bytes.substr(descriptor + 88, 2) == "%/")) {
             break;
         }
     }
-    const std::uint32_t root = le32(bytes, descriptor + 156 + 2);
-    const std::size_t end = root * kImageSector + le32(bytes, descriptor + 156 + 10);
+    rootExtent = le32(bytes, descriptor + 156 + 2);
+    const std::size_t end = rootExtent * kImageSector + le32(bytes, descriptor + 156 + 10);
     std::string recorded;
     for (const char c : name) {
         recorded += joliet ? std::string{'\0', c} : std::string{c};
     }
-    for (std::size_t at = root * kImageSector; at < end;) {
+    for (std::size_t at = rootExtent * kImageSector; at < end;) {
         const auto length = static_cast<unsigned char>(bytes[at]);
         if (length == 0) {
             at = (at / kImageSector + 1) * kImageSector;
@@ -84,14 +87,39 @@ inline void loopIsoFolder(const std::string& image, const std::string& name, boo
         }
         const auto nameLength = static_cast<unsigned char>(bytes[at + 32]);
         if ((bytes[at + 25] & 2) != 0 && bytes.substr(at + 33, nameLength) == recorded) {
-            putLe(bytes, at + 2, root, 4);
-            putBe32(bytes, at + 6, root);
-            writeFile(image, bytes);
-            return;
+            return at;
         }
         at += length;
     }
-    FAIL() << "no folder " << name << " in the root";
+    return std::string::npos;
+}
+
+// Points the directory record of the folder name in the image's root back at the root's own
+// extent, in both byte orders: in the primary tree, or with joliet in the Joliet tree. Walking
+// the folder then walks the root again, without end.
+inline void loopIsoFolder(const std::string& image, const std::string& name, bool joliet) {
+    std::string bytes = readFile(image);
+    std::uint32_t root = 0;
+    const std::size_t at = isoFolderRecord(bytes, name, joliet, root);
+    ASSERT_NE(at, std::string::npos) << "no folder " << name << " in the root";
+    putLe(bytes, at + 2, root, 4);
+    putBe32(bytes, at + 6, root);
+    writeFile(image, bytes);
+}
+
+// Points the directory record of the folder name in the image's root at the given extent, in
+// both byte orders, as a damaged image may: records far beyond its end, or more than it holds.
+inline void setIsoFolderExtent(const std::string& image, const std::string& name, bool joliet,
+                               std::uint32_t lba, std::uint32_t size) {
+    std::string bytes = readFile(image);
+    std::uint32_t root = 0;
+    const std::size_t at = isoFolderRecord(bytes, name, joliet, root);
+    ASSERT_NE(at, std::string::npos) << "no folder " << name << " in the root";
+    putLe(bytes, at + 2, lba, 4);
+    putBe32(bytes, at + 6, lba);
+    putLe(bytes, at + 10, size, 4);
+    putBe32(bytes, at + 14, size);
+    writeFile(image, bytes);
 }
 
 // The CRC of a UDF descriptor (CRC-CCITT, polynomial 0x1021, starting from 0).

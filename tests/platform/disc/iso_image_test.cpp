@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <filesystem>
@@ -127,6 +128,32 @@ TEST_F(IsoImageTest, PlainIsoNamesLoseTheirVersionSuffix) {
     for (const auto& entry : root) {
         EXPECT_EQ(entry.name.find(';'), std::string::npos) << entry.name;
     }
+}
+
+// Joliet records characters beyond Latin in two bytes that UTF-8 takes three for, and Rock Ridge
+// puts what a record has no room for in a continuation area: the names come whole either way.
+TEST_F(IsoImageTest, NamesBeyondLatinAndLongerThanTheirRecordComeWhole) {
+    const std::string cjk = "\u65E5\u672C\u8A9E\u306E\u30D5\u30A1\u30A4\u30EB.txt";
+    const std::string longLatin = std::string(196, 'L') + ".txt";
+    std::string accented;
+    for (int i = 0; i < 100; ++i) {
+        accented += "\u00E9";
+    }
+    accented += ".txt";
+    writeSized(m_dir.file("tree/Docs/Old/" + cjk), 3);
+    writeSized(m_dir.file("tree/Docs/Old/" + longLatin), 4);
+    writeSized(m_dir.file("tree/Docs/Old/" + accented), 5);
+
+    const auto joliet = open(image("-J -R"));
+    const auto jolietNames = list(*joliet, "Docs/Old");
+    EXPECT_NE(std::find(jolietNames.begin(), jolietNames.end(), DirectoryEntry{cjk, false, 3}),
+              jolietNames.end());
+
+    const auto rockRidge = open(image("-R"));
+    EXPECT_EQ(list(*rockRidge, "Docs/Old"), sortedByName({{longLatin, false, 4},
+                                                          {"notes.txt", false, 12},
+                                                          {cjk, false, 3},
+                                                          {accented, false, 5}}));
 }
 
 TEST_F(IsoImageTest, AFileThatIsNoImageOpensAsNotReady) {
