@@ -232,6 +232,9 @@ void CQX2Doc::showCatalogueInPanes() {
         tree->fill();
         tree->selectFirstDisc();
     }
+    if (CommandsPane* commands = commandsPanel(*this)) {
+        commands->showCatalogue();
+    }
 }
 
 bool CQX2Doc::scanInProgress() const {
@@ -240,10 +243,6 @@ bool CQX2Doc::scanInProgress() const {
 
 void CQX2Doc::closeSearchWindows() {
     m_services.windows.closeSearchWindows();
-}
-
-void CQX2Doc::openSearchWindow(const SearchRequest& request) {
-    m_services.windows.openSearchWindow(request);
 }
 
 bool CQX2Doc::saveDocument(const std::string& path) {

@@ -43,6 +43,7 @@
 #include "online/media_tag_source.h"
 #include "scan/filter_lists.h"
 #include "scan/ui/scan_dialog.h"
+#include "support/commands_fakes.h"
 #include "support/document_fakes.h"
 #include "support/fake_disc_volume.h"
 #include "support/gate.h"
@@ -68,7 +69,6 @@ struct FakeWindows final : DocumentWindows {
     bool searching = false;
     bool scanInProgress() const override { return scanning; }
     bool searchWindowsOpen() const override { return searching; }
-    void openSearchWindow(const SearchRequest&) override { log.push_back("search window opened"); }
     void closeSearchWindows() override { log.push_back("search windows closed"); }
     void setSearchWindowsShown(bool shown) override {
         log.push_back(shown ? "search windows shown" : "search windows hidden");
@@ -122,7 +122,8 @@ struct Setup {
                     application, chat, shell, playlists},
                    folder.path() + "/"),
           window(document, ViewServices{prompt, settings, shell, drives},
-                 ScanServices{drives, filterLists, mediaTags, settings, prompt}, tray) {
+                 ScanServices{drives, filterLists, mediaTags, settings, prompt},
+                 CommandsServices{searchWindows, cddb, lending, discNumbers, chat}, tray) {
         application.setMainWindow(&window);
         document.reset();
     }
@@ -143,6 +144,10 @@ struct Setup {
     FilterLists filterLists{folder.path() + "/", kCodePage};
     FakeMediaTags mediaTags;
     FakePlaylists playlists;
+    test::FakeSearchWindows searchWindows;
+    test::FakeCddbLookup cddb{log};
+    test::FakeLending lending{log};
+    test::FakeDiscNumbers discNumbers{log};
     CQX2Doc document;
     CMainFrame window;
 };
@@ -886,6 +891,8 @@ private Q_SLOTS:
     void trayToolTipFollowsTheStatusLine() {
         Setup& s = start();
         QCOMPARE(s.window.trayIcon()->toolTip(), QStringLiteral("Vorlix CD Organizer"));
+        // The commands panel would write its own status line meanwhile.
+        test::child<QTimer>(s.window, "statusTimer")->stop();
         auto* timer = test::child<QTimer>(s.window, "trayToolTipTimer");
         QCOMPARE(timer->interval(), 2000);
         QVERIFY(timer->isActive());

@@ -16,6 +16,7 @@
 #include "online/media_tag_source.h"
 #include "scan/filter_lists.h"
 #include "scan/ui/scan_dialog.h"
+#include "support/commands_fakes.h"
 #include "support/document_rig.h"
 #include "support/fake_disc_volume.h"
 #include "support/sample_catalogue.h"
@@ -60,7 +61,7 @@ struct Panes {
         }
         rig.load(ownedCatalogue());
         auto* layout = new QHBoxLayout(&window);
-        commands = new CCommandsView(rig.document, services, scan);
+        commands = new CCommandsView(rig.document, services, scan, commandServices);
         tree = new CLeftView(rig.document, services);
         files = new CQX2View(rig.document, services);
         categories = new CCategoriesView(rig.document, services);
@@ -163,6 +164,11 @@ struct Panes {
     NoMediaTags mediaTags;
     ViewServices services{rig.prompt, rig.settings, rig.shell, drives};
     ScanServices scan{drives, filterLists, mediaTags, rig.settings, rig.prompt};
+    test::FakeSearchWindows searchWindows;
+    test::FakeCddbLookup cddb{rig.log};
+    test::FakeLending lending{rig.log};
+    test::FakeDiscNumbers discNumbers{rig.log};
+    CommandsServices commandServices{searchWindows, cddb, lending, discNumbers, rig.chat};
     QWidget window;
     CCommandsView* commands = nullptr;
     CLeftView* tree = nullptr;
@@ -217,8 +223,8 @@ private Q_SLOTS:
         QCOMPARE(panes.fileNames(), texts({"readme"}));
     }
 
-    // The category views ask the commands panel for a search window, which it opens through
-    // the document with the categories chosen.
+    // The category views ask the commands panel for a search window, which it opens with the
+    // categories chosen.
     void categoryViewsOpenASearchByTheChosenCategories() {
         Panes panes;
         panes.runCategoryMenu({QStringLiteral("Work"), QStringLiteral("Audio")},
@@ -226,7 +232,7 @@ private Q_SLOTS:
         panes.runCategoryMenu({QStringLiteral("Software")}, QStringLiteral("View CDs on List"));
         const SearchQuery files{"*", "files", "byCat", "", "", "", "And"};
         const SearchQuery discs{"*", "names", "byCat", "", "", "", "And"};
-        QCOMPARE(panes.rig.windows.searches,
+        QCOMPARE(panes.searchWindows.requests(),
                  (std::vector<SearchRequest>{{files, {"Audio", "Work"}, true, true},
                                              {discs, {"Software"}, true, true}}));
         QVERIFY(panes.rig.prompt.messages.empty());
