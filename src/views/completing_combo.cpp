@@ -6,6 +6,7 @@
 
 #include "app/ui/qt_text.h"
 #include "views/logic/commands_completion.h"
+#include "views/typed_key.h"
 
 namespace vorlix {
 
@@ -25,7 +26,7 @@ void CompletingCombo::setHistory(std::function<std::vector<std::string>()> histo
 void CompletingCombo::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Backspace || event->text() == QStringLiteral(".")) {
         m_completeNextEdit = false;
-    } else if (!event->text().isEmpty() && event->text().front().isPrint()) {
+    } else if (typesCharacter(*event)) {
         m_completeNextEdit = true;
     }
     QComboBox::keyPressEvent(event);

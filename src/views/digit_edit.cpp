@@ -2,12 +2,13 @@
 
 #include <QKeyEvent>
 
+#include "views/typed_key.h"
+
 namespace vorlix {
 
 void DigitEdit::keyPressEvent(QKeyEvent* event) {
-    const QString text = event->text();
-    const bool typesCharacter = text.size() == 1 && text.front().isPrint();
-    if (typesCharacter && !(text.front() >= QLatin1Char('0') && text.front() <= QLatin1Char('9'))) {
+    const QChar typed = event->text().isEmpty() ? QChar() : event->text().front();
+    if (typesCharacter(*event) && !(typed >= QLatin1Char('0') && typed <= QLatin1Char('9'))) {
         event->accept();
         return;
     }

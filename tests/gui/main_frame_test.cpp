@@ -956,6 +956,42 @@ private Q_SLOTS:
         QVERIFY(wizard.isVisible());
     }
 
+    // The commands panel's "Help Wizard" and "QX options" do what the menu items do.
+    void commandsPanelButtonsShowTheMainWindowsWindows() {
+        Setup& s = start();
+        QTest::mouseClick(test::child<QPushButton>(s.window, "helpWizardButton"), Qt::LeftButton);
+        QVERIFY(s.window.helpWizard().isVisible());
+        QSignalSpy settings(item({QStringLiteral("O&ptions"), QStringLiteral("Vorlix Settings")}),
+                            &QAction::triggered);
+        QTest::mouseClick(test::child<QToolButton>(s.window, "optionsButton"), Qt::LeftButton);
+        QCOMPARE(settings.count(), 1);
+    }
+
+    // The search windows the document closes, shows and hides are the commands panel's.
+    void theDocumentReachesTheSearchWindowsOfTheCommandsPanel() {
+        Setup& s = start();
+        s.prompt.files = {saveSample("sample.vrd")};
+        item({QStringLiteral("&File"), QStringLiteral("&Open...")})->trigger();
+        StandInDocumentWindows windows;
+        windows.watchScansOf(s.document);
+        QVERIFY(!windows.searchWindowsOpen());
+        s.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&s.window));
+        QTest::keyClick(&s.window, Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(s.searchWindows.opened.size(), 1u);
+        QVERIFY(windows.searchWindowsOpen());
+
+        windows.setSearchWindowsShown(false);
+        windows.setSearchWindowsShown(true);
+        windows.closeSearchWindows();
+        const auto& window = *s.searchWindows.opened.front();
+        QCOMPARE(window.words,
+                 (std::vector<SearchWindowWord>{SearchWindowWord::Hide, SearchWindowWord::Show,
+                                                SearchWindowWord::Close}));
+        QVERIFY(window.ended);
+        QVERIFY(!windows.searchWindowsOpen());
+    }
+
     void trayInfoWindowShowsFromTheHelpMenu() {
         Setup& s = start();
         TrayInfoWindow& info = s.window.trayInfoWindow();

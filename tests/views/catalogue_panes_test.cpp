@@ -2,6 +2,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
@@ -236,6 +237,49 @@ private Q_SLOTS:
                  (std::vector<SearchRequest>{{files, {"Audio", "Work"}, true, true},
                                              {discs, {"Software"}, true, true}}));
         QVERIFY(panes.rig.prompt.messages.empty());
+    }
+
+    // The name typed into the commands panel renames the disc in the tree as it is typed.
+    void theNameFieldRenamesTheTreeItem() {
+        Panes panes;
+        panes.clickTreeItem({QStringLiteral("2 LENT \u20AC")});
+        auto* name = child<QLineEdit>(*panes.commands, "nameEdit");
+        name->selectAll();
+        QTest::keyClicks(name, QStringLiteral("MUSIC"));
+        QCOMPARE(panes.treeTexts(), texts({"1 BACKUP", "2 MUSIC", "10 "}));
+        QCOMPARE(panes.rig.document.catalogue().findDisc("2")->name, std::string("MUSIC"));
+        QVERIFY(panes.rig.document.isModified());
+    }
+
+    // Enter reaches the pane whose field or list was used last, once, wherever the key is
+    // pressed.
+    void enterRunsTheOperationOfThePaneUsedLast() {
+        Panes panes;
+        panes.clickTreeItem({QStringLiteral("1 BACKUP")});
+        auto* files = child<QTreeView>(*panes.files, "fileList");
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                          files->visualRect(files->model()->index(0, 0)).center());
+        QTest::keyClick(files, Qt::Key_Return);
+        QCOMPARE(panes.rig.prompt.messages,
+                 std::vector<std::string>{"Please, insert CD 1 and then press OK."});
+
+        // The categories panel's field: a name already listed is told once only.
+        auto* newCategory = child<QLineEdit>(*panes.categories, "newCategoryEdit");
+        QTest::keyClicks(newCategory, QStringLiteral("Audio"));
+        QTest::keyClick(newCategory, Qt::Key_Return);
+        QCOMPARE(panes.rig.prompt.messages.back(),
+                 std::string("This category is already on your list!"));
+        QCOMPARE(panes.rig.prompt.messages.size(), 2u);
+
+        // A click in the disc's categories arms Show CD for the number of the find box.
+        child<QLineEdit>(*panes.commands, "findNumberEdit")->setText(QStringLiteral("2"));
+        QTreeView* attached = child<QTreeView>(*panes.categories, "attachedCategoriesList");
+        QTest::mouseClick(attached->viewport(), Qt::LeftButton, {},
+                          attached->visualRect(attached->model()->index(0, 0)).center());
+        QTest::keyClick(attached, Qt::Key_Return);
+        QCOMPARE(panes.rig.log, test::Log{"show disc 2"});
+        QTest::keyClick(attached, Qt::Key_Return);
+        QCOMPARE(panes.rig.log.size(), 1u);
     }
 
     // A drive picked in the drive list is scanned once; the next scan asks for a drive again.
