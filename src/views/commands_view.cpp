@@ -41,6 +41,8 @@ namespace vorlix {
 namespace {
 
 constexpr int kPictureSize = 24;
+// How often the status line is built afresh from the chat component's state.
+constexpr int kStatusInterval = 2000;
 constexpr int kButtonColumns = 4;
 
 QGroupBox* titledBox(const char* title, QLayout* content) {

@@ -17,7 +17,6 @@
 
 class QCheckBox;
 class QGridLayout;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -34,7 +33,6 @@ class DigitEdit;
 // The validation message of the find box, whose number must lie in this range.
 inline constexpr std::string_view kFindNumberRangeMessage =
     "Please enter an integer between 1 and 2147483647.";
-inline constexpr int kStatusInterval = 2000;
 
 // The commands panel, the leftmost pane of the main window: picture buttons for the disc
 // operations, the current disc's fields, the find box, the search, the lending of discs and
