@@ -308,6 +308,9 @@ void CQX2Doc::showCatalogueInPanes() {
         tree->fill();
         tree->selectFirstDisc();
     }
+    if (CommandsPane* commands = commandsPanel(*this)) {
+        commands->showCatalogue();
+    }
 }
 
 bool CQX2Doc::scanInProgress() const {
@@ -316,10 +319,6 @@ bool CQX2Doc::scanInProgress() const {
 
 void CQX2Doc::closeSearchWindows() {
     m_services.windows.closeSearchWindows();
-}
-
-void CQX2Doc::openSearchWindow(const SearchRequest& request) {
-    m_services.windows.openSearchWindow(request);
 }
 
 bool CQX2Doc::lockForSave(const std::string& path, FileLock& lock) {

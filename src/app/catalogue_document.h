@@ -12,7 +12,6 @@
 #include "app/current_disc.h"
 #include "app/enter_target.h"
 #include "app/pane.h"
-#include "app/search_query.h"
 #include "core/catalog.h"
 #include "platform/file_identity.h"
 
@@ -104,6 +103,8 @@ public:
     void setCurrentDisc(const CQXDisc& disc) { m_currentDisc.assign(disc); }
     const Identity& identity() const { return m_identity; }
     const std::string& programFolder() const { return m_programFolder; }
+    // The code page catalogue files keep their texts in.
+    const CodePage& codePage() const { return m_services.codePage; }
     const std::string& path() const { return m_path; }
     bool isModified() const { return m_modified; }
     void setModified(bool modified = true) { m_modified = modified; }
@@ -140,8 +141,6 @@ public:
     bool scanInProgress() const;
     // Closes the search windows, whose results may refer to discs that are gone.
     void closeSearchWindows();
-    // Opens a search window; the commands panel builds the request.
-    void openSearchWindow(const SearchRequest& request);
 
     // True when the logged-in user owns the catalogue; otherwise shows the refusal.
     [[nodiscard]] bool checkOwner();

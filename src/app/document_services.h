@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "accounts/identity.h"
-#include "app/search_query.h"
 
 namespace vorlix {
 
@@ -20,8 +19,6 @@ public:
     virtual ~DocumentWindows() = default;
     virtual bool scanInProgress() const = 0;
     virtual bool searchWindowsOpen() const = 0;
-    // A new search window, shown, for the request.
-    virtual void openSearchWindow(const SearchRequest& request) = 0;
     virtual void closeSearchWindows() = 0;
     virtual void setSearchWindowsShown(bool shown) = 0;
     virtual void setCopyTaskWindowsShown(bool shown) = 0;

@@ -3,8 +3,8 @@
 namespace vorlix {
 
 // What the Enter key runs next, named after the pane field edited or the list clicked last.
-// The document keeps it so that every pane can set it; the commands panel runs the matching
-// operation and sets it back to None after every Enter.
+// The document keeps it so that every pane can set it; runEnterTarget (enter_routes.h) runs the
+// matching operation and sets it back to None after every Enter.
 enum class EnterTarget {
     None = 0,
     // "CD Number" or "CD Name" edited, or the categories panel's new-category field focused.
@@ -14,8 +14,10 @@ enum class EnterTarget {
     // The find box's number edited; also a click in the categories panel's list of the disc's
     // categories, which arms that list's menu and Delete key.
     ShowDisc = 3,
-    // The search text edited: Enter shows the help wizard.
-    ShowHelpWizard = 4,
+    // The commands panel's search text edited: Enter starts the search, since the panel shows
+    // its search pattern.
+    StartSearch = 4,
+    // The borrower typed into the commands panel: Enter lends the current disc to them.
     Lend = 5,
     // "CD Artist" or "CD Quality" edited: Enter stores them.
     StoreDetails = 6,

@@ -61,6 +61,8 @@ public:
     // Attached categories, notes, cover thumbnail and prices of the document's current disc.
     virtual void refreshForCurrentDisc() = 0;
     virtual void refillAttachedCategories() = 0;
+    // The list of all categories again, after others added to the catalogue's categories.
+    virtual void refillAllCategories() = 0;
     // The drive row chosen for a scan ("D:\"), handed over once; empty when none was chosen.
     virtual std::string takeScanDriveText() = 0;
     // The names selected in the list of all categories, in row order.
@@ -78,15 +80,27 @@ public:
 class CommandsPane {
 public:
     virtual ~CommandsPane() = default;
-    // The disc fields for the document's current disc.
+    // The disc fields for the document's current disc, with the number of discs and the last.
     virtual void refreshDiscFields() = 0;
+    // The statistics of the catalogue: its owner, its shared discs and its files.
     virtual void refreshStatus() = 0;
+    // A catalogue was created or opened: the disc fields and the statistics.
+    virtual void showCatalogue() = 0;
     // Opens the scan dialog, the drive preselected when one is given ("D:\").
     virtual void startScan(const std::string& preselectedDrive) = 0;
     // Opens a search window for the query, given the categories panel's selected names when
     // it searches by category; with startAtOnce the window runs its search by itself. Nothing
     // while the catalogue has no disc.
     virtual void openSearchWindow(const SearchQuery& query, bool startAtOnce) = 0;
+
+    // What Enter runs after typing in the panel, each with the texts its fields hold: Change
+    // number ("CD Number", "CD Name"), Show CD (the find box), a search for the pattern, Lend
+    // (the borrower), and storing the artist and quality, after which the disc is shown again.
+    virtual void changeNumber() = 0;
+    virtual void showDisc() = 0;
+    virtual void startSearch() = 0;
+    virtual void lend() = 0;
+    virtual void storeDetails() = 0;
 };
 
 // The registered pane with that role, or null while the window has none.

@@ -69,11 +69,12 @@ QString trayToolTipFor(const QString& status) {
 }
 
 CMainFrame::CMainFrame(CQX2Doc& document, const ViewServices& services, const ScanServices& scan,
-                       bool trayAvailable, QWidget* parent)
+                       const CommandsServices& commands, bool trayAvailable, QWidget* parent)
     : QMainWindow(parent),
       m_document(document),
       m_services(services),
       m_scan(scan),
+      m_commands(commands),
       m_settings(services.settings),
       m_prompt(services.prompt),
       m_shell(services.shell),
@@ -128,8 +129,12 @@ void CMainFrame::createPanes() {
     // The categories panel asks once, at its first display, when `minimized` wants the program
     // to start in the tray.
     connect(categories, &CCategoriesView::hideToTrayRequested, this, &CMainFrame::hideToTray);
-    const std::array<QWidget*, 4> panes = {new CCommandsView(m_document, m_services, m_scan),
-                                           new CLeftView(m_document, m_services),
+    auto* commands = new CCommandsView(m_document, m_services, m_scan, m_commands);
+    connect(commands, &CCommandsView::helpWizardRequested, this, &CMainFrame::showHelpWizard);
+    // "QX options" does what the menu's "Vorlix Settings" does.
+    connect(commands, &CCommandsView::optionsRequested, this,
+            [this] { m_settingsAction->trigger(); });
+    const std::array<QWidget*, 4> panes = {commands, new CLeftView(m_document, m_services),
                                            new CQX2View(m_document, m_services), categories};
     const std::array<int, 4> widths = initialPaneWidths(screen()->geometry().width());
     for (std::size_t i = 0; i < panes.size(); ++i) {
@@ -234,7 +239,7 @@ void CMainFrame::createOperationsMenu() {
 
 void CMainFrame::createOptionsMenu() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("O&ptions"));
-    addItem(menu, QStringLiteral("Vorlix Settings"), &CMainFrame::showOptions);
+    m_settingsAction = addItem(menu, QStringLiteral("Vorlix Settings"), &CMainFrame::showOptions);
     addItem(menu, QStringLiteral("Change Database Owner"),
             [this] { m_document.onChangeDatabaseOwner(); });
 }

@@ -9,6 +9,7 @@
 
 #include "app/pane.h"
 #include "scan/ui/scan_services.h"
+#include "views/commands_services.h"
 #include "views/view_services.h"
 
 class QAction;
@@ -43,9 +44,9 @@ class CMainFrame : public QMainWindow {
     Q_OBJECT
 
 public:
-    // scan: what the scan dialogs of the commands panel work with.
+    // scan and commands: what the commands panel and the scan dialogs it opens work with.
     CMainFrame(CQX2Doc& document, const ViewServices& services, const ScanServices& scan,
-               bool trayAvailable, QWidget* parent = nullptr);
+               const CommandsServices& commands, bool trayAvailable, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     // Closes the window after the save-changes prompt; Cancel there keeps it open.
@@ -104,12 +105,14 @@ private:
     ViewServices m_services;
     bool m_panesSpread = false;
     ScanServices m_scan;
+    CommandsServices m_commands;
     SettingsStore& m_settings;
     UserPrompt& m_prompt;
     ShellOpener& m_shell;
     const bool m_trayAvailable;
     QSplitter* m_splitter = nullptr;
     QMenu* m_fileMenu = nullptr;
+    QAction* m_settingsAction = nullptr;
     QAction* m_recentEnd = nullptr;
     std::vector<QAction*> m_recentActions;
     std::vector<std::pair<PaneCommand, QAction*>> m_viewActions;

@@ -5,23 +5,33 @@
 
 namespace vorlix {
 
+CCommandsView* StandInDocumentWindows::commandsView() const {
+    return m_document == nullptr
+               ? nullptr
+               : dynamic_cast<CCommandsView*>(m_document->pane(kCommandsViewClass));
+}
+
 bool StandInDocumentWindows::scanInProgress() const {
-    if (m_document == nullptr) {
-        return false;
-    }
-    const auto* commands = dynamic_cast<const CCommandsView*>(m_document->pane(kCommandsViewClass));
+    const CCommandsView* commands = commandsView();
     return commands != nullptr && commands->scanOpen();
 }
 
 bool StandInDocumentWindows::searchWindowsOpen() const {
-    return false;
+    const CCommandsView* commands = commandsView();
+    return commands != nullptr && commands->searchWindowsOpen();
 }
 
-void StandInDocumentWindows::openSearchWindow(const SearchRequest&) {}
+void StandInDocumentWindows::closeSearchWindows() {
+    if (CCommandsView* commands = commandsView()) {
+        commands->closeSearchWindows();
+    }
+}
 
-void StandInDocumentWindows::closeSearchWindows() {}
-
-void StandInDocumentWindows::setSearchWindowsShown(bool) {}
+void StandInDocumentWindows::setSearchWindowsShown(bool shown) {
+    if (CCommandsView* commands = commandsView()) {
+        commands->applyToSearchWindows(shown ? SearchWindowWord::Show : SearchWindowWord::Hide);
+    }
+}
 
 void StandInDocumentWindows::setCopyTaskWindowsShown(bool) {}
 

@@ -169,6 +169,7 @@ std::optional<int> VorlixApplication::start(const QStringList& arguments) {
     m_mainWindow = std::make_unique<CMainFrame>(
         *m_document, ViewServices{m_prompt, *m_settings, m_shell, *m_drives},
         ScanServices{*m_drives, *m_filterLists, *m_freedb, *m_settings, m_prompt},
+        CommandsServices{m_searchWindows, m_cddb, m_lending, m_discNumbers, *m_chat},
         QSystemTrayIcon::isSystemTrayAvailable());
     m_windows.watchScansOf(*m_document);
     m_application.setMainWindow(m_mainWindow.get());

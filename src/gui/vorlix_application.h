@@ -11,8 +11,12 @@
 #include "core/code_page.h"
 #include "gui/application_shell.h"
 #include "gui/desktop_shell_opener.h"
+#include "gui/stand_in_cddb_lookup.h"
+#include "gui/stand_in_disc_number_commands.h"
 #include "gui/stand_in_document_windows.h"
+#include "gui/stand_in_lending_commands.h"
 #include "gui/stand_in_playlist_windows.h"
+#include "gui/stand_in_search_windows.h"
 #include "gui/stand_in_shared_catalogue.h"
 
 namespace vorlix {
@@ -88,6 +92,10 @@ private:
     StandInDocumentWindows m_windows;
     StandInSharedCatalogue m_shared;
     StandInPlaylistWindows m_playlists;
+    StandInSearchWindows m_searchWindows{m_prompt};
+    StandInCddbLookup m_cddb{m_prompt};
+    StandInLendingCommands m_lending{m_prompt};
+    StandInDiscNumberCommands m_discNumbers{m_prompt};
     DesktopShellOpener m_shell;
     QtLongWork m_longWork;
     // The drives, the freedb control and the filter lists serve the scan dialogs, which live no

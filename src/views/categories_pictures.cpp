@@ -5,29 +5,12 @@
 #include <QPainterPath>
 
 #include "app/ui/qt_text.h"
+#include "views/drawn_icon.h"
 #include "views/logic/categories_cover_thumbnail.h"
 
 namespace vorlix {
 
 namespace {
-
-constexpr int kIconSizes[] = {16, 24, 32};
-
-template <typename Paint>
-QIcon drawnIcon(Paint paint) {
-    QIcon icon;
-    for (const int size : kIconSizes) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.scale(size / 16.0, size / 16.0);
-        paint(painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
-}
 
 // A luggage tag on a 16 by 16 grid: the label every category stands for.
 void paintTag(QPainter& painter, const QColor& fill) {

@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "app/catalogue_document.h"
+#include "app/enter_routes.h"
 #include "app/setting_names.h"
 #include "app/settings/settings_flags.h"
 #include "app/ui/qt_text.h"
@@ -122,7 +123,8 @@ QWidget* CCategoriesView::createNewCategoryBox() {
     m_newCategory->installEventFilter(this);
     connect(m_newCategory, &QLineEdit::textEdited, this,
             [this] { m_document.setEnterTarget(EnterTarget::CreateCategory); });
-    connect(m_newCategory, &QLineEdit::returnPressed, this, &CCategoriesView::createCategory);
+    // Enter runs what the document names, which is creating the category once a name was typed.
+    connect(m_newCategory, &QLineEdit::returnPressed, this, [this] { runEnterTarget(m_document); });
 
     auto* create = new QToolButton;
     create->setObjectName(QStringLiteral("createCategoryButton"));
@@ -271,11 +273,11 @@ void CCategoriesView::showCatalogue() {
         m_editor.addDefaults();
     }
     m_allModel->resetOrder();
-    fillAllCategories();
+    refillAllCategories();
     refreshForCurrentDisc();
 }
 
-void CCategoriesView::fillAllCategories() {
+void CCategoriesView::refillAllCategories() {
     m_allModel->setNames(m_document.catalogue().categories);
 }
 
@@ -317,7 +319,7 @@ std::vector<std::string> CCategoriesView::selectedCategories() const {
 
 void CCategoriesView::createCategory() {
     if (m_editor.create(fromQt(m_newCategory->text()))) {
-        fillAllCategories();
+        refillAllCategories();
         m_newCategory->clear();
     }
 }
@@ -471,7 +473,7 @@ void CCategoriesView::renameAtSelectionMark() {
 void CCategoriesView::deleteSelected() {
     const std::vector<std::string> names = m_allList->selectedTexts();
     if (!names.empty() && m_editor.remove(names)) {
-        fillAllCategories();
+        refillAllCategories();
         refreshForCurrentDisc();
     }
 }

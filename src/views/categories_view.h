@@ -42,6 +42,7 @@ public:
 
     void refreshForCurrentDisc() override;
     void refillAttachedCategories() override;
+    void refillAllCategories() override;
     std::string takeScanDriveText() override;
     std::vector<std::string> selectedCategories() const override;
     void showCatalogue() override;
@@ -68,7 +69,6 @@ private:
     QWidget* createDriveList();
 
     void firstDisplay();
-    void fillAllCategories();
     void showNotes(const std::string& notes);
     void showCover(bool portrait);
 

@@ -37,9 +37,6 @@ struct FakeWindows final : DocumentWindows {
     int viewClears = 0;
     bool scanInProgress() const override { return scanning; }
     bool searchWindowsOpen() const override { return searching; }
-    void openSearchWindow(const SearchRequest& request) override {
-        log.push_back("search window opened for " + request.query.pattern);
-    }
     void closeSearchWindows() override {
         ++searchCloses;
         log.push_back("search windows closed");

@@ -51,6 +51,7 @@
 #include "scan/database_optimizer.h"
 #include "scan/filter_lists.h"
 #include "scan/ui/scan_dialog.h"
+#include "support/commands_fakes.h"
 #include "support/document_fakes.h"
 #include "support/fake_disc_volume.h"
 #include "support/gate.h"
@@ -76,7 +77,6 @@ struct FakeWindows final : DocumentWindows {
     bool searching = false;
     bool scanInProgress() const override { return scanning; }
     bool searchWindowsOpen() const override { return searching; }
-    void openSearchWindow(const SearchRequest&) override { log.push_back("search window opened"); }
     void closeSearchWindows() override { log.push_back("search windows closed"); }
     void setSearchWindowsShown(bool shown) override {
         log.push_back(shown ? "search windows shown" : "search windows hidden");
@@ -130,7 +130,8 @@ struct Setup {
                     application, chat, shell, playlists, longWork},
                    folder.path() + "/"),
           window(document, ViewServices{prompt, settings, shell, drives},
-                 ScanServices{drives, filterLists, mediaTags, settings, prompt}, tray) {
+                 ScanServices{drives, filterLists, mediaTags, settings, prompt},
+                 CommandsServices{searchWindows, cddb, lending, discNumbers, chat}, tray) {
         application.setMainWindow(&window);
         document.reset();
     }
@@ -152,6 +153,10 @@ struct Setup {
     FakeMediaTags mediaTags;
     FakePlaylists playlists;
     test::InPlaceLongWork longWork;
+    test::FakeSearchWindows searchWindows;
+    test::FakeCddbLookup cddb{log};
+    test::FakeLending lending{log};
+    test::FakeDiscNumbers discNumbers{log};
     CQX2Doc document;
     CMainFrame window;
 };
@@ -1003,6 +1008,8 @@ private Q_SLOTS:
     void trayToolTipFollowsTheStatusLine() {
         Setup& s = start();
         QCOMPARE(s.window.trayIcon()->toolTip(), QStringLiteral("Vorlix CD Organizer"));
+        // The commands panel would write its own status line meanwhile.
+        test::child<QTimer>(s.window, "statusTimer")->stop();
         auto* timer = test::child<QTimer>(s.window, "trayToolTipTimer");
         QCOMPARE(timer->interval(), 2000);
         QVERIFY(timer->isActive());
@@ -1064,6 +1071,50 @@ private Q_SLOTS:
         QVERIFY(wizard.toPlainText().contains(QStringLiteral("Welcome to the wizard")));
         item({QStringLiteral("&Help"), QStringLiteral("Help Wizard")})->trigger();
         QVERIFY(wizard.isVisible());
+    }
+
+    // The commands panel's "Help Wizard" and "QX options" do what the menu items do.
+    void commandsPanelButtonsShowTheMainWindowsWindows() {
+        Setup& s = start();
+        QTest::mouseClick(test::child<QPushButton>(s.window, "helpWizardButton"), Qt::LeftButton);
+        QVERIFY(s.window.helpWizard().isVisible());
+        QSignalSpy settings(item({QStringLiteral("O&ptions"), QStringLiteral("Vorlix Settings")}),
+                            &QAction::triggered);
+        // The options dialog it brings up is modal; it is closed again at once.
+        withModal(
+            [&] {
+                QTest::mouseClick(test::child<QToolButton>(s.window, "optionsButton"),
+                                  Qt::LeftButton);
+            },
+            [](QDialog& dialog) {
+                QCOMPARE(dialog.windowTitle(), QStringLiteral("Orvanta Settings"));
+            });
+        QCOMPARE(settings.count(), 1);
+    }
+
+    // The search windows the document closes, shows and hides are the commands panel's.
+    void theDocumentReachesTheSearchWindowsOfTheCommandsPanel() {
+        Setup& s = start();
+        s.prompt.files = {saveSample("sample.vrd")};
+        item({QStringLiteral("&File"), QStringLiteral("&Open...")})->trigger();
+        StandInDocumentWindows windows;
+        windows.watchScansOf(s.document);
+        QVERIFY(!windows.searchWindowsOpen());
+        s.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&s.window));
+        QTest::keyClick(&s.window, Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(s.searchWindows.opened.size(), 1u);
+        QVERIFY(windows.searchWindowsOpen());
+
+        windows.setSearchWindowsShown(false);
+        windows.setSearchWindowsShown(true);
+        windows.closeSearchWindows();
+        const auto& window = *s.searchWindows.opened.front();
+        QCOMPARE(window.words,
+                 (std::vector<SearchWindowWord>{SearchWindowWord::Hide, SearchWindowWord::Show,
+                                                SearchWindowWord::Close}));
+        QVERIFY(window.ended);
+        QVERIFY(!windows.searchWindowsOpen());
     }
 
     void trayInfoWindowShowsFromTheHelpMenu() {

@@ -11,9 +11,13 @@ namespace vorlix::test {
 using Log = std::vector<std::string>;
 
 // The chat component as the document drives it: every call is written to the log in order.
+// Its connection, transfers and users are what the test sets.
 struct FakeChat final : ChatComponent {
     explicit FakeChat(Log& log) : log(log) {}
     Log& log;
+    std::string state = "OFFLINE";
+    int transfers = 0;
+    int users = 0;
     void setWindowShown(bool shown) override {
         log.push_back(shown ? "chat shown" : "chat hidden");
     }
@@ -28,9 +32,9 @@ struct FakeChat final : ChatComponent {
     void setVisibleTransfer(bool automatically) override {
         log.push_back(automatically ? "transfers come up" : "transfers stay hidden");
     }
-    int activeTransfers() const override { return 0; }
-    int usersOnline() const override { return 0; }
-    std::string connectionState() const override { return "OFFLINE"; }
+    int activeTransfers() const override { return transfers; }
+    int usersOnline() const override { return users; }
+    std::string connectionState() const override { return state; }
     std::string accountState() const override { return "0"; }
 };
 

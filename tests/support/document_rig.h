@@ -23,12 +23,8 @@ struct DocumentRig {
     struct Windows final : DocumentWindows {
         bool scanning = false;
         int viewClears = 0;
-        std::vector<SearchRequest> searches;
         bool scanInProgress() const override { return scanning; }
         bool searchWindowsOpen() const override { return false; }
-        void openSearchWindow(const SearchRequest& request) override {
-            searches.push_back(request);
-        }
         void closeSearchWindows() override {}
         void setSearchWindowsShown(bool) override {}
         void setCopyTaskWindowsShown(bool) override {}

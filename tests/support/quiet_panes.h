@@ -27,4 +27,20 @@ struct QuietDiscTree : Pane, DiscTreePane {
     void showDiscInformation() override {}
 };
 
+// A commands panel whose operations do nothing, for tests to derive from in the same way.
+struct QuietCommandsPane : Pane, CommandsPane {
+    std::string_view paneClassName() const override { return kCommandsViewClass; }
+    void runCommand(PaneCommand) override {}
+    void refreshDiscFields() override {}
+    void refreshStatus() override {}
+    void showCatalogue() override {}
+    void startScan(const std::string&) override {}
+    void openSearchWindow(const SearchQuery&, bool) override {}
+    void changeNumber() override {}
+    void showDisc() override {}
+    void startSearch() override {}
+    void lend() override {}
+    void storeDetails() override {}
+};
+
 }  // namespace vorlix::test

@@ -2,6 +2,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
@@ -16,6 +17,7 @@
 #include "online/media_tag_source.h"
 #include "scan/filter_lists.h"
 #include "scan/ui/scan_dialog.h"
+#include "support/commands_fakes.h"
 #include "support/document_rig.h"
 #include "support/fake_disc_volume.h"
 #include "support/sample_catalogue.h"
@@ -60,7 +62,7 @@ struct Panes {
         }
         rig.load(ownedCatalogue());
         auto* layout = new QHBoxLayout(&window);
-        commands = new CCommandsView(rig.document, services, scan);
+        commands = new CCommandsView(rig.document, services, scan, commandServices);
         tree = new CLeftView(rig.document, services);
         files = new CQX2View(rig.document, services);
         categories = new CCategoriesView(rig.document, services);
@@ -163,6 +165,11 @@ struct Panes {
     NoMediaTags mediaTags;
     ViewServices services{rig.prompt, rig.settings, rig.shell, drives};
     ScanServices scan{drives, filterLists, mediaTags, rig.settings, rig.prompt};
+    test::FakeSearchWindows searchWindows;
+    test::FakeCddbLookup cddb{rig.log};
+    test::FakeLending lending{rig.log};
+    test::FakeDiscNumbers discNumbers{rig.log};
+    CommandsServices commandServices{searchWindows, cddb, lending, discNumbers, rig.chat};
     QWidget window;
     CCommandsView* commands = nullptr;
     CLeftView* tree = nullptr;
@@ -217,8 +224,8 @@ private Q_SLOTS:
         QCOMPARE(panes.fileNames(), texts({"readme"}));
     }
 
-    // The category views ask the commands panel for a search window, which it opens through
-    // the document with the categories chosen.
+    // The category views ask the commands panel for a search window, which it opens with the
+    // categories chosen.
     void categoryViewsOpenASearchByTheChosenCategories() {
         Panes panes;
         panes.runCategoryMenu({QStringLiteral("Work"), QStringLiteral("Audio")},
@@ -226,10 +233,53 @@ private Q_SLOTS:
         panes.runCategoryMenu({QStringLiteral("Software")}, QStringLiteral("View CDs on List"));
         const SearchQuery files{"*", "files", "byCat", "", "", "", "And"};
         const SearchQuery discs{"*", "names", "byCat", "", "", "", "And"};
-        QCOMPARE(panes.rig.windows.searches,
+        QCOMPARE(panes.searchWindows.requests(),
                  (std::vector<SearchRequest>{{files, {"Audio", "Work"}, true, true},
                                              {discs, {"Software"}, true, true}}));
         QVERIFY(panes.rig.prompt.messages.empty());
+    }
+
+    // The name typed into the commands panel renames the disc in the tree as it is typed.
+    void theNameFieldRenamesTheTreeItem() {
+        Panes panes;
+        panes.clickTreeItem({QStringLiteral("2 LENT \u20AC")});
+        auto* name = child<QLineEdit>(*panes.commands, "nameEdit");
+        name->selectAll();
+        QTest::keyClicks(name, QStringLiteral("MUSIC"));
+        QCOMPARE(panes.treeTexts(), texts({"1 BACKUP", "2 MUSIC", "10 "}));
+        QCOMPARE(panes.rig.document.catalogue().findDisc("2")->name, std::string("MUSIC"));
+        QVERIFY(panes.rig.document.isModified());
+    }
+
+    // Enter reaches the pane whose field or list was used last, once, wherever the key is
+    // pressed.
+    void enterRunsTheOperationOfThePaneUsedLast() {
+        Panes panes;
+        panes.clickTreeItem({QStringLiteral("1 BACKUP")});
+        auto* files = child<QTreeView>(*panes.files, "fileList");
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                          files->visualRect(files->model()->index(0, 0)).center());
+        QTest::keyClick(files, Qt::Key_Return);
+        QCOMPARE(panes.rig.prompt.messages,
+                 std::vector<std::string>{"Please, insert CD 1 and then press OK."});
+
+        // The categories panel's field: a name already listed is told once only.
+        auto* newCategory = child<QLineEdit>(*panes.categories, "newCategoryEdit");
+        QTest::keyClicks(newCategory, QStringLiteral("Audio"));
+        QTest::keyClick(newCategory, Qt::Key_Return);
+        QCOMPARE(panes.rig.prompt.messages.back(),
+                 std::string("This category is already on your list!"));
+        QCOMPARE(panes.rig.prompt.messages.size(), 2u);
+
+        // A click in the disc's categories arms Show CD for the number of the find box.
+        child<QLineEdit>(*panes.commands, "findNumberEdit")->setText(QStringLiteral("2"));
+        QTreeView* attached = child<QTreeView>(*panes.categories, "attachedCategoriesList");
+        QTest::mouseClick(attached->viewport(), Qt::LeftButton, {},
+                          attached->visualRect(attached->model()->index(0, 0)).center());
+        QTest::keyClick(attached, Qt::Key_Return);
+        QCOMPARE(panes.rig.log, test::Log{"show disc 2"});
+        QTest::keyClick(attached, Qt::Key_Return);
+        QCOMPARE(panes.rig.log.size(), 1u);
     }
 
     // A drive picked in the drive list is scanned once; the next scan asks for a drive again.

@@ -21,12 +21,7 @@ struct CountingTree final : test::QuietDiscTree {
 };
 
 // A commands panel that keeps the search windows it is asked to open.
-struct SearchingCommands final : Pane, CommandsPane {
-    std::string_view paneClassName() const override { return kCommandsViewClass; }
-    void runCommand(PaneCommand) override {}
-    void refreshDiscFields() override {}
-    void refreshStatus() override {}
-    void startScan(const std::string&) override {}
+struct SearchingCommands final : test::QuietCommandsPane {
     void openSearchWindow(const SearchQuery& query, bool startAtOnce) override {
         searches.push_back({query, {}, false, startAtOnce});
     }

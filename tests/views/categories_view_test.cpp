@@ -63,15 +63,10 @@ struct FakeFileList final : Pane, FileListPane {
     std::vector<CQXFileData*> selected;
 };
 
-struct FakeCommands final : Pane, CommandsPane {
+struct FakeCommands final : test::QuietCommandsPane {
     explicit FakeCommands(CQX2Doc& document) : document(document) { document.addPane(*this); }
     ~FakeCommands() override { document.removePane(*this); }
-    std::string_view paneClassName() const override { return kCommandsViewClass; }
-    void runCommand(PaneCommand) override {}
-    void refreshDiscFields() override {}
-    void refreshStatus() override {}
     void startScan(const std::string& drive) override { scans.push_back(drive); }
-    void openSearchWindow(const SearchQuery&, bool) override {}
 
     CQX2Doc& document;
     Names scans;

@@ -14,6 +14,7 @@
 #include "app/ui/qt_text.h"
 #include "support/document_rig.h"
 #include "support/fake_disc_volume.h"
+#include "support/quiet_panes.h"
 #include "support/widget_lookup.h"
 #include "views/left_view.h"
 
@@ -46,16 +47,13 @@ struct FakeFileList final : Pane, FileListPane {
 
 // The commands panel as the tree drives it: counts its refreshes and keeps the commands the
 // document passed on to it.
-struct FakeCommands final : Pane, CommandsPane {
+struct FakeCommands final : test::QuietCommandsPane {
     explicit FakeCommands(CQX2Doc& document) : document(document) { document.addPane(*this); }
     ~FakeCommands() override { document.removePane(*this); }
 
-    std::string_view paneClassName() const override { return kCommandsViewClass; }
     void runCommand(PaneCommand command) override { commands.push_back(command); }
     void refreshDiscFields() override { ++fieldRefreshes; }
     void refreshStatus() override { ++statusRefreshes; }
-    void startScan(const std::string&) override {}
-    void openSearchWindow(const SearchQuery&, bool) override {}
 
     CQX2Doc& document;
     std::vector<PaneCommand> commands;
