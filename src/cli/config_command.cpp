@@ -11,14 +11,14 @@
 namespace vorlix {
 namespace {
 
-const SettingSpec& settingNamed(const std::string& name) {
-    const SettingSpec* spec = findSetting(name);
-    if (spec == nullptr) {
+const SettingDefinition& settingNamed(const std::string& name) {
+    const SettingDefinition* definition = findSetting(name);
+    if (definition == nullptr) {
         std::string line = "no setting is named \"";
         appendTerminalText(line, name);
         throw CommandFailure{line + "\""};
     }
-    return *spec;
+    return *definition;
 }
 
 void printValue(const std::string& prefix, const std::string& value) {
@@ -38,17 +38,18 @@ void runConfig(const CliArguments& a, const CodePage& codePage) {
     CliSession session(a, codePage);
     SettingsStore& settings = session.settings();
     if (action == "list") {
-        for (const SettingSpec& spec : settingCatalogue()) {
-            printValue(std::string(spec.name) + "=", readSettingValue(settings, spec));
+        for (const SettingDefinition& definition : settingCatalogue()) {
+            printValue(std::string(definition.name) + "=", readSettingValue(settings, definition));
         }
         return;
     }
-    const SettingSpec& spec = settingNamed(a.operands[1]);
+    const SettingDefinition& definition = settingNamed(a.operands[1]);
     if (action == "get") {
-        printValue("", readSettingValue(settings, spec));
+        printValue("", readSettingValue(settings, definition));
         return;
     }
-    if (const Result written = writeSettingValue(settings, spec, a.operands[2]); !written.ok()) {
+    if (const Result written = writeSettingValue(settings, definition, a.operands[2]);
+        !written.ok()) {
         throw CommandFailure{written.message()};
     }
 }

@@ -10,24 +10,24 @@
 namespace vorlix {
 namespace {
 
-struct DiscSpec {
+struct DiscShape {
     std::string size;
     std::string location = "home";
     std::string shared = "No";
     int files = 0;
 };
 
-CQXCatalog catalogueOf(const std::vector<DiscSpec>& specs) {
+CQXCatalog catalogueOf(const std::vector<DiscShape>& shapes) {
     CQXCatalog catalogue;
     int number = 0;
-    for (const DiscSpec& spec : specs) {
+    for (const DiscShape& shape : shapes) {
         auto disc = std::make_unique<CQXDisc>();
         disc->number = std::to_string(++number);
         disc->ownerName = "owner " + disc->number;
-        disc->size = spec.size;
-        disc->location = spec.location;
-        disc->shared = spec.shared;
-        for (int i = 0; i < spec.files; ++i) {
+        disc->size = shape.size;
+        disc->location = shape.location;
+        disc->shared = shape.shared;
+        for (int i = 0; i < shape.files; ++i) {
             disc->files.push_back(std::make_unique<CQXFileData>("f", "d:\\", "1", "d:"));
         }
         catalogue.appendDisc(std::move(disc));
@@ -52,11 +52,11 @@ TEST(DatabaseSizeText, SumsWholeMegabytesAndSwitchesToGigabytesAboveAThousand) {
         {{"4700", "4700"}, "9 GB"},
     };
     for (const Case& c : cases) {
-        std::vector<DiscSpec> specs;
+        std::vector<DiscShape> shapes;
         for (const std::string& size : c.sizes) {
-            specs.push_back({size});
+            shapes.push_back({size});
         }
-        EXPECT_EQ(databaseSizeText(catalogueOf(specs)), c.text) << testing::PrintToString(c.sizes);
+        EXPECT_EQ(databaseSizeText(catalogueOf(shapes)), c.text) << testing::PrintToString(c.sizes);
     }
 }
 

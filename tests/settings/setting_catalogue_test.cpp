@@ -28,10 +28,10 @@ std::string lowered(std::string_view name) {
 
 TEST(SettingCatalogueTest, NamesEveryValueOnceWithItsKey) {
     std::set<std::string> names;
-    for (const SettingSpec& spec : settingCatalogue()) {
-        EXPECT_TRUE(names.insert(lowered(spec.name)).second) << spec.name;
-        EXPECT_EQ(spec.type == SettingType::Text, spec.limit > 0) << spec.name;
-        EXPECT_EQ(spec.type == SettingType::Dword, spec.maximum > 0) << spec.name;
+    for (const SettingDefinition& definition : settingCatalogue()) {
+        EXPECT_TRUE(names.insert(lowered(definition.name)).second) << definition.name;
+        EXPECT_EQ(definition.type == SettingType::Text, definition.limit > 0) << definition.name;
+        EXPECT_EQ(definition.type == SettingType::Dword, definition.maximum > 0) << definition.name;
     }
     // 55 named values and the drive map's letters D: to Z:.
     EXPECT_EQ(names.size(), 55u + 23u);
@@ -68,13 +68,13 @@ TEST(SettingCatalogueTest, NamesEveryValueOnceWithItsKey) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.asked);
-        const SettingSpec* spec = findSetting(row.asked);
-        ASSERT_NE(spec, nullptr);
-        EXPECT_EQ(spec->key, row.key);
-        EXPECT_EQ(spec->name, row.name);
-        EXPECT_EQ(spec->type, row.type);
-        EXPECT_EQ(spec->maximum, row.maximum);
-        EXPECT_EQ(spec->limit, row.limit);
+        const SettingDefinition* definition = findSetting(row.asked);
+        ASSERT_NE(definition, nullptr);
+        EXPECT_EQ(definition->key, row.key);
+        EXPECT_EQ(definition->name, row.name);
+        EXPECT_EQ(definition->type, row.type);
+        EXPECT_EQ(definition->maximum, row.maximum);
+        EXPECT_EQ(definition->limit, row.limit);
     }
     for (const char* unknown : {"", "shares", "c:", "WindowPlacement", "Vorlix"}) {
         EXPECT_EQ(findSetting(unknown), nullptr) << unknown;
@@ -124,9 +124,9 @@ TEST(SettingValueTextTest, ValuesAreWrittenAndReadAsTheProgramTypesThem) {
     RegFileSettingsStore settings(folder.file("settings.reg"));
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const SettingSpec& spec = *findSetting(row.name);
-        EXPECT_TRUE(test::succeeded(writeSettingValue(settings, spec, row.value)));
-        EXPECT_EQ(readSettingValue(settings, spec), row.readBack);
+        const SettingDefinition& definition = *findSetting(row.name);
+        EXPECT_TRUE(test::succeeded(writeSettingValue(settings, definition, row.value)));
+        EXPECT_EQ(readSettingValue(settings, definition), row.readBack);
     }
     // Every key was made as it was needed, the drive map's too, and the values reached the file.
     const RegFileSettingsStore again(folder.file("settings.reg"));
@@ -156,10 +156,11 @@ TEST(SettingValueTextTest, ValuesTheProgramWouldNeverGiveAreRefusedAndNothingCha
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         test::MemorySettings settings;
-        const SettingSpec& spec = *findSetting(row.name);
+        const SettingDefinition& definition = *findSetting(row.name);
         settings.writeNumber(kSettingsKey, kIntervalDue, 9);
         const auto numbers = settings.numbers;
-        EXPECT_TRUE(test::failedWith(writeSettingValue(settings, spec, row.value), row.message));
+        EXPECT_TRUE(
+            test::failedWith(writeSettingValue(settings, definition, row.value), row.message));
         EXPECT_EQ(settings.numbers, numbers);
         EXPECT_TRUE(settings.texts.empty());
         EXPECT_TRUE(settings.keys.empty());

@@ -14,19 +14,19 @@ using namespace setting;
 
 constexpr std::uint32_t kLargest = 0xFFFFFFFF;
 
-constexpr SettingSpec flag(std::string_view key, std::string_view name) {
+constexpr SettingDefinition flag(std::string_view key, std::string_view name) {
     return {key, name, SettingType::Dword, 1, 0};
 }
 
-constexpr SettingSpec number(std::string_view name) {
+constexpr SettingDefinition number(std::string_view name) {
     return {kSettingsKey, name, SettingType::Dword, kLargest, 0};
 }
 
-constexpr SettingSpec text(std::string_view key, std::string_view name, std::size_t limit) {
+constexpr SettingDefinition text(std::string_view key, std::string_view name, std::size_t limit) {
     return {key, name, SettingType::Text, 0, limit};
 }
 
-constexpr SettingSpec kFixedSettings[] = {
+constexpr SettingDefinition kFixedSettings[] = {
     flag(kSettingsKey, kAutoLogin),
     flag(kSettingsKey, kAutoNotes),
     flag(kSettingsKey, kAutoSave),
@@ -87,8 +87,8 @@ constexpr SettingSpec kFixedSettings[] = {
 // The drive map's value names, "d:" to "z:", each standing in the text at its letter.
 constexpr std::string_view kDriveNames = "a:b:c:d:e:f:g:h:i:j:k:l:m:n:o:p:q:r:s:t:u:v:w:x:y:z:";
 
-std::vector<SettingSpec> makeCatalogue() {
-    std::vector<SettingSpec> catalogue(std::begin(kFixedSettings), std::end(kFixedSettings));
+std::vector<SettingDefinition> makeCatalogue() {
+    std::vector<SettingDefinition> catalogue(std::begin(kFixedSettings), std::end(kFixedSettings));
     for (char letter = kFirstDriveLetter; letter <= kLastDriveLetter; ++letter) {
         const auto at = static_cast<std::size_t>(letter - 'A') * 2;
         catalogue.push_back(text(kDriveMapKey, kDriveNames.substr(at, 2), kPathLimit));
@@ -106,16 +106,17 @@ bool sameName(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-std::span<const SettingSpec> settingCatalogue() {
-    static const std::vector<SettingSpec> catalogue = makeCatalogue();
+std::span<const SettingDefinition> settingCatalogue() {
+    static const std::vector<SettingDefinition> catalogue = makeCatalogue();
     return catalogue;
 }
 
-const SettingSpec* findSetting(std::string_view name) {
-    const auto specs = settingCatalogue();
+const SettingDefinition* findSetting(std::string_view name) {
+    const auto definitions = settingCatalogue();
     const auto found = std::ranges::find_if(
-        specs, [name](const SettingSpec& spec) { return sameName(spec.name, name); });
-    return found == specs.end() ? nullptr : &*found;
+        definitions,
+        [name](const SettingDefinition& definition) { return sameName(definition.name, name); });
+    return found == definitions.end() ? nullptr : &*found;
 }
 
 }  // namespace vorlix

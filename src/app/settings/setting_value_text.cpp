@@ -10,19 +10,19 @@ namespace vorlix {
 
 namespace {
 
-Result checked(const SettingSpec& spec, std::string_view value) {
-    const std::string name(spec.name);
-    if (spec.type == SettingType::Text) {
-        if (value.size() >= spec.limit) {
-            return Result::failure(name + " holds at most " + std::to_string(spec.limit - 1) +
+Result checked(const SettingDefinition& definition, std::string_view value) {
+    const std::string name(definition.name);
+    if (definition.type == SettingType::Text) {
+        if (value.size() >= definition.limit) {
+            return Result::failure(name + " holds at most " + std::to_string(definition.limit - 1) +
                                    " bytes; the value has " + std::to_string(value.size()));
         }
         return Result::success();
     }
-    if (!parseWholeNumber(value, spec.maximum)) {
-        return Result::failure(spec.maximum == 1 ? name + " takes 0 or 1"
-                                                 : name + " takes a whole number from 0 to " +
-                                                       std::to_string(spec.maximum));
+    if (!parseWholeNumber(value, definition.maximum)) {
+        return Result::failure(definition.maximum == 1 ? name + " takes 0 or 1"
+                                                       : name + " takes a whole number from 0 to " +
+                                                             std::to_string(definition.maximum));
     }
     return Result::success();
 }
@@ -39,28 +39,30 @@ std::optional<std::uint32_t> parseWholeNumber(std::string_view text, std::uint32
     return static_cast<std::uint32_t>(value);
 }
 
-std::string readSettingValue(const SettingsStore& settings, const SettingSpec& spec) {
-    if (spec.type == SettingType::Text) {
-        return settings.readText(spec.key, spec.name, spec.limit);
+std::string readSettingValue(const SettingsStore& settings, const SettingDefinition& definition) {
+    if (definition.type == SettingType::Text) {
+        return settings.readText(definition.key, definition.name, definition.limit);
     }
-    return std::to_string(settings.readNumber(spec.key, spec.name));
+    return std::to_string(settings.readNumber(definition.key, definition.name));
 }
 
-Result writeSettingValue(SettingsStore& settings, const SettingSpec& spec, std::string_view value) {
-    if (Result check = checked(spec, value); !check.ok()) {
+Result writeSettingValue(SettingsStore& settings, const SettingDefinition& definition,
+                         std::string_view value) {
+    if (Result check = checked(definition, value); !check.ok()) {
         return check;
     }
-    settings.createKey(spec.key);
+    settings.createKey(definition.key);
     std::string stored(value);
-    if (spec.type == SettingType::Text) {
-        settings.writeText(spec.key, spec.name, value);
+    if (definition.type == SettingType::Text) {
+        settings.writeText(definition.key, definition.name, value);
     } else {
-        const std::uint32_t number = *parseWholeNumber(value, spec.maximum);
-        settings.writeNumber(spec.key, spec.name, number);
+        const std::uint32_t number = *parseWholeNumber(value, definition.maximum);
+        settings.writeNumber(definition.key, definition.name, number);
         stored = std::to_string(number);
     }
-    if (readSettingValue(settings, spec) != stored) {
-        return Result::failure(std::string(spec.name) + " could not be stored in the settings");
+    if (readSettingValue(settings, definition) != stored) {
+        return Result::failure(std::string(definition.name) +
+                               " could not be stored in the settings");
     }
     return Result::success();
 }

@@ -44,11 +44,11 @@ TEST(OptionPageSettingsTest, EachPageHoldsItsSettingsInTheOrderOfItsControls) {
         std::vector<std::string> held;
         for (const PageSetting& setting : settingsOfPage(page)) {
             held.emplace_back(setting.name);
-            const SettingSpec* spec = findSetting(setting.name);
-            ASSERT_NE(spec, nullptr) << setting.name;
-            EXPECT_EQ(spec->key, setting.key) << setting.name;
+            const SettingDefinition* definition = findSetting(setting.name);
+            ASSERT_NE(definition, nullptr) << setting.name;
+            EXPECT_EQ(definition->key, setting.key) << setting.name;
             // A flag goes no higher than 1 wherever a user sets it; a number is a whole DWORD.
-            EXPECT_EQ(spec->maximum, setting.storedAs == StoredAs::Number ? 0xFFFFFFFFu : 1u)
+            EXPECT_EQ(definition->maximum, setting.storedAs == StoredAs::Number ? 0xFFFFFFFFu : 1u)
                 << setting.name;
         }
         EXPECT_EQ(held, names);
