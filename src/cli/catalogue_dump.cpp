@@ -36,13 +36,15 @@ private:
     std::string m_text;
 };
 
-void appendJsonList(std::string& out, const std::vector<std::string>& texts) {
+void appendJsonList(std::string& out, const TextList& texts) {
     out.push_back('[');
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        if (i > 0) {
+    bool first = true;
+    for (std::string_view text : texts) {
+        if (!first) {
             out.push_back(',');
         }
-        appendJsonString(out, texts[i]);
+        first = false;
+        appendJsonString(out, text);
     }
     out.push_back(']');
 }
@@ -78,10 +80,11 @@ void appendJsonDisc(Output& output, const CQXDisc& disc) {
     out += "\"categories\":";
     appendJsonList(out, disc.categories);
     out += ",\"files\":[";
-    for (std::size_t i = 0; i < disc.files.size(); ++i) {
-        const CQXFileData& entry = *disc.files[i];
+    bool first = true;
+    for (const CQXFileData& entry : disc.files) {
         std::string& line = output.text();
-        line += i > 0 ? ",{" : "{";
+        line += first ? "{" : ",{";
+        first = false;
         appendJsonField(line, "name", entry.name());
         appendJsonField(line, "folder", entry.folder());
         appendJsonField(line, "size", entry.size());
@@ -182,20 +185,20 @@ void dumpText(const CQXCatalog& catalogue, const CodePage& codePage, std::FILE* 
                 t += "\n";
             }
         }
-        for (const auto& category : disc->categories) {
+        for (std::string_view category : disc->categories) {
             t += "  category: ";
             appendTerminalText(t, category);
             t += "\n";
         }
-        for (const auto& entry : disc->files) {
+        for (const CQXFileData& entry : disc->files) {
             std::string& line = output.text();
             line += "    ";
-            appendTerminalText(line, entry->folder());
-            appendTerminalText(line, entry->name());
+            appendTerminalText(line, entry.folder());
+            appendTerminalText(line, entry.name());
             line += "  (";
-            appendTerminalText(line, entry->size());
+            appendTerminalText(line, entry.size());
             line += " bytes)";
-            for (const auto& category : entry->categories()) {
+            for (std::string_view category : entry.categories()) {
                 line += " [";
                 appendTerminalText(line, category);
                 line += "]";
@@ -205,7 +208,7 @@ void dumpText(const CQXCatalog& catalogue, const CodePage& codePage, std::FILE* 
     }
     std::string& tail = output.text();
     tail += "Categories:";
-    for (const auto& category : catalogue.categories) {
+    for (std::string_view category : catalogue.categories) {
         tail += " ";
         appendTerminalText(tail, category);
     }

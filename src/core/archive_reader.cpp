@@ -136,6 +136,21 @@ void ArchiveReader::readText(std::string& out) {
     m_position += length;
 }
 
+std::string_view ArchiveReader::readTextView(std::string& scratch) {
+    if (m_position < m_end) {
+        const auto length = static_cast<unsigned char>(m_buffer[m_position]);
+        if (length < archive::kTextByteEscape && m_end - m_position > length) {
+            const std::string_view bytes(m_buffer.data() + m_position + 1, length);
+            if (isAscii(bytes)) {
+                m_position += 1 + length;
+                return bytes;
+            }
+        }
+    }
+    readText(scratch);
+    return scratch;
+}
+
 std::string ArchiveReader::readText() {
     std::string text;
     readText(text);

@@ -63,6 +63,9 @@ public:
     std::string readText();
     // Reads a text into out, replacing its contents; reuses its capacity.
     void readText(std::string& out);
+    // The next text, valid until the next read: a view of the buffered bytes when they are the
+    // text as they are (plain ASCII), otherwise of scratch, which receives the decoded text.
+    std::string_view readTextView(std::string& scratch);
     void readBytes(std::size_t n, std::vector<std::uint8_t>& out);
     ObjectReference readReference();
 

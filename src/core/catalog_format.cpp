@@ -2,6 +2,7 @@
 
 #include "core/archive_writer.h"
 #include "core/code_page.h"
+#include "core/packed_text.h"
 
 namespace vorlix {
 
@@ -22,46 +23,86 @@ ObjectReference expectNewObject(ArchiveReader& reader, const ArchiveClass& cls) 
     return reference;
 }
 
-void readTexts(ArchiveReader& reader, std::uint32_t count, std::vector<std::string>& texts) {
+void readTexts(ArchiveReader& reader, std::uint32_t count, TextList& texts, std::string& scratch) {
     reader.requireRemaining(count, kMinTextSize);
-    texts.reserve(count);
     for (std::uint32_t i = 0; i < count; ++i) {
-        texts.push_back(reader.readText());
+        texts.push_back(reader.readTextView(scratch));
     }
+    texts.shrinkToFit();
 }
 
-void readTexts(ArchiveReader& reader, std::vector<std::string>& texts) {
-    readTexts(reader, reader.readCount(), texts);
+void readTexts(ArchiveReader& reader, TextList& texts, std::string& scratch) {
+    readTexts(reader, reader.readCount(), texts, scratch);
 }
 
-void writeTexts(ArchiveWriter& writer, const std::vector<std::string>& texts) {
+void writeTexts(ArchiveWriter& writer, const TextList& texts) {
     writer.writeCount(static_cast<std::uint32_t>(texts.size()));
-    for (const auto& text : texts) {
+    for (std::string_view text : texts) {
         writer.writeText(text);
     }
 }
 
-// Scratch texts reused for every file entry so that reading allocates only the entry itself.
-struct FileEntryScratch {
-    std::string name, folder, size, drive;
+// Buffers reused for every disc, so that reading a disc's entries allocates only what the
+// disc keeps: its run of entries and one block with their texts. The blocks are laid out as
+// CQXFileData reads them, each at an even offset.
+struct ReadScratch {
+    std::string text, folder, newFolder, drive;
+    std::string blocks;
+    std::vector<FileEntries::ReadEntry> entries;
 };
 
-std::unique_ptr<CQXFileData> readFileEntry(ArchiveReader& reader, FileEntryScratch& scratch,
-                                           TextArena& arena) {
-    expectNewObject(reader, persistent_class::kFileData);
-    reader.readText(scratch.name);
-    reader.readText(scratch.folder);
-    reader.readText(scratch.size);
-    reader.readText(scratch.drive);
-    auto entry = std::make_unique<CQXFileData>(arena, scratch.name, scratch.folder, scratch.size,
-                                               scratch.drive, "0");
-    if (const std::uint32_t count = reader.readCount(); count != 0) {
-        readTexts(reader, count, entry->editCategories());
+void endBlock(std::string& blocks) {
+    if (blocks.size() % 2 != 0) {
+        blocks.push_back('\0');
     }
-    return entry;
 }
 
-std::unique_ptr<CQXDisc> readDisc(ArchiveReader& reader, FileEntryScratch& scratch) {
+// The name and size go into the entry's block as they are read. Entries of one folder follow
+// each other, so an entry shares the folder block of the one before when folder and drive are
+// the same; scratch.folder and scratch.drive hold the texts of that block.
+void readFileEntries(ArchiveReader& reader, std::uint32_t count, ReadScratch& scratch,
+                     FileEntries& files) {
+    scratch.blocks.clear();
+    scratch.entries.clear();
+    scratch.entries.resize(count);
+    scratch.folder.clear();
+    scratch.drive.clear();
+    std::size_t place = FileEntries::ReadEntry::kNoBlock;
+    for (FileEntries::ReadEntry& entry : scratch.entries) {
+        expectNewObject(reader, persistent_class::kFileData);
+        entry.own = scratch.blocks.size();
+        packed_text::append(scratch.blocks, reader.readTextView(scratch.text));
+        const std::string_view folder = reader.readTextView(scratch.text);
+        const bool sameFolder = folder == scratch.folder;
+        if (!sameFolder) {
+            scratch.newFolder.assign(folder);
+        }
+        packed_text::append(scratch.blocks, reader.readTextView(scratch.text));
+        packed_text::append(scratch.blocks, "0");
+        endBlock(scratch.blocks);
+        const std::string_view drive = reader.readTextView(scratch.text);
+        if (!sameFolder || drive != scratch.drive) {
+            if (!sameFolder) {
+                scratch.folder.swap(scratch.newFolder);
+            }
+            scratch.drive.assign(drive);
+            place = FileEntries::ReadEntry::kNoBlock;
+            if (!scratch.folder.empty() || !scratch.drive.empty()) {
+                place = scratch.blocks.size();
+                packed_text::append(scratch.blocks, scratch.folder);
+                packed_text::append(scratch.blocks, scratch.drive);
+                endBlock(scratch.blocks);
+            }
+        }
+        entry.place = place;
+        if (const std::uint32_t categories = reader.readCount(); categories != 0) {
+            readTexts(reader, categories, entry.categories, scratch.text);
+        }
+    }
+    files.appendRead(scratch.blocks, scratch.entries);
+}
+
+std::unique_ptr<CQXDisc> readDisc(ArchiveReader& reader, ReadScratch& scratch) {
     const std::uint16_t schema = expectNewObject(reader, persistent_class::kDisc).schema;
     if (schema == 1 || schema > 5) {
         reader.fail("CQXDisc schema " + std::to_string(schema) + " is not supported");
@@ -69,10 +110,7 @@ std::unique_ptr<CQXDisc> readDisc(ArchiveReader& reader, FileEntryScratch& scrat
     auto disc = std::make_unique<CQXDisc>();
     const std::uint32_t fileCount = reader.readCount();
     reader.requireRemaining(fileCount, kMinFileEntrySize);
-    disc->files.reserve(fileCount);
-    for (std::uint32_t i = 0; i < fileCount; ++i) {
-        disc->files.push_back(readFileEntry(reader, scratch, disc->textArena));
-    }
+    readFileEntries(reader, fileCount, scratch, disc->files);
     for (std::string* text :
          {&disc->number, &disc->quality, &disc->info, &disc->artist, &disc->name, &disc->location,
           &disc->date, &disc->lendDate, &disc->outline}) {
@@ -94,7 +132,7 @@ std::unique_ptr<CQXDisc> readDisc(ArchiveReader& reader, FileEntryScratch& scrat
     } else {
         disc->size = "0.0";
     }
-    readTexts(reader, disc->categories);
+    readTexts(reader, disc->categories, scratch.text);
     return disc;
 }
 
@@ -114,7 +152,8 @@ NamedObject readNamedObject(ArchiveReader& reader, const std::string& key) {
     if (reference.kind == Kind::NewObject) {
         if (reference.cls == &persistent_class::kStringList) {
             StringList list;
-            readTexts(reader, list.items);
+            std::string scratch;
+            readTexts(reader, list.items, scratch);
             return list;
         }
         if (reference.cls == &persistent_class::kStringMap) {
@@ -162,8 +201,8 @@ void writeFileEntry(ArchiveWriter& writer, CQXFileData& entry) {
 void writeDisc(ArchiveWriter& writer, CQXDisc& disc) {
     writer.beginObject(persistent_class::kDisc);
     writer.writeCount(static_cast<std::uint32_t>(disc.files.size()));
-    for (auto& entry : disc.files) {
-        writeFileEntry(writer, *entry);
+    for (CQXFileData& entry : disc.files) {
+        writeFileEntry(writer, entry);
     }
     for (const std::string* text :
          {&disc.number, &disc.quality, &disc.info, &disc.artist, &disc.name, &disc.location,
@@ -202,7 +241,7 @@ std::vector<const ArchiveClass*> catalogueClasses() {
 
 void readCatalogue(ByteSource& source, const CodePage& codePage, CQXCatalog& catalogue) {
     ArchiveReader reader(source, codePage, catalogueClasses());
-    FileEntryScratch scratch;
+    ReadScratch scratch;
 
     const std::uint32_t discCount = reader.readCount();
     reader.requireRemaining(discCount, kMinReferenceSize);
@@ -210,7 +249,7 @@ void readCatalogue(ByteSource& source, const CodePage& codePage, CQXCatalog& cat
     for (std::uint32_t i = 0; i < discCount; ++i) {
         catalogue.discs.push_back(readDisc(reader, scratch));
     }
-    readTexts(reader, catalogue.categories);
+    readTexts(reader, catalogue.categories, scratch.text);
 
     const std::uint32_t namedCount = reader.readCount();
     reader.requireRemaining(namedCount, kMinTextSize + kMinReferenceSize);
@@ -238,7 +277,7 @@ void writeCatalogue(CQXCatalog& catalogue, const CodePage& codePage, ByteSink& s
 }
 
 void writeCatalogueBody(ArchiveWriter& writer, std::span<CQXDisc* const> discs,
-                        const std::vector<std::string>& categories, const NamedObjects& named) {
+                        const TextList& categories, const NamedObjects& named) {
     writer.writeCount(static_cast<std::uint32_t>(discs.size()));
     for (CQXDisc* disc : discs) {
         writeDisc(writer, *disc);

@@ -38,7 +38,7 @@ std::string writeCatalogue(CQXCatalog& catalogue, const CodePage& codePage);
 
 // The root's body for a root that refers to discs it does not own (the shared catalogue).
 void writeCatalogueBody(ArchiveWriter& writer, std::span<CQXDisc* const> discs,
-                        const std::vector<std::string>& categories, const NamedObjects& named);
+                        const TextList& categories, const NamedObjects& named);
 
 // Entry indices of a map in the order the file lists them.
 std::vector<std::size_t> fileOrder(const NamedObjects& map, const CodePage& codePage);

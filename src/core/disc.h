@@ -1,11 +1,9 @@
 #pragma once
 
-#include <memory>
 #include <string>
-#include <vector>
 
-#include "core/file_data.h"
-#include "core/text_arena.h"
+#include "core/file_entries.h"
+#include "core/text_list.h"
 
 namespace vorlix {
 
@@ -26,16 +24,13 @@ struct DiscTexts {
     std::string shared;  // "Yes" or "No"
     std::string serial;
     std::string size;
-    std::vector<std::string> categories;
+    TextList categories;
 };
 
 // One disc of the catalogue; owns the entries of the files recorded from it, in walk order.
 class CQXDisc : public DiscTexts {
 public:
-    // Holds the texts of entries read from a file; declared first so that it outlives them.
-    // Such entries stay with this disc.
-    TextArena textArena;
-    std::vector<std::unique_ptr<CQXFileData>> files;
+    FileEntries files;
 };
 
 // The outline with its first line replaced by "<number part> <newName>", the number part being

@@ -10,6 +10,8 @@
 #include <variant>
 #include <vector>
 
+#include "core/text_list.h"
+
 namespace vorlix {
 
 // A text-keyed map that remembers the order in which keys were first inserted; replacing the
@@ -86,7 +88,7 @@ private:
 using StringMap = InsertionOrderedMap<std::string>;
 
 struct StringList {
-    std::vector<std::string> items;
+    TextList items;
 };
 
 struct ByteArray {

@@ -276,7 +276,7 @@ void CCategoriesView::showCatalogue() {
 }
 
 void CCategoriesView::fillAllCategories() {
-    m_allModel->setNames(m_document.catalogue().categories);
+    m_allModel->setNames(m_document.catalogue().categories.toVector());
 }
 
 void CCategoriesView::refreshForCurrentDisc() {
@@ -289,7 +289,7 @@ void CCategoriesView::refreshForCurrentDisc() {
 }
 
 void CCategoriesView::refillAttachedCategories() {
-    m_attachedModel->setNames(m_document.currentDisc().categories);
+    m_attachedModel->setNames(m_document.currentDisc().categories.toVector());
 }
 
 void CCategoriesView::showNotes(const std::string& notes) {

@@ -380,7 +380,7 @@ TEST_F(DocumentTest, ResetDropsTheCurrentDiscWithTheCatalogue) {
     ASSERT_TRUE(document.openDocument(saveSample("cds.vrd", "anna")));
     document.setCurrentDisc(*document.catalogue().discs[0]);
     EXPECT_EQ(document.currentDisc().files.size(), 3u);
-    EXPECT_EQ(document.currentDisc().files[0], document.catalogue().discs[0]->files[0].get());
+    EXPECT_EQ(document.currentDisc().files[0], &document.catalogue().discs[0]->files[0]);
     document.reset();
     EXPECT_TRUE(document.currentDisc().files.empty());
     EXPECT_EQ(document.currentDisc().number, "");

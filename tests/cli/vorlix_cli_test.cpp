@@ -86,7 +86,7 @@ TEST_F(CliTest, ConvertWritesTheCurrentSchemaWithoutTakingOwnership) {
     MemorySource source(converted);
     readCatalogue(source, kCodePage, catalogue);
     EXPECT_EQ(catalogue.discs[0]->ownerName, "null");
-    EXPECT_EQ(catalogue.discs[0]->files[0]->name(), "Caf\u00E9.mp3");
+    EXPECT_EQ(catalogue.discs[0]->files[0].name(), "Caf\u00E9.mp3");
     EXPECT_EQ(run("dump --json " + quoted("new.vrd")).out,
               run("dump --json " + quoted("old.qvd")).out);
 }

@@ -49,8 +49,8 @@ TEST(CatalogueFormatTest, DiscWithFileEntriesIsTheDocumentedStream) {
     CQXCatalog catalogue;
     auto disc = std::make_unique<CQXDisc>();
     disc->number = "1";
-    disc->files.push_back(std::make_unique<CQXFileData>("a.txt", "d:\\", "5", "d:"));
-    disc->files.push_back(std::make_unique<CQXFileData>("b.txt", "d:\\", "6", "d:"));
+    disc->files.emplace_back("a.txt", "d:\\", "5", "d:");
+    disc->files.emplace_back("b.txt", "d:\\", "6", "d:");
     catalogue.appendDisc(std::move(disc));
 
     ArchiveBytes expected;
@@ -130,7 +130,7 @@ TEST(CatalogueFormatTest, OldDiscSchemasReadWithDefaultsAndWriteBackAsCurrent) {
         EXPECT_EQ(disc.serial, c.serial);
         EXPECT_EQ(disc.size, "0.0");
         EXPECT_EQ(disc.categories, std::vector<std::string>{"Audio"});
-        EXPECT_EQ(disc.files[0]->name(), "f.txt");
+        EXPECT_EQ(disc.files[0].name(), "f.txt");
 
         const std::string written = writeCatalogue(catalogue, kCodePage);
         EXPECT_EQ(written.substr(0, 15), ArchiveBytes().word(1).newClass("CQXDisc", 5).str());
@@ -148,8 +148,8 @@ TEST(CatalogueFormatTest, WriteReadWriteGivesTheSameBytes) {
 
     ASSERT_EQ(loaded.discs.size(), 3u);
     EXPECT_EQ(loaded.discs[1]->name, "LENT \u20AC");
-    EXPECT_EQ(loaded.discs[0]->files[2]->name(), "\u65E5\u672C\u8A9E.mp3");
-    EXPECT_EQ(loaded.discs[0]->files[1]->categories(), std::vector<std::string>{"Work"});
+    EXPECT_EQ(loaded.discs[0]->files[2].name(), "\u65E5\u672C\u8A9E.mp3");
+    EXPECT_EQ(loaded.discs[0]->files[1].categories(), std::vector<std::string>{"Work"});
     EXPECT_EQ(loaded.categories, catalogue.categories);
     EXPECT_EQ(std::get<ByteArray>(*loaded.named.find("CD10")).bytes.size(), 300u);
     EXPECT_EQ(std::get<StringList>(*loaded.named.find("LendCombo")).items,
@@ -158,11 +158,11 @@ TEST(CatalogueFormatTest, WriteReadWriteGivesTheSameBytes) {
 
 TEST(CatalogueFormatTest, StoredFileEntriesCarryDiscNumberZero) {
     CQXCatalog catalogue = test::sampleCatalogue();
-    CQXFileData& gathered = *catalogue.discs[0]->files[0];
+    CQXFileData& gathered = catalogue.discs[0]->files[0];
     gathered.setDiscNumber("12");
     const std::string bytes = writeCatalogue(catalogue, kCodePage);
     EXPECT_EQ(gathered.discNumber(), "0");
-    EXPECT_EQ(read(bytes).discs[0]->files[0]->discNumber(), "0");
+    EXPECT_EQ(read(bytes).discs[0]->files[0].discNumber(), "0");
 }
 
 TEST(CatalogueFormatTest, FileEntriesReplaceDefaultsAndOtherDefaultsStay) {

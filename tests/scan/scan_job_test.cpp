@@ -104,7 +104,7 @@ TEST_P(ScanJobFilterTest, RecordsWhatTheFilterKeeps) {
     scan(volume);
     Lines names;
     for (const auto& entry : m_job.entries()) {
-        names.emplace_back(entry->name());
+        names.emplace_back(entry.name());
     }
     EXPECT_EQ(names, c.recorded);
     EXPECT_EQ(m_job.detectedExtensions(), c.detected);

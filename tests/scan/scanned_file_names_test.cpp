@@ -84,8 +84,8 @@ TEST_F(ScannedFileNamesTest, AFolderIsCataloguedByItsNamesTextsAndTheyLeadBackTo
     Lines resolved;
     for (const auto& file : reloaded.discs[0]->files) {
         const auto path =
-            m_drives.drives().resolve(std::string(file->folder()) + std::string(file->name()));
-        resolved.push_back(path.value_or("unresolved " + std::string(file->name())));
+            m_drives.drives().resolve(std::string(file.folder()) + std::string(file.name()));
+        resolved.push_back(path.value_or("unresolved " + std::string(file.name())));
     }
     std::sort(resolved.begin(), resolved.end());
     EXPECT_EQ(resolved, (Lines{tree("Mus\xE9"
