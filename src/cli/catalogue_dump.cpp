@@ -59,7 +59,7 @@ void appendJsonField(std::string& out, std::string_view name, std::string_view v
 void appendJsonDisc(Output& output, const CQXDisc& disc) {
     std::string& out = output.text();
     out.push_back('{');
-    const std::pair<std::string_view, const std::string*> fields[] = {
+    const std::pair<std::string_view, const CompactText*> fields[] = {
         {"number", &disc.number},
         {"quality", &disc.quality},
         {"info", &disc.info},
@@ -170,7 +170,7 @@ void dumpText(const CQXCatalog& catalogue, const CodePage& codePage, std::FILE* 
         t += ": ";
         appendTerminalText(t, disc->name);
         t += "\n";
-        const std::pair<std::string_view, const std::string*> fields[] = {
+        const std::pair<std::string_view, const CompactText*> fields[] = {
             {"artist", &disc->artist},      {"quality", &disc->quality},
             {"location", &disc->location},  {"date", &disc->date},
             {"lend date", &disc->lendDate}, {"owner", &disc->ownerName},

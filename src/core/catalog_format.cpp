@@ -111,15 +111,15 @@ std::unique_ptr<CQXDisc> readDisc(ArchiveReader& reader, ReadScratch& scratch) {
     const std::uint32_t fileCount = reader.readCount();
     reader.requireRemaining(fileCount, kMinFileEntrySize);
     readFileEntries(reader, fileCount, scratch, disc->files);
-    for (std::string* text :
+    for (CompactText* text :
          {&disc->number, &disc->quality, &disc->info, &disc->artist, &disc->name, &disc->location,
           &disc->date, &disc->lendDate, &disc->outline}) {
-        reader.readText(*text);
+        *text = reader.readTextView(scratch.text);
     }
     if (schema >= 3) {
-        for (std::string* text :
+        for (CompactText* text :
              {&disc->ownerName, &disc->ownerDigest, &disc->shared, &disc->serial}) {
-            reader.readText(*text);
+            *text = reader.readTextView(scratch.text);
         }
     } else {
         disc->ownerName = "null";
@@ -128,7 +128,7 @@ std::unique_ptr<CQXDisc> readDisc(ArchiveReader& reader, ReadScratch& scratch) {
         disc->serial = "0";
     }
     if (schema >= 5) {
-        reader.readText(disc->size);
+        disc->size = reader.readTextView(scratch.text);
     } else {
         disc->size = "0.0";
     }
@@ -140,10 +140,14 @@ StringMap readStringMap(ArchiveReader& reader) {
     StringMap map;
     const std::uint32_t count = reader.readCount();
     reader.requireRemaining(count, 2 * kMinTextSize);
+    map.reserve(count);
+    std::string key;
+    std::string scratch;
     for (std::uint32_t i = 0; i < count; ++i) {
-        std::string key = reader.readText();
-        map.set(key, reader.readText());
+        reader.readText(key);
+        map.set(key, CompactText(reader.readTextView(scratch)));
     }
+    map.shrinkToFit();
     return map;
 }
 
@@ -169,9 +173,9 @@ NamedObject readNamedObject(ArchiveReader& reader, const std::string& key) {
     reader.fail("named object \"" + key + "\" is not a list, text map or byte array");
 }
 
-std::string storedKey(const std::string& key, const CodePage& codePage) {
+std::string storedKey(std::string_view key, const CodePage& codePage) {
     std::string stored;
-    return codePage.encode(key, stored) ? stored : key;
+    return codePage.encode(key, stored) ? stored : std::string(key);
 }
 
 template <typename Value>
@@ -204,7 +208,7 @@ void writeDisc(ArchiveWriter& writer, CQXDisc& disc) {
     for (CQXFileData& entry : disc.files) {
         writeFileEntry(writer, entry);
     }
-    for (const std::string* text :
+    for (const CompactText* text :
          {&disc.number, &disc.quality, &disc.info, &disc.artist, &disc.name, &disc.location,
           &disc.date, &disc.lendDate, &disc.outline, &disc.ownerName, &disc.ownerDigest,
           &disc.shared, &disc.serial, &disc.size}) {
@@ -253,10 +257,12 @@ void readCatalogue(ByteSource& source, const CodePage& codePage, CQXCatalog& cat
 
     const std::uint32_t namedCount = reader.readCount();
     reader.requireRemaining(namedCount, kMinTextSize + kMinReferenceSize);
+    catalogue.named.reserve(catalogue.named.size() + namedCount);
     for (std::uint32_t i = 0; i < namedCount; ++i) {
         std::string key = reader.readText();
         catalogue.named.set(key, readNamedObject(reader, key));
     }
+    catalogue.named.shrinkToFit();
 }
 
 std::string writeCatalogue(CQXCatalog& catalogue, const CodePage& codePage) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <initializer_list>
+#include <new>
 #include <utility>
 
 #include "core/packed_text.h"
@@ -29,13 +30,42 @@ const char* packedBlock(TextArena& arena, std::initializer_list<std::string_view
 
 }  // namespace
 
-FileEntries::~FileEntries() = default;
+FileEntries::FileEntries(FileEntries&& other) noexcept
+    : m_head(std::exchange(other.m_head, nullptr)) {}
 
-FileEntries::Storage& FileEntries::storage() {
-    if (!m_storage) {
-        m_storage = std::make_unique<Storage>();
+FileEntries& FileEntries::operator=(FileEntries&& other) noexcept {
+    if (this != &other) {
+        clear();
+        m_head = std::exchange(other.m_head, nullptr);
     }
-    return *m_storage;
+    return *this;
+}
+
+void FileEntries::clear() {
+    if (!m_head) {
+        return;
+    }
+    CQXFileData* entries = m_head->entries();
+    std::destroy(entries, entries + m_head->count);
+    delete m_head->tail;
+    ::operator delete(m_head);
+    m_head = nullptr;
+}
+
+std::size_t FileEntries::size() const {
+    if (!m_head) {
+        return 0;
+    }
+    return m_head->count + (m_head->tail ? m_head->tail->size : 0);
+}
+
+std::pair<CQXFileData*, CQXFileData*> FileEntries::segmentOf(const Head* head,
+                                                             std::size_t segment) {
+    if (segment == 0) {
+        return {head->entries(), head->entries() + head->count};
+    }
+    auto& run = head->tail->runs[segment - 1];
+    return {run.data(), run.data() + run.size()};
 }
 
 CQXFileData& FileEntries::operator[](std::size_t index) {
@@ -43,52 +73,67 @@ CQXFileData& FileEntries::operator[](std::size_t index) {
 }
 
 const CQXFileData& FileEntries::operator[](std::size_t index) const {
-    for (const auto& run : m_storage->runs) {
+    if (index < m_head->count) {
+        return m_head->entries()[index];
+    }
+    index -= m_head->count;
+    for (const auto& run : m_head->tail->runs) {
         if (index < run.size()) {
             return run[index];
         }
         index -= run.size();
     }
-    return m_storage->runs.back()[index];
+    return m_head->tail->runs.back()[index];
+}
+
+FileEntries::Tail& FileEntries::tail() {
+    if (!m_head) {
+        m_head = new (::operator new(sizeof(Head))) Head;
+    }
+    if (!m_head->tail) {
+        m_head->tail = new Tail;
+    }
+    return *m_head->tail;
 }
 
 void FileEntries::reserve(std::size_t count) {
-    if (count <= size()) {
+    const std::size_t held = size();
+    if (count <= held) {
         return;
     }
-    Storage& s = storage();
-    if (!s.runs.empty() && s.runs.back().capacity() >= s.runs.back().size() + count - s.size) {
+    Tail& t = tail();
+    if (!t.runs.empty() && t.runs.back().capacity() - t.runs.back().size() >= count - held) {
         return;
     }
-    s.runs.emplace_back().reserve(count - s.size);
+    t.runs.emplace_back().reserve(count - held);
 }
 
 std::vector<CQXFileData>& FileEntries::openRun() {
-    Storage& s = storage();
-    if (s.runs.empty() || s.runs.back().size() == s.runs.back().capacity()) {
-        s.runs.emplace_back().reserve(std::max(kFirstRunSize, s.size));
+    Tail& t = tail();
+    if (t.runs.empty() || t.runs.back().size() == t.runs.back().capacity()) {
+        t.runs.emplace_back().reserve(std::max(kFirstRunSize, size()));
     }
-    ++s.size;
-    return s.runs.back();
+    ++t.size;
+    return t.runs.back();
 }
 
 CQXFileData& FileEntries::emplace_back(std::string_view name, std::string_view folder,
                                        std::string_view size, std::string_view drive,
                                        std::string_view discNumber) {
-    Storage& s = storage();
+    Tail& t = tail();
     const char* own = nullptr;
     if (!name.empty() || !size.empty() || !discNumber.empty()) {
-        own = packedBlock(s.arena, {name, size, discNumber});
+        own = packedBlock(t.arena, {name, size, discNumber});
     }
     if (folder.empty() && drive.empty()) {
-        s.lastPlace = nullptr;
+        t.lastPlace = nullptr;
     } else {
-        const CQXFileData last(nullptr, s.lastPlace);
-        if (!s.lastPlace || last.folder() != folder || last.drive() != drive) {
-            s.lastPlace = packedBlock(s.arena, {folder, drive});
+        const CQXFileData last(nullptr, t.lastPlace);
+        if (!t.lastPlace || last.folder() != folder || last.drive() != drive) {
+            t.lastPlace = packedBlock(t.arena, {folder, drive});
         }
     }
-    return openRun().emplace_back(own, s.lastPlace);
+    return openRun().emplace_back(own, t.lastPlace);
 }
 
 CQXFileData& FileEntries::push_back(CQXFileData entry) {
@@ -99,24 +144,39 @@ void FileEntries::appendRead(std::string_view blocks, std::vector<ReadEntry>& en
     if (entries.empty()) {
         return;
     }
-    reserve(size() + entries.size());
-    Storage& s = storage();
     char* base = nullptr;
+    CQXFileData* out = nullptr;
+    if (!m_head) {
+        // The usual case: a new list gets one block holding the entries and then their texts.
+        const std::size_t entryBytes = sizeof(Head) + entries.size() * sizeof(CQXFileData);
+        char* block = static_cast<char*>(::operator new(entryBytes + blocks.size()));
+        m_head = new (block) Head;
+        out = m_head->entries();
+        base = block + entryBytes;
+    } else {
+        Tail& t = tail();
+        t.runs.emplace_back().reserve(entries.size());
+        base = blocks.empty() ? nullptr : t.arena.allocateExact(blocks.size());
+    }
     if (!blocks.empty()) {
-        base = s.arena.allocateExact(blocks.size());
         std::memcpy(base, blocks.data(), blocks.size());
     }
     auto at = [base](std::size_t offset) {
         return offset == ReadEntry::kNoBlock ? nullptr : base + offset;
     };
-    std::vector<CQXFileData>& run = s.runs.back();
     for (ReadEntry& read : entries) {
-        CQXFileData& entry = run.emplace_back(at(read.own), at(read.place));
+        CQXFileData* entry = nullptr;
+        if (out) {
+            entry = new (out++) CQXFileData(at(read.own), at(read.place));
+            ++m_head->count;
+        } else {
+            entry = &m_head->tail->runs.back().emplace_back(at(read.own), at(read.place));
+            ++m_head->tail->size;
+        }
         if (!read.categories.empty()) {
-            entry.setCategories(std::move(read.categories));
+            entry->setCategories(std::move(read.categories));
         }
     }
-    s.size += entries.size();
 }
 
 }  // namespace vorlix

@@ -12,11 +12,14 @@
 namespace vorlix {
 
 // The file entries of one disc, in walk order. An entry never moves once added, since other
-// lists (the current disc, search results, playlists, copy tasks) point at it. Entries sit in
-// a few large runs rather than one allocation each, and the texts of entries made here sit in
-// the list's own storage, with neighbours in one folder sharing the folder's text: a list of a
-// million entries is a handful of allocations.
+// lists (the current disc, search results, playlists, copy tasks) point at it. The entries read
+// from a file sit in one block together with their texts, so that a disc costs one allocation
+// of about the size it takes in the file; entries added one by one (a scan) go into a few
+// growing runs, with the texts in the list's own storage and neighbours in one folder sharing
+// the folder's text.
 class FileEntries {
+    struct Head;
+
     template <typename Entry>
     class Iterator {
     public:
@@ -27,16 +30,16 @@ class FileEntries {
         using reference = Entry&;
 
         Iterator() = default;
-        Iterator(const std::vector<std::vector<CQXFileData>>* runs, std::size_t run,
-                 std::size_t index)
-            : m_runs(runs), m_run(run), m_index(index) {
-            skipEmptyRuns();
+        Iterator(const Head* head, std::size_t segment) : m_head(head), m_segment(segment) {
+            enterSegment();
         }
-        reference operator*() const { return const_cast<Entry&>((*m_runs)[m_run][m_index]); }
-        pointer operator->() const { return &**this; }
+        reference operator*() const { return *m_at; }
+        pointer operator->() const { return m_at; }
         Iterator& operator++() {
-            ++m_index;
-            skipEmptyRuns();
+            if (++m_at == m_segmentEnd) {
+                ++m_segment;
+                enterSegment();
+            }
             return *this;
         }
         Iterator operator++(int) {
@@ -44,21 +47,27 @@ class FileEntries {
             ++*this;
             return before;
         }
-        bool operator==(const Iterator& other) const {
-            return m_run == other.m_run && m_index == other.m_index;
-        }
+        bool operator==(const Iterator& other) const { return m_at == other.m_at; }
 
     private:
-        void skipEmptyRuns() {
-            while (m_runs && m_run < m_runs->size() && m_index == (*m_runs)[m_run].size()) {
-                ++m_run;
-                m_index = 0;
+        // Moves to the first entry of the first non-empty segment from m_segment on; the end
+        // is a null entry.
+        void enterSegment() {
+            m_at = nullptr;
+            for (; m_head && m_segment < segmentCount(m_head); ++m_segment) {
+                const auto [first, last] = segmentOf(m_head, m_segment);
+                if (first != last) {
+                    m_at = first;
+                    m_segmentEnd = last;
+                    return;
+                }
             }
         }
 
-        const std::vector<std::vector<CQXFileData>>* m_runs = nullptr;
-        std::size_t m_run = 0;
-        std::size_t m_index = 0;
+        const Head* m_head = nullptr;
+        std::size_t m_segment = 0;
+        Entry* m_at = nullptr;
+        Entry* m_segmentEnd = nullptr;
     };
 
 public:
@@ -76,22 +85,22 @@ public:
     };
 
     FileEntries() = default;
-    FileEntries(FileEntries&&) noexcept = default;
-    FileEntries& operator=(FileEntries&&) noexcept = default;
-    ~FileEntries();
+    FileEntries(FileEntries&& other) noexcept;
+    FileEntries& operator=(FileEntries&& other) noexcept;
+    ~FileEntries() { clear(); }
 
-    std::size_t size() const { return m_storage ? m_storage->size : 0; }
+    std::size_t size() const;
     bool empty() const { return size() == 0; }
     CQXFileData& operator[](std::size_t index);
     const CQXFileData& operator[](std::size_t index) const;
-    CQXFileData& front() { return (*this)[0]; }
-    const CQXFileData& front() const { return (*this)[0]; }
+    CQXFileData& front() { return *begin(); }
+    const CQXFileData& front() const { return *begin(); }
     CQXFileData& back() { return (*this)[size() - 1]; }
     const CQXFileData& back() const { return (*this)[size() - 1]; }
-    iterator begin() { return iterator(runs(), 0, 0); }
-    iterator end() { return iterator(runs(), runCount(), 0); }
-    const_iterator begin() const { return const_iterator(runs(), 0, 0); }
-    const_iterator end() const { return const_iterator(runs(), runCount(), 0); }
+    iterator begin() { return iterator(m_head, 0); }
+    iterator end() { return iterator(); }
+    const_iterator begin() const { return const_iterator(m_head, 0); }
+    const_iterator end() const { return const_iterator(); }
 
     // Makes room for at least `count` entries in all, in one run.
     void reserve(std::size_t count);
@@ -101,25 +110,38 @@ public:
     CQXFileData& push_back(CQXFileData entry);
     // Adds the entries read from a file; takes their category lists.
     void appendRead(std::string_view blocks, std::vector<ReadEntry>& entries);
-    void clear() { m_storage.reset(); }
+    void clear();
 
 private:
-    struct Storage {
-        TextArena arena;
+    // Entries added after the first block, one growing run after another.
+    struct Tail {
         std::vector<std::vector<CQXFileData>> runs;
+        TextArena arena;
         std::size_t size = 0;
         const char* lastPlace = nullptr;  // the place block of the newest entry made here
     };
+    // The start of the list's one block: `count` entries follow it, then the texts of the
+    // entries that were read from a file.
+    struct Head {
+        std::size_t count = 0;
+        Tail* tail = nullptr;
+        CQXFileData* entries() const {
+            return reinterpret_cast<CQXFileData*>(const_cast<Head*>(this) + 1);
+        }
+    };
+    static_assert(sizeof(Head) % alignof(CQXFileData) == 0);
 
-    const std::vector<std::vector<CQXFileData>>* runs() const {
-        return m_storage ? &m_storage->runs : nullptr;
+    // Segment 0 is the first block's entries, segment i the tail's run i - 1.
+    static std::size_t segmentCount(const Head* head) {
+        return 1 + (head->tail ? head->tail->runs.size() : 0);
     }
-    std::size_t runCount() const { return m_storage ? m_storage->runs.size() : 0; }
-    Storage& storage();
+    static std::pair<CQXFileData*, CQXFileData*> segmentOf(const Head* head, std::size_t segment);
+
+    Tail& tail();
     // The run the next entry goes into, with room for it.
     std::vector<CQXFileData>& openRun();
 
-    std::unique_ptr<Storage> m_storage;
+    Head* m_head = nullptr;
 };
 
 }  // namespace vorlix

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <new>
 #include <utility>
 
@@ -40,35 +41,52 @@ TextList::TextList(const TextList& other) {
 TextList& TextList::operator=(const TextList& other) {
     if (this != &other) {
         clear();
-        if (other.m_block) {
+        if (other.isInline()) {
+            m_bits = other.m_bits;
+        } else {
             reallocate(other.header()->used);
-            std::memcpy(m_block, other.m_block, sizeof(Header) + other.header()->used);
-            header()->capacity = other.header()->used;
+            std::memcpy(header() + 1, other.data(), other.header()->used);
+            header()->count = other.header()->count;
+            header()->used = other.header()->used;
+            shrinkToFit();
         }
     }
     return *this;
 }
 
-TextList::TextList(TextList&& other) noexcept : m_block(std::exchange(other.m_block, nullptr)) {}
+TextList::TextList(TextList&& other) noexcept : m_bits(std::exchange(other.m_bits, kInline)) {}
 
 TextList& TextList::operator=(TextList&& other) noexcept {
     if (this != &other) {
         clear();
-        m_block = std::exchange(other.m_block, nullptr);
+        m_bits = std::exchange(other.m_bits, kInline);
     }
     return *this;
 }
 
+const char* TextList::data() const {
+    return isInline() ? reinterpret_cast<const char*>(&m_bits) + 1
+                      : reinterpret_cast<const char*>(header() + 1);
+}
+
+std::size_t TextList::used() const {
+    return isInline() ? (m_bits >> 1) & 0x7 : header()->used;
+}
+
 std::size_t TextList::size() const {
-    return m_block ? header()->count : 0;
+    return isInline() ? (m_bits >> 4) & 0x7 : header()->count;
+}
+
+void TextList::setInline(std::size_t count, std::size_t used) {
+    m_bits = (m_bits & ~std::uintptr_t{0xFF}) | kInline | (used << 1) | (count << 4);
 }
 
 TextList::const_iterator TextList::begin() const {
-    return const_iterator(m_block ? data() : nullptr);
+    return const_iterator(data());
 }
 
 TextList::const_iterator TextList::end() const {
-    return const_iterator(m_block ? data() + header()->used : nullptr);
+    return const_iterator(data() + used());
 }
 
 std::string_view TextList::operator[](std::size_t index) const {
@@ -91,38 +109,64 @@ std::vector<std::string> TextList::toVector() const {
 }
 
 void TextList::push_back(std::string_view text) {
-    const std::size_t used = m_block ? header()->used : 0;
-    const std::size_t needed = used + packed_text::storedSize(text);
-    if (!m_block || needed > header()->capacity) {
-        reallocate(std::max<std::size_t>(needed, 2 * used));
+    const std::size_t count = size() + 1;
+    const std::size_t before = used();
+    const std::size_t needed = before + packed_text::storedSize(text);
+    if (isInline() && needed <= kInlineCapacity) {
+        packed_text::put(const_cast<char*>(data()) + before, text);
+        setInline(count, needed);
+        return;
     }
-    packed_text::put(data() + used, text);
+    if (isInline() || needed > header()->capacity) {
+        reallocate(std::max<std::size_t>(needed, 2 * before));
+    }
+    packed_text::put(reinterpret_cast<char*>(header() + 1) + before, text);
     header()->used = needed;
-    ++header()->count;
+    header()->count = count;
 }
 
 void TextList::clear() {
-    std::free(m_block);
-    m_block = nullptr;
+    if (!isInline()) {
+        std::free(header());
+    }
+    m_bits = kInline;
 }
 
 void TextList::shrinkToFit() {
-    if (m_block && header()->capacity > header()->used) {
-        reallocate(header()->used);
+    if (isInline()) {
+        return;
+    }
+    const std::size_t count = header()->count;
+    const std::size_t bytes = header()->used;
+    if (bytes <= kInlineCapacity) {
+        Header* block = header();
+        std::memcpy(reinterpret_cast<char*>(&m_bits) + 1, block + 1, bytes);
+        setInline(count, bytes);
+        std::free(block);
+    } else if (header()->capacity > bytes) {
+        reallocate(bytes);
     }
 }
 
+// Moves the texts into a block with room for `capacity` bytes, keeping count and used.
 void TextList::reallocate(std::size_t capacity) {
-    const bool fresh = m_block == nullptr;
-    auto* block = static_cast<char*>(std::realloc(m_block, sizeof(Header) + capacity));
-    if (!block) {
-        throw std::bad_alloc();
+    const std::size_t count = size();
+    const std::size_t bytes = used();
+    if (isInline()) {
+        auto* block = static_cast<Header*>(std::malloc(sizeof(Header) + capacity));
+        if (!block) {
+            throw std::bad_alloc();
+        }
+        std::memcpy(block + 1, data(), bytes);
+        m_bits = reinterpret_cast<std::uintptr_t>(block);
+    } else {
+        auto* block = static_cast<Header*>(std::realloc(header(), sizeof(Header) + capacity));
+        if (!block) {
+            throw std::bad_alloc();
+        }
+        m_bits = reinterpret_cast<std::uintptr_t>(block);
     }
-    m_block = block;
-    if (fresh) {
-        *header() = Header{0, 0, 0};
-    }
-    header()->capacity = capacity;
+    *header() = Header{count, bytes, capacity};
 }
 
 bool operator==(const TextList& a, const TextList& b) {

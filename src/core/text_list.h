@@ -1,6 +1,8 @@
 #pragma once
 
+#include <bit>
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <iterator>
 #include <string>
@@ -9,10 +11,12 @@
 
 namespace vorlix {
 
-// An ordered list of texts in one block: each text is its length (a variable-length number)
-// followed by its bytes, so an empty text costs one byte and an empty list nothing but the
-// pointer. Category lists and history lists are short, but a file can hold millions of them or
-// millions of texts in one, and each must cost about what it takes in the file.
+// An ordered list of texts back to back: each text is its length (a variable-length number)
+// followed by its bytes, so an empty text costs one byte. Up to seven bytes of texts sit in the
+// list object itself, which holds most category lists of file entries (none, or one short
+// name); longer lists take one block. Category lists and history lists are short, but a file
+// can hold millions of them or millions of texts in one, and each must cost about what it
+// takes in the file.
 class TextList {
 public:
     class const_iterator {
@@ -48,7 +52,7 @@ public:
     TextList(TextList&& other) noexcept;
     TextList& operator=(TextList&& other) noexcept;
     ~TextList() {
-        if (m_block) {
+        if (!isInline()) {
             clear();
         }
     }
@@ -87,17 +91,28 @@ public:
     friend bool operator==(const TextList& a, const std::vector<std::string>& b);
 
 private:
+    static_assert(std::endian::native == std::endian::little,
+                  "the mark of an inline list shares its byte with a pointer's lowest bits");
     struct Header {
         std::size_t count;
         std::size_t used;
         std::size_t capacity;
     };
+    // The first byte of an inline list: the mark in bit 0, the bytes used in bits 1 to 3, the
+    // count in bits 4 to 6. An aligned pointer never has bit 0 set.
+    static constexpr std::uintptr_t kInline = 1;
+    static constexpr std::size_t kInlineCapacity = sizeof(std::uintptr_t) - 1;
 
-    Header* header() const { return reinterpret_cast<Header*>(m_block); }
-    char* data() const { return m_block + sizeof(Header); }
+    bool isInline() const { return (m_bits & kInline) != 0; }
+    Header* header() const { return reinterpret_cast<Header*>(m_bits); }
+    const char* data() const;
+    std::size_t used() const;
+    void setInline(std::size_t count, std::size_t used);
     void reallocate(std::size_t capacity);
 
-    char* m_block = nullptr;  // a Header, then `capacity` bytes of which `used` hold texts
+    // Inline, the texts follow the first byte; otherwise the address of a Header followed by
+    // `capacity` bytes of which `used` hold texts.
+    std::uintptr_t m_bits = kInline;
 };
 
 }  // namespace vorlix

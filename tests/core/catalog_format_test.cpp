@@ -93,7 +93,7 @@ TEST(CatalogueFormatTest, NamedObjectsGoOutBucketByBucketNewestFirst) {
     }
     std::vector<std::string> keys;
     for (std::size_t i : fileOrder(named, kCodePage)) {
-        keys.push_back(named.entries()[i].first);
+        keys.push_back(named.entries()[i].first.str());
     }
     EXPECT_EQ(keys, (std::vector<std::string>{"CD4", "CD6", "CD12", "SearchCombo", "CDDB"}));
 }

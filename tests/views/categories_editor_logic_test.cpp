@@ -110,7 +110,8 @@ TEST_F(CategoryEditorTest, AttachToFilesAppendsWhatEachEntryLacks) {
 TEST_F(CategoryEditorTest, NotesAreStoredEscapedAndReadBackUnchanged) {
     const std::string notes = "a < b & \"c\"\r\nline 2";
     EXPECT_TRUE(editor.notesChanged(notes));
-    EXPECT_NE(disc("1").info.find("a &lt; b &amp;"), std::string::npos) << disc("1").info;
+    EXPECT_NE(disc("1").info.str().find("a &lt; b &amp;"), std::string::npos)
+        << disc("1").info.str();
     EXPECT_EQ(disc_info::readNotes(disc("1").info), notes);
     EXPECT_EQ(rig.document.currentDisc().info, disc("1").info);
     EXPECT_TRUE(rig.document.isModified());
