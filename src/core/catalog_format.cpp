@@ -1,8 +1,9 @@
 #include "core/catalog_format.h"
 
 #include "core/archive_writer.h"
+#include "core/catalogue_items.h"
 #include "core/code_page.h"
-#include "core/packed_text.h"
+#include "core/disc_reader.h"
 
 namespace vorlix {
 
@@ -10,130 +11,11 @@ namespace {
 
 using Kind = ObjectReference::Kind;
 
-// Smallest stored sizes, used to bound a count by the bytes left before reserving for it.
-constexpr std::uint64_t kMinTextSize = 1;
-constexpr std::uint64_t kMinReferenceSize = 2;
-constexpr std::uint64_t kMinFileEntrySize = 2 + 4 * kMinTextSize + 2;
-
-ObjectReference expectNewObject(ArchiveReader& reader, const ArchiveClass& cls) {
-    const ObjectReference reference = reader.readReference();
-    if (reference.kind != Kind::NewObject || reference.cls != &cls) {
-        reader.fail("expected a new " + std::string(cls.name) + " object");
-    }
-    return reference;
-}
-
-void readTexts(ArchiveReader& reader, std::uint32_t count, TextList& texts, std::string& scratch) {
-    reader.requireRemaining(count, kMinTextSize);
-    for (std::uint32_t i = 0; i < count; ++i) {
-        texts.push_back(reader.readTextView(scratch));
-    }
-    texts.shrinkToFit();
-}
-
-void readTexts(ArchiveReader& reader, TextList& texts, std::string& scratch) {
-    readTexts(reader, reader.readCount(), texts, scratch);
-}
-
 void writeTexts(ArchiveWriter& writer, const TextList& texts) {
     writer.writeCount(static_cast<std::uint32_t>(texts.size()));
     for (std::string_view text : texts) {
         writer.writeText(text);
     }
-}
-
-// Buffers reused for every disc, so that reading a disc's entries allocates only what the
-// disc keeps: its run of entries and one block with their texts. The blocks are laid out as
-// CQXFileData reads them, each at an even offset.
-struct ReadScratch {
-    std::string text, folder, newFolder, drive;
-    std::string blocks;
-    std::vector<FileEntries::ReadEntry> entries;
-};
-
-void endBlock(std::string& blocks) {
-    if (blocks.size() % 2 != 0) {
-        blocks.push_back('\0');
-    }
-}
-
-// The name and size go into the entry's block as they are read. Entries of one folder follow
-// each other, so an entry shares the folder block of the one before when folder and drive are
-// the same; scratch.folder and scratch.drive hold the texts of that block.
-void readFileEntries(ArchiveReader& reader, std::uint32_t count, ReadScratch& scratch,
-                     FileEntries& files) {
-    scratch.blocks.clear();
-    scratch.entries.clear();
-    scratch.entries.resize(count);
-    scratch.folder.clear();
-    scratch.drive.clear();
-    std::size_t place = FileEntries::ReadEntry::kNoBlock;
-    for (FileEntries::ReadEntry& entry : scratch.entries) {
-        expectNewObject(reader, persistent_class::kFileData);
-        entry.own = scratch.blocks.size();
-        packed_text::append(scratch.blocks, reader.readTextView(scratch.text));
-        const std::string_view folder = reader.readTextView(scratch.text);
-        const bool sameFolder = folder == scratch.folder;
-        if (!sameFolder) {
-            scratch.newFolder.assign(folder);
-        }
-        packed_text::append(scratch.blocks, reader.readTextView(scratch.text));
-        packed_text::append(scratch.blocks, "0");
-        endBlock(scratch.blocks);
-        const std::string_view drive = reader.readTextView(scratch.text);
-        if (!sameFolder || drive != scratch.drive) {
-            if (!sameFolder) {
-                scratch.folder.swap(scratch.newFolder);
-            }
-            scratch.drive.assign(drive);
-            place = FileEntries::ReadEntry::kNoBlock;
-            if (!scratch.folder.empty() || !scratch.drive.empty()) {
-                place = scratch.blocks.size();
-                packed_text::append(scratch.blocks, scratch.folder);
-                packed_text::append(scratch.blocks, scratch.drive);
-                endBlock(scratch.blocks);
-            }
-        }
-        entry.place = place;
-        if (const std::uint32_t categories = reader.readCount(); categories != 0) {
-            readTexts(reader, categories, entry.categories, scratch.text);
-        }
-    }
-    files.appendRead(scratch.blocks, scratch.entries);
-}
-
-std::unique_ptr<CQXDisc> readDisc(ArchiveReader& reader, ReadScratch& scratch) {
-    const std::uint16_t schema = expectNewObject(reader, persistent_class::kDisc).schema;
-    if (schema == 1 || schema > 5) {
-        reader.fail("CQXDisc schema " + std::to_string(schema) + " is not supported");
-    }
-    auto disc = std::make_unique<CQXDisc>();
-    const std::uint32_t fileCount = reader.readCount();
-    reader.requireRemaining(fileCount, kMinFileEntrySize);
-    readFileEntries(reader, fileCount, scratch, disc->files);
-    for (CompactText* text :
-         {&disc->number, &disc->quality, &disc->info, &disc->artist, &disc->name, &disc->location,
-          &disc->date, &disc->lendDate, &disc->outline}) {
-        *text = reader.readTextView(scratch.text);
-    }
-    if (schema >= 3) {
-        for (CompactText* text :
-             {&disc->ownerName, &disc->ownerDigest, &disc->shared, &disc->serial}) {
-            *text = reader.readTextView(scratch.text);
-        }
-    } else {
-        disc->ownerName = "null";
-        disc->ownerDigest = "null";
-        disc->shared = "Yes";
-        disc->serial = "0";
-    }
-    if (schema >= 5) {
-        disc->size = reader.readTextView(scratch.text);
-    } else {
-        disc->size = "0.0";
-    }
-    readTexts(reader, disc->categories, scratch.text);
-    return disc;
 }
 
 StringMap readStringMap(ArchiveReader& reader) {
@@ -244,16 +126,24 @@ std::vector<const ArchiveClass*> catalogueClasses() {
 }
 
 void readCatalogue(ByteSource& source, const CodePage& codePage, CQXCatalog& catalogue) {
+    readCatalogue(source, codePage, catalogue, [&catalogue](std::unique_ptr<CQXDisc> disc) {
+        catalogue.discs.push_back(std::move(disc));
+    });
+}
+
+void readCatalogue(ByteSource& source, const CodePage& codePage, CQXCatalog& catalogue,
+                   const std::function<void(std::unique_ptr<CQXDisc>)>& takeDisc) {
     ArchiveReader reader(source, codePage, catalogueClasses());
-    ReadScratch scratch;
+    DiscReader discReader(reader);
+    std::string scratch;
 
     const std::uint32_t discCount = reader.readCount();
     reader.requireRemaining(discCount, kMinReferenceSize);
     catalogue.discs.reserve(catalogue.discs.size() + discCount);
     for (std::uint32_t i = 0; i < discCount; ++i) {
-        catalogue.discs.push_back(readDisc(reader, scratch));
+        takeDisc(discReader.read());
     }
-    readTexts(reader, catalogue.categories, scratch.text);
+    readTexts(reader, catalogue.categories, scratch);
 
     const std::uint32_t namedCount = reader.readCount();
     reader.requireRemaining(namedCount, kMinTextSize + kMinReferenceSize);
@@ -263,6 +153,25 @@ void readCatalogue(ByteSource& source, const CodePage& codePage, CQXCatalog& cat
         catalogue.named.set(key, readNamedObject(reader, key));
     }
     catalogue.named.shrinkToFit();
+}
+
+void checkCatalogue(ByteSource& source, const CodePage& codePage) {
+    ArchiveReader reader(source, codePage, catalogueClasses());
+    DiscReader discReader(reader);
+
+    const std::uint32_t discCount = reader.readCount();
+    reader.requireRemaining(discCount, kMinReferenceSize);
+    for (std::uint32_t i = 0; i < discCount; ++i) {
+        discReader.skip();
+    }
+    skipTexts(reader);
+
+    const std::uint32_t namedCount = reader.readCount();
+    reader.requireRemaining(namedCount, kMinTextSize + kMinReferenceSize);
+    for (std::uint32_t i = 0; i < namedCount; ++i) {
+        const std::string key = reader.readText();
+        readNamedObject(reader, key);
+    }
 }
 
 std::string writeCatalogue(CQXCatalog& catalogue, const CodePage& codePage) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -30,6 +32,13 @@ std::vector<const ArchiveClass*> catalogueClasses();
 // Reads a catalogue file into a root that already holds its default named objects; entries of
 // the file replace defaults of the same key. Throws ArchiveError with the offset of the failure.
 void readCatalogue(ByteSource& source, const CodePage& codePage, CQXCatalog& catalogue);
+// The same, handing each disc to takeDisc as soon as it is read instead of keeping it: for a
+// caller that looks at each disc once and need not hold the whole catalogue.
+void readCatalogue(ByteSource& source, const CodePage& codePage, CQXCatalog& catalogue,
+                   const std::function<void(std::unique_ptr<CQXDisc>)>& takeDisc);
+// Goes over a catalogue file with every check that reading it makes and keeps nothing: throws
+// the ArchiveError that readCatalogue would throw, at the same offset.
+void checkCatalogue(ByteSource& source, const CodePage& codePage);
 
 // The file form of a catalogue. Resets every file entry's disc number to "0", as storing does.
 // Throws what the sink throws.

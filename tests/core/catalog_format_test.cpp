@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string>
+#include <vector>
+
 #include "core/code_page.h"
 #include "support/archive_bytes.h"
 #include "support/sample_catalogue.h"
@@ -154,6 +158,54 @@ TEST(CatalogueFormatTest, WriteReadWriteGivesTheSameBytes) {
     EXPECT_EQ(std::get<ByteArray>(*loaded.named.find("CD10")).bytes.size(), 300u);
     EXPECT_EQ(std::get<StringList>(*loaded.named.find("LendCombo")).items,
               std::vector<std::string>{"Maria"});
+}
+
+// Most entries are read straight from the file's bytes; every other form of entry between them
+// must read the same as when it stands alone, and write back to the same bytes.
+TEST(CatalogueFormatTest, EntriesOfEveryFormReadBackInOrder) {
+    const std::string name127(127, 'n');
+    const std::string name128(128, 'm');
+    const std::vector<std::array<std::string, 4>> fields = {
+        {"a.txt", "d:\\", "5", "d:"},
+        {"b.txt", "d:\\", "6", "d:"},
+        {"caf\u00E9.mp3", "d:\\music\\", "7", "d:"},
+        {"c.txt", "d:\\music\\", "8", "e:"},
+        {name127, "d:\\music\\", "9", "e:"},
+        {name128, "d:\\music\\", "10", "e:"},
+        {"\u65E5\u672C.mp3", "d:\\\u65E5\\", "11", "d:"},
+        {"", "", "", ""},
+        {"d.txt", "", "", ""},
+        {"e.txt", "d:\\", "-1", "d:"},
+    };
+    CQXCatalog catalogue;
+    catalogue.addDefaultNamedObjects();
+    for (int d = 1; d <= 2; ++d) {
+        auto disc = std::make_unique<CQXDisc>();
+        disc->number = std::to_string(d);
+        for (const auto& [name, folder, size, drive] : fields) {
+            disc->files.emplace_back(name, folder, size, drive);
+        }
+        disc->files[1].setCategories({"Work", "Audio"});
+        disc->files[5].setCategories({"Movies and more"});
+        catalogue.appendDisc(std::move(disc));
+    }
+    const std::string bytes = writeCatalogue(catalogue, kCodePage);
+
+    CQXCatalog loaded = read(bytes);
+    for (const auto& disc : loaded.discs) {
+        ASSERT_EQ(disc->files.size(), fields.size());
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            const auto [name, folder, size, drive, number] = disc->files[i].fields();
+            EXPECT_EQ((std::array<std::string_view, 5>{name, folder, size, drive, number}),
+                      (std::array<std::string_view, 5>{fields[i][0], fields[i][1], fields[i][2],
+                                                       fields[i][3], "0"}))
+                << i;
+        }
+        EXPECT_EQ(disc->files[1].categories(), (std::vector<std::string>{"Work", "Audio"}));
+        EXPECT_EQ(disc->files[5].categories(), std::vector<std::string>{"Movies and more"});
+        EXPECT_TRUE(disc->files[6].categories().empty());
+    }
+    EXPECT_EQ(writeCatalogue(loaded, kCodePage), bytes);
 }
 
 TEST(CatalogueFormatTest, StoredFileEntriesCarryDiscNumberZero) {
