@@ -2,9 +2,11 @@
 
 #include <cstdio>
 
-#include "cli/catalogue_dump.h"
 #include "cli/catalogue_file.h"
+#include "cli/catalogue_file_dump.h"
 #include "cli/demo_catalogue.h"
+#include "cli/json_dump.h"
+#include "cli/text_dump.h"
 
 namespace vorlix {
 
@@ -27,11 +29,12 @@ void addCatalogueCommands(CliCommands& commands, const CodePage& codePage) {
                         1,
                         {"--json"},
                         [cp](const CliArguments& a) {
-                            const CQXCatalog catalogue = readCatalogueFile(a.operands[0], *cp);
                             if (a.has("--json")) {
-                                dumpJson(catalogue, *cp, stdout);
+                                JsonDump dump(*cp, stdout);
+                                dumpCatalogueFile(a.operands[0], *cp, dump);
                             } else {
-                                dumpText(catalogue, *cp, stdout);
+                                TextDump dump(*cp, stdout);
+                                dumpCatalogueFile(a.operands[0], *cp, dump);
                             }
                         }};
     commands["convert"] = {"convert IN OUT",

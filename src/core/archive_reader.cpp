@@ -10,7 +10,7 @@ namespace vorlix {
 
 namespace {
 
-constexpr std::size_t kBufferSize = 1 << 20;
+constexpr std::size_t kBufferSize = 1 << 17;
 
 std::string printable(std::string_view bytes) {
     std::string text;
@@ -157,6 +157,9 @@ void ArchiveReader::skipText() {
 }
 
 std::string_view ArchiveReader::buffered(std::size_t wanted) {
+    if (m_end - m_position >= wanted) {
+        return {m_buffer.data() + m_position, m_end - m_position};
+    }
     const std::uint64_t remaining = m_source.size() - std::min(m_source.size(), offset());
     const std::size_t n = std::min<std::uint64_t>(wanted, remaining);
     if (m_end - m_position < n) {

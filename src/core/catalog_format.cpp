@@ -1,5 +1,7 @@
 #include "core/catalog_format.h"
 
+#include <functional>
+
 #include "core/archive_writer.h"
 #include "core/catalogue_items.h"
 #include "core/code_page.h"
@@ -118,30 +120,17 @@ void writeNamedObject(ArchiveWriter& writer, const NamedObject& object, const Co
     }
 }
 
-}  // namespace
-
-std::vector<const ArchiveClass*> catalogueClasses() {
-    using namespace persistent_class;
-    return {&kDisc, &kFileData, &kHelpPlaylist, &kStringList, &kStringMap, &kByteArray};
-}
-
-void readCatalogue(ByteSource& source, const CodePage& codePage, CQXCatalog& catalogue) {
-    readCatalogue(source, codePage, catalogue, [&catalogue](std::unique_ptr<CQXDisc> disc) {
-        catalogue.discs.push_back(std::move(disc));
-    });
-}
-
+// The discs, given each to `takeDisc`, then the categories and named objects into the catalogue.
 void readCatalogue(ByteSource& source, const CodePage& codePage, CQXCatalog& catalogue,
-                   const std::function<void(std::unique_ptr<CQXDisc>)>& takeDisc) {
+                   const std::function<void(DiscReader&)>& takeDisc) {
     ArchiveReader reader(source, codePage, catalogueClasses());
     DiscReader discReader(reader);
     std::string scratch;
 
     const std::uint32_t discCount = reader.readCount();
     reader.requireRemaining(discCount, kMinReferenceSize);
-    catalogue.discs.reserve(catalogue.discs.size() + discCount);
     for (std::uint32_t i = 0; i < discCount; ++i) {
-        takeDisc(discReader.read());
+        takeDisc(discReader);
     }
     readTexts(reader, catalogue.categories, scratch);
 
@@ -153,6 +142,24 @@ void readCatalogue(ByteSource& source, const CodePage& codePage, CQXCatalog& cat
         catalogue.named.set(key, readNamedObject(reader, key));
     }
     catalogue.named.shrinkToFit();
+}
+
+}  // namespace
+
+std::vector<const ArchiveClass*> catalogueClasses() {
+    using namespace persistent_class;
+    return {&kDisc, &kFileData, &kHelpPlaylist, &kStringList, &kStringMap, &kByteArray};
+}
+
+void readCatalogue(ByteSource& source, const CodePage& codePage, CQXCatalog& catalogue) {
+    readCatalogue(source, codePage, catalogue,
+                  [&catalogue](DiscReader& discs) { catalogue.discs.push_back(discs.read()); });
+    catalogue.discs.shrink_to_fit();
+}
+
+void readCatalogue(ByteSource& source, const CodePage& codePage, CQXCatalog& rest,
+                   DiscVisitor& visitor) {
+    readCatalogue(source, codePage, rest, [&visitor](DiscReader& discs) { discs.visit(visitor); });
 }
 
 void checkCatalogue(ByteSource& source, const CodePage& codePage) {

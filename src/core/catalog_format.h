@@ -1,14 +1,13 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
-#include <memory>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "core/archive_reader.h"
 #include "core/catalog.h"
+#include "core/disc_visitor.h"
 
 namespace vorlix {
 
@@ -32,10 +31,10 @@ std::vector<const ArchiveClass*> catalogueClasses();
 // Reads a catalogue file into a root that already holds its default named objects; entries of
 // the file replace defaults of the same key. Throws ArchiveError with the offset of the failure.
 void readCatalogue(ByteSource& source, const CodePage& codePage, CQXCatalog& catalogue);
-// The same, handing each disc to takeDisc as soon as it is read instead of keeping it: for a
-// caller that looks at each disc once and need not hold the whole catalogue.
-void readCatalogue(ByteSource& source, const CodePage& codePage, CQXCatalog& catalogue,
-                   const std::function<void(std::unique_ptr<CQXDisc>)>& takeDisc);
+// The same, handing each disc to the visitor as it is read instead of keeping it: only the
+// categories and named objects go into `rest`.
+void readCatalogue(ByteSource& source, const CodePage& codePage, CQXCatalog& rest,
+                   DiscVisitor& visitor);
 // Goes over a catalogue file with every check that reading it makes and keeps nothing: throws
 // the ArchiveError that readCatalogue would throw, at the same offset.
 void checkCatalogue(ByteSource& source, const CodePage& codePage);

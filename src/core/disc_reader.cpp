@@ -1,104 +1,79 @@
 #include "core/disc_reader.h"
 
 #include <array>
-#include <cstring>
 
 #include "core/archive_reader.h"
 #include "core/catalog_format.h"
 #include "core/catalogue_items.h"
 #include "core/code_page.h"
-#include "core/packed_text.h"
 
 namespace vorlix {
 
 namespace {
 
-using ReadEntry = FileEntries::ReadEntry;
+// The longest file entry of the usual form: a reference, four texts with one-byte lengths and
+// an empty category count.
+constexpr std::size_t kPlainEntryMost = 2 + 4 * 0xFF + 2;
 
-// A file entry's reference and four texts when each text is shorter than 128 bytes: then its
-// stored form, a length byte and the bytes, is also the form a block keeps it in.
-constexpr std::size_t kShortText = 0x80;
-constexpr std::size_t kPlainEntryMost = 2 + 4 * kShortText;
-// The same for an entry that is only gone over: any text with a one-byte length.
-constexpr std::size_t kSkippedEntryMost = 2 + 4 * 0xFF;
-// Every entry read from a file holds the disc number "0".
-constexpr std::string_view kStoredDiscNumber(
-    "\x01"
-    "0",
-    2);
-
-bool startsWithWord(std::string_view in, std::uint16_t word) {
-    return in.size() >= 2 && static_cast<unsigned char>(in[0]) == (word & 0xFF) &&
-           static_cast<unsigned char>(in[1]) == (word >> 8);
+// The size of the entry at the start of `in` when it is of the usual form and whole there,
+// introduced by `word`; 0 for any other.
+std::size_t plainEntrySize(std::string_view in, std::uint16_t word) {
+    if (in.size() < 2 || static_cast<unsigned char>(in[0]) != (word & 0xFF) ||
+        static_cast<unsigned char>(in[1]) != (word >> 8)) {
+        return 0;
+    }
+    std::size_t at = 2;
+    if (in.size() >= kPlainEntryMost) {
+        // The usual case: the longest entry of this form fits, so only the lengths need a look.
+        for (int text = 0; text < 4; ++text) {
+            const std::size_t length = static_cast<unsigned char>(in[at]);
+            if (length == 0xFF) {
+                return 0;
+            }
+            at += 1 + length;
+        }
+    } else {
+        for (int text = 0; text < 4; ++text) {
+            const std::size_t length = at < in.size() ? static_cast<unsigned char>(in[at]) : 0xFF;
+            if (length == 0xFF || in.size() - at <= length) {
+                return 0;
+            }
+            at += 1 + length;
+        }
+    }
+    const bool noCategories = in.size() - at >= 2 && in[at] == 0 && in[at + 1] == 0;
+    return noCategories ? at + 2 : 0;
 }
 
 }  // namespace
 
-char* DiscReader::Blocks::room(std::size_t n) {
-    if (m_data.size() - m_size < n) {
-        m_data.resize(std::max(2 * m_data.size(), m_size + n));
+std::uint16_t DiscReader::readSchema() {
+    const std::uint16_t schema = expectNewObject(m_reader, persistent_class::kDisc).schema;
+    if (schema == 1 || schema > 5) {
+        m_reader.fail("CQXDisc schema " + std::to_string(schema) + " is not supported");
     }
-    return m_data.data() + m_size;
-}
-
-void DiscReader::Blocks::append(std::string_view bytes) {
-    if (!bytes.empty()) {
-        std::memcpy(room(bytes.size()), bytes.data(), bytes.size());
-        commit(bytes.size());
-    }
-}
-
-void DiscReader::Blocks::appendPacked(std::string_view text) {
-    char* end = packed_text::put(room(packed_text::storedSize(text)), text);
-    commit(static_cast<std::size_t>(end - (m_data.data() + m_size)));
-}
-
-void DiscReader::Blocks::endBlock() {
-    if (m_size % 2 != 0) {
-        *room(1) = '\0';
-        commit(1);
-    }
+    return schema;
 }
 
 std::unique_ptr<CQXDisc> DiscReader::read() {
-    const std::uint16_t schema = expectNewObject(m_reader, persistent_class::kDisc).schema;
-    if (schema == 1 || schema > 5) {
-        m_reader.fail("CQXDisc schema " + std::to_string(schema) + " is not supported");
-    }
+    const std::uint16_t schema = readSchema();
     auto disc = std::make_unique<CQXDisc>();
-    const std::uint32_t fileCount = m_reader.readCount();
-    m_reader.requireRemaining(fileCount, kMinFileEntrySize);
-    readEntries(fileCount, disc->files);
-    for (CompactText* text :
-         {&disc->number, &disc->quality, &disc->info, &disc->artist, &disc->name, &disc->location,
-          &disc->date, &disc->lendDate, &disc->outline}) {
-        *text = m_reader.readTextView(m_text);
-    }
-    if (schema >= 3) {
-        for (CompactText* text :
-             {&disc->ownerName, &disc->ownerDigest, &disc->shared, &disc->serial}) {
-            *text = m_reader.readTextView(m_text);
-        }
-    } else {
-        disc->ownerName = "null";
-        disc->ownerDigest = "null";
-        disc->shared = "Yes";
-        disc->serial = "0";
-    }
-    if (schema >= 5) {
-        disc->size = m_reader.readTextView(m_text);
-    } else {
-        disc->size = "0.0";
-    }
-    readTexts(m_reader, disc->categories, m_text);
+    readEntries(m_blocks);
+    m_blocks.moveInto(disc->files);
+    readDiscTexts(schema, *disc);
     return disc;
 }
 
+void DiscReader::visit(DiscVisitor& visitor) {
+    const std::uint16_t schema = readSchema();
+    readEntries(visitor.entries());
+    m_visited.categories.clear();
+    readDiscTexts(schema, m_visited);
+    visitor.disc(m_visited);
+}
+
 void DiscReader::skip() {
-    const std::uint16_t schema = expectNewObject(m_reader, persistent_class::kDisc).schema;
-    if (schema == 1 || schema > 5) {
-        m_reader.fail("CQXDisc schema " + std::to_string(schema) + " is not supported");
-    }
+    const std::uint16_t schema = readSchema();
     const std::uint32_t fileCount = m_reader.readCount();
     m_reader.requireRemaining(fileCount, kMinFileEntrySize);
     skipEntries(fileCount);
@@ -109,126 +84,119 @@ void DiscReader::skip() {
     skipTexts(m_reader);
 }
 
-void DiscReader::readEntries(std::uint32_t count, FileEntries& files) {
-    m_blocks.clear();
-    m_entries.clear();
-    m_entries.resize(count);
-    m_place = ReadEntry::kNoBlock;
-    m_folder.clear();
-    m_drive.clear();
-    for (ReadEntry& entry : m_entries) {
-        if (!readPlainEntry(entry)) {
-            readEntry(entry);
-        }
-        readEntryCategories(entry);
+void DiscReader::readDiscTexts(std::uint16_t schema, CQXDisc& disc) {
+    for (CompactText* text : {&disc.number, &disc.quality, &disc.info, &disc.artist, &disc.name,
+                              &disc.location, &disc.date, &disc.lendDate, &disc.outline}) {
+        *text = m_reader.readTextView(m_text);
     }
-    files.appendRead(m_blocks.bytes(), m_entries);
+    if (schema >= 3) {
+        for (CompactText* text : {&disc.ownerName, &disc.ownerDigest, &disc.shared, &disc.serial}) {
+            *text = m_reader.readTextView(m_text);
+        }
+    } else {
+        disc.ownerName = "null";
+        disc.ownerDigest = "null";
+        disc.shared = "Yes";
+        disc.serial = "0";
+    }
+    if (schema >= 5) {
+        disc.size = m_reader.readTextView(m_text);
+    } else {
+        disc.size = "0.0";
+    }
+    readTexts(m_reader, disc.categories, m_text);
 }
 
-bool DiscReader::readPlainEntry(ReadEntry& entry) {
+void DiscReader::readEntries(FileEntrySink& sink) {
+    const std::uint32_t count = m_reader.readCount();
+    m_reader.requireRemaining(count, kMinFileEntrySize);
+    sink.begin(count);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        if (!readPlainEntry(sink)) {
+            readEntry(sink);
+        }
+    }
+}
+
+bool DiscReader::readPlainEntry(FileEntrySink& sink) {
     if (m_entryWord == 0) {
         return false;
     }
     const std::string_view in = m_reader.buffered(kPlainEntryMost);
-    if (!startsWithWord(in, m_entryWord)) {
-        return false;
-    }
-    // Name, folder, size and drive, each with its length byte.
-    std::array<std::string_view, 4> texts;
-    std::size_t at = 2;
-    for (std::string_view& text : texts) {
-        if (at >= in.size()) {
-            return false;
-        }
-        const auto length = static_cast<unsigned char>(in[at]);
-        if (length >= kShortText || in.size() - at <= length) {
-            return false;
-        }
-        text = in.substr(at, 1 + length);
-        at += 1 + length;
-    }
-    if (!isAscii(in.substr(2, at - 2))) {
+    const std::size_t size = plainEntrySize(in, m_entryWord);
+    if (size == 0 || !isAscii(in.substr(2, size - 2))) {
         return false;
     }
     m_reader.advance(2);
     m_reader.takeObjectIndex();
-    m_reader.advance(at - 2);
-
-    const auto [name, folder, size, drive] = texts;
-    entry.own = m_blocks.size();
-    char* out = m_blocks.room(name.size() + size.size() + kStoredDiscNumber.size());
-    std::memcpy(out, name.data(), name.size());
-    std::memcpy(out + name.size(), size.data(), size.size());
-    std::memcpy(out + name.size() + size.size(), kStoredDiscNumber.data(),
-                kStoredDiscNumber.size());
-    m_blocks.commit(name.size() + size.size() + kStoredDiscNumber.size());
-    m_blocks.endBlock();
-    entry.place = placeBlock(folder.substr(1), drive.substr(1));
+    m_reader.advance(size - 2);
+    // Name, folder, size and drive, each after its length byte. The views stay valid while the
+    // sink takes them, since nothing is read meanwhile.
+    std::array<std::string_view, 4> texts;
+    std::size_t at = 2;
+    for (std::string_view& text : texts) {
+        text = in.substr(at + 1, static_cast<unsigned char>(in[at]));
+        at += 1 + text.size();
+    }
+    sink.entry(texts[0], texts[1], texts[2], texts[3], m_noCategories);
     return true;
 }
 
-void DiscReader::readEntry(ReadEntry& entry) {
+void DiscReader::readEntry(FileEntrySink& sink) {
     expectNewObject(m_reader, persistent_class::kFileData);
+    noteEntryClass();
+    m_name.assign(m_reader.readTextView(m_text));
+    m_folder.assign(m_reader.readTextView(m_text));
+    m_size.assign(m_reader.readTextView(m_text));
+    m_drive.assign(m_reader.readTextView(m_text));
+    m_categories.clear();
+    if (const std::uint32_t categories = m_reader.readCount(); categories != 0) {
+        readTexts(m_reader, categories, m_categories, m_text);
+    }
+    sink.entry(m_name, m_folder, m_size, m_drive, m_categories);
+}
+
+void DiscReader::noteEntryClass() {
     if (m_entryWord == 0) {
         m_entryWord = m_reader.knownClassWord(persistent_class::kFileData);
-    }
-    entry.own = m_blocks.size();
-    m_blocks.appendPacked(m_reader.readTextView(m_text));
-    m_nextFolder.assign(m_reader.readTextView(m_text));
-    m_blocks.appendPacked(m_reader.readTextView(m_text));
-    m_blocks.append(kStoredDiscNumber);
-    m_blocks.endBlock();
-    entry.place = placeBlock(m_nextFolder, m_reader.readTextView(m_text));
-}
-
-std::size_t DiscReader::placeBlock(std::string_view folder, std::string_view drive) {
-    if (folder == m_folder && drive == m_drive) {
-        return m_place;
-    }
-    m_folder.assign(folder);
-    m_drive.assign(drive);
-    m_place = ReadEntry::kNoBlock;
-    if (!folder.empty() || !drive.empty()) {
-        m_place = m_blocks.size();
-        m_blocks.appendPacked(folder);
-        m_blocks.appendPacked(drive);
-        m_blocks.endBlock();
-    }
-    return m_place;
-}
-
-void DiscReader::readEntryCategories(ReadEntry& entry) {
-    if (const std::uint32_t categories = m_reader.readCount(); categories != 0) {
-        readTexts(m_reader, categories, entry.categories, m_text);
     }
 }
 
 void DiscReader::skipEntries(std::uint32_t count) {
-    for (std::uint32_t i = 0; i < count; ++i) {
-        const std::string_view in =
-            m_entryWord != 0 ? m_reader.buffered(kSkippedEntryMost) : std::string_view();
-        std::size_t at = 2;
-        bool plain = startsWithWord(in, m_entryWord);
-        for (int text = 0; plain && text < 4; ++text) {
-            const std::size_t length = at < in.size() ? static_cast<unsigned char>(in[at]) : 0xFF;
-            plain = length < 0xFF && in.size() - at > length;
-            at += 1 + length;
-        }
-        if (plain) {
-            m_reader.advance(2);
-            m_reader.takeObjectIndex();
-            m_reader.advance(at - 2);
-        } else {
+    std::uint32_t skipped = 0;
+    while (skipped < count) {
+        skipped += skipPlainEntries(count - skipped);
+        if (skipped < count) {
             expectNewObject(m_reader, persistent_class::kFileData);
-            if (m_entryWord == 0) {
-                m_entryWord = m_reader.knownClassWord(persistent_class::kFileData);
-            }
+            noteEntryClass();
             for (int text = 0; text < 4; ++text) {
                 m_reader.skipText();
             }
+            skipTexts(m_reader);
+            ++skipped;
         }
-        skipTexts(m_reader);
     }
+}
+
+std::uint32_t DiscReader::skipPlainEntries(std::uint32_t most) {
+    if (m_entryWord == 0) {
+        return 0;
+    }
+    const std::string_view in = m_reader.buffered(kPlainEntryMost);
+    std::size_t at = 0;
+    std::uint32_t skipped = 0;
+    while (skipped < most) {
+        const std::size_t size = plainEntrySize(in.substr(at), m_entryWord);
+        if (size == 0) {
+            break;
+        }
+        m_reader.advance(2);
+        m_reader.takeObjectIndex();
+        m_reader.advance(size - 2);
+        at += size;
+        ++skipped;
+    }
+    return skipped;
 }
 
 }  // namespace vorlix

@@ -91,6 +91,38 @@ TEST_F(CliTest, ConvertWritesTheCurrentSchemaWithoutTakingOwnership) {
               run("dump --json " + quoted("old.qvd")).out);
 }
 
+// The dump shows a catalogue disc by disc as it reads it; a file damaged after many megabytes
+// of output must still show nothing, and a good one the same in both forms as a read one.
+TEST_F(CliTest, DumpShowsLargeCataloguesWholeOrNothing) {
+    CQXCatalog catalogue;
+    for (int d = 1; d <= 40; ++d) {
+        auto disc = std::make_unique<CQXDisc>();
+        disc->number = std::to_string(d);
+        disc->name = "DISC " + std::to_string(d);
+        for (int f = 0; f < 2000; ++f) {
+            disc->files.emplace_back("file " + std::to_string(f) + ".mp3",
+                                     "d:\\folder " + std::to_string(f / 100) + "\\", "1000", "d:");
+        }
+        catalogue.appendDisc(std::move(disc));
+    }
+    const std::string bytes = writeCatalogue(catalogue, kCodePage);
+    writeFile(folder.file("large.vrd"), bytes);
+    writeFile(folder.file("cut.vrd"), bytes.substr(0, bytes.size() - 10));
+
+    const CliRun whole = run("dump " + quoted("large.vrd"));
+    EXPECT_EQ(whole.status, 0) << whole.err;
+    EXPECT_GT(whole.out.size(), 3'000'000u);
+    EXPECT_NE(whole.out.find("Disc 40: DISC 40\n"), std::string::npos);
+    EXPECT_NE(whole.out.find("    d:\\folder 19\\file 1999.mp3  (1000 bytes)\nCategories:"),
+              std::string::npos);
+    for (const char* form : {"dump ", "dump --json "}) {
+        const CliRun cut = run(form + quoted("cut.vrd"));
+        EXPECT_EQ(cut.status, 1) << form;
+        EXPECT_EQ(cut.out, "") << form;
+        EXPECT_NE(cut.err.find("the file ends inside an item"), std::string::npos) << cut.err;
+    }
+}
+
 TEST_F(CliTest, ADamagedFileGivesOneLineWithTheOffsetAndWritesNothing) {
     const std::string bytes = oldCatalogue();
     writeFile(folder.file("cut.vrd"), bytes.substr(0, 40));

@@ -208,6 +208,44 @@ TEST(CatalogueFormatTest, EntriesOfEveryFormReadBackInOrder) {
     EXPECT_EQ(writeCatalogue(loaded, kCodePage), bytes);
 }
 
+// Builds the discs again from what a visit hands over.
+class RebuildingVisitor final : public DiscVisitor, public FileEntrySink {
+public:
+    explicit RebuildingVisitor(CQXCatalog& catalogue) : m_catalogue(catalogue) {}
+    FileEntrySink& entries() override { return *this; }
+    void begin(std::uint32_t count) override {
+        m_files = FileEntries();
+        m_files.reserve(count);
+    }
+    void entry(std::string_view name, std::string_view folder, std::string_view size,
+               std::string_view drive, TextList& categories) override {
+        m_files.emplace_back(name, folder, size, drive, "0").setCategories(categories);
+    }
+    void disc(const CQXDisc& disc) override {
+        EXPECT_TRUE(disc.files.empty());
+        auto copy = std::make_unique<CQXDisc>();
+        static_cast<DiscTexts&>(*copy) = disc;
+        copy->files = std::move(m_files);
+        m_catalogue.appendDisc(std::move(copy));
+    }
+
+private:
+    CQXCatalog& m_catalogue;
+    FileEntries m_files;
+};
+
+TEST(CatalogueFormatTest, AVisitHandsOverWhatReadingKeeps) {
+    CQXCatalog catalogue = test::sampleCatalogue();
+    const std::string bytes = writeCatalogue(catalogue, kCodePage);
+
+    CQXCatalog rebuilt;
+    RebuildingVisitor visitor(rebuilt);
+    MemorySource source(bytes);
+    readCatalogue(source, kCodePage, rebuilt, visitor);
+    ASSERT_EQ(rebuilt.discs.size(), catalogue.discs.size());
+    EXPECT_EQ(writeCatalogue(rebuilt, kCodePage), bytes);
+}
+
 TEST(CatalogueFormatTest, StoredFileEntriesCarryDiscNumberZero) {
     CQXCatalog catalogue = test::sampleCatalogue();
     CQXFileData& gathered = catalogue.discs[0]->files[0];
