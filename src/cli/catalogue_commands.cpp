@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "cli/catalogue_file.h"
+#include "cli/catalogue_file_convert.h"
 #include "cli/catalogue_file_dump.h"
 #include "cli/demo_catalogue.h"
 #include "cli/json_dump.h"
@@ -37,15 +38,13 @@ void addCatalogueCommands(CliCommands& commands, const CodePage& codePage) {
                                 dumpCatalogueFile(a.operands[0], *cp, dump);
                             }
                         }};
-    commands["convert"] = {"convert IN OUT",
-                           "read a .vrd or .qvd catalogue and write it as .vrd",
-                           2,
-                           2,
-                           {},
-                           [cp](const CliArguments& a) {
-                               CQXCatalog catalogue = readCatalogueFile(a.operands[0], *cp);
-                               writeCatalogueFile(catalogue, a.operands[1], *cp);
-                           }};
+    commands["convert"] = {
+        "convert IN OUT",
+        "read a .vrd or .qvd catalogue and write it as .vrd",
+        2,
+        2,
+        {},
+        [cp](const CliArguments& a) { convertCatalogueFile(a.operands[0], a.operands[1], *cp); }};
     commands["make-demo"] = {"make-demo FILE [--force]",
                              "write the installation's demo catalogue",
                              1,

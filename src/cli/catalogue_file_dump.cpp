@@ -16,6 +16,8 @@ void dumpCatalogueFile(const std::string& path, const CodePage& codePage, Catalo
             checkCatalogue(whole, codePage);
             FileSource source(path);
             readCatalogue(source, codePage, rest, dump);
+        } else {
+            dump.start(0);
         }
     } catch (const ArchiveError& e) {
         throw CommandFailure{path + ": " + e.what() + " at byte " + std::to_string(e.offset())};

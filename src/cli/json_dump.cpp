@@ -60,9 +60,13 @@ void appendJsonNamed(std::string& out, const NamedObject& object, const CodePage
 
 }  // namespace
 
+void JsonDump::start(std::uint32_t) {
+    m_output.append("{\"discs\":[");
+}
+
 void JsonDump::disc(const CQXDisc& disc) {
     std::string& out = m_head;
-    out = m_firstDisc ? "{\"discs\":[{" : ",{";
+    out = m_firstDisc ? "{" : ",{";
     m_firstDisc = false;
     const std::pair<std::string_view, const CompactText*> fields[] = {
         {"number", &disc.number},
@@ -133,8 +137,7 @@ void JsonDump::entry(std::string_view name, std::string_view folder, std::string
 
 void JsonDump::finish(const CQXCatalog& rest) {
     std::string& tail = m_head;
-    tail = m_firstDisc ? "{\"discs\":[" : "";
-    tail += "],\"categories\":";
+    tail = "],\"categories\":";
     appendJsonList(tail, rest.categories);
     tail += ",\"named\":{";
     bool first = true;

@@ -19,6 +19,7 @@ class JsonDump final : public CatalogueDump, private FileEntrySink {
 public:
     JsonDump(const CodePage& codePage, std::FILE* out) : m_codePage(codePage), m_output(out) {}
 
+    void start(std::uint32_t discCount) override;
     FileEntrySink& entries() override { return *this; }
     void disc(const CQXDisc& disc) override;
     void finish(const CQXCatalog& rest) override;

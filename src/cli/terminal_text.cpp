@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "cli/plain_copy.h"
+#include "core/plain_copy.h"
 
 namespace vorlix {
 

@@ -17,6 +17,7 @@ class TextDump final : public CatalogueDump, private FileEntrySink {
 public:
     TextDump(const CodePage& codePage, std::FILE* out) : m_codePage(codePage), m_output(out) {}
 
+    void start(std::uint32_t) override {}
     FileEntrySink& entries() override { return *this; }
     void disc(const CQXDisc& disc) override;
     void finish(const CQXCatalog& rest) override;

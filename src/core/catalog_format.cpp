@@ -74,13 +74,8 @@ std::vector<std::size_t> mapFileOrder(const InsertionOrderedMap<Value>& map,
 }
 
 void writeFileEntry(ArchiveWriter& writer, CQXFileData& entry) {
-    writer.beginObject(persistent_class::kFileData);
     const auto [name, folder, size, drive, discNumber] = entry.fields();
-    writer.writeText(name);
-    writer.writeText(folder);
-    writer.writeText(size);
-    writer.writeText(drive);
-    writeTexts(writer, entry.categories());
+    writeFileEntry(writer, name, folder, size, drive, entry.categories());
     if (discNumber != "0") {
         entry.setDiscNumber("0");
     }
@@ -92,13 +87,7 @@ void writeDisc(ArchiveWriter& writer, CQXDisc& disc) {
     for (CQXFileData& entry : disc.files) {
         writeFileEntry(writer, entry);
     }
-    for (const CompactText* text :
-         {&disc.number, &disc.quality, &disc.info, &disc.artist, &disc.name, &disc.location,
-          &disc.date, &disc.lendDate, &disc.outline, &disc.ownerName, &disc.ownerDigest,
-          &disc.shared, &disc.serial, &disc.size}) {
-        writer.writeText(*text);
-    }
-    writeTexts(writer, disc.categories);
+    writeDiscTexts(writer, disc);
 }
 
 void writeNamedObject(ArchiveWriter& writer, const NamedObject& object, const CodePage& codePage) {
@@ -120,15 +109,18 @@ void writeNamedObject(ArchiveWriter& writer, const NamedObject& object, const Co
     }
 }
 
-// The discs, given each to `takeDisc`, then the categories and named objects into the catalogue.
-void readCatalogue(ByteSource& source, const CodePage& codePage, CQXCatalog& catalogue,
-                   const std::function<void(DiscReader&)>& takeDisc) {
+// The discs, given each to `takeDisc` after their count to `start`, then the categories and
+// named objects into the catalogue.
+void readParts(ByteSource& source, const CodePage& codePage, CQXCatalog& catalogue,
+               const std::function<void(std::uint32_t)>& start,
+               const std::function<void(DiscReader&)>& takeDisc) {
     ArchiveReader reader(source, codePage, catalogueClasses());
     DiscReader discReader(reader);
     std::string scratch;
 
     const std::uint32_t discCount = reader.readCount();
     reader.requireRemaining(discCount, kMinReferenceSize);
+    start(discCount);
     for (std::uint32_t i = 0; i < discCount; ++i) {
         takeDisc(discReader);
     }
@@ -152,14 +144,19 @@ std::vector<const ArchiveClass*> catalogueClasses() {
 }
 
 void readCatalogue(ByteSource& source, const CodePage& codePage, CQXCatalog& catalogue) {
-    readCatalogue(source, codePage, catalogue,
-                  [&catalogue](DiscReader& discs) { catalogue.discs.push_back(discs.read()); });
-    catalogue.discs.shrink_to_fit();
+    readParts(
+        source, codePage, catalogue,
+        [&catalogue](std::uint32_t count) {
+            catalogue.discs.reserve(catalogue.discs.size() + count);
+        },
+        [&catalogue](DiscReader& discs) { catalogue.discs.push_back(discs.read()); });
 }
 
 void readCatalogue(ByteSource& source, const CodePage& codePage, CQXCatalog& rest,
                    DiscVisitor& visitor) {
-    readCatalogue(source, codePage, rest, [&visitor](DiscReader& discs) { discs.visit(visitor); });
+    readParts(
+        source, codePage, rest, [&visitor](std::uint32_t count) { visitor.start(count); },
+        [&visitor](DiscReader& discs) { discs.visit(visitor); });
 }
 
 void checkCatalogue(ByteSource& source, const CodePage& codePage) {
@@ -204,6 +201,31 @@ void writeCatalogueBody(ArchiveWriter& writer, std::span<CQXDisc* const> discs,
     for (CQXDisc* disc : discs) {
         writeDisc(writer, *disc);
     }
+    writeCatalogueRest(writer, categories, named);
+}
+
+void writeFileEntry(ArchiveWriter& writer, std::string_view name, std::string_view folder,
+                    std::string_view size, std::string_view drive, const TextList& categories) {
+    writer.beginObject(persistent_class::kFileData);
+    writer.writeText(name);
+    writer.writeText(folder);
+    writer.writeText(size);
+    writer.writeText(drive);
+    writeTexts(writer, categories);
+}
+
+void writeDiscTexts(ArchiveWriter& writer, const DiscTexts& disc) {
+    for (const CompactText* text :
+         {&disc.number, &disc.quality, &disc.info, &disc.artist, &disc.name, &disc.location,
+          &disc.date, &disc.lendDate, &disc.outline, &disc.ownerName, &disc.ownerDigest,
+          &disc.shared, &disc.serial, &disc.size}) {
+        writer.writeText(*text);
+    }
+    writeTexts(writer, disc.categories);
+}
+
+void writeCatalogueRest(ArchiveWriter& writer, const TextList& categories,
+                        const NamedObjects& named) {
     writeTexts(writer, categories);
     writer.writeCount(static_cast<std::uint32_t>(named.size()));
     for (std::size_t i : fileOrder(named, writer.codePage())) {

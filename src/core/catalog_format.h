@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/archive_reader.h"
@@ -47,6 +48,15 @@ std::string writeCatalogue(CQXCatalog& catalogue, const CodePage& codePage);
 // The root's body for a root that refers to discs it does not own (the shared catalogue).
 void writeCatalogueBody(ArchiveWriter& writer, std::span<CQXDisc* const> discs,
                         const TextList& categories, const NamedObjects& named);
+
+// The pieces of the root's body, for a writer that takes one disc at a time: a file entry
+// (after the disc's reference and entry count), a disc's texts and categories (after its
+// entries), and what follows the discs.
+void writeFileEntry(ArchiveWriter& writer, std::string_view name, std::string_view folder,
+                    std::string_view size, std::string_view drive, const TextList& categories);
+void writeDiscTexts(ArchiveWriter& writer, const DiscTexts& disc);
+void writeCatalogueRest(ArchiveWriter& writer, const TextList& categories,
+                        const NamedObjects& named);
 
 // Entry indices of a map in the order the file lists them.
 std::vector<std::size_t> fileOrder(const NamedObjects& map, const CodePage& codePage);

@@ -24,6 +24,8 @@ public:
 class DiscVisitor {
 public:
     virtual ~DiscVisitor() = default;
+    // Before the first disc: how many follow.
+    virtual void start(std::uint32_t discCount) = 0;
     virtual FileEntrySink& entries() = 0;
     // The disc whose entries were just handed over, with its texts and categories; its own list
     // of entries is empty, and the disc is valid during the call only.

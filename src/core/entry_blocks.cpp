@@ -49,9 +49,13 @@ void EntryBlocks::entry(std::string_view name, std::string_view folder, std::str
                         std::string_view drive, TextList& categories) {
     ReadEntry& entry = m_entries.emplace_back();
     entry.own = m_size;
-    put(name);
-    put(size);
-    put(kStoredDiscNumber);
+    const std::size_t stored = packed_text::storedSize(name) + packed_text::storedSize(size) +
+                               packed_text::storedSize(kStoredDiscNumber);
+    char* out = room(stored + 1);
+    out = packed_text::put(out, name);
+    out = packed_text::put(out, size);
+    out = packed_text::put(out, kStoredDiscNumber);
+    commit(stored);
     endBlock();
     entry.place = placeBlock(folder, drive);
     if (!categories.empty()) {

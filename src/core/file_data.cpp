@@ -131,9 +131,19 @@ std::string_view CQXFileData::discNumber() const {
 }
 
 std::array<std::string_view, 5> CQXFileData::fields() const {
-    const auto [name, size, discNumber] = ownFields();
-    const auto [folder, drive] = placeFields();
-    return {name, folder, size, drive, discNumber};
+    std::array<std::string_view, 5> fields{};
+    if (m_own != 0) {
+        const char* p = blockAt(m_own);
+        fields[0] = packed_text::take(p);
+        fields[2] = packed_text::take(p);
+        fields[4] = packed_text::take(p);
+    }
+    if (m_place != 0) {
+        const char* p = blockAt(m_place);
+        fields[1] = packed_text::take(p);
+        fields[3] = packed_text::take(p);
+    }
+    return fields;
 }
 
 void CQXFileData::setOwn(std::string_view name, std::string_view size,

@@ -91,10 +91,10 @@ TEST_F(CliTest, ConvertWritesTheCurrentSchemaWithoutTakingOwnership) {
               run("dump --json " + quoted("old.qvd")).out);
 }
 
-// The dump shows a catalogue disc by disc as it reads it; a file damaged after many megabytes
-// of output must still show nothing, and a good one the same in both forms as a read one.
-TEST_F(CliTest, DumpShowsLargeCataloguesWholeOrNothing) {
+// Forty discs of two thousand entries: several megabytes, read in many pieces.
+std::string largeCatalogue() {
     CQXCatalog catalogue;
+    catalogue.addDefaultNamedObjects();
     for (int d = 1; d <= 40; ++d) {
         auto disc = std::make_unique<CQXDisc>();
         disc->number = std::to_string(d);
@@ -105,7 +105,13 @@ TEST_F(CliTest, DumpShowsLargeCataloguesWholeOrNothing) {
         }
         catalogue.appendDisc(std::move(disc));
     }
-    const std::string bytes = writeCatalogue(catalogue, kCodePage);
+    return writeCatalogue(catalogue, kCodePage);
+}
+
+// The dump shows a catalogue disc by disc as it reads it; a file damaged after many megabytes
+// of output must still show nothing.
+TEST_F(CliTest, DumpShowsLargeCataloguesWholeOrNothing) {
+    const std::string bytes = largeCatalogue();
     writeFile(folder.file("large.vrd"), bytes);
     writeFile(folder.file("cut.vrd"), bytes.substr(0, bytes.size() - 10));
 
@@ -120,6 +126,34 @@ TEST_F(CliTest, DumpShowsLargeCataloguesWholeOrNothing) {
         EXPECT_EQ(cut.status, 1) << form;
         EXPECT_EQ(cut.out, "") << form;
         EXPECT_NE(cut.err.find("the file ends inside an item"), std::string::npos) << cut.err;
+    }
+}
+
+// Convert writes each disc as it reads it; the new file replaces the old one only when whole.
+TEST_F(CliTest, ConvertWritesLargeCataloguesWholeOrLeavesTheOldFile) {
+    const std::string bytes = largeCatalogue();
+    writeFile(folder.file("large.vrd"), bytes);
+    writeFile(folder.file("cut.vrd"), bytes.substr(0, bytes.size() - 10));
+
+    const CliRun whole = run("convert " + quoted("large.vrd") + " " + quoted("out.vrd"));
+    EXPECT_EQ(whole.status, 0) << whole.err;
+    EXPECT_EQ(readFile(folder.file("out.vrd")), bytes);
+
+    std::string failure;
+    try {
+        CQXCatalog read;
+        MemorySource source(std::string_view(bytes).substr(0, bytes.size() - 10));
+        readCatalogue(source, kCodePage, read);
+    } catch (const ArchiveError& e) {
+        failure = std::string(e.what()) + " at byte " + std::to_string(e.offset());
+    }
+    const CliRun cut = run("convert " + quoted("cut.vrd") + " " + quoted("out.vrd"));
+    EXPECT_EQ(cut.status, 1);
+    EXPECT_EQ(cut.err, "vorlix-cli: " + folder.file("cut.vrd") + ": " + failure + "\n");
+    EXPECT_EQ(readFile(folder.file("out.vrd")), bytes);
+    for (const auto& file : std::filesystem::directory_iterator(folder.path())) {
+        const std::string name = file.path().filename().string();
+        EXPECT_TRUE(name == "out.vrd" || name.find("out.vrd") == std::string::npos) << name;
     }
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/archive_writer.h"
+#include "core/catalogue_rewriter.h"
 #include "core/code_page.h"
 #include "support/archive_bytes.h"
 #include "support/sample_catalogue.h"
@@ -212,6 +214,7 @@ TEST(CatalogueFormatTest, EntriesOfEveryFormReadBackInOrder) {
 class RebuildingVisitor final : public DiscVisitor, public FileEntrySink {
 public:
     explicit RebuildingVisitor(CQXCatalog& catalogue) : m_catalogue(catalogue) {}
+    void start(std::uint32_t) override {}
     FileEntrySink& entries() override { return *this; }
     void begin(std::uint32_t count) override {
         m_files = FileEntries();
@@ -244,6 +247,40 @@ TEST(CatalogueFormatTest, AVisitHandsOverWhatReadingKeeps) {
     readCatalogue(source, kCodePage, rebuilt, visitor);
     ASSERT_EQ(rebuilt.discs.size(), catalogue.discs.size());
     EXPECT_EQ(writeCatalogue(rebuilt, kCodePage), bytes);
+}
+
+// A conversion writes each disc as it is read; the file must be the one that reading the whole
+// catalogue (without defaults, as a conversion reads it) and writing it gives.
+TEST(CatalogueFormatTest, RewritingDiscByDiscGivesWhatReadingAndWritingGives) {
+    ArchiveBytes oldDisc;
+    oldDisc.word(1).newClass("CQXDisc", 2).word(2).newClass("CQXFileData", 0);
+    oldDisc.text("f.txt").text("d:\\").text("1").text("d:").word(0);
+    oldDisc.word(0x8003).text("g.txt").text("d:\\").text("2").text("d:").word(1).text("Work");
+    for (const char* text : {"7", "q", "<info/>", "artist", "OLD", "home", "", "", "7 OLD\r\n"}) {
+        oldDisc.text(text);
+    }
+    // No disc categories, one category, and named objects out of bucket order, one key twice.
+    oldDisc.word(0).word(1).text("Audio").word(3);
+    oldDisc.text("CD7").newClass("CByteArray", 0).word(2).raw("ab");
+    oldDisc.text("LendCombo").newClass("CStringList", 0).word(1).text("Maria");
+    oldDisc.text("CD7").word(0x8006).word(1).raw("c");
+    CQXCatalog sample = test::sampleCatalogue();
+
+    for (const std::string& bytes : {writeCatalogue(sample, kCodePage), oldDisc.str(),
+                                     ArchiveBytes().word(0).word(0).word(0).str()}) {
+        CQXCatalog whole;
+        MemorySource wholeSource(bytes);
+        readCatalogue(wholeSource, kCodePage, whole);
+
+        StringSink sink;
+        ArchiveWriter writer(kCodePage, sink);
+        CatalogueRewriter rewriter(writer);
+        CQXCatalog rest;
+        MemorySource source(bytes);
+        readCatalogue(source, kCodePage, rest, rewriter);
+        rewriter.finish(rest);
+        EXPECT_EQ(sink.bytes(), writeCatalogue(whole, kCodePage));
+    }
 }
 
 TEST(CatalogueFormatTest, StoredFileEntriesCarryDiscNumberZero) {

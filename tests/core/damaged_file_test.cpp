@@ -21,6 +21,7 @@ struct Failure {
 // Takes every disc and keeps nothing of it.
 class PassingVisitor final : public DiscVisitor, public FileEntrySink {
 public:
+    void start(std::uint32_t) override {}
     FileEntrySink& entries() override { return *this; }
     void disc(const CQXDisc&) override {}
     void begin(std::uint32_t) override {}

@@ -6,10 +6,10 @@
 
 namespace vorlix {
 
-// Copies a text into a line being made when every byte of it may go out as it is, which a test
-// of eight bytes at a time tells: `plain` takes eight bytes as one number. Returns false,
-// having written nothing past out + text.size(), when some byte needs escaping. Dumps copy
-// millions of short texts, for which a call to memcpy costs more than the copy.
+// Copies a text when every byte of it may go as it is, which a test of eight bytes at a time
+// tells: `plain` takes eight bytes as one number. Returns false, having written nothing past
+// out + text.size(), when some byte may not. Files and dumps copy millions of short texts, for
+// which a call to memcpy and a separate test cost more than the copy.
 template <typename Plain>
 bool copyIfPlain(char* out, std::string_view text, Plain plain) {
     const char* in = text.data();
@@ -64,6 +64,11 @@ bool copyIfPlain(char* out, std::string_view text, Plain plain) {
         out[0] = in[0];
     }
     return true;
+}
+
+// Eight bytes of plain ASCII, which the catalogue's code page stores as they are.
+inline bool asciiChunk(std::uint64_t chunk) {
+    return (chunk & 0x8080808080808080ULL) == 0;
 }
 
 }  // namespace vorlix
