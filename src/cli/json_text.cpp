@@ -63,7 +63,7 @@ bool plainChunk(std::uint64_t chunk) {
 
 char* putJsonString(char* out, std::string_view text) {
     *out++ = '"';
-    if (copyIfPlain(out, text, plainChunk)) {
+    if (copyIfPlain(out, text, [](std::uint64_t chunk) { return plainChunk(chunk); })) {
         out += text.size();
         *out++ = '"';
         return out;

@@ -44,7 +44,7 @@ bool plainChunk(std::uint64_t chunk) {
 }  // namespace
 
 char* putTerminalText(char* out, std::string_view text) {
-    if (copyIfPlain(out, text, plainChunk)) {
+    if (copyIfPlain(out, text, [](std::uint64_t chunk) { return plainChunk(chunk); })) {
         return out + text.size();
     }
     const char* p = text.data();

@@ -66,9 +66,10 @@ bool copyIfPlain(char* out, std::string_view text, Plain plain) {
     return true;
 }
 
-// Eight bytes of plain ASCII, which the catalogue's code page stores as they are.
-inline bool asciiChunk(std::uint64_t chunk) {
+// Eight bytes of plain ASCII, which the catalogue's code page stores as they are. A lambda,
+// so that copyIfPlain takes its test inline.
+inline constexpr auto asciiChunk = [](std::uint64_t chunk) {
     return (chunk & 0x8080808080808080ULL) == 0;
-}
+};
 
 }  // namespace vorlix

@@ -73,10 +73,6 @@ std::size_t TextList::used() const {
     return isInline() ? (m_bits >> 1) & 0x7 : header()->used;
 }
 
-std::size_t TextList::size() const {
-    return isInline() ? (m_bits >> 4) & 0x7 : header()->count;
-}
-
 void TextList::setInline(std::size_t count, std::size_t used) {
     m_bits = (m_bits & ~std::uintptr_t{0xFF}) | kInline | (used << 1) | (count << 4);
 }

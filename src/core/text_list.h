@@ -58,7 +58,7 @@ public:
     }
 
     bool empty() const { return size() == 0; }
-    std::size_t size() const;
+    std::size_t size() const { return isInline() ? (m_bits >> 4) & 0x7 : header()->count; }
     const_iterator begin() const;
     const_iterator end() const;
     // Walks the list from its start: meant for the short lists that are read by position.
