@@ -4,8 +4,6 @@
 #include <cstdint>
 #include <cstring>
 
-#include "core/plain_copy.h"
-
 namespace vorlix {
 
 namespace {
@@ -49,25 +47,10 @@ char* putEscape(char* out, char c) {
     return out;
 }
 
-// Whether eight bytes hold none that needs escaping, tested on all eight at once.
-bool plainChunk(std::uint64_t chunk) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-    constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
-    auto hasZeroByte = [](std::uint64_t x) { return (x - kOnes) & ~x & kHigh; };
-    const std::uint64_t below20 = (chunk - 0x20 * kOnes) & ~chunk & kHigh;
-    return (below20 | hasZeroByte(chunk ^ ('"' * kOnes)) | hasZeroByte(chunk ^ ('\\' * kOnes))) ==
-           0;
-}
-
 }  // namespace
 
-char* putJsonString(char* out, std::string_view text) {
+char* putEscapedJsonString(char* out, std::string_view text) {
     *out++ = '"';
-    if (copyIfPlain(out, text, [](std::uint64_t chunk) { return plainChunk(chunk); })) {
-        out += text.size();
-        *out++ = '"';
-        return out;
-    }
     const char* p = text.data();
     const char* end = p + text.size();
     while (p < end) {

@@ -4,8 +4,6 @@
 #include <cstdint>
 #include <cstring>
 
-#include "core/plain_copy.h"
-
 namespace vorlix {
 
 namespace {
@@ -31,22 +29,9 @@ char* putEscaped(char* out, unsigned char b) {
     return out;
 }
 
-// Whether eight bytes hold none that needs a closer look, tested on all eight at once.
-bool plainChunk(std::uint64_t chunk) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-    constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
-    auto hasZeroByte = [](std::uint64_t x) { return (x - kOnes) & ~x & kHigh; };
-    const std::uint64_t below20 = (chunk - 0x20 * kOnes) & ~chunk & kHigh;
-    return (below20 | hasZeroByte(chunk ^ (0x7F * kOnes)) | hasZeroByte(chunk ^ (0xC2 * kOnes))) ==
-           0;
-}
-
 }  // namespace
 
-char* putTerminalText(char* out, std::string_view text) {
-    if (copyIfPlain(out, text, [](std::uint64_t chunk) { return plainChunk(chunk); })) {
-        return out + text.size();
-    }
+char* putEscapedTerminalText(char* out, std::string_view text) {
     const char* p = text.data();
     const char* end = p + text.size();
     while (p < end) {

@@ -156,16 +156,12 @@ void ArchiveReader::skipText() {
     takeStoredText();
 }
 
-std::string_view ArchiveReader::buffered(std::size_t wanted) {
-    if (m_end - m_position >= wanted) {
-        return {m_buffer.data() + m_position, m_end - m_position};
-    }
+void ArchiveReader::refillUpTo(std::size_t n) {
     const std::uint64_t remaining = m_source.size() - std::min(m_source.size(), offset());
-    const std::size_t n = std::min<std::uint64_t>(wanted, remaining);
-    if (m_end - m_position < n) {
-        refill(n);
+    const std::size_t available = std::min<std::uint64_t>(n, remaining);
+    if (m_end - m_position < available) {
+        refill(available);
     }
-    return {m_buffer.data() + m_position, m_end - m_position};
 }
 
 std::uint16_t ArchiveReader::knownClassWord(const ArchiveClass& cls) const {
@@ -205,13 +201,6 @@ void ArchiveReader::readBytes(std::size_t n, std::vector<std::uint8_t>& out) {
     const auto* p = reinterpret_cast<const std::uint8_t*>(m_buffer.data() + m_position);
     out.assign(p, p + n);
     m_position += n;
-}
-
-std::uint32_t ArchiveReader::takeIndex() {
-    if (m_nextIndex >= archive::kMaxMapCount) {
-        fail("too many objects in one file");
-    }
-    return m_nextIndex++;
 }
 
 const ArchiveClass* ArchiveReader::readClassDescription(std::size_t& knownIndex) {
