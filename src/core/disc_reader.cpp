@@ -15,34 +15,35 @@ namespace {
 // an empty category count.
 constexpr std::size_t kPlainEntryMost = 2 + 4 * 0xFF + 2;
 
-// The size of the entry at the start of `in` when it is of the usual form and whole there,
-// introduced by `word`; 0 for any other.
-std::size_t plainEntrySize(std::string_view in, std::uint16_t word) {
+// The texts of the entry at the start of `in` (name, folder, size, drive) when it is of the
+// usual form and whole there, introduced by `word`, and the entry's size; a size of 0 for any
+// other entry.
+struct PlainEntry {
+    std::array<std::string_view, 4> texts;
+    std::size_t size = 0;
+};
+
+PlainEntry plainEntry(std::string_view in, std::uint16_t word) {
+    PlainEntry entry;
     if (in.size() < 2 || static_cast<unsigned char>(in[0]) != (word & 0xFF) ||
         static_cast<unsigned char>(in[1]) != (word >> 8)) {
-        return 0;
+        return entry;
     }
+    // When the longest entry of this form fits, only the lengths need a look.
+    const bool whole = in.size() >= kPlainEntryMost;
     std::size_t at = 2;
-    if (in.size() >= kPlainEntryMost) {
-        // The usual case: the longest entry of this form fits, so only the lengths need a look.
-        for (int text = 0; text < 4; ++text) {
-            const std::size_t length = static_cast<unsigned char>(in[at]);
-            if (length == 0xFF) {
-                return 0;
-            }
-            at += 1 + length;
+    for (std::string_view& text : entry.texts) {
+        const std::size_t length = at < in.size() ? static_cast<unsigned char>(in[at]) : 0xFF;
+        if (length == 0xFF || (!whole && in.size() - at <= length)) {
+            return entry;
         }
-    } else {
-        for (int text = 0; text < 4; ++text) {
-            const std::size_t length = at < in.size() ? static_cast<unsigned char>(in[at]) : 0xFF;
-            if (length == 0xFF || in.size() - at <= length) {
-                return 0;
-            }
-            at += 1 + length;
-        }
+        text = in.substr(at + 1, length);
+        at += 1 + length;
     }
-    const bool noCategories = in.size() - at >= 2 && in[at] == 0 && in[at + 1] == 0;
-    return noCategories ? at + 2 : 0;
+    if (in.size() - at >= 2 && in[at] == 0 && in[at + 1] == 0) {
+        entry.size = at + 2;
+    }
+    return entry;
 }
 
 }  // namespace
@@ -123,22 +124,16 @@ bool DiscReader::readPlainEntry(FileEntrySink& sink) {
         return false;
     }
     const std::string_view in = m_reader.buffered(kPlainEntryMost);
-    const std::size_t size = plainEntrySize(in, m_entryWord);
-    if (size == 0 || !isAscii(in.substr(2, size - 2))) {
+    const PlainEntry entry = plainEntry(in, m_entryWord);
+    if (entry.size == 0 || !isAscii(in.substr(2, entry.size - 2))) {
         return false;
     }
     m_reader.advance(2);
     m_reader.takeObjectIndex();
-    m_reader.advance(size - 2);
-    // Name, folder, size and drive, each after its length byte. The views stay valid while the
-    // sink takes them, since nothing is read meanwhile.
-    std::array<std::string_view, 4> texts;
-    std::size_t at = 2;
-    for (std::string_view& text : texts) {
-        text = in.substr(at + 1, static_cast<unsigned char>(in[at]));
-        at += 1 + text.size();
-    }
-    sink.entry(texts[0], texts[1], texts[2], texts[3], m_noCategories);
+    m_reader.advance(entry.size - 2);
+    // The views stay valid while the sink takes them, since nothing is read meanwhile.
+    const auto& [name, folder, size, drive] = entry.texts;
+    sink.entry(name, folder, size, drive, m_noCategories);
     return true;
 }
 
@@ -186,7 +181,7 @@ std::uint32_t DiscReader::skipPlainEntries(std::uint32_t most) {
     std::size_t at = 0;
     std::uint32_t skipped = 0;
     while (skipped < most) {
-        const std::size_t size = plainEntrySize(in.substr(at), m_entryWord);
+        const std::size_t size = plainEntry(in.substr(at), m_entryWord).size;
         if (size == 0) {
             break;
         }

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/plain_copy.h"
+
 namespace vorlix::packed_text {
 
 // Texts kept back to back in memory, each as its length in 7-bit groups (low group first, the
@@ -32,9 +34,7 @@ inline char* put(char* out, std::string_view text) {
         length >>= 7;
     }
     *out++ = static_cast<char>(length);
-    if (!text.empty()) {
-        std::memcpy(out, text.data(), text.size());
-    }
+    copyIfPlain(out, text, [](std::uint64_t) { return true; });
     return out + text.size();
 }
 
