@@ -37,12 +37,6 @@ TEST(CQXFileDataTest, StartsEmptyAndTakesBytesOfAnyValue) {
     EXPECT_EQ(entry.name(), "");
 }
 
-}  // namespace
-}  // namespace vorlix
-
-namespace vorlix {
-namespace {
-
 TEST(CQXFileDataTest, EntriesOfAListCopyMoveAndChangeIndependently) {
     FileEntries entries;
     for (int i = 0; i < 3000; ++i) {
