@@ -1,3 +1,6 @@
+// Repeated passes over one catalogue inside one process: the file stays in the page cache and
+// freed memory is handed out again, so these figures show the code's own speed, not what a user
+// waits for. scripts/bench.sh times fresh processes for that.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>

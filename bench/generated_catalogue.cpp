@@ -30,7 +30,9 @@ CQXCatalog generatedCatalogue(int discs, int filesPerDisc) {
 
     CQXCatalog catalogue;
     catalogue.addDefaultNamedObjects();
-    catalogue.categories.assign(kCategories.begin(), kCategories.end());
+    for (const char* category : kCategories) {
+        catalogue.categories.push_back(category);
+    }
     for (int d = 1; d <= discs; ++d) {
         auto disc = std::make_unique<CQXDisc>();
         disc->number = std::to_string(d);
@@ -59,11 +61,11 @@ CQXCatalog generatedCatalogue(int discs, int filesPerDisc) {
             total += bytes;
             std::string name = std::string(pick(kWords)) + " " + std::to_string(random() % 1000) +
                                pick(kExtensions);
-            auto entry = std::make_unique<CQXFileData>(name, folder, std::to_string(bytes), "d:");
+            CQXFileData& entry =
+                disc->files.emplace_back(name, folder, std::to_string(bytes), "d:");
             if (f % 50 == 0) {
-                entry->editCategories().push_back(pick(kCategories));
+                entry.editCategories().push_back(pick(kCategories));
             }
-            disc->files.push_back(std::move(entry));
         }
         char size[32];
         std::snprintf(size, sizeof size, "%0.3f", static_cast<double>(total) / 1048576.0);

@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build ccache pkg-config
   libssl-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-image-formats-plugins qt6-qpa-plugins
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev time
   clang libclang-rt-14-dev
   shared-mime-info desktop-file-utils adwaita-icon-theme
   libcdio-dev libcurl4-openssl-dev xorriso genisoimage

@@ -65,9 +65,11 @@ struct Pane {
     QTreeView* tree = nullptr;
 };
 
+// Kept until the process ends: a static would be destroyed after main's QApplication, and a
+// widget must not outlive the application.
 Pane& pane() {
-    static Pane shared;
-    return shared;
+    static Pane* const shared = new Pane;
+    return *shared;
 }
 
 void fillTree(benchmark::State& state) {

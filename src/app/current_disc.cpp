@@ -6,8 +6,9 @@ void CurrentDisc::assign(const CQXDisc& disc) {
     static_cast<DiscTexts&>(*this) = disc;
     files.clear();
     files.reserve(disc.files.size());
-    for (const auto& entry : disc.files) {
-        files.push_back(entry.get());
+    for (const CQXFileData& entry : disc.files) {
+        // The copy refers to the catalogue's entries, which the panes change through it.
+        files.push_back(const_cast<CQXFileData*>(&entry));
     }
 }
 

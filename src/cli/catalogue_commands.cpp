@@ -2,9 +2,12 @@
 
 #include <cstdio>
 
-#include "cli/catalogue_dump.h"
 #include "cli/catalogue_file.h"
+#include "cli/catalogue_file_convert.h"
+#include "cli/catalogue_file_dump.h"
 #include "cli/demo_catalogue.h"
+#include "cli/json_dump.h"
+#include "cli/text_dump.h"
 
 namespace vorlix {
 
@@ -28,11 +31,12 @@ void addCatalogueCommands(CliCommands& commands, const CodePage& codePage) {
                         1,
                         {"--json"},
                         [cp](const CliArguments& a) {
-                            const CQXCatalog catalogue = readCatalogueFile(a.operands[0], *cp);
                             if (a.has("--json")) {
-                                dumpJson(catalogue, *cp, stdout);
+                                JsonDump dump(*cp, stdout);
+                                dumpCatalogueFile(a.operands[0], *cp, dump);
                             } else {
-                                dumpText(catalogue, *cp, stdout);
+                                TextDump dump(*cp, stdout);
+                                dumpCatalogueFile(a.operands[0], *cp, dump);
                             }
                         }};
     commands["convert"] = {"convert IN OUT",
@@ -43,8 +47,7 @@ void addCatalogueCommands(CliCommands& commands, const CodePage& codePage) {
                            [cp](const CliArguments& a) {
                                // Taken before IN is read, since IN may be the file itself.
                                const FileLock lock = lockCatalogueFile(a.operands[1]);
-                               CQXCatalog catalogue = readCatalogueFile(a.operands[0], *cp);
-                               writeCatalogueFile(catalogue, a.operands[1], *cp);
+                               convertCatalogueFile(a.operands[0], a.operands[1], *cp);
                            }};
     commands["make-demo"] = {"make-demo FILE [--force]",
                              "write the installation's demo catalogue",

@@ -1,17 +1,18 @@
 #pragma once
 
-#include <cstdio>
+#include "core/disc_visitor.h"
 
 namespace vorlix {
 
 class CQXCatalog;
-class CodePage;
 
-// The whole catalogue as JSON: discs with their files, categories, named objects (in the order
-// the file stores them).
-void dumpJson(const CQXCatalog& catalogue, const CodePage& codePage, std::FILE* out);
-
-// The whole catalogue as indented text for people.
-void dumpText(const CQXCatalog& catalogue, const CodePage& codePage, std::FILE* out);
+// Shows a catalogue as stored, one disc at a time as it is read, so that a dump never holds
+// more than one disc of it: each disc in list order, then the rest of the catalogue.
+class CatalogueDump : public DiscVisitor {
+public:
+    // After the last disc: the categories and the named objects, in the order the file stores
+    // them.
+    virtual void finish(const CQXCatalog& rest) = 0;
+};
 
 }  // namespace vorlix

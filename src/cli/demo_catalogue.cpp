@@ -71,16 +71,15 @@ std::unique_ptr<CQXDisc> makeDisc(const DemoDisc& demo, bool audio) {
     disc->ownerDigest = "null";
     disc->shared = "Yes";
     disc->serial = serialText(demo.serial);
-    disc->categories = demo.categories;
+    disc->categories = TextList(demo.categories);
 
     std::int64_t total = 0;
     for (const DemoFile& file : demo.files) {
         const std::string folder =
             std::string("d:\\") + (*file.folder ? lowered(file.folder) + "\\" : "");
-        auto entry = std::make_unique<CQXFileData>(
+        CQXFileData& entry = disc->files.emplace_back(
             file.name, folder, storedSizeText(static_cast<std::uint64_t>(file.bytes)), "d:");
-        entry->setCategories(file.categories);
-        disc->files.push_back(std::move(entry));
+        entry.setCategories(TextList(file.categories));
         total += file.bytes;
     }
     disc->size = megabytesText(static_cast<double>(total));

@@ -50,8 +50,8 @@ std::string recordedDriveRoot(const CliArguments& a, const DiscSource& source) {
 
 void printDisc(const CQXDisc& disc, const std::vector<std::string>& detected) {
     std::printf("number: %s\nname: %s\nserial: %s\nsize: %s MB\nfiles: %zu\nlocation: %s\n",
-                disc.number.c_str(), disc.name.c_str(), disc.serial.c_str(), disc.size.c_str(),
-                disc.files.size(), disc.location.c_str());
+                disc.number.str().c_str(), disc.name.str().c_str(), disc.serial.str().c_str(),
+                disc.size.str().c_str(), disc.files.size(), disc.location.str().c_str());
     if (!detected.empty()) {
         std::string list;
         for (const std::string& extension : detected) {

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "core/plain_copy.h"
 
 namespace vorlix {
 
@@ -9,5 +13,31 @@ namespace vorlix {
 // "\xHH" so that a stored text can neither fake output lines nor send the terminal escape
 // sequences. Every other character is written as it is.
 void appendTerminalText(std::string& out, std::string_view text);
+
+// Whether eight bytes, taken as one number, hold none that needs a closer look: no C0 control,
+// no DEL, and no C2, which starts the C1 controls (C2 80 to C2 9F in UTF-8).
+inline constexpr auto terminalPlainChunk = [](std::uint64_t chunk) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
+    auto hasZeroByte = [](std::uint64_t x) { return (x - kOnes) & ~x & kHigh; };
+    const std::uint64_t below20 = (chunk - 0x20 * kOnes) & ~chunk & kHigh;
+    return (below20 | hasZeroByte(chunk ^ (0x7F * kOnes)) | hasZeroByte(chunk ^ (0xC2 * kOnes))) ==
+           0;
+};
+
+// The text for a terminal, byte by byte; for texts that have something to escape.
+char* putEscapedTerminalText(char* out, std::string_view text);
+
+// The same as appendTerminalText into a buffer with room for terminalTextMost(text) bytes;
+// returns the end. Inline, as a dump writes millions of texts that need no escaping.
+inline char* putTerminalText(char* out, std::string_view text) {
+    if (copyIfPlain(out, text, terminalPlainChunk)) {
+        return out + text.size();
+    }
+    return putEscapedTerminalText(out, text);
+}
+inline std::size_t terminalTextMost(std::string_view text) {
+    return 4 * text.size();
+}
 
 }  // namespace vorlix

@@ -10,7 +10,7 @@ namespace vorlix {
 
 namespace {
 
-constexpr std::size_t kBufferSize = 1 << 20;
+constexpr std::size_t kBufferSize = 1 << 17;
 
 std::string printable(std::string_view bytes) {
     std::string text;
@@ -100,6 +100,29 @@ std::size_t ArchiveReader::readLengthPrefix() {
     return word != archive::kTextWordEscape ? word : readDword();
 }
 
+ArchiveReader::StoredText ArchiveReader::takeStoredText() {
+    std::size_t length = 0;
+    const std::uint8_t byte = readByte();
+    if (byte != archive::kTextByteEscape) {
+        length = byte;
+    } else {
+        const std::uint16_t word = readWord();
+        if (word == archive::kTextWide) {
+            const std::size_t characters = readLengthPrefix();
+            requireRemaining(characters, 2);
+            ensure(2 * characters);
+            const std::string_view bytes(m_buffer.data() + m_position, 2 * characters);
+            m_position += bytes.size();
+            return {bytes, true};
+        }
+        length = word != archive::kTextWordEscape ? word : readDword();
+    }
+    ensure(length);
+    const std::string_view bytes(m_buffer.data() + m_position, length);
+    m_position += length;
+    return {bytes, false};
+}
+
 void ArchiveReader::readText(std::string& out) {
     // The common case first: a short text whose bytes are buffered and plain ASCII.
     if (m_position < m_end) {
@@ -114,26 +137,57 @@ void ArchiveReader::readText(std::string& out) {
         }
     }
     out.clear();
-    std::size_t length = 0;
-    const std::uint8_t byte = readByte();
-    if (byte != archive::kTextByteEscape) {
-        length = byte;
+    const StoredText stored = takeStoredText();
+    if (stored.wide) {
+        appendUtf8FromUtf16le(stored.bytes, out);
     } else {
-        const std::uint16_t word = readWord();
-        if (word == archive::kTextWide) {
-            const std::size_t characters = readLengthPrefix();
-            requireRemaining(characters, 2);
-            ensure(2 * characters);
-            appendUtf8FromUtf16le(std::string_view(m_buffer.data() + m_position, 2 * characters),
-                                  out);
-            m_position += 2 * characters;
+        m_codePage.decode(stored.bytes, out);
+    }
+}
+
+void ArchiveReader::skipText() {
+    if (m_position < m_end) {
+        const auto length = static_cast<unsigned char>(m_buffer[m_position]);
+        if (length < archive::kTextByteEscape && m_end - m_position > length) {
+            m_position += 1 + length;
             return;
         }
-        length = word != archive::kTextWordEscape ? word : readDword();
     }
-    ensure(length);
-    m_codePage.decode(std::string_view(m_buffer.data() + m_position, length), out);
-    m_position += length;
+    takeStoredText();
+}
+
+void ArchiveReader::refillUpTo(std::size_t n) {
+    const std::uint64_t remaining = m_source.size() - std::min(m_source.size(), offset());
+    const std::size_t available = std::min<std::uint64_t>(n, remaining);
+    if (m_end - m_position < available) {
+        refill(available);
+    }
+}
+
+std::uint16_t ArchiveReader::knownClassWord(const ArchiveClass& cls) const {
+    for (const auto& [index, known] : m_classes) {
+        if (m_knownClasses[known] == &cls) {
+            return index < archive::kBigObjectTag
+                       ? static_cast<std::uint16_t>(archive::kClassTag | index)
+                       : std::uint16_t{0};
+        }
+    }
+    return 0;
+}
+
+std::string_view ArchiveReader::readTextView(std::string& scratch) {
+    if (m_position < m_end) {
+        const auto length = static_cast<unsigned char>(m_buffer[m_position]);
+        if (length < archive::kTextByteEscape && m_end - m_position > length) {
+            const std::string_view bytes(m_buffer.data() + m_position + 1, length);
+            if (isAscii(bytes)) {
+                m_position += 1 + length;
+                return bytes;
+            }
+        }
+    }
+    readText(scratch);
+    return scratch;
 }
 
 std::string ArchiveReader::readText() {
@@ -147,13 +201,6 @@ void ArchiveReader::readBytes(std::size_t n, std::vector<std::uint8_t>& out) {
     const auto* p = reinterpret_cast<const std::uint8_t*>(m_buffer.data() + m_position);
     out.assign(p, p + n);
     m_position += n;
-}
-
-std::uint32_t ArchiveReader::takeIndex() {
-    if (m_nextIndex >= archive::kMaxMapCount) {
-        fail("too many objects in one file");
-    }
-    return m_nextIndex++;
 }
 
 const ArchiveClass* ArchiveReader::readClassDescription(std::size_t& knownIndex) {

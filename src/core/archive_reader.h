@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/archive_format.h"
 #include "core/byte_source.h"
 
 namespace vorlix {
@@ -63,8 +64,29 @@ public:
     std::string readText();
     // Reads a text into out, replacing its contents; reuses its capacity.
     void readText(std::string& out);
+    // The next text, valid until the next read: a view of the buffered bytes when they are the
+    // text as they are (plain ASCII), otherwise of scratch, which receives the decoded text.
+    std::string_view readTextView(std::string& scratch);
+    // Goes past the next text with every check that reading it makes.
+    void skipText();
     void readBytes(std::size_t n, std::vector<std::uint8_t>& out);
     ObjectReference readReference();
+
+    // For readers of items that repeat millions of times: the buffered bytes from the current
+    // position on, at least `wanted` of them when the file still holds that many (fewer near
+    // its end), and a step over bytes the caller has taken from them.
+    std::string_view buffered(std::size_t wanted) {
+        if (m_end - m_position < wanted) {
+            refillUpTo(wanted);
+        }
+        return {m_buffer.data() + m_position, m_end - m_position};
+    }
+    void advance(std::size_t n) { m_position += n; }
+    // The word that introduces a new object of a class already described in this archive, as
+    // a short known-class reference; 0 while the class is not described or has a long index.
+    std::uint16_t knownClassWord(const ArchiveClass& cls) const;
+    // Gives the next index to a new object whose reference the caller took from buffered().
+    void takeObjectIndex() { takeIndex(); }
 
     // Throws unless at least `items` items of at least `itemSize` bytes each can still follow;
     // callers check a count before they reserve room for it.
@@ -80,8 +102,21 @@ private:
         }
     }
     void refill(std::size_t n);
+    // Makes up to n bytes available, fewer only where the file ends.
+    void refillUpTo(std::size_t n);
     std::size_t readLengthPrefix();
-    std::uint32_t takeIndex();
+    // The next text's stored bytes: code page bytes, or UTF-16LE characters when wide.
+    struct StoredText {
+        std::string_view bytes;
+        bool wide = false;
+    };
+    StoredText takeStoredText();
+    std::uint32_t takeIndex() {
+        if (m_nextIndex >= archive::kMaxMapCount) {
+            fail("too many objects in one file");
+        }
+        return m_nextIndex++;
+    }
     const ArchiveClass* readClassDescription(std::size_t& knownIndex);
     // The position in m_knownClasses of the class stored under index, or npos.
     std::size_t classAt(std::uint32_t index) const;

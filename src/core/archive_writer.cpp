@@ -6,6 +6,7 @@
 #include "core/archive_format.h"
 #include "core/archive_reader.h"
 #include "core/code_page.h"
+#include "core/plain_copy.h"
 
 namespace vorlix {
 
@@ -77,15 +78,14 @@ void ArchiveWriter::writeLengthPrefix(std::size_t length) {
 }
 
 void ArchiveWriter::writeText(std::string_view utf8) {
-    if (utf8.size() < archive::kTextByteEscape && isAscii(utf8)) {
+    if (utf8.size() < archive::kTextByteEscape) {
         // The common case: a short ASCII text, its length byte and its bytes in one go.
         char* out = room(1 + utf8.size());
-        out[0] = static_cast<char>(utf8.size());
-        if (!utf8.empty()) {
-            std::memcpy(out + 1, utf8.data(), utf8.size());
+        if (copyIfPlain(out + 1, utf8, asciiChunk)) {
+            out[0] = static_cast<char>(utf8.size());
+            m_size += 1 + utf8.size();
+            return;
         }
-        m_size += 1 + utf8.size();
-        return;
     }
     m_scratch.clear();
     if (m_codePage.encode(utf8, m_scratch)) {
@@ -118,6 +118,12 @@ void ArchiveWriter::writeNull() {
 }
 
 void ArchiveWriter::beginObject(const ArchiveClass& cls) {
+    if (&cls == m_lastClass) {
+        // Millions of objects of one class follow each other: the short form found last time.
+        writeWord(m_lastClassWord);
+        ++m_nextIndex;
+        return;
+    }
     const auto known = std::find_if(m_classIndices.begin(), m_classIndices.end(),
                                     [&cls](const auto& entry) { return entry.first == &cls; });
     if (known == m_classIndices.end()) {
@@ -127,7 +133,9 @@ void ArchiveWriter::beginObject(const ArchiveClass& cls) {
         writeBytes({reinterpret_cast<const std::uint8_t*>(cls.name.data()), cls.name.size()});
         m_classIndices.emplace_back(&cls, m_nextIndex++);
     } else if (known->second < archive::kBigObjectTag) {
-        writeWord(static_cast<std::uint16_t>(archive::kClassTag | known->second));
+        m_lastClass = &cls;
+        m_lastClassWord = static_cast<std::uint16_t>(archive::kClassTag | known->second);
+        writeWord(m_lastClassWord);
     } else {
         writeWord(archive::kBigObjectTag);
         writeDword(archive::kBigClassTag | known->second);

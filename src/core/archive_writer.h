@@ -51,6 +51,8 @@ private:
     std::size_t m_size = 0;
     std::string m_scratch;
     std::vector<std::pair<const ArchiveClass*, std::uint32_t>> m_classIndices;
+    const ArchiveClass* m_lastClass = nullptr;  // the class last referred to in its short form
+    std::uint16_t m_lastClassWord = 0;
     std::uint32_t m_nextIndex = 1;
 };
 

@@ -76,8 +76,9 @@ std::string CQXCatalog::renumberDisc(std::string_view oldNumber, const std::stri
     }
     std::unique_ptr<CQXDisc> disc = std::move(*it);
     discs.erase(it);
-    replaceAll(disc->outline, std::string(oldNumber) + " " + disc->name,
-               newNumber + " " + disc->name);
+    std::string outline = disc->outline;
+    replaceAll(outline, std::string(oldNumber) + " " + disc->name, newNumber + " " + disc->name);
+    disc->outline = outline;
     disc->number = newNumber;
 
     // Counting down from the new value one by one and looking each "%d" text up is the rule;

@@ -7,6 +7,7 @@
 
 #include "core/disc.h"
 #include "core/named_objects.h"
+#include "core/text_list.h"
 
 namespace vorlix {
 
@@ -21,7 +22,7 @@ inline constexpr std::string_view kSameNumberMessage =
 class CQXCatalog {
 public:
     std::vector<std::unique_ptr<CQXDisc>> discs;
-    std::vector<std::string> categories;
+    TextList categories;
     NamedObjects named;
 
     // The first disc in list order whose number equals the text, or null.

@@ -1,7 +1,11 @@
 #include "core/catalog_format.h"
 
+#include <functional>
+
 #include "core/archive_writer.h"
+#include "core/catalogue_items.h"
 #include "core/code_page.h"
+#include "core/disc_reader.h"
 
 namespace vorlix {
 
@@ -9,103 +13,25 @@ namespace {
 
 using Kind = ObjectReference::Kind;
 
-// Smallest stored sizes, used to bound a count by the bytes left before reserving for it.
-constexpr std::uint64_t kMinTextSize = 1;
-constexpr std::uint64_t kMinReferenceSize = 2;
-constexpr std::uint64_t kMinFileEntrySize = 2 + 4 * kMinTextSize + 2;
-
-ObjectReference expectNewObject(ArchiveReader& reader, const ArchiveClass& cls) {
-    const ObjectReference reference = reader.readReference();
-    if (reference.kind != Kind::NewObject || reference.cls != &cls) {
-        reader.fail("expected a new " + std::string(cls.name) + " object");
-    }
-    return reference;
-}
-
-void readTexts(ArchiveReader& reader, std::uint32_t count, std::vector<std::string>& texts) {
-    reader.requireRemaining(count, kMinTextSize);
-    texts.reserve(count);
-    for (std::uint32_t i = 0; i < count; ++i) {
-        texts.push_back(reader.readText());
-    }
-}
-
-void readTexts(ArchiveReader& reader, std::vector<std::string>& texts) {
-    readTexts(reader, reader.readCount(), texts);
-}
-
-void writeTexts(ArchiveWriter& writer, const std::vector<std::string>& texts) {
+void writeTexts(ArchiveWriter& writer, const TextList& texts) {
     writer.writeCount(static_cast<std::uint32_t>(texts.size()));
-    for (const auto& text : texts) {
+    for (std::string_view text : texts) {
         writer.writeText(text);
     }
-}
-
-// Scratch texts reused for every file entry so that reading allocates only the entry itself.
-struct FileEntryScratch {
-    std::string name, folder, size, drive;
-};
-
-std::unique_ptr<CQXFileData> readFileEntry(ArchiveReader& reader, FileEntryScratch& scratch,
-                                           TextArena& arena) {
-    expectNewObject(reader, persistent_class::kFileData);
-    reader.readText(scratch.name);
-    reader.readText(scratch.folder);
-    reader.readText(scratch.size);
-    reader.readText(scratch.drive);
-    auto entry = std::make_unique<CQXFileData>(arena, scratch.name, scratch.folder, scratch.size,
-                                               scratch.drive, "0");
-    if (const std::uint32_t count = reader.readCount(); count != 0) {
-        readTexts(reader, count, entry->editCategories());
-    }
-    return entry;
-}
-
-std::unique_ptr<CQXDisc> readDisc(ArchiveReader& reader, FileEntryScratch& scratch) {
-    const std::uint16_t schema = expectNewObject(reader, persistent_class::kDisc).schema;
-    if (schema == 1 || schema > 5) {
-        reader.fail("CQXDisc schema " + std::to_string(schema) + " is not supported");
-    }
-    auto disc = std::make_unique<CQXDisc>();
-    const std::uint32_t fileCount = reader.readCount();
-    reader.requireRemaining(fileCount, kMinFileEntrySize);
-    disc->files.reserve(fileCount);
-    for (std::uint32_t i = 0; i < fileCount; ++i) {
-        disc->files.push_back(readFileEntry(reader, scratch, disc->textArena));
-    }
-    for (std::string* text :
-         {&disc->number, &disc->quality, &disc->info, &disc->artist, &disc->name, &disc->location,
-          &disc->date, &disc->lendDate, &disc->outline}) {
-        reader.readText(*text);
-    }
-    if (schema >= 3) {
-        for (std::string* text :
-             {&disc->ownerName, &disc->ownerDigest, &disc->shared, &disc->serial}) {
-            reader.readText(*text);
-        }
-    } else {
-        disc->ownerName = "null";
-        disc->ownerDigest = "null";
-        disc->shared = "Yes";
-        disc->serial = "0";
-    }
-    if (schema >= 5) {
-        reader.readText(disc->size);
-    } else {
-        disc->size = "0.0";
-    }
-    readTexts(reader, disc->categories);
-    return disc;
 }
 
 StringMap readStringMap(ArchiveReader& reader) {
     StringMap map;
     const std::uint32_t count = reader.readCount();
     reader.requireRemaining(count, 2 * kMinTextSize);
+    map.reserve(count);
+    std::string key;
+    std::string scratch;
     for (std::uint32_t i = 0; i < count; ++i) {
-        std::string key = reader.readText();
-        map.set(key, reader.readText());
+        reader.readText(key);
+        map.set(key, CompactText(reader.readTextView(scratch)));
     }
+    map.shrinkToFit();
     return map;
 }
 
@@ -114,7 +40,8 @@ NamedObject readNamedObject(ArchiveReader& reader, const std::string& key) {
     if (reference.kind == Kind::NewObject) {
         if (reference.cls == &persistent_class::kStringList) {
             StringList list;
-            readTexts(reader, list.items);
+            std::string scratch;
+            readTexts(reader, list.items, scratch);
             return list;
         }
         if (reference.cls == &persistent_class::kStringMap) {
@@ -130,9 +57,9 @@ NamedObject readNamedObject(ArchiveReader& reader, const std::string& key) {
     reader.fail("named object \"" + key + "\" is not a list, text map or byte array");
 }
 
-std::string storedKey(const std::string& key, const CodePage& codePage) {
+std::string storedKey(std::string_view key, const CodePage& codePage) {
     std::string stored;
-    return codePage.encode(key, stored) ? stored : key;
+    return codePage.encode(key, stored) ? stored : std::string(key);
 }
 
 template <typename Value>
@@ -147,13 +74,8 @@ std::vector<std::size_t> mapFileOrder(const InsertionOrderedMap<Value>& map,
 }
 
 void writeFileEntry(ArchiveWriter& writer, CQXFileData& entry) {
-    writer.beginObject(persistent_class::kFileData);
     const auto [name, folder, size, drive, discNumber] = entry.fields();
-    writer.writeText(name);
-    writer.writeText(folder);
-    writer.writeText(size);
-    writer.writeText(drive);
-    writeTexts(writer, entry.categories());
+    writeFileEntry(writer, name, folder, size, drive, entry.categories());
     if (discNumber != "0") {
         entry.setDiscNumber("0");
     }
@@ -162,16 +84,10 @@ void writeFileEntry(ArchiveWriter& writer, CQXFileData& entry) {
 void writeDisc(ArchiveWriter& writer, CQXDisc& disc) {
     writer.beginObject(persistent_class::kDisc);
     writer.writeCount(static_cast<std::uint32_t>(disc.files.size()));
-    for (auto& entry : disc.files) {
-        writeFileEntry(writer, *entry);
+    for (CQXFileData& entry : disc.files) {
+        writeFileEntry(writer, entry);
     }
-    for (const std::string* text :
-         {&disc.number, &disc.quality, &disc.info, &disc.artist, &disc.name, &disc.location,
-          &disc.date, &disc.lendDate, &disc.outline, &disc.ownerName, &disc.ownerDigest,
-          &disc.shared, &disc.serial, &disc.size}) {
-        writer.writeText(*text);
-    }
-    writeTexts(writer, disc.categories);
+    writeDiscTexts(writer, disc);
 }
 
 void writeNamedObject(ArchiveWriter& writer, const NamedObject& object, const CodePage& codePage) {
@@ -193,6 +109,33 @@ void writeNamedObject(ArchiveWriter& writer, const NamedObject& object, const Co
     }
 }
 
+// The discs, given each to `takeDisc` after their count to `start`, then the categories and
+// named objects into the catalogue.
+void readParts(ByteSource& source, const CodePage& codePage, CQXCatalog& catalogue,
+               const std::function<void(std::uint32_t)>& start,
+               const std::function<void(DiscReader&)>& takeDisc) {
+    ArchiveReader reader(source, codePage, catalogueClasses());
+    DiscReader discReader(reader);
+    std::string scratch;
+
+    const std::uint32_t discCount = reader.readCount();
+    reader.requireRemaining(discCount, kMinReferenceSize);
+    start(discCount);
+    for (std::uint32_t i = 0; i < discCount; ++i) {
+        takeDisc(discReader);
+    }
+    readTexts(reader, catalogue.categories, scratch);
+
+    const std::uint32_t namedCount = reader.readCount();
+    reader.requireRemaining(namedCount, kMinTextSize + kMinReferenceSize);
+    catalogue.named.reserve(catalogue.named.size() + namedCount);
+    for (std::uint32_t i = 0; i < namedCount; ++i) {
+        std::string key = reader.readText();
+        catalogue.named.set(key, readNamedObject(reader, key));
+    }
+    catalogue.named.shrinkToFit();
+}
+
 }  // namespace
 
 std::vector<const ArchiveClass*> catalogueClasses() {
@@ -201,22 +144,37 @@ std::vector<const ArchiveClass*> catalogueClasses() {
 }
 
 void readCatalogue(ByteSource& source, const CodePage& codePage, CQXCatalog& catalogue) {
+    readParts(
+        source, codePage, catalogue,
+        [&catalogue](std::uint32_t count) {
+            catalogue.discs.reserve(catalogue.discs.size() + count);
+        },
+        [&catalogue](DiscReader& discs) { catalogue.discs.push_back(discs.read()); });
+}
+
+void readCatalogue(ByteSource& source, const CodePage& codePage, CQXCatalog& rest,
+                   DiscVisitor& visitor) {
+    readParts(
+        source, codePage, rest, [&visitor](std::uint32_t count) { visitor.start(count); },
+        [&visitor](DiscReader& discs) { discs.visit(visitor); });
+}
+
+void checkCatalogue(ByteSource& source, const CodePage& codePage) {
     ArchiveReader reader(source, codePage, catalogueClasses());
-    FileEntryScratch scratch;
+    DiscReader discReader(reader);
 
     const std::uint32_t discCount = reader.readCount();
     reader.requireRemaining(discCount, kMinReferenceSize);
-    catalogue.discs.reserve(catalogue.discs.size() + discCount);
     for (std::uint32_t i = 0; i < discCount; ++i) {
-        catalogue.discs.push_back(readDisc(reader, scratch));
+        discReader.skip();
     }
-    readTexts(reader, catalogue.categories);
+    skipTexts(reader);
 
     const std::uint32_t namedCount = reader.readCount();
     reader.requireRemaining(namedCount, kMinTextSize + kMinReferenceSize);
     for (std::uint32_t i = 0; i < namedCount; ++i) {
-        std::string key = reader.readText();
-        catalogue.named.set(key, readNamedObject(reader, key));
+        const std::string key = reader.readText();
+        readNamedObject(reader, key);
     }
 }
 
@@ -238,11 +196,36 @@ void writeCatalogue(CQXCatalog& catalogue, const CodePage& codePage, ByteSink& s
 }
 
 void writeCatalogueBody(ArchiveWriter& writer, std::span<CQXDisc* const> discs,
-                        const std::vector<std::string>& categories, const NamedObjects& named) {
+                        const TextList& categories, const NamedObjects& named) {
     writer.writeCount(static_cast<std::uint32_t>(discs.size()));
     for (CQXDisc* disc : discs) {
         writeDisc(writer, *disc);
     }
+    writeCatalogueRest(writer, categories, named);
+}
+
+void writeFileEntry(ArchiveWriter& writer, std::string_view name, std::string_view folder,
+                    std::string_view size, std::string_view drive, const TextList& categories) {
+    writer.beginObject(persistent_class::kFileData);
+    writer.writeText(name);
+    writer.writeText(folder);
+    writer.writeText(size);
+    writer.writeText(drive);
+    writeTexts(writer, categories);
+}
+
+void writeDiscTexts(ArchiveWriter& writer, const DiscTexts& disc) {
+    for (const CompactText* text :
+         {&disc.number, &disc.quality, &disc.info, &disc.artist, &disc.name, &disc.location,
+          &disc.date, &disc.lendDate, &disc.outline, &disc.ownerName, &disc.ownerDigest,
+          &disc.shared, &disc.serial, &disc.size}) {
+        writer.writeText(*text);
+    }
+    writeTexts(writer, disc.categories);
+}
+
+void writeCatalogueRest(ArchiveWriter& writer, const TextList& categories,
+                        const NamedObjects& named) {
     writeTexts(writer, categories);
     writer.writeCount(static_cast<std::uint32_t>(named.size()));
     for (std::size_t i : fileOrder(named, writer.codePage())) {

@@ -3,10 +3,12 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/archive_reader.h"
 #include "core/catalog.h"
+#include "core/disc_visitor.h"
 
 namespace vorlix {
 
@@ -30,6 +32,13 @@ std::vector<const ArchiveClass*> catalogueClasses();
 // Reads a catalogue file into a root that already holds its default named objects; entries of
 // the file replace defaults of the same key. Throws ArchiveError with the offset of the failure.
 void readCatalogue(ByteSource& source, const CodePage& codePage, CQXCatalog& catalogue);
+// The same, handing each disc to the visitor as it is read instead of keeping it: only the
+// categories and named objects go into `rest`.
+void readCatalogue(ByteSource& source, const CodePage& codePage, CQXCatalog& rest,
+                   DiscVisitor& visitor);
+// Goes over a catalogue file with every check that reading it makes and keeps nothing: throws
+// the ArchiveError that readCatalogue would throw, at the same offset.
+void checkCatalogue(ByteSource& source, const CodePage& codePage);
 
 // The file form of a catalogue. Resets every file entry's disc number to "0", as storing does.
 // Throws what the sink throws.
@@ -38,7 +47,16 @@ std::string writeCatalogue(CQXCatalog& catalogue, const CodePage& codePage);
 
 // The root's body for a root that refers to discs it does not own (the shared catalogue).
 void writeCatalogueBody(ArchiveWriter& writer, std::span<CQXDisc* const> discs,
-                        const std::vector<std::string>& categories, const NamedObjects& named);
+                        const TextList& categories, const NamedObjects& named);
+
+// The pieces of the root's body, for a writer that takes one disc at a time: a file entry
+// (after the disc's reference and entry count), a disc's texts and categories (after its
+// entries), and what follows the discs.
+void writeFileEntry(ArchiveWriter& writer, std::string_view name, std::string_view folder,
+                    std::string_view size, std::string_view drive, const TextList& categories);
+void writeDiscTexts(ArchiveWriter& writer, const DiscTexts& disc);
+void writeCatalogueRest(ArchiveWriter& writer, const TextList& categories,
+                        const NamedObjects& named);
 
 // Entry indices of a map in the order the file lists them.
 std::vector<std::size_t> fileOrder(const NamedObjects& map, const CodePage& codePage);

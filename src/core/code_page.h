@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -45,7 +47,27 @@ std::size_t asciiPrefix(std::string_view text);
 // Whether the bytes are UTF-8 without a malformed sequence.
 bool isWellFormedUtf8(std::string_view bytes);
 
-// Whether every byte is ASCII; faster than asciiPrefix for the short texts of a catalogue.
-bool isAscii(std::string_view text);
+// Whether every byte is ASCII; faster than asciiPrefix for the short texts of a catalogue, and
+// inline, as the reader and writer ask it for millions of them.
+inline bool isAscii(std::string_view text) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    const std::size_t n = text.size();
+    if (n < 8) {
+        unsigned char any = 0;
+        for (char c : text) {
+            any |= static_cast<unsigned char>(c);
+        }
+        return any < 0x80;
+    }
+    std::uint64_t any = 0;
+    std::uint64_t chunk = 0;
+    for (std::size_t i = 0; i + 8 <= n; i += 8) {
+        std::memcpy(&chunk, text.data() + i, 8);
+        any |= chunk;
+    }
+    // The last eight bytes, overlapping what was read, cover the tail.
+    std::memcpy(&chunk, text.data() + n - 8, 8);
+    return ((any | chunk) & kHighBits) == 0;
+}
 
 }  // namespace vorlix

@@ -1,41 +1,37 @@
 #pragma once
 
-#include <memory>
 #include <string>
-#include <vector>
 
-#include "core/file_data.h"
-#include "core/text_arena.h"
+#include "core/compact_text.h"
+#include "core/file_entries.h"
+#include "core/text_list.h"
 
 namespace vorlix {
 
 // The texts of one disc and the names of the categories attached to it. Every field is a text,
 // numbers, dates, sizes and flags included, because that is how the catalogue file keeps them.
 struct DiscTexts {
-    std::string number;
-    std::string quality;
-    std::string info;  // XML text with the root element "info"
-    std::string artist;
-    std::string name;
-    std::string location;  // "home" when available, else the borrower or "virtual"
-    std::string date;
-    std::string lendDate;
-    std::string outline;  // folder tree, one CR LF terminated line per folder, tab-indented
-    std::string ownerName;
-    std::string ownerDigest;
-    std::string shared;  // "Yes" or "No"
-    std::string serial;
-    std::string size;
-    std::vector<std::string> categories;
+    CompactText number;
+    CompactText quality;
+    CompactText info;  // XML text with the root element "info"
+    CompactText artist;
+    CompactText name;
+    CompactText location;  // "home" when available, else the borrower or "virtual"
+    CompactText date;
+    CompactText lendDate;
+    CompactText outline;  // folder tree, one CR LF terminated line per folder, tab-indented
+    CompactText ownerName;
+    CompactText ownerDigest;
+    CompactText shared;  // "Yes" or "No"
+    CompactText serial;
+    CompactText size;
+    TextList categories;
 };
 
 // One disc of the catalogue; owns the entries of the files recorded from it, in walk order.
 class CQXDisc : public DiscTexts {
 public:
-    // Holds the texts of entries read from a file; declared first so that it outlives them.
-    // Such entries stay with this disc.
-    TextArena textArena;
-    std::vector<std::unique_ptr<CQXFileData>> files;
+    FileEntries files;
 };
 
 // The outline with its first line replaced by "<number part> <newName>", the number part being

@@ -1,188 +1,197 @@
 #include "core/file_data.h"
 
-#include <cstring>
 #include <utility>
 
-#include "core/text_arena.h"
+#include "core/packed_text.h"
 
 namespace vorlix {
 
 namespace {
 
-std::size_t lengthSize(std::size_t length) {
-    std::size_t bytes = 1;
-    while (length >= 0x80) {
-        length >>= 7;
-        ++bytes;
-    }
-    return bytes;
+// Set in a block's pointer when the entry owns the block.
+constexpr std::uintptr_t kOwned = 1;
+
+const char* blockAt(std::uintptr_t pointer) {
+    return reinterpret_cast<const char*>(pointer & ~kOwned);
 }
 
-char* putLength(char* out, std::size_t length) {
-    while (length >= 0x80) {
-        *out++ = static_cast<char>(0x80 | (length & 0x7F));
-        length >>= 7;
-    }
-    *out++ = static_cast<char>(length);
-    return out;
-}
-
-// Reads the field at p and moves p past it.
-std::string_view takeField(const char*& p) {
-    std::size_t length = 0;
-    int shift = 0;
-    while (true) {
-        const auto byte = static_cast<unsigned char>(*p++);
-        length |= std::size_t{byte & 0x7Fu} << shift;
-        if ((byte & 0x80) == 0) {
-            break;
+template <std::size_t N>
+std::array<std::string_view, N> readBlock(std::uintptr_t pointer) {
+    std::array<std::string_view, N> fields{};
+    if (pointer != 0) {
+        const char* p = blockAt(pointer);
+        for (auto& field : fields) {
+            field = packed_text::take(p);
         }
-        shift += 7;
     }
-    const std::string_view field(p, length);
-    p += length;
-    return field;
+    return fields;
 }
 
-std::size_t packedSize(const std::array<std::string_view, 5>& fields) {
-    std::size_t total = 0;
-    for (auto f : fields) {
-        total += f.size();
+// A block the entry owns, or 0 when every field is empty.
+template <std::size_t N>
+std::uintptr_t ownedBlock(const std::array<std::string_view, N>& fields) {
+    std::size_t size = 0;
+    bool empty = true;
+    for (auto field : fields) {
+        size += packed_text::storedSize(field);
+        empty = empty && field.empty();
     }
-    if (total == 0) {
+    if (empty) {
         return 0;
     }
-    for (auto f : fields) {
-        total += lengthSize(f.size());
+    // Blocks from new[] are aligned, which leaves the low bit free for the mark.
+    char* block = new char[size];
+    char* out = block;
+    for (auto field : fields) {
+        out = packed_text::put(out, field);
     }
-    return total;
+    return reinterpret_cast<std::uintptr_t>(block) | kOwned;
 }
 
-void pack(const std::array<std::string_view, 5>& fields, char* out) {
-    for (auto f : fields) {
-        out = putLength(out, f.size());
-        if (!f.empty()) {
-            std::memcpy(out, f.data(), f.size());
-        }
-        out += f.size();
+void freeBlock(std::uintptr_t pointer) {
+    if (pointer & kOwned) {
+        delete[] blockAt(pointer);
     }
 }
-
-// A heap block holding the fields, or null when they are all empty.
-char* packOwned(const std::array<std::string_view, 5>& fields) {
-    const std::size_t size = packedSize(fields);
-    if (size == 0) {
-        return nullptr;
-    }
-    char* packed = new char[size];
-    pack(fields, packed);
-    return packed;
-}
-
-const std::vector<std::string> kNoCategories;
 
 }  // namespace
 
 CQXFileData::CQXFileData(std::string_view name, std::string_view folder, std::string_view size,
                          std::string_view drive, std::string_view discNumber)
-    : m_packed(packOwned({name, folder, size, drive, discNumber})), m_ownsPacked(true) {}
+    : m_own(ownedBlock<3>({name, size, discNumber})), m_place(ownedBlock<2>({folder, drive})) {}
 
-CQXFileData::CQXFileData(TextArena& arena, std::string_view name, std::string_view folder,
-                         std::string_view size, std::string_view drive,
-                         std::string_view discNumber) {
-    const std::array<std::string_view, 5> fields = {name, folder, size, drive, discNumber};
-    if (const std::size_t bytes = packedSize(fields); bytes > 0) {
-        m_packed = arena.allocate(bytes);
-        pack(fields, m_packed);
-    }
-}
+CQXFileData::CQXFileData(const char* own, const char* place)
+    : m_own(reinterpret_cast<std::uintptr_t>(own)),
+      m_place(reinterpret_cast<std::uintptr_t>(place)) {}
 
 CQXFileData::CQXFileData(const CQXFileData& other) {
     *this = other;
 }
 
+CQXFileData& CQXFileData::operator=(const CQXFileData& other) {
+    if (this != &other) {
+        release();
+        m_own = ownedBlock(other.ownFields());
+        m_place = ownedBlock(other.placeFields());
+        m_categories = other.m_categories;
+    }
+    return *this;
+}
+
 CQXFileData::CQXFileData(CQXFileData&& other) noexcept
-    : m_packed(std::exchange(other.m_packed, nullptr)),
-      m_ownsPacked(std::exchange(other.m_ownsPacked, false)),
+    : m_own(std::exchange(other.m_own, 0)),
+      m_place(std::exchange(other.m_place, 0)),
       m_categories(std::move(other.m_categories)) {}
 
 CQXFileData& CQXFileData::operator=(CQXFileData&& other) noexcept {
     if (this != &other) {
-        replacePacked(std::exchange(other.m_packed, nullptr),
-                      std::exchange(other.m_ownsPacked, false));
+        release();
+        m_own = std::exchange(other.m_own, 0);
+        m_place = std::exchange(other.m_place, 0);
         m_categories = std::move(other.m_categories);
     }
     return *this;
 }
 
 CQXFileData::~CQXFileData() {
-    replacePacked(nullptr, false);
+    release();
 }
 
-void CQXFileData::replacePacked(char* packed, bool owned) {
-    if (m_ownsPacked) {
-        delete[] m_packed;
-    }
-    m_packed = packed;
-    m_ownsPacked = owned;
+void CQXFileData::release() {
+    freeBlock(std::exchange(m_own, 0));
+    freeBlock(std::exchange(m_place, 0));
 }
 
-CQXFileData& CQXFileData::operator=(const CQXFileData& other) {
-    if (this != &other) {
-        replacePacked(packOwned(other.fields()), true);
-        m_categories = other.m_categories
-                           ? std::make_unique<std::vector<std::string>>(*other.m_categories)
-                           : nullptr;
-    }
-    return *this;
+std::array<std::string_view, 3> CQXFileData::ownFields() const {
+    return readBlock<3>(m_own);
+}
+
+std::array<std::string_view, 2> CQXFileData::placeFields() const {
+    return readBlock<2>(m_place);
+}
+
+std::string_view CQXFileData::name() const {
+    return ownFields()[0];
+}
+
+std::string_view CQXFileData::folder() const {
+    return placeFields()[0];
+}
+
+std::string_view CQXFileData::size() const {
+    return ownFields()[1];
+}
+
+std::string_view CQXFileData::drive() const {
+    return placeFields()[1];
+}
+
+std::string_view CQXFileData::discNumber() const {
+    return ownFields()[2];
 }
 
 std::array<std::string_view, 5> CQXFileData::fields() const {
-    std::array<std::string_view, 5> result;
-    if (m_packed) {
-        const char* p = m_packed;
-        for (auto& f : result) {
-            f = takeField(p);
-        }
+    std::array<std::string_view, 5> fields{};
+    if (m_own != 0) {
+        const char* p = blockAt(m_own);
+        fields[0] = packed_text::take(p);
+        fields[2] = packed_text::take(p);
+        fields[4] = packed_text::take(p);
     }
-    return result;
+    if (m_place != 0) {
+        const char* p = blockAt(m_place);
+        fields[1] = packed_text::take(p);
+        fields[3] = packed_text::take(p);
+    }
+    return fields;
 }
 
-std::string_view CQXFileData::field(Field which) const {
-    if (!m_packed) {
-        return {};
-    }
-    const char* p = m_packed;
-    for (int i = 0; i < which; ++i) {
-        takeField(p);
-    }
-    return takeField(p);
+void CQXFileData::setOwn(std::string_view name, std::string_view size,
+                         std::string_view discNumber) {
+    const std::uintptr_t block = ownedBlock<3>({name, size, discNumber});
+    freeBlock(m_own);
+    m_own = block;
 }
 
-void CQXFileData::setField(Field which, std::string_view value) {
-    std::array<std::string_view, kFieldCount> current = fields();
-    if (current[which] == value) {
-        return;
+void CQXFileData::setPlace(std::string_view folder, std::string_view drive) {
+    const std::uintptr_t block = ownedBlock<2>({folder, drive});
+    freeBlock(m_place);
+    m_place = block;
+}
+
+void CQXFileData::setName(std::string_view value) {
+    const auto [name, size, discNumber] = ownFields();
+    if (name != value) {
+        setOwn(value, size, discNumber);
     }
-    current[which] = value;
-    replacePacked(packOwned(current), true);
 }
 
-const std::vector<std::string>& CQXFileData::categories() const {
-    return m_categories ? *m_categories : kNoCategories;
-}
-
-std::vector<std::string>& CQXFileData::editCategories() {
-    if (!m_categories) {
-        m_categories = std::make_unique<std::vector<std::string>>();
+void CQXFileData::setSize(std::string_view value) {
+    const auto [name, size, discNumber] = ownFields();
+    if (size != value) {
+        setOwn(name, value, discNumber);
     }
-    return *m_categories;
 }
 
-void CQXFileData::setCategories(std::vector<std::string> categories) {
-    m_categories = categories.empty()
-                       ? nullptr
-                       : std::make_unique<std::vector<std::string>>(std::move(categories));
+void CQXFileData::setDiscNumber(std::string_view value) {
+    const auto [name, size, discNumber] = ownFields();
+    if (discNumber != value) {
+        setOwn(name, size, value);
+    }
+}
+
+void CQXFileData::setFolder(std::string_view value) {
+    const auto [folder, drive] = placeFields();
+    if (folder != value) {
+        setPlace(value, drive);
+    }
+}
+
+void CQXFileData::setDrive(std::string_view value) {
+    const auto [folder, drive] = placeFields();
+    if (drive != value) {
+        setPlace(folder, value);
+    }
 }
 
 }  // namespace vorlix

@@ -1,65 +1,66 @@
 #pragma once
 
 #include <array>
-#include <memory>
+#include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "core/text_list.h"
 
 namespace vorlix {
 
-class TextArena;
-
-// One file recorded from a disc. A catalogue holds millions of these, so the five texts share
-// one block, taken from the disc's arena when the entry is read from a file, and the category
-// list, usually empty, is allocated only when used.
+// One file recorded from a disc. A catalogue holds millions of these, so an entry is three
+// pointers: a block with its name, size and disc number, a block with its folder and drive,
+// which the entries of one folder share when they live in a disc's list, and its category
+// list, usually empty. A block is its texts packed back to back (packed_text.h). The entry owns
+// a block it made itself, marked in the pointer's low bit; the blocks of entries that a disc's
+// list made belong to that list, which keeps them at even addresses.
 class CQXFileData {
 public:
     CQXFileData() = default;
     CQXFileData(std::string_view name, std::string_view folder, std::string_view size,
                 std::string_view drive, std::string_view discNumber = {});
-    // Keeps the texts in the arena, which must outlive the entry.
-    CQXFileData(TextArena& arena, std::string_view name, std::string_view folder,
-                std::string_view size, std::string_view drive, std::string_view discNumber);
     CQXFileData(const CQXFileData& other);
     CQXFileData& operator=(const CQXFileData& other);
     CQXFileData(CQXFileData&& other) noexcept;
     CQXFileData& operator=(CQXFileData&& other) noexcept;
     ~CQXFileData();
 
-    std::string_view name() const { return field(kName); }
-    std::string_view folder() const { return field(kFolder); }
-    std::string_view size() const { return field(kSize); }
-    std::string_view drive() const { return field(kDrive); }
+    std::string_view name() const;
+    std::string_view folder() const;
+    std::string_view size() const;
+    std::string_view drive() const;
     // Set only while entries of several discs are gathered in one list; "0" once stored.
-    std::string_view discNumber() const { return field(kDiscNumber); }
+    std::string_view discNumber() const;
     // Name, folder, size, drive and disc number in one pass, for code that needs them all.
     std::array<std::string_view, 5> fields() const;
 
-    void setName(std::string_view value) { setField(kName, value); }
-    void setFolder(std::string_view value) { setField(kFolder, value); }
-    void setSize(std::string_view value) { setField(kSize, value); }
-    void setDrive(std::string_view value) { setField(kDrive, value); }
-    void setDiscNumber(std::string_view value) { setField(kDiscNumber, value); }
+    void setName(std::string_view value);
+    void setFolder(std::string_view value);
+    void setSize(std::string_view value);
+    void setDrive(std::string_view value);
+    void setDiscNumber(std::string_view value);
 
     // Names of the categories attached to this file, in the order they were attached.
-    const std::vector<std::string>& categories() const;
-    std::vector<std::string>& editCategories();
-    void setCategories(std::vector<std::string> categories);
+    const TextList& categories() const { return m_categories; }
+    TextList& editCategories() { return m_categories; }
+    void setCategories(TextList categories) { m_categories = std::move(categories); }
+
+    // An entry over blocks at even addresses that outlive it and that it does not free: the
+    // own block packs name, size and disc number, the place block folder and drive, in that
+    // order; null stands for all-empty texts.
+    CQXFileData(const char* own, const char* place);
 
 private:
-    enum Field { kName, kFolder, kSize, kDrive, kDiscNumber, kFieldCount };
+    std::array<std::string_view, 3> ownFields() const;
+    std::array<std::string_view, 2> placeFields() const;
+    void setOwn(std::string_view name, std::string_view size, std::string_view discNumber);
+    void setPlace(std::string_view folder, std::string_view drive);
+    void release();
 
-    std::string_view field(Field which) const;
-    void setField(Field which, std::string_view value);
-
-    void replacePacked(char* packed, bool owned);
-
-    // Each field as a variable-length byte count followed by its bytes, in Field order; null
-    // while all five fields are empty. Owned unless it lives in an arena.
-    char* m_packed = nullptr;
-    bool m_ownsPacked = false;
-    std::unique_ptr<std::vector<std::string>> m_categories;
+    std::uintptr_t m_own = 0;    // name, size, disc number; 0 while all three are empty
+    std::uintptr_t m_place = 0;  // folder and drive; 0 while both are empty
+    TextList m_categories;
 };
 
 }  // namespace vorlix

@@ -1,30 +1,63 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <new>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <variant>
 #include <vector>
 
+#include "core/compact_text.h"
+#include "core/text_list.h"
+
 namespace vorlix {
 
 // A text-keyed map that remembers the order in which keys were first inserted; replacing the
 // value of a present key keeps its place. The file writer derives the stored order from it.
-// Lookups go through an open-addressing table of entry positions, so reading a map of a
-// million keys stays linear while the entries themselves keep their exact order.
+// The entries sit in one block, in their order, followed by an open-addressing table of their
+// positions once there are more than a few: reading a map of a million keys stays linear, and a
+// map of one entry costs about what it takes in the file, since a file can hold millions of
+// small maps. An empty map is a null pointer.
 template <typename Value>
 class InsertionOrderedMap {
 public:
-    using Entry = std::pair<std::string, Value>;
+    using Entry = std::pair<CompactText, Value>;
+
+    InsertionOrderedMap() = default;
+    InsertionOrderedMap(const InsertionOrderedMap& other) {
+        reserve(other.size());
+        for (const Entry& entry : other.entries()) {
+            append(entry.first, entry.second);
+        }
+    }
+    InsertionOrderedMap& operator=(const InsertionOrderedMap& other) {
+        if (this != &other) {
+            InsertionOrderedMap copy(other);
+            std::swap(m_block, copy.m_block);
+        }
+        return *this;
+    }
+    InsertionOrderedMap(InsertionOrderedMap&& other) noexcept
+        : m_block(std::exchange(other.m_block, nullptr)) {}
+    InsertionOrderedMap& operator=(InsertionOrderedMap&& other) noexcept {
+        if (this != &other) {
+            release();
+            m_block = std::exchange(other.m_block, nullptr);
+        }
+        return *this;
+    }
+    ~InsertionOrderedMap() { release(); }
 
     Value* find(std::string_view key) {
-        const std::size_t slot = slotOf(key);
-        return m_slots.empty() || m_slots[slot] == kEmptySlot ? nullptr
-                                                              : &m_entries[m_slots[slot]].second;
+        const std::size_t index = indexOf(key);
+        return index == kAbsent ? nullptr : &data()[index].second;
     }
     const Value* find(std::string_view key) const {
         return const_cast<InsertionOrderedMap*>(this)->find(key);
@@ -34,59 +67,141 @@ public:
             *present = std::move(value);
             return;
         }
-        m_entries.emplace_back(std::string(key), std::move(value));
-        if (2 * m_entries.size() > m_slots.size()) {
-            rebuildIndex();
-        } else {
-            m_slots[slotOf(key)] = m_entries.size() - 1;
+        if (size() == capacity()) {
+            regrow(std::max<std::size_t>(1, 2 * capacity()));
         }
+        append(key, std::move(value));
     }
     bool remove(std::string_view key) {
-        if (find(key) == nullptr) {
+        const std::size_t index = indexOf(key);
+        if (index == kAbsent) {
             return false;
         }
-        m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(m_slots[slotOf(key)]));
-        rebuildIndex();
+        Entry* entries = data();
+        std::move(entries + index + 1, entries + size(), entries + index);
+        std::destroy_at(entries + size() - 1);
+        --m_block->size;
+        rebuildSlots();
         return true;
     }
-    bool empty() const { return m_entries.empty(); }
-    std::size_t size() const { return m_entries.size(); }
-    const std::vector<Entry>& entries() const { return m_entries; }
+    // Room for `count` entries in all, for a reader that knows how many follow.
+    void reserve(std::size_t count) {
+        if (count > capacity()) {
+            regrow(count);
+        }
+    }
+    // Gives back room kept for entries that did not come (a file that repeats its keys).
+    void shrinkToFit() {
+        if (empty()) {
+            release();
+        } else if (size() < capacity()) {
+            regrow(size());
+        }
+    }
+    bool empty() const { return size() == 0; }
+    std::size_t size() const { return m_block ? m_block->size : 0; }
+    std::span<const Entry> entries() const { return {data(), size()}; }
 
 private:
-    static constexpr std::size_t kEmptySlot = static_cast<std::size_t>(-1);
+    static constexpr std::size_t kAbsent = static_cast<std::size_t>(-1);
+    static constexpr std::uint32_t kEmptySlot = static_cast<std::uint32_t>(-1);
+    // Up to this many entries a lookup compares them all, which needs no table.
+    static constexpr std::size_t kLinearLimit = 8;
+
+    // The start of the block: `capacity` entries follow, then slotCount(capacity) slots.
+    struct Header {
+        std::uint32_t size;
+        std::uint32_t capacity;
+    };
+    static_assert(alignof(Entry) <= sizeof(Header));
+
+    // At most two thirds of the slots are in use, which keeps probe runs short.
+    static std::size_t slotCount(std::size_t capacity) {
+        return capacity <= kLinearLimit ? 0 : capacity + capacity / 2 + 1;
+    }
+    static std::size_t blockSize(std::size_t capacity) {
+        return sizeof(Header) + capacity * sizeof(Entry) +
+               slotCount(capacity) * sizeof(std::uint32_t);
+    }
+
+    std::size_t capacity() const { return m_block ? m_block->capacity : 0; }
+    Entry* data() const { return m_block ? reinterpret_cast<Entry*>(m_block + 1) : nullptr; }
+    std::uint32_t* slots() const { return reinterpret_cast<std::uint32_t*>(data() + capacity()); }
 
     // The slot that holds key's entry, or the empty slot where it would go.
     std::size_t slotOf(std::string_view key) const {
-        if (m_slots.empty()) {
-            return 0;
-        }
-        const std::size_t mask = m_slots.size() - 1;
-        std::size_t slot = std::hash<std::string_view>{}(key)&mask;
-        while (m_slots[slot] != kEmptySlot && m_entries[m_slots[slot]].first != key) {
-            slot = (slot + 1) & mask;
+        const std::size_t count = slotCount(capacity());
+        const std::uint32_t* table = slots();
+        // The hash's top half scaled to the table, which need not be a power of two.
+        const std::uint64_t hash = std::hash<std::string_view>{}(key);
+        std::size_t slot = static_cast<std::size_t>(((hash >> 32) * count) >> 32);
+        while (table[slot] != kEmptySlot && data()[table[slot]].first.view() != key) {
+            slot = slot + 1 == count ? 0 : slot + 1;
         }
         return slot;
     }
-    void rebuildIndex() {
-        std::size_t capacity = 16;
-        while (capacity < 2 * m_entries.size()) {
-            capacity *= 2;
+    std::size_t indexOf(std::string_view key) const {
+        if (capacity() <= kLinearLimit) {
+            for (std::size_t i = 0; i < size(); ++i) {
+                if (data()[i].first.view() == key) {
+                    return i;
+                }
+            }
+            return kAbsent;
         }
-        m_slots.assign(capacity, kEmptySlot);
-        for (std::size_t i = 0; i < m_entries.size(); ++i) {
-            m_slots[slotOf(m_entries[i].first)] = i;
+        const std::uint32_t index = slots()[slotOf(key)];
+        return index == kEmptySlot ? kAbsent : index;
+    }
+    // Adds an entry for an absent key; there is room for it.
+    template <typename V>
+    void append(std::string_view key, V&& value) {
+        const std::size_t index = size();
+        new (data() + index) Entry(CompactText(key), std::forward<V>(value));
+        ++m_block->size;
+        if (slotCount(capacity()) > 0) {
+            slots()[slotOf(key)] = static_cast<std::uint32_t>(index);
+        }
+    }
+    // Moves the entries into a block with room for `count` of them.
+    void regrow(std::size_t count) {
+        auto* block = static_cast<Header*>(::operator new(blockSize(count)));
+        *block = Header{0, static_cast<std::uint32_t>(count)};
+        Entry* moved = reinterpret_cast<Entry*>(block + 1);
+        const std::size_t n = size();
+        if (m_block) {
+            std::uninitialized_move(data(), data() + n, moved);
+        }
+        block->size = static_cast<std::uint32_t>(n);
+        release();
+        m_block = block;
+        rebuildSlots();
+    }
+    void rebuildSlots() {
+        const std::size_t count = slotCount(capacity());
+        if (count == 0) {
+            return;
+        }
+        std::uint32_t* table = slots();
+        std::fill(table, table + count, kEmptySlot);
+        for (std::size_t i = 0; i < size(); ++i) {
+            table[slotOf(data()[i].first.view())] = static_cast<std::uint32_t>(i);
+        }
+    }
+    void release() {
+        if (m_block) {
+            std::destroy(data(), data() + size());
+            ::operator delete(m_block);
+            m_block = nullptr;
         }
     }
 
-    std::vector<Entry> m_entries;
-    std::vector<std::size_t> m_slots;
+    Header* m_block = nullptr;
 };
 
-using StringMap = InsertionOrderedMap<std::string>;
+using StringMap = InsertionOrderedMap<CompactText>;
 
 struct StringList {
-    std::vector<std::string> items;
+    TextList items;
 };
 
 struct ByteArray {

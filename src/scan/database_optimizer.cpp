@@ -53,7 +53,7 @@ std::vector<std::string> unknownExtensions(const CQXCatalog& catalogue, const Fi
     std::vector<std::string> unknown;
     for (const auto& disc : catalogue.discs) {
         for (const auto& entry : disc->files) {
-            if (std::optional<std::string> extension = extensionOf(entry->name());
+            if (std::optional<std::string> extension = extensionOf(entry.name());
                 extension && seen.insert(*extension).second) {
                 unknown.push_back(std::move(*extension));
             }
@@ -63,7 +63,7 @@ std::vector<std::string> unknownExtensions(const CQXCatalog& catalogue, const Fi
 }
 
 std::size_t removeEntriesOf(CQXDisc& disc, const RemovalRule& rule) {
-    return std::erase_if(disc.files, [&](const auto& entry) { return rule.removes(*entry); });
+    return disc.files.removeIf([&](const CQXFileData& entry) { return rule.removes(entry); });
 }
 
 }  // namespace
@@ -112,7 +112,7 @@ OptimizationCounts DatabaseOptimizer::count(const CQXCatalog& catalogue) const {
         counts.all += disc->files.size();
         counts.removed += static_cast<std::uint64_t>(
             std::count_if(disc->files.begin(), disc->files.end(),
-                          [&](const auto& entry) { return rule.removes(*entry); }));
+                          [&](const auto& entry) { return rule.removes(entry); }));
     }
     return counts;
 }

@@ -16,8 +16,8 @@ void takeFreeNumber(const CQXCatalog& catalogue, CQXDisc& disc, UserPrompt& prom
     }
     const std::string taken = disc.number;
     disc.number = nextDiscNumber(catalogue);
-    if (disc.outline.starts_with(taken + " ")) {
-        disc.outline.replace(0, taken.size(), disc.number);
+    if (std::string outline = disc.outline; outline.starts_with(taken + " ")) {
+        disc.outline = outline.replace(0, taken.size(), disc.number);
     }
     prompt.message(numberTakenMessage(taken, disc.number), MessageIcon::Information);
 }

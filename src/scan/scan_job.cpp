@@ -236,8 +236,7 @@ void ScanJob::meetFile(const DirectoryEntry& file, const std::string& folderPath
 }
 
 void ScanJob::recordFile(std::string_view name, std::uint64_t size, const std::string& folderPath) {
-    m_entries.push_back(
-        std::make_unique<CQXFileData>(name, folderPath, storedSizeText(size), m_drive));
+    m_entries.emplace_back(name, folderPath, storedSizeText(size), m_drive);
     if (name.find(".cda") != std::string_view::npos) {
         m_audio = true;
     }
@@ -377,8 +376,8 @@ ScanTotals ScanJob::totals() const {
     // Each stored size text read back as unsigned 32 bits, so that a file of 2 GiB or more (its
     // text negative) still adds its low 32 bits rather than taking them away.
     std::uint64_t sum = 0;
-    for (const auto& entry : m_entries) {
-        sum += storedFileSize(entry->size());
+    for (const CQXFileData& entry : m_entries) {
+        sum += storedFileSize(entry.size());
     }
     ScanTotals totals;
     totals.countText = decimalText(static_cast<std::int64_t>(m_entries.size()));
@@ -387,7 +386,7 @@ ScanTotals ScanJob::totals() const {
     return totals;
 }
 
-std::vector<std::unique_ptr<CQXFileData>> ScanJob::takeEntries() {
+FileEntries ScanJob::takeEntries() {
     return std::exchange(m_entries, {});
 }
 

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/file_data.h"
+#include "core/file_entries.h"
 #include "core/result.h"
 #include "platform/disc_volume.h"
 #include "scan/filter_lists.h"
@@ -124,10 +124,10 @@ public:
     const std::string& mediaTag() const { return m_mediaTag; }
 
     // The recorded entries, in walk order; valid once the walk has ended.
-    const std::vector<std::unique_ptr<CQXFileData>>& entries() const { return m_entries; }
+    const FileEntries& entries() const { return m_entries; }
     // Save: the totals of the recorded entries, then the entries themselves for the new disc.
     ScanTotals totals() const;
-    std::vector<std::unique_ptr<CQXFileData>> takeEntries();
+    FileEntries takeEntries();
 
 private:
     // What the walk shows; display() formats it, so a file costs no text formatting.
@@ -208,7 +208,7 @@ private:
     std::vector<ScanTreeItem> m_tree;
     std::vector<int> m_depths;  // of each tree item, for the outline
 
-    std::vector<std::unique_ptr<CQXFileData>> m_entries;
+    FileEntries m_entries;
     std::vector<std::string> m_detected;
     // Summed as an integer: a float of every file's size would lose megabytes on a full DVD.
     std::uint64_t m_grandTotal = 0;

@@ -58,7 +58,7 @@ CDialogAttachedCategories::CDialogAttachedCategories(CQXFileData& entry, QWidget
 }
 
 void CDialogAttachedCategories::refill() {
-    m_model->setNames(m_entry.categories());
+    m_model->setNames(m_entry.categories().toVector());
 }
 
 void CDialogAttachedCategories::showMenu(const QPoint& position) {

@@ -278,7 +278,7 @@ void CCategoriesView::showCatalogue() {
 }
 
 void CCategoriesView::refillAllCategories() {
-    m_allModel->setNames(m_document.catalogue().categories);
+    m_allModel->setNames(m_document.catalogue().categories.toVector());
 }
 
 void CCategoriesView::refreshForCurrentDisc() {
@@ -291,7 +291,7 @@ void CCategoriesView::refreshForCurrentDisc() {
 }
 
 void CCategoriesView::refillAttachedCategories() {
-    m_attachedModel->setNames(m_document.currentDisc().categories);
+    m_attachedModel->setNames(m_document.currentDisc().categories.toVector());
 }
 
 void CCategoriesView::showNotes(const std::string& notes) {

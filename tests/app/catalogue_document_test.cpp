@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <utility>
 
 #include "app/document_services.h"
 #include "app/pane_operations.h"
@@ -322,13 +323,13 @@ TEST_F(DocumentTest, RemovingEntriesLetsGoOfThemFirstAndRefreshesTheCurrentDisc)
 
     document.removeFileEntries([&](CQXCatalog& catalogue) -> std::uint64_t {
         EXPECT_EQ(windows.searchCloses, closesBefore + 1) << "search windows close first";
-        auto& files = catalogue.discs.front()->files;
-        files.erase(files.begin());
-        return 1;
+        bool first = true;
+        return catalogue.discs.front()->files.removeIf(
+            [&](const CQXFileData&) { return std::exchange(first, false); });
     });
     EXPECT_TRUE(document.isModified());
     ASSERT_EQ(document.currentDisc().files.size(), before - 1);
-    EXPECT_EQ(document.currentDisc().files.front(), first.files.front().get());
+    EXPECT_EQ(document.currentDisc().files.front(), &first.files.front());
 
     document.setModified(false);
     document.removeFileEntries([](CQXCatalog&) -> std::uint64_t { return 0; });
@@ -485,7 +486,7 @@ TEST_F(DocumentTest, ResetDropsTheCurrentDiscWithTheCatalogue) {
     ASSERT_TRUE(document.openDocument(saveSample("cds.vrd", "anna")));
     document.setCurrentDisc(*document.catalogue().discs[0]);
     EXPECT_EQ(document.currentDisc().files.size(), 3u);
-    EXPECT_EQ(document.currentDisc().files[0], document.catalogue().discs[0]->files[0].get());
+    EXPECT_EQ(document.currentDisc().files[0], &document.catalogue().discs[0]->files[0]);
     document.reset();
     EXPECT_TRUE(document.currentDisc().files.empty());
     EXPECT_EQ(document.currentDisc().number, "");

@@ -60,7 +60,7 @@ TEST_F(CliTest, TheTextDumpShowsStoredControlCharactersEscaped) {
     disc->number = "1";
     disc->name = "evil\x1b]0;pwned\x07";
     disc->artist = "two\r\nDisc 2: fake";
-    disc->files.push_back(std::make_unique<CQXFileData>("a\tb\u0085.mp3", "d:\\", "1", "d:"));
+    disc->files.emplace_back("a\tb\u0085.mp3", "d:\\", "1", "d:");
     catalogue.appendDisc(std::move(disc));
     writeFile(folder.file("evil.vrd"), writeCatalogue(catalogue, kCodePage));
 

@@ -60,8 +60,8 @@ protected:
     static Lines files(const CQXDisc& disc) {
         Lines lines;
         for (const auto& file : disc.files) {
-            lines.push_back(std::string(file->folder()) + "|" + std::string(file->name()) + "|" +
-                            std::string(file->size()) + "|" + std::string(file->drive()));
+            lines.push_back(std::string(file.folder()) + "|" + std::string(file.name()) + "|" +
+                            std::string(file.size()) + "|" + std::string(file.drive()));
         }
         return lines;
     }

@@ -86,9 +86,75 @@ TEST_F(CliTest, ConvertWritesTheCurrentSchemaWithoutTakingOwnership) {
     MemorySource source(converted);
     readCatalogue(source, kCodePage, catalogue);
     EXPECT_EQ(catalogue.discs[0]->ownerName, "null");
-    EXPECT_EQ(catalogue.discs[0]->files[0]->name(), "Caf\u00E9.mp3");
+    EXPECT_EQ(catalogue.discs[0]->files[0].name(), "Caf\u00E9.mp3");
     EXPECT_EQ(run("dump --json " + quoted("new.vrd")).out,
               run("dump --json " + quoted("old.qvd")).out);
+}
+
+// Forty discs of two thousand entries: several megabytes, read in many pieces.
+std::string largeCatalogue() {
+    CQXCatalog catalogue;
+    catalogue.addDefaultNamedObjects();
+    for (int d = 1; d <= 40; ++d) {
+        auto disc = std::make_unique<CQXDisc>();
+        disc->number = std::to_string(d);
+        disc->name = "DISC " + std::to_string(d);
+        for (int f = 0; f < 2000; ++f) {
+            disc->files.emplace_back("file " + std::to_string(f) + ".mp3",
+                                     "d:\\folder " + std::to_string(f / 100) + "\\", "1000", "d:");
+        }
+        catalogue.appendDisc(std::move(disc));
+    }
+    return writeCatalogue(catalogue, kCodePage);
+}
+
+// The dump shows a catalogue disc by disc as it reads it; a file damaged after many megabytes
+// of output must still show nothing.
+TEST_F(CliTest, DumpShowsLargeCataloguesWholeOrNothing) {
+    const std::string bytes = largeCatalogue();
+    writeFile(folder.file("large.vrd"), bytes);
+    writeFile(folder.file("cut.vrd"), bytes.substr(0, bytes.size() - 10));
+
+    const CliRun whole = run("dump " + quoted("large.vrd"));
+    EXPECT_EQ(whole.status, 0) << whole.err;
+    EXPECT_GT(whole.out.size(), 3'000'000u);
+    EXPECT_NE(whole.out.find("Disc 40: DISC 40\n"), std::string::npos);
+    EXPECT_NE(whole.out.find("    d:\\folder 19\\file 1999.mp3  (1000 bytes)\nCategories:"),
+              std::string::npos);
+    for (const char* form : {"dump ", "dump --json "}) {
+        const CliRun cut = run(form + quoted("cut.vrd"));
+        EXPECT_EQ(cut.status, 1) << form;
+        EXPECT_EQ(cut.out, "") << form;
+        EXPECT_NE(cut.err.find("the file ends inside an item"), std::string::npos) << cut.err;
+    }
+}
+
+// Convert writes each disc as it reads it; the new file replaces the old one only when whole.
+TEST_F(CliTest, ConvertWritesLargeCataloguesWholeOrLeavesTheOldFile) {
+    const std::string bytes = largeCatalogue();
+    writeFile(folder.file("large.vrd"), bytes);
+    writeFile(folder.file("cut.vrd"), bytes.substr(0, bytes.size() - 10));
+
+    const CliRun whole = run("convert " + quoted("large.vrd") + " " + quoted("out.vrd"));
+    EXPECT_EQ(whole.status, 0) << whole.err;
+    EXPECT_EQ(readFile(folder.file("out.vrd")), bytes);
+
+    std::string failure;
+    try {
+        CQXCatalog read;
+        MemorySource source(std::string_view(bytes).substr(0, bytes.size() - 10));
+        readCatalogue(source, kCodePage, read);
+    } catch (const ArchiveError& e) {
+        failure = std::string(e.what()) + " at byte " + std::to_string(e.offset());
+    }
+    const CliRun cut = run("convert " + quoted("cut.vrd") + " " + quoted("out.vrd"));
+    EXPECT_EQ(cut.status, 1);
+    EXPECT_EQ(cut.err, "vorlix-cli: " + folder.file("cut.vrd") + ": " + failure + "\n");
+    EXPECT_EQ(readFile(folder.file("out.vrd")), bytes);
+    for (const auto& file : std::filesystem::directory_iterator(folder.path())) {
+        const std::string name = file.path().filename().string();
+        EXPECT_TRUE(name == "out.vrd" || name.find("out.vrd") == std::string::npos) << name;
+    }
 }
 
 TEST_F(CliTest, ADamagedFileGivesOneLineWithTheOffsetAndWritesNothing) {

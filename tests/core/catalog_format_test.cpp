@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string>
+#include <vector>
+
+#include "core/archive_writer.h"
+#include "core/catalogue_rewriter.h"
 #include "core/code_page.h"
 #include "support/archive_bytes.h"
 #include "support/sample_catalogue.h"
@@ -49,8 +55,8 @@ TEST(CatalogueFormatTest, DiscWithFileEntriesIsTheDocumentedStream) {
     CQXCatalog catalogue;
     auto disc = std::make_unique<CQXDisc>();
     disc->number = "1";
-    disc->files.push_back(std::make_unique<CQXFileData>("a.txt", "d:\\", "5", "d:"));
-    disc->files.push_back(std::make_unique<CQXFileData>("b.txt", "d:\\", "6", "d:"));
+    disc->files.emplace_back("a.txt", "d:\\", "5", "d:");
+    disc->files.emplace_back("b.txt", "d:\\", "6", "d:");
     catalogue.appendDisc(std::move(disc));
 
     ArchiveBytes expected;
@@ -93,7 +99,7 @@ TEST(CatalogueFormatTest, NamedObjectsGoOutBucketByBucketNewestFirst) {
     }
     std::vector<std::string> keys;
     for (std::size_t i : fileOrder(named, kCodePage)) {
-        keys.push_back(named.entries()[i].first);
+        keys.push_back(named.entries()[i].first.str());
     }
     EXPECT_EQ(keys, (std::vector<std::string>{"CD4", "CD6", "CD12", "SearchCombo", "CDDB"}));
 }
@@ -130,7 +136,7 @@ TEST(CatalogueFormatTest, OldDiscSchemasReadWithDefaultsAndWriteBackAsCurrent) {
         EXPECT_EQ(disc.serial, c.serial);
         EXPECT_EQ(disc.size, "0.0");
         EXPECT_EQ(disc.categories, std::vector<std::string>{"Audio"});
-        EXPECT_EQ(disc.files[0]->name(), "f.txt");
+        EXPECT_EQ(disc.files[0].name(), "f.txt");
 
         const std::string written = writeCatalogue(catalogue, kCodePage);
         EXPECT_EQ(written.substr(0, 15), ArchiveBytes().word(1).newClass("CQXDisc", 5).str());
@@ -148,21 +154,142 @@ TEST(CatalogueFormatTest, WriteReadWriteGivesTheSameBytes) {
 
     ASSERT_EQ(loaded.discs.size(), 3u);
     EXPECT_EQ(loaded.discs[1]->name, "LENT \u20AC");
-    EXPECT_EQ(loaded.discs[0]->files[2]->name(), "\u65E5\u672C\u8A9E.mp3");
-    EXPECT_EQ(loaded.discs[0]->files[1]->categories(), std::vector<std::string>{"Work"});
+    EXPECT_EQ(loaded.discs[0]->files[2].name(), "\u65E5\u672C\u8A9E.mp3");
+    EXPECT_EQ(loaded.discs[0]->files[1].categories(), std::vector<std::string>{"Work"});
     EXPECT_EQ(loaded.categories, catalogue.categories);
     EXPECT_EQ(std::get<ByteArray>(*loaded.named.find("CD10")).bytes.size(), 300u);
     EXPECT_EQ(std::get<StringList>(*loaded.named.find("LendCombo")).items,
               std::vector<std::string>{"Maria"});
 }
 
+// Most entries are read straight from the file's bytes; every other form of entry between them
+// must read the same as when it stands alone, and write back to the same bytes.
+TEST(CatalogueFormatTest, EntriesOfEveryFormReadBackInOrder) {
+    const std::string name127(127, 'n');
+    const std::string name128(128, 'm');
+    const std::vector<std::array<std::string, 4>> fields = {
+        {"a.txt", "d:\\", "5", "d:"},
+        {"b.txt", "d:\\", "6", "d:"},
+        {"caf\u00E9.mp3", "d:\\music\\", "7", "d:"},
+        {"c.txt", "d:\\music\\", "8", "e:"},
+        {name127, "d:\\music\\", "9", "e:"},
+        {name128, "d:\\music\\", "10", "e:"},
+        {"\u65E5\u672C.mp3", "d:\\\u65E5\\", "11", "d:"},
+        {"", "", "", ""},
+        {"d.txt", "", "", ""},
+        {"e.txt", "d:\\", "-1", "d:"},
+    };
+    CQXCatalog catalogue;
+    catalogue.addDefaultNamedObjects();
+    for (int d = 1; d <= 2; ++d) {
+        auto disc = std::make_unique<CQXDisc>();
+        disc->number = std::to_string(d);
+        for (const auto& [name, folder, size, drive] : fields) {
+            disc->files.emplace_back(name, folder, size, drive);
+        }
+        disc->files[1].setCategories({"Work", "Audio"});
+        disc->files[5].setCategories({"Movies and more"});
+        catalogue.appendDisc(std::move(disc));
+    }
+    const std::string bytes = writeCatalogue(catalogue, kCodePage);
+
+    CQXCatalog loaded = read(bytes);
+    for (const auto& disc : loaded.discs) {
+        ASSERT_EQ(disc->files.size(), fields.size());
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            const auto [name, folder, size, drive, number] = disc->files[i].fields();
+            EXPECT_EQ((std::array<std::string_view, 5>{name, folder, size, drive, number}),
+                      (std::array<std::string_view, 5>{fields[i][0], fields[i][1], fields[i][2],
+                                                       fields[i][3], "0"}))
+                << i;
+        }
+        EXPECT_EQ(disc->files[1].categories(), (std::vector<std::string>{"Work", "Audio"}));
+        EXPECT_EQ(disc->files[5].categories(), std::vector<std::string>{"Movies and more"});
+        EXPECT_TRUE(disc->files[6].categories().empty());
+    }
+    EXPECT_EQ(writeCatalogue(loaded, kCodePage), bytes);
+}
+
+// Builds the discs again from what a visit hands over.
+class RebuildingVisitor final : public DiscVisitor, public FileEntrySink {
+public:
+    explicit RebuildingVisitor(CQXCatalog& catalogue) : m_catalogue(catalogue) {}
+    void start(std::uint32_t) override {}
+    FileEntrySink& entries() override { return *this; }
+    void begin(std::uint32_t count) override {
+        m_files = FileEntries();
+        m_files.reserve(count);
+    }
+    void entry(std::string_view name, std::string_view folder, std::string_view size,
+               std::string_view drive, TextList& categories) override {
+        m_files.emplace_back(name, folder, size, drive, "0").setCategories(categories);
+    }
+    void disc(const CQXDisc& disc) override {
+        EXPECT_TRUE(disc.files.empty());
+        auto copy = std::make_unique<CQXDisc>();
+        static_cast<DiscTexts&>(*copy) = disc;
+        copy->files = std::move(m_files);
+        m_catalogue.appendDisc(std::move(copy));
+    }
+
+private:
+    CQXCatalog& m_catalogue;
+    FileEntries m_files;
+};
+
+TEST(CatalogueFormatTest, AVisitHandsOverWhatReadingKeeps) {
+    CQXCatalog catalogue = test::sampleCatalogue();
+    const std::string bytes = writeCatalogue(catalogue, kCodePage);
+
+    CQXCatalog rebuilt;
+    RebuildingVisitor visitor(rebuilt);
+    MemorySource source(bytes);
+    readCatalogue(source, kCodePage, rebuilt, visitor);
+    ASSERT_EQ(rebuilt.discs.size(), catalogue.discs.size());
+    EXPECT_EQ(writeCatalogue(rebuilt, kCodePage), bytes);
+}
+
+// A conversion writes each disc as it is read; the file must be the one that reading the whole
+// catalogue (without defaults, as a conversion reads it) and writing it gives.
+TEST(CatalogueFormatTest, RewritingDiscByDiscGivesWhatReadingAndWritingGives) {
+    ArchiveBytes oldDisc;
+    oldDisc.word(1).newClass("CQXDisc", 2).word(2).newClass("CQXFileData", 0);
+    oldDisc.text("f.txt").text("d:\\").text("1").text("d:").word(0);
+    oldDisc.word(0x8003).text("g.txt").text("d:\\").text("2").text("d:").word(1).text("Work");
+    for (const char* text : {"7", "q", "<info/>", "artist", "OLD", "home", "", "", "7 OLD\r\n"}) {
+        oldDisc.text(text);
+    }
+    // No disc categories, one category, and named objects out of bucket order, one key twice.
+    oldDisc.word(0).word(1).text("Audio").word(3);
+    oldDisc.text("CD7").newClass("CByteArray", 0).word(2).raw("ab");
+    oldDisc.text("LendCombo").newClass("CStringList", 0).word(1).text("Maria");
+    oldDisc.text("CD7").word(0x8006).word(1).raw("c");
+    CQXCatalog sample = test::sampleCatalogue();
+
+    for (const std::string& bytes : {writeCatalogue(sample, kCodePage), oldDisc.str(),
+                                     ArchiveBytes().word(0).word(0).word(0).str()}) {
+        CQXCatalog whole;
+        MemorySource wholeSource(bytes);
+        readCatalogue(wholeSource, kCodePage, whole);
+
+        StringSink sink;
+        ArchiveWriter writer(kCodePage, sink);
+        CatalogueRewriter rewriter(writer);
+        CQXCatalog rest;
+        MemorySource source(bytes);
+        readCatalogue(source, kCodePage, rest, rewriter);
+        rewriter.finish(rest);
+        EXPECT_EQ(sink.bytes(), writeCatalogue(whole, kCodePage));
+    }
+}
+
 TEST(CatalogueFormatTest, StoredFileEntriesCarryDiscNumberZero) {
     CQXCatalog catalogue = test::sampleCatalogue();
-    CQXFileData& gathered = *catalogue.discs[0]->files[0];
+    CQXFileData& gathered = catalogue.discs[0]->files[0];
     gathered.setDiscNumber("12");
     const std::string bytes = writeCatalogue(catalogue, kCodePage);
     EXPECT_EQ(gathered.discNumber(), "0");
-    EXPECT_EQ(read(bytes).discs[0]->files[0]->discNumber(), "0");
+    EXPECT_EQ(read(bytes).discs[0]->files[0].discNumber(), "0");
 }
 
 TEST(CatalogueFormatTest, FileEntriesReplaceDefaultsAndOtherDefaultsStay) {

@@ -168,7 +168,11 @@ TEST(InsertionOrderedMapTest, KeepsFirstInsertionOrderThroughGrowthReplaceAndRem
     map.set("", "empty key");
     expected.emplace_back("", "empty key");
 
-    EXPECT_EQ(map.entries(), expected);
+    std::vector<std::pair<std::string, std::string>> entries;
+    for (const auto& [key, value] : map.entries()) {
+        entries.emplace_back(key.str(), value.str());
+    }
+    EXPECT_EQ(entries, expected);
     for (const auto& [key, value] : expected) {
         ASSERT_NE(map.find(key), nullptr) << key;
         EXPECT_EQ(*map.find(key), value);

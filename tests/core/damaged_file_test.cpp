@@ -12,20 +12,53 @@ using test::ArchiveBytes;
 
 const Windows1252 kCodePage;
 
-// Reads the bytes and returns the offset of the failure, or -1 when reading succeeded.
+struct Failure {
+    std::int64_t offset = -1;  // -1 when reading succeeded
+    std::string what;
+    bool operator==(const Failure&) const = default;
+};
+
+// Takes every disc and keeps nothing of it.
+class PassingVisitor final : public DiscVisitor, public FileEntrySink {
+public:
+    void start(std::uint32_t) override {}
+    FileEntrySink& entries() override { return *this; }
+    void disc(const CQXDisc&) override {}
+    void begin(std::uint32_t) override {}
+    void entry(std::string_view, std::string_view, std::string_view, std::string_view,
+               TextList&) override {}
+};
+
+template <typename Read>
+Failure failureOf(const std::string& bytes, Read read) {
+    MemorySource source(bytes);
+    try {
+        read(source);
+    } catch (const ArchiveError& e) {
+        return {static_cast<std::int64_t>(e.offset()), e.what()};
+    }
+    return {};
+}
+
+// Reads the bytes and returns the offset of the failure, or -1 when reading succeeded. Reading
+// disc by disc and checking without keeping anything must fail the same way.
 std::int64_t failureOffset(const std::string& bytes, std::string* what = nullptr) {
     CQXCatalog catalogue;
     catalogue.addDefaultNamedObjects();
-    MemorySource source(bytes);
-    try {
-        readCatalogue(source, kCodePage, catalogue);
-    } catch (const ArchiveError& e) {
-        if (what) {
-            *what = e.what();
-        }
-        return static_cast<std::int64_t>(e.offset());
+    const Failure kept =
+        failureOf(bytes, [&](ByteSource& source) { readCatalogue(source, kCodePage, catalogue); });
+    CQXCatalog rest;
+    PassingVisitor visitor;
+    const Failure streamed = failureOf(
+        bytes, [&](ByteSource& source) { readCatalogue(source, kCodePage, rest, visitor); });
+    const Failure checked =
+        failureOf(bytes, [](ByteSource& source) { checkCatalogue(source, kCodePage); });
+    EXPECT_EQ(streamed, kept) << kept.what;
+    EXPECT_EQ(checked, kept) << kept.what;
+    if (what) {
+        *what = kept.what;
     }
-    return -1;
+    return kept.offset;
 }
 
 TEST(DamagedCatalogueTest, EveryTruncationFailsWithinTheFile) {
@@ -79,6 +112,20 @@ TEST(DamagedCatalogueTest, RefusesStructuralDamageAtItsOffset) {
              .newClass("CQXFileData", 1)
              .raw(kMore),
          23, "class CQXFileData with schema 1 is not supported"},
+        {"disc where a second file entry belongs",
+         ArchiveBytes()
+             .word(1)
+             .newClass("CQXDisc", 5)
+             .word(2)
+             .newClass("CQXFileData", 0)
+             .text("a")
+             .text("d:\\")
+             .text("1")
+             .text("d:")
+             .word(0)
+             .word(0x8001)
+             .raw(kMore),
+         49, "expected a new CQXFileData object"},
         {"disc schema 1", oneDisc(1).raw(kMore), 15, "CQXDisc schema 1 is not supported"},
         {"disc schema 6", oneDisc(6).raw(kMore), 15, "CQXDisc schema 6 is not supported"},
         {"null disc reference", ArchiveBytes().word(1).word(0).raw(kMore), 4,

@@ -28,7 +28,7 @@ CQXCatalog catalogueOf(const std::vector<DiscShape>& shapes) {
         disc->location = shape.location;
         disc->shared = shape.shared;
         for (int i = 0; i < shape.files; ++i) {
-            disc->files.push_back(std::make_unique<CQXFileData>("f", "d:\\", "1", "d:"));
+            disc->files.emplace_back("f", "d:\\", "1", "d:");
         }
         catalogue.appendDisc(std::move(disc));
     }

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/text_arena.h"
+#include "core/file_entries.h"
 
 namespace vorlix {
 namespace {
@@ -37,20 +37,12 @@ TEST(CQXFileDataTest, StartsEmptyAndTakesBytesOfAnyValue) {
     EXPECT_EQ(entry.name(), "");
 }
 
-}  // namespace
-}  // namespace vorlix
-
-namespace vorlix {
-namespace {
-
-TEST(CQXFileDataTest, EntriesInAnArenaCopyMoveAndChangeIndependently) {
-    TextArena arena;
-    std::vector<CQXFileData> entries;
+TEST(CQXFileDataTest, EntriesOfAListCopyMoveAndChangeIndependently) {
+    FileEntries entries;
     for (int i = 0; i < 3000; ++i) {
-        entries.emplace_back(arena, "file" + std::to_string(i) + ".txt", "d:\\folder\\", "10",
-                             "d:", "0");
+        entries.emplace_back("file" + std::to_string(i) + ".txt", "d:\\folder\\", "10", "d:", "0");
     }
-    entries.emplace_back(arena, std::string(40000, 'L'), "d:\\", "1", "d:", "0");
+    entries.emplace_back(std::string(40000, 'L'), "d:\\", "1", "d:", "0");
     EXPECT_EQ(entries[2999].name(), "file2999.txt");
     EXPECT_EQ(entries.back().name().size(), 40000u);
 
@@ -67,6 +59,8 @@ TEST(CQXFileDataTest, EntriesInAnArenaCopyMoveAndChangeIndependently) {
     copy.editCategories().push_back("Work");
     CQXFileData second = copy;
     EXPECT_EQ(second.categories(), std::vector<std::string>{"Work"});
+    EXPECT_EQ(entries[4].folder(), "d:\\folder\\");
+    EXPECT_EQ(entries[6].name(), "file6.txt");
     copy.setCategories({});
     EXPECT_TRUE(copy.categories().empty());
 }

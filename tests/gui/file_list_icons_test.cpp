@@ -30,7 +30,7 @@ struct FileListOfKinds {
         disc->ownerDigest = test::DocumentRig::anna().passwordDigest;
         for (const char* name :
              {"song.mp3", "readme.txt", "photo.jpg", "film.avi", "noextension"}) {
-            disc->files.push_back(std::make_unique<CQXFileData>(name, "d:\\", "1000", "d:"));
+            disc->files.emplace_back(name, "d:\\", "1000", "d:");
         }
         catalogue.appendDisc(std::move(disc));
         rig.load(std::move(catalogue));

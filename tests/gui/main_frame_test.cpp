@@ -668,7 +668,7 @@ private Q_SLOTS:
         for (const auto& disc : s.document.catalogue().discs) {
             files += disc->files.size();
             for (const auto& entry : disc->files) {
-                const std::string name(entry->name());
+                const std::string name(entry.name());
                 if (const auto dot = name.rfind('.'); dot != std::string::npos) {
                     others.insert(lowerCase(name.substr(dot + 1)));
                 }
@@ -704,7 +704,7 @@ private Q_SLOTS:
                                                      std::to_string(files)));
         for (const auto& disc : s.document.catalogue().discs) {
             for (const auto& entry : disc->files) {
-                const std::string name = lowerCase(entry->name());
+                const std::string name = lowerCase(entry.name());
                 QVERIFY2(name.find('.') == std::string::npos || name.ends_with(".mp3"),
                          name.c_str());
             }

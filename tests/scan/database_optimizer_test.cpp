@@ -43,7 +43,7 @@ struct OptimizerRig {
         auto disc = std::make_unique<CQXDisc>();
         disc->number = number;
         for (const std::string& name : names) {
-            disc->files.push_back(std::make_unique<CQXFileData>(name, "d:\\", "1", "d:"));
+            disc->files.emplace_back(name, "d:\\", "1", "d:");
         }
         catalogue.appendDisc(std::move(disc));
     }
@@ -62,7 +62,7 @@ struct OptimizerRig {
         Names all;
         for (const auto& disc : catalogue.discs) {
             for (const auto& entry : disc->files) {
-                all.emplace_back(entry->name());
+                all.emplace_back(entry.name());
             }
         }
         return all;

@@ -20,7 +20,7 @@ std::unique_ptr<CQXDisc> discOf(const std::string& number, const Identity& owner
     disc->name = "Disc " + number;
     disc->ownerName = owner.logName;
     disc->ownerDigest = owner.passwordDigest;
-    disc->files.push_back(std::make_unique<CQXFileData>("a.mp3", "d:\\", "1", "d:"));
+    disc->files.emplace_back("a.mp3", "d:\\", "1", "d:");
     return disc;
 }
 
@@ -54,7 +54,7 @@ TEST_F(DiscInsertionTest, TheDiscIsAppendedMadeCurrentAndTheDocumentModified) {
     EXPECT_EQ(document.catalogue().discs.back()->number, "2");
     EXPECT_EQ(document.currentDisc().number, "2");
     ASSERT_EQ(document.currentDisc().files.size(), 1u);
-    EXPECT_EQ(document.currentDisc().files[0], document.catalogue().discs.back()->files[0].get());
+    EXPECT_EQ(document.currentDisc().files[0], &document.catalogue().discs.back()->files[0]);
     EXPECT_TRUE(document.isModified());
     EXPECT_TRUE(rig.prompt.messages.empty());
 }

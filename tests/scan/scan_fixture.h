@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/code_page.h"
-#include "core/file_data.h"
+#include "core/file_entries.h"
 #include "online/media_tag_source.h"
 #include "scan/filter_lists.h"
 #include "support/temp_dir.h"
@@ -39,11 +39,11 @@ struct FilterListFiles {
 };
 
 // "folder|name|size|drive" of every entry, for comparing whole walks at a glance.
-inline std::vector<std::string> describe(const std::vector<std::unique_ptr<CQXFileData>>& files) {
+inline std::vector<std::string> describe(const FileEntries& files) {
     std::vector<std::string> lines;
     for (const auto& file : files) {
-        lines.push_back(std::string(file->folder()) + "|" + std::string(file->name()) + "|" +
-                        std::string(file->size()) + "|" + std::string(file->drive()));
+        lines.push_back(std::string(file.folder()) + "|" + std::string(file.name()) + "|" +
+                        std::string(file.size()) + "|" + std::string(file.drive()));
     }
     return lines;
 }

@@ -104,7 +104,7 @@ TEST_P(ScanJobFilterTest, RecordsWhatTheFilterKeeps) {
     scan(volume);
     Lines names;
     for (const auto& entry : m_job.entries()) {
-        names.emplace_back(entry->name());
+        names.emplace_back(entry.name());
     }
     EXPECT_EQ(names, c.recorded);
     EXPECT_EQ(m_job.detectedExtensions(), c.detected);
@@ -295,7 +295,7 @@ TEST_F(ScanJobTest, AFolderTreeOfAnyDepthIsWalkedToTheBottom) {
     scan(volume);
     EXPECT_EQ(m_job.state(), ScanState::Completed);
     ASSERT_EQ(m_job.entries().size(), 1u);
-    EXPECT_EQ(m_job.entries()[0]->folder().size(), std::string("d:\\").size() + 2 * kDepth);
+    EXPECT_EQ(m_job.entries()[0].folder().size(), std::string("d:\\").size() + 2 * kDepth);
     EXPECT_EQ(m_job.treeItems().size(), kDepth + 1);
 }
 

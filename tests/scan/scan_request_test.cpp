@@ -73,7 +73,7 @@ TEST(BlankDiscTest, IsAPlaceholderOwnedLikeTheCurrentDisc) {
     EXPECT_EQ(disc->location, "home");
     EXPECT_EQ(disc->size, "0.0");
     EXPECT_EQ(disc->outline, "10 Blank\r\n");
-    for (const std::string* empty :
+    for (const CompactText* empty :
          {&disc->info, &disc->date, &disc->artist, &disc->quality, &disc->lendDate}) {
         EXPECT_EQ(*empty, "");
     }

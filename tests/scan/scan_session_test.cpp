@@ -224,7 +224,7 @@ TEST_F(ScanSessionTest, SaveFillsTheDiscRecordOnce) {
     EXPECT_EQ(disc.outline, "42 HOLIDAY\r\n\tPhotos\r\n");
     EXPECT_EQ(describe(disc.files),
               (Lines{"d:\\photos\\|Beach.JPG|2097152|d:", "d:\\|index.mp3|3|d:"}));
-    for (const std::string* empty : {&disc.quality, &disc.artist, &disc.lendDate}) {
+    for (const CompactText* empty : {&disc.quality, &disc.artist, &disc.lendDate}) {
         EXPECT_EQ(*empty, "");
     }
     EXPECT_TRUE(disc.categories.empty());

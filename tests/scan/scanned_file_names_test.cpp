@@ -85,8 +85,8 @@ TEST_F(ScannedFileNamesTest, AFolderIsCataloguedByItsNamesTextsAndTheyLeadBackTo
     Lines resolved;
     for (const auto& file : reloaded.discs[0]->files) {
         const auto path =
-            m_drives.drives().resolve(std::string(file->folder()) + std::string(file->name()));
-        resolved.push_back(path.value_or("unresolved " + std::string(file->name())));
+            m_drives.drives().resolve(std::string(file.folder()) + std::string(file.name()));
+        resolved.push_back(path.value_or("unresolved " + std::string(file.name())));
     }
     std::sort(resolved.begin(), resolved.end());
     EXPECT_EQ(resolved, (Lines{tree("Mus\xE9"
@@ -118,7 +118,7 @@ TEST(ScannedFileNames, NamesWithLineEndsTabsAndBackslashesKeepTheirPlaceAndLeadB
                                                     "d:\\|back\uFF3Cslash.mp3|3|d:"}));
     EXPECT_EQ(job.folderOutline(), "7 \r\n\t" + shown + "\r\n");
     for (const auto& file : job.entries()) {
-        const std::string catalogued = std::string(file->folder()) + std::string(file->name());
+        const std::string catalogued = std::string(file.folder()) + std::string(file.name());
         EXPECT_TRUE(drives.drives().resolve(catalogued)) << catalogued;
     }
     EXPECT_EQ(drives.drives().resolve("d:\\back\uFF3Cslash.mp3"), dir.file("tree/back\\slash.mp3"));

@@ -30,13 +30,10 @@ CQXCatalog sampleCatalogue() {
 
     auto first = sampleDisc("1", "BACKUP");
     first->categories = {"Software", "Backups"};
-    first->files.push_back(
-        std::make_unique<CQXFileData>("Budget.xls", "d:\\docs\\", "48128", "d:"));
-    first->files.push_back(
-        std::make_unique<CQXFileData>("Thesis.doc", "d:\\docs\\old\\", "-2147483648", "d:"));
-    first->files.back()->setCategories({"Work"});
-    first->files.push_back(
-        std::make_unique<CQXFileData>("\u65E5\u672C\u8A9E.mp3", "d:\\music\\", "5242880", "d:"));
+    first->files.emplace_back("Budget.xls", "d:\\docs\\", "48128", "d:");
+    first->files.emplace_back("Thesis.doc", "d:\\docs\\old\\", "-2147483648", "d:");
+    first->files.back().setCategories({"Work"});
+    first->files.emplace_back("\u65E5\u672C\u8A9E.mp3", "d:\\music\\", "5242880", "d:");
     catalogue.appendDisc(std::move(first));
 
     auto second = sampleDisc("2", "LENT \u20AC");
@@ -47,7 +44,7 @@ CQXCatalog sampleCatalogue() {
     catalogue.appendDisc(std::move(second));
 
     auto third = sampleDisc("10", "");
-    third->files.push_back(std::make_unique<CQXFileData>("", "", "", ""));
+    third->files.emplace_back("", "", "", "");
     catalogue.appendDisc(std::move(third));
 
     catalogue.categories = {"Audio", "DVD", "Software", "Work", "Backups"};

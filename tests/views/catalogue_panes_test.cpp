@@ -46,8 +46,7 @@ CQXCatalog ownedCatalogue() {
         disc->ownerName = DocumentRig::anna().logName;
         disc->ownerDigest = DocumentRig::anna().passwordDigest;
     }
-    catalogue.discs[0]->files.push_back(
-        std::make_unique<CQXFileData>("readme.txt", "d:\\", "10", "d:"));
+    catalogue.discs[0]->files.emplace_back("readme.txt", "d:\\", "10", "d:");
     catalogue.discs[1]->categories = {"Audio"};
     catalogue.discs[1]->info = "<info>\r\n<notes>Lent to Maria</notes>\r\n</info>\r\n";
     return catalogue;

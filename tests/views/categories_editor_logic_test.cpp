@@ -24,13 +24,13 @@ protected:
         }
         catalogue.categories.push_back("Movie");
         catalogue.discs[1]->categories = {"Movie", "Work"};
-        catalogue.discs[0]->files[0]->setCategories({"Movie"});
+        catalogue.discs[0]->files[0].setCategories({"Movie"});
         rig.load(std::move(catalogue));
         rig.document.setCurrentDisc(disc("1"));
     }
 
     CQXDisc& disc(const char* number) { return *rig.document.catalogue().findDisc(number); }
-    const Names& categories() { return rig.document.catalogue().categories; }
+    Names categories() { return rig.document.catalogue().categories.toVector(); }
 
     DocumentRig rig;
     CategoryEditor editor{rig.document, rig.prompt};
@@ -66,7 +66,7 @@ TEST_F(CategoryEditorTest, RenameRefusesANameTakenInAnyCase) {
     EXPECT_TRUE(rig.document.isModified());
     EXPECT_FALSE(std::ranges::count(categories(), "Movie"));
     EXPECT_EQ(disc("2").categories, (Names{"Films", "Work"}));
-    EXPECT_EQ(disc("1").files[0]->categories(), Names{"Films"});
+    EXPECT_EQ(disc("1").files[0].categories(), Names{"Films"});
 }
 
 TEST_F(CategoryEditorTest, RemoveAsksThenRemovesEverywhere) {
@@ -78,8 +78,8 @@ TEST_F(CategoryEditorTest, RemoveAsksThenRemovesEverywhere) {
     EXPECT_TRUE(editor.remove({"Movie", "Work"}));
     EXPECT_EQ(rig.prompt.messages, Names(2, std::string(kDeleteCategoryQuestion)));
     EXPECT_TRUE(disc("2").categories.empty());
-    EXPECT_TRUE(disc("1").files[0]->categories().empty());
-    EXPECT_TRUE(disc("1").files[1]->categories().empty());
+    EXPECT_TRUE(disc("1").files[0].categories().empty());
+    EXPECT_TRUE(disc("1").files[1].categories().empty());
     EXPECT_EQ(categories(), (Names{"Audio", "DVD", "Software", "Backups"}));
     EXPECT_EQ(rig.document.currentDisc().categories, (Names{"Software", "Backups"}));
     EXPECT_TRUE(rig.document.isModified());
@@ -100,18 +100,18 @@ TEST_F(CategoryEditorTest, AttachAndDetachChangeTheCurrentDiscAndItsCopy) {
 
 TEST_F(CategoryEditorTest, AttachToFilesAppendsWhatEachEntryLacks) {
     CQXDisc& first = disc("1");
-    EXPECT_TRUE(
-        editor.attachToFiles({"Movie", "Work"}, {first.files[0].get(), first.files[1].get()}));
-    EXPECT_EQ(first.files[0]->categories(), (Names{"Movie", "Work"}));
-    EXPECT_EQ(first.files[1]->categories(), (Names{"Work", "Movie"}));
-    EXPECT_TRUE(first.files[2]->categories().empty());
+    EXPECT_TRUE(editor.attachToFiles({"Movie", "Work"}, {&first.files[0], &first.files[1]}));
+    EXPECT_EQ(first.files[0].categories(), (Names{"Movie", "Work"}));
+    EXPECT_EQ(first.files[1].categories(), (Names{"Work", "Movie"}));
+    EXPECT_TRUE(first.files[2].categories().empty());
     EXPECT_TRUE(rig.document.isModified());
 }
 
 TEST_F(CategoryEditorTest, NotesAreStoredEscapedAndReadBackUnchanged) {
     const std::string notes = "a < b & \"c\"\r\nline 2";
     EXPECT_TRUE(editor.notesChanged(notes));
-    EXPECT_NE(disc("1").info.find("a &lt; b &amp;"), std::string::npos) << disc("1").info;
+    EXPECT_NE(disc("1").info.str().find("a &lt; b &amp;"), std::string::npos)
+        << disc("1").info.str();
     EXPECT_EQ(disc_info::readNotes(disc("1").info), notes);
     EXPECT_EQ(rig.document.currentDisc().info, disc("1").info);
     EXPECT_TRUE(rig.document.isModified());
@@ -165,7 +165,7 @@ TEST_F(NonOwnerCategoryEditorTest, EveryChangeIsRefused) {
     const std::string before = disc("1").info;
     EXPECT_FALSE(editor.create("New"));
     EXPECT_FALSE(editor.attachToCurrentDisc({"Movie"}));
-    EXPECT_FALSE(editor.attachToFiles({"Movie"}, {disc("1").files[2].get()}));
+    EXPECT_FALSE(editor.attachToFiles({"Movie"}, {&disc("1").files[2]}));
     EXPECT_FALSE(editor.detachFromCurrentDisc({"Software"}));
     EXPECT_FALSE(editor.mayRename());
     EXPECT_FALSE(editor.mayEditNotes());
@@ -176,7 +176,7 @@ TEST_F(NonOwnerCategoryEditorTest, EveryChangeIsRefused) {
     EXPECT_EQ(rig.prompt.messages, Names(8, "Operation not allowed! Logged in as : bob"));
     EXPECT_EQ(disc("1").info, before);
     EXPECT_EQ(disc("1").categories, (Names{"Software", "Backups"}));
-    EXPECT_TRUE(disc("1").files[2]->categories().empty());
+    EXPECT_TRUE(disc("1").files[2].categories().empty());
     EXPECT_FALSE(rig.document.isModified());
 }
 

@@ -15,21 +15,21 @@ CQXCatalog catalogueWithMovies() {
     auto first = std::make_unique<CQXDisc>();
     first->number = "1";
     first->categories = {"Movie", "Audio"};
-    first->files.push_back(std::make_unique<CQXFileData>("a.avi", "d:\\", "1", "d:"));
-    first->files.back()->setCategories({"Work", "Movie"});
-    first->files.push_back(std::make_unique<CQXFileData>("b.txt", "d:\\", "1", "d:"));
+    first->files.emplace_back("a.avi", "d:\\", "1", "d:");
+    first->files.back().setCategories({"Work", "Movie"});
+    first->files.emplace_back("b.txt", "d:\\", "1", "d:");
     catalogue.appendDisc(std::move(first));
     auto second = std::make_unique<CQXDisc>();
     second->number = "2";
     second->categories = {"Work"};
-    second->files.push_back(std::make_unique<CQXFileData>("c.avi", "d:\\", "1", "d:"));
-    second->files.back()->setCategories({"Movie"});
+    second->files.emplace_back("c.avi", "d:\\", "1", "d:");
+    second->files.back().setCategories({"Movie"});
     catalogue.appendDisc(std::move(second));
     return catalogue;
 }
 
 TEST(CategoryNames, ExactAndCaseBlindLookups) {
-    const Names names = {"Movie", "\u00C9t\u00E9"};
+    const TextList names = {"Movie", "\u00C9t\u00E9"};
     EXPECT_TRUE(holdsExactly(names, "Movie"));
     EXPECT_FALSE(holdsExactly(names, "movie"));
     EXPECT_TRUE(holdsIgnoringCase(names, "MOVIE"));
@@ -38,7 +38,7 @@ TEST(CategoryNames, ExactAndCaseBlindLookups) {
 }
 
 TEST(CategoryNames, AppendsOnlyMissingNamesAndRemovesEveryOccurrence) {
-    Names list = {"Audio"};
+    TextList list = {"Audio"};
     EXPECT_TRUE(appendMissing(list, {"DVD", "Audio", "DVD", "audio"}));
     EXPECT_EQ(list, (Names{"Audio", "DVD", "audio"}));
     EXPECT_FALSE(appendMissing(list, {"DVD"}));
@@ -56,16 +56,16 @@ TEST(CategoryNames, RenameReachesEveryDiscAndFileEntry) {
     EXPECT_EQ(catalogue.categories, (Names{"Audio", "Films", "Work"}));
     const CQXDisc& first = *catalogue.discs[0];
     EXPECT_EQ(first.categories, (Names{"Films", "Audio"}));
-    EXPECT_EQ(first.files[0]->categories(), (Names{"Work", "Films"}));
-    EXPECT_TRUE(first.files[1]->categories().empty());
+    EXPECT_EQ(first.files[0].categories(), (Names{"Work", "Films"}));
+    EXPECT_TRUE(first.files[1].categories().empty());
     EXPECT_EQ(catalogue.discs[1]->categories, (Names{"Work"}));
-    EXPECT_EQ(catalogue.discs[1]->files[0]->categories(), (Names{"Films"}));
+    EXPECT_EQ(catalogue.discs[1]->files[0].categories(), (Names{"Films"}));
 }
 
 TEST(CategoryNames, RenameIntoANameAListAlreadyHoldsKeepsItOnce) {
     CQXCatalog catalogue = catalogueWithMovies();
     renameCategoryEverywhere(catalogue, "Movie", "Work");
-    EXPECT_EQ(catalogue.discs[0]->files[0]->categories(), (Names{"Work"}));
+    EXPECT_EQ(catalogue.discs[0]->files[0].categories(), (Names{"Work"}));
     EXPECT_EQ(catalogue.categories, (Names{"Audio", "Work"}));
 }
 
@@ -78,7 +78,7 @@ TEST(CategoryNames, RemoveReachesEveryDiscAndFileEntry) {
     EXPECT_TRUE(catalogue.discs[1]->categories.empty());
     for (const auto& disc : catalogue.discs) {
         for (const auto& entry : disc->files) {
-            EXPECT_TRUE(entry->categories().empty()) << entry->name();
+            EXPECT_TRUE(entry.categories().empty()) << entry.name();
         }
     }
 }

@@ -81,7 +81,7 @@ CQXCatalog ownedCatalogue() {
     }
     catalogue.categories.push_back("Movie");
     catalogue.discs[1]->categories = {"Movie", "Work"};
-    catalogue.discs[0]->files[0]->setCategories({"Movie"});
+    catalogue.discs[0]->files[0].setCategories({"Movie"});
     return catalogue;
 }
 
@@ -120,7 +120,7 @@ struct PanelRig {
         view->refreshForCurrentDisc();
     }
     CQXDisc* disc(const char* number) { return rig.document.catalogue().findDisc(number); }
-    const Names& categories() { return rig.document.catalogue().categories; }
+    Names categories() { return rig.document.catalogue().categories.toVector(); }
 
     QTreeView* allList() const { return child<QTreeView>(*view, "allCategoriesList"); }
     QTreeView* attachedList() const { return child<QTreeView>(*view, "attachedCategoriesList"); }
@@ -276,7 +276,7 @@ private Q_SLOTS:
         QCOMPARE(rowTexts(panel.allList()),
                  texts({"Audio", "Backups", "DVD", "Jobs", "Movie", "Software"}));
         QCOMPARE(panel.disc("2")->categories, (Names{"Movie", "Jobs"}));
-        QCOMPARE(panel.disc("1")->files[1]->categories(), Names{"Jobs"});
+        QCOMPARE(panel.disc("1")->files[1].categories(), Names{"Jobs"});
         QCOMPARE(rowTexts(panel.attachedList()), texts({"Jobs", "Movie"}));
         QVERIFY(panel.rig.document.isModified());
         QVERIFY(panel.rig.prompt.messages.empty());
@@ -304,7 +304,7 @@ private Q_SLOTS:
         QCOMPARE(panel.rig.prompt.messages, Names{"Do you really want to delete this category?"});
         QVERIFY(!rowTexts(panel.allList()).contains(QStringLiteral("Movie")));
         QCOMPARE(panel.disc("2")->categories, Names{"Work"});
-        QVERIFY(panel.disc("1")->files[0]->categories().empty());
+        QVERIFY(panel.disc("1")->files[0].categories().empty());
         QCOMPARE(rowTexts(panel.attachedList()), texts({"Work"}));
         QCOMPARE(panel.rig.document.enterTarget(), EnterTarget::None);
         QVERIFY(panel.rig.document.isModified());
@@ -350,11 +350,11 @@ private Q_SLOTS:
         QVERIFY(!panel.rig.document.isModified());
 
         FakeFileList files(panel.rig.document);
-        files.selected = {panel.disc("1")->files[1].get(), panel.disc("1")->files[2].get()};
+        files.selected = {&panel.disc("1")->files[1], &panel.disc("1")->files[2]};
         chooseFromMenu(panel.allList(), QStringLiteral("Attach to a File"));
-        QCOMPARE(panel.disc("1")->files[1]->categories(), (Names{"Work", "Audio"}));
-        QCOMPARE(panel.disc("1")->files[2]->categories(), (Names{"Audio", "Work"}));
-        QCOMPARE(panel.disc("1")->files[0]->categories(), Names{"Movie"});
+        QCOMPARE(panel.disc("1")->files[1].categories(), (Names{"Work", "Audio"}));
+        QCOMPARE(panel.disc("1")->files[2].categories(), (Names{"Audio", "Work"}));
+        QCOMPARE(panel.disc("1")->files[0].categories(), Names{"Movie"});
         QVERIFY(panel.rig.document.isModified());
     }
 

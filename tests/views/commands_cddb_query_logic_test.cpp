@@ -68,10 +68,8 @@ protected:
             disc->ownerName = DocumentRig::anna().logName;
             disc->ownerDigest = DocumentRig::anna().passwordDigest;
         }
-        catalogue.discs[0]->files.push_back(
-            std::make_unique<CQXFileData>("Track01.cda", "d:\\", "44", "d:"));
-        catalogue.discs[2]->files.push_back(
-            std::make_unique<CQXFileData>("01 Intro.cda", "e:\\", "44", "e:"));
+        catalogue.discs[0]->files.emplace_back("Track01.cda", "d:\\", "44", "d:");
+        catalogue.discs[2]->files.emplace_back("01 Intro.cda", "e:\\", "44", "e:");
         rig.load(std::move(catalogue));
         rig.document.setCurrentDisc(*rig.document.catalogue().findDisc("1"));
         for (Pane* pane : std::initializer_list<Pane*>{&tree, &files, &categories}) {
@@ -99,8 +97,7 @@ TEST_F(CddbQueryTest, OnlyAnAudioDiscIsLookedUp) {
     run();
     EXPECT_EQ(rig.prompt.messages, std::vector<std::string>{"Please, select an audio CD."});
     // The letters must be lower-case, as the scan writes them.
-    rig.document.catalogue().findDisc("2")->files.push_back(
-        std::make_unique<CQXFileData>("TRACK01.CDA", "d:\\", "44", "d:"));
+    rig.document.catalogue().findDisc("2")->files.emplace_back("TRACK01.CDA", "d:\\", "44", "d:");
     rig.document.setCurrentDisc(*rig.document.catalogue().findDisc("2"));
     run();
     EXPECT_EQ(rig.prompt.messages.size(), 2u);

@@ -80,8 +80,7 @@ CQXCatalog ownedCatalogue() {
         disc->ownerName = DocumentRig::anna().logName;
         disc->ownerDigest = DocumentRig::anna().passwordDigest;
     }
-    catalogue.discs[0]->files.push_back(
-        std::make_unique<CQXFileData>("Track01.cda", "d:\\", "44", "d:"));
+    catalogue.discs[0]->files.emplace_back("Track01.cda", "d:\\", "44", "d:");
     static_cast<void>(replaceHistory(catalogue, kLendHistory, {"john", "Joe", "joan"}));
     return catalogue;
 }

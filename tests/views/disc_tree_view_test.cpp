@@ -70,7 +70,7 @@ std::unique_ptr<CQXDisc> makeDisc(const std::string& number, const std::string& 
     disc->shared = shared;
     disc->location = "home";
     disc->outline = number + " " + name + "\r\n" + folders;
-    disc->categories = std::move(categories);
+    disc->categories = TextList(categories);
     disc->ownerName = DocumentRig::anna().logName;
     disc->ownerDigest = DocumentRig::anna().passwordDigest;
     return disc;
@@ -82,11 +82,9 @@ CQXCatalog catalogue() {
     result.addDefaultNamedObjects();
     auto backup = makeDisc("1", "BACKUP", "Yes",
                            "\tDocs\r\n\t\tOld\r\n\t\t\tletters\r\n\tmusic\r\n", {"Software"});
-    backup->files.push_back(std::make_unique<CQXFileData>("readme.txt", "d:\\", "10", "d:"));
-    backup->files.push_back(
-        std::make_unique<CQXFileData>("Budget.xls", "d:\\docs\\", "48128", "d:"));
-    backup->files.push_back(
-        std::make_unique<CQXFileData>("Letter.doc", "d:\\docs\\old\\letters\\", "2048", "d:"));
+    backup->files.emplace_back("readme.txt", "d:\\", "10", "d:");
+    backup->files.emplace_back("Budget.xls", "d:\\docs\\", "48128", "d:");
+    backup->files.emplace_back("Letter.doc", "d:\\docs\\old\\letters\\", "2048", "d:");
     result.appendDisc(std::move(backup));
     result.appendDisc(makeDisc("2", "PRIVATE", "No", "\tphotos\r\n", {"Audio"}));
     result.appendDisc(makeDisc("12", "SUMMER", "Yes", "\t2001\r\n", {"Audio", "Movie"}));
@@ -278,7 +276,7 @@ private Q_SLOTS:
         QCOMPARE(setup.rig.document.currentDisc().number, std::string("1"));
         QCOMPARE(setup.rig.document.currentDisc().files.size(), std::size_t{3});
         QCOMPARE(setup.rig.document.currentDisc().files.front(),
-                 setup.rig.document.catalogue().discs.front()->files.front().get());
+                 &setup.rig.document.catalogue().discs.front()->files.front());
         QCOMPARE(setup.files.shown.back(), std::string("1 BACKUP\\Docs\\Old\\letters"));
         QCOMPARE(setup.view->selectedItemPath(), std::string("1 BACKUP\\Docs\\Old\\letters"));
         QCOMPARE(discTree(setup.rig.document), static_cast<DiscTreePane*>(setup.view.get()));
@@ -521,15 +519,15 @@ private Q_SLOTS:
         TreeSetup setup(catalogue());
         setup.click(path({"1 BACKUP"}));
         const CQXDisc& disc = *setup.rig.document.catalogue().findDisc("1");
-        setup.view->locateFile(*disc.files[2]);
+        setup.view->locateFile(disc.files[2]);
         QCOMPARE(setup.view->selectedItemPath(), std::string("1 BACKUP\\Docs\\Old\\letters"));
         QVERIFY(setup.tree->isExpanded(setup.item(path({"1 BACKUP", "Docs", "Old"}))));
         QCOMPARE(setup.files.shown.back(), std::string("1 BACKUP\\Docs\\Old\\letters"));
-        QCOMPARE(setup.files.highlighted, std::vector<const CQXFileData*>{disc.files[2].get()});
+        QCOMPARE(setup.files.highlighted, std::vector<const CQXFileData*>{&disc.files[2]});
 
-        setup.view->locateFile(*disc.files[0]);
+        setup.view->locateFile(disc.files[0]);
         QCOMPARE(setup.selectedText(), QStringLiteral("1 BACKUP"));
-        QCOMPARE(setup.files.highlighted.back(), disc.files[0].get());
+        QCOMPARE(setup.files.highlighted.back(), &disc.files[0]);
     }
 
     // Other panes and dialogs pick a disc by its number: exactly that number, never a folder

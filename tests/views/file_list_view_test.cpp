@@ -189,8 +189,7 @@ struct FileListFixture {
         disc->ownerDigest = test::DocumentRig::anna().passwordDigest;
         disc->outline = "12 BACKUP\r\n\tdocs\r\n\t\told\r\n\tmusic\r\n";
         for (const File& file : files) {
-            disc->files.push_back(
-                std::make_unique<CQXFileData>(file.name, file.folder, file.size, "d:"));
+            disc->files.emplace_back(file.name, file.folder, file.size, "d:");
         }
         catalogue.appendDisc(std::move(disc));
         rig.load(std::move(catalogue));
@@ -199,7 +198,7 @@ struct FileListFixture {
     }
 
     CQXDisc& disc() { return *rig.document.catalogue().discs.front(); }
-    CQXFileData& entry(std::size_t i) { return *disc().files[i]; }
+    CQXFileData& entry(std::size_t i) { return disc().files[i]; }
 
     // What the tree does when the item is selected.
     void select(const std::string& itemPath) {

@@ -23,7 +23,7 @@ bool CategoryEditor::create(const std::string& name) {
     if (!m_document.hasDiscs() || name.empty() || !m_document.checkOwner()) {
         return false;
     }
-    std::vector<std::string>& categories = m_document.catalogue().categories;
+    TextList& categories = m_document.catalogue().categories;
     if (holdsExactly(categories, name)) {
         m_prompt.message(kCategoryExistsMessage);
         return false;
@@ -34,11 +34,13 @@ bool CategoryEditor::create(const std::string& name) {
 }
 
 bool CategoryEditor::addDefaults() {
-    std::vector<std::string>& categories = m_document.catalogue().categories;
+    TextList& categories = m_document.catalogue().categories;
     if (!categories.empty()) {
         return false;
     }
-    categories.assign(kDefaultCategories.begin(), kDefaultCategories.end());
+    for (std::string_view name : kDefaultCategories) {
+        categories.push_back(name);
+    }
     return true;
 }
 

@@ -11,32 +11,25 @@ namespace vorlix {
 namespace {
 
 // A list that already holds the new name only loses the old one, so no name appears twice.
-void renameIn(std::vector<std::string>& list, std::string_view oldName,
-              const std::string& newName) {
-    const auto old = std::ranges::find(list, oldName);
-    if (old == list.end()) {
+void renameIn(TextList& list, std::string_view oldName, const std::string& newName) {
+    if (!list.contains(oldName)) {
         return;
     }
-    if (holdsExactly(list, newName)) {
-        std::erase(list, std::string(oldName));
-    } else {
-        std::ranges::replace(list, std::string(oldName), newName);
+    const bool holdsNew = list.contains(newName);
+    TextList renamed;
+    for (std::string_view name : list) {
+        if (name != oldName) {
+            renamed.push_back(name);
+        } else if (!holdsNew) {
+            renamed.push_back(newName);
+        }
     }
+    renamed.shrinkToFit();
+    list = std::move(renamed);
 }
 
-}  // namespace
-
-bool holdsExactly(const std::vector<std::string>& names, std::string_view name) {
-    return std::ranges::find(names, name) != names.end();
-}
-
-bool holdsIgnoringCase(const std::vector<std::string>& names, std::string_view name) {
-    const std::string lowered = lowerCase(name);
-    return std::ranges::any_of(
-        names, [&lowered](const std::string& n) { return lowerCase(n) == lowered; });
-}
-
-bool appendMissing(std::vector<std::string>& list, const std::vector<std::string>& names) {
+template <typename List>
+bool appendMissingTo(List& list, const std::vector<std::string>& names) {
     bool added = false;
     for (const std::string& name : names) {
         if (!holdsExactly(list, name)) {
@@ -47,10 +40,32 @@ bool appendMissing(std::vector<std::string>& list, const std::vector<std::string
     return added;
 }
 
-bool removeNames(std::vector<std::string>& list, const std::vector<std::string>& names) {
-    const std::size_t before = list.size();
-    std::erase_if(list, [&names](const std::string& name) { return holdsExactly(names, name); });
-    return list.size() != before;
+}  // namespace
+
+bool holdsExactly(const std::vector<std::string>& names, std::string_view name) {
+    return std::ranges::find(names, name) != names.end();
+}
+
+bool holdsExactly(const TextList& names, std::string_view name) {
+    return names.contains(name);
+}
+
+bool holdsIgnoringCase(const TextList& names, std::string_view name) {
+    const std::string lowered = lowerCase(name);
+    return std::ranges::any_of(names,
+                               [&lowered](std::string_view n) { return lowerCase(n) == lowered; });
+}
+
+bool appendMissing(TextList& list, const std::vector<std::string>& names) {
+    return appendMissingTo(list, names);
+}
+
+bool appendMissing(std::vector<std::string>& list, const std::vector<std::string>& names) {
+    return appendMissingTo(list, names);
+}
+
+bool removeNames(TextList& list, const std::vector<std::string>& names) {
+    return list.eraseIf([&names](std::string_view name) { return holdsExactly(names, name); }) > 0;
 }
 
 void renameCategoryEverywhere(CQXCatalog& catalogue, std::string_view oldName,
@@ -58,11 +73,8 @@ void renameCategoryEverywhere(CQXCatalog& catalogue, std::string_view oldName,
     renameIn(catalogue.categories, oldName, newName);
     for (const auto& disc : catalogue.discs) {
         renameIn(disc->categories, oldName, newName);
-        for (const auto& entry : disc->files) {
-            // Most entries carry no categories; reading first keeps them without a list.
-            if (holdsExactly(entry->categories(), oldName)) {
-                renameIn(entry->editCategories(), oldName, newName);
-            }
+        for (CQXFileData& entry : disc->files) {
+            renameIn(entry.editCategories(), oldName, newName);
         }
     }
 }
@@ -71,10 +83,8 @@ void removeCategoriesEverywhere(CQXCatalog& catalogue, const std::vector<std::st
     removeNames(catalogue.categories, names);
     for (const auto& disc : catalogue.discs) {
         removeNames(disc->categories, names);
-        for (const auto& entry : disc->files) {
-            if (!entry->categories().empty()) {
-                removeNames(entry->editCategories(), names);
-            }
+        for (CQXFileData& entry : disc->files) {
+            removeNames(entry.editCategories(), names);
         }
     }
 }

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/text_list.h"
+
 namespace vorlix {
 
 class CQXCatalog;
@@ -16,12 +18,14 @@ inline constexpr std::array<std::string_view, 5> kDefaultCategories = {"Audio", 
 // Category names are compared exactly, except where a rename must not produce a name that
 // differs from an existing one only in case.
 bool holdsExactly(const std::vector<std::string>& names, std::string_view name);
-bool holdsIgnoringCase(const std::vector<std::string>& names, std::string_view name);
+bool holdsExactly(const TextList& names, std::string_view name);
+bool holdsIgnoringCase(const TextList& names, std::string_view name);
 
 // Appends each name the list does not hold yet, in the given order; true when one was added.
+bool appendMissing(TextList& list, const std::vector<std::string>& names);
 bool appendMissing(std::vector<std::string>& list, const std::vector<std::string>& names);
 // Removes every occurrence of each name; true when one was removed.
-bool removeNames(std::vector<std::string>& list, const std::vector<std::string>& names);
+bool removeNames(TextList& list, const std::vector<std::string>& names);
 
 // Replaces the old name by the new one in the catalogue's list and in the lists of every disc
 // and every file entry.

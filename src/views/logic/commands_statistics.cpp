@@ -14,13 +14,13 @@ std::optional<CatalogueStatistics> catalogueStatistics(const CQXCatalog& catalog
         shared += disc->shared == "Yes" ? 1 : 0;
         files += disc->files.size();
     }
-    return CatalogueStatistics{catalogue.discs.front()->ownerName, std::to_string(shared),
+    return CatalogueStatistics{catalogue.discs.front()->ownerName.str(), std::to_string(shared),
                                std::to_string(files)};
 }
 
 DiscCountTexts discCountTexts(const CQXCatalog& catalogue) {
     return {std::to_string(catalogue.discs.size()),
-            catalogue.discs.empty() ? std::string() : catalogue.discs.back()->number};
+            catalogue.discs.empty() ? std::string() : catalogue.discs.back()->number.str()};
 }
 
 }  // namespace vorlix

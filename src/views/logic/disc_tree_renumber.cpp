@@ -26,8 +26,9 @@ std::optional<ByteArray> coverOf(const CQXCatalog& catalogue, const std::string&
 }
 
 void renumberOnlyDisc(CQXDisc& disc, const std::string& newNumber) {
-    replaceAll(disc.outline, discItemText(disc.number, disc.name),
-               discItemText(newNumber, disc.name));
+    std::string outline = disc.outline;
+    replaceAll(outline, discItemText(disc.number, disc.name), discItemText(newNumber, disc.name));
+    disc.outline = outline;
     disc.number = newNumber;
 }
 

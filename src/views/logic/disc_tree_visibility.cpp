@@ -20,7 +20,7 @@ bool matchesCategoryFilter(const DiscTexts& disc, const std::vector<std::string>
         return true;
     }
     return std::any_of(disc.categories.begin(), disc.categories.end(),
-                       [&filter](const std::string& category) {
+                       [&filter](std::string_view category) {
                            return std::find(filter.begin(), filter.end(), category) != filter.end();
                        });
 }

@@ -319,8 +319,8 @@ private Q_SLOTS:
         QCOMPARE(disc.outline, std::string("12 BACKUP\r\n\tMusic\r\n\t\tRock\r\n"));
         QStringList files;
         for (const auto& file : disc.files) {
-            files.append(QString::fromUtf8(file->folder()) + QString::fromUtf8(file->name()) +
-                         QLatin1Char(' ') + QString::fromUtf8(file->size()));
+            files.append(QString::fromUtf8(file.folder()) + QString::fromUtf8(file.name()) +
+                         QLatin1Char(' ') + QString::fromUtf8(file.size()));
         }
         QCOMPARE(files, (QStringList{QStringLiteral("d:\\music\\a.mp3 1000"),
                                      QStringLiteral("d:\\music\\rock\\song.mp3 4000"),
@@ -663,7 +663,7 @@ private Q_SLOTS:
         f.click("saveButton");
         QCOMPARE(f.saved.size(), 1u);
         QCOMPARE(f.saved.front().disc->name, std::string("IMAGE"));
-        QCOMPARE(f.saved.front().disc->files.front()->folder(), std::string_view("e:\\"));
+        QCOMPARE(f.saved.front().disc->files.front().folder(), std::string_view("e:\\"));
     }
 
     void aFolderChosenAsVirtualCdIsScannedAsADisc() {
