@@ -17,6 +17,7 @@ namespace vorlix {
 class ApplicationControl;
 class ChangeOwnerService;
 class ChatComponent;
+class Clock;
 class CodePage;
 class DocumentWindows;
 class LoginService;
@@ -70,6 +71,8 @@ struct DocumentServices {
     ChatComponent& chat;
     ShellOpener& shell;
     PlaylistWindowFactory& playlists;
+    // Today's date for the lend dates.
+    const Clock& clock;
 };
 
 // The one document of the application: owns the catalogue and the current disc, holds the
@@ -87,6 +90,7 @@ public:
     void setCurrentDisc(const CQXDisc& disc) { m_currentDisc.assign(disc); }
     const Identity& identity() const { return m_identity; }
     const std::string& programFolder() const { return m_programFolder; }
+    const Clock& clock() const { return m_services.clock; }
     const std::string& path() const { return m_path; }
     bool isModified() const { return m_modified; }
     void setModified(bool modified = true) { m_modified = modified; }

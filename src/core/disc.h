@@ -2,12 +2,16 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/file_data.h"
 #include "core/text_arena.h"
 
 namespace vorlix {
+
+// The location of a disc that is available; any other location names the borrower.
+inline constexpr std::string_view kHomeLocation = "home";
 
 // The texts of one disc and the names of the categories attached to it. Every field is a text,
 // numbers, dates, sizes and flags included, because that is how the catalogue file keeps them.

@@ -155,7 +155,7 @@ std::optional<int> VorlixApplication::start(const QStringList& arguments) {
                                                 folder + "MySharedDatabase/MySharedDatabase.vrd");
     m_document = std::make_unique<CQX2Doc>(
         DocumentServices{m_prompt, *m_settings, m_codePage, m_windows, *m_login, *m_changeOwner,
-                         m_shared, m_application, *m_chat, m_shell, m_playlists},
+                         m_shared, m_application, *m_chat, m_shell, m_playlists, m_clock},
         folder);
     createScanServices(folder);
     m_mainWindow = std::make_unique<CMainFrame>(

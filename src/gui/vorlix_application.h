@@ -12,6 +12,7 @@
 #include "gui/stand_in_document_windows.h"
 #include "gui/stand_in_playlist_windows.h"
 #include "gui/stand_in_shared_catalogue.h"
+#include "platform/system_clock.h"
 
 namespace vorlix {
 
@@ -84,6 +85,7 @@ private:
     StandInSharedCatalogue m_shared;
     StandInPlaylistWindows m_playlists;
     DesktopShellOpener m_shell;
+    SystemClock m_clock;
     // The drives, the freedb control and the filter lists serve the scan dialogs, which live no
     // longer than the main window.
     std::unique_ptr<LinuxDiscDrives> m_drives;

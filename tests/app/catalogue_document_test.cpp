@@ -12,6 +12,7 @@
 #include "core/code_page.h"
 #include "core/md5.h"
 #include "support/document_fakes.h"
+#include "support/fixed_clock.h"
 #include "support/memory_settings.h"
 #include "support/quiet_panes.h"
 #include "support/sample_catalogue.h"
@@ -145,8 +146,8 @@ protected:
     }
 
     DocumentServices services() {
-        return {prompt,    settings,    kCodePage, windows, login,    changeOwner,
-                publisher, application, chat,      shell,   playlists};
+        return {prompt,    settings,    kCodePage, windows, login,     changeOwner,
+                publisher, application, chat,      shell,   playlists, clock};
     }
 
     std::string saveSample(const std::string& name, const std::string& owner) {
@@ -172,6 +173,7 @@ protected:
     FakeChat chat{log};
     FakeShell shell;
     FakePlaylists playlists{log};
+    test::FixedClock clock;
     CQX2Doc document;
 };
 

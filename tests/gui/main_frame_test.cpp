@@ -45,6 +45,7 @@
 #include "scan/ui/scan_dialog.h"
 #include "support/document_fakes.h"
 #include "support/fake_disc_volume.h"
+#include "support/fixed_clock.h"
 #include "support/gate.h"
 #include "support/memory_settings.h"
 #include "support/sample_catalogue.h"
@@ -119,7 +120,7 @@ bool writeProgramFiles(const test::TempDir& folder) {
 struct Setup {
     explicit Setup(bool tray)
         : document({prompt, settings, kCodePage, windows, login, changeOwner, publisher,
-                    application, chat, shell, playlists},
+                    application, chat, shell, playlists, clock},
                    folder.path() + "/"),
           window(document, ViewServices{prompt, settings, shell, drives},
                  ScanServices{drives, filterLists, mediaTags, settings, prompt}, tray) {
@@ -143,6 +144,7 @@ struct Setup {
     FilterLists filterLists{folder.path() + "/", kCodePage};
     FakeMediaTags mediaTags;
     FakePlaylists playlists;
+    test::FixedClock clock;
     CQX2Doc document;
     CMainFrame window;
 };

@@ -11,6 +11,7 @@
 #include "core/code_page.h"
 #include "core/md5.h"
 #include "support/document_fakes.h"
+#include "support/fixed_clock.h"
 #include "support/memory_settings.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
@@ -58,7 +59,7 @@ struct DocumentRig {
 
     explicit DocumentRig(Identity user = anna())
         : document({prompt, settings, codePage, windows, login, changeOwner, publisher, application,
-                    chat, shell, playlists},
+                    chat, shell, playlists, clock},
                    folder.path() + "/") {
         login.identity = std::move(user);
         document.reset();
@@ -83,6 +84,7 @@ struct DocumentRig {
     FakeChat chat{log};
     FakeShell shell;
     Playlists playlists;
+    FixedClock clock;
     CQX2Doc document;
 };
 
