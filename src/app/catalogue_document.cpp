@@ -36,7 +36,9 @@ std::string whereReadingStopped(const std::exception& failure) {
 constexpr std::array<std::string_view, kRecentFileCount> kRecentFileNames = {
     setting::kRecentFile1, setting::kRecentFile2, setting::kRecentFile3, setting::kRecentFile4};
 
-// Where each pane command goes, and whether it needs a disc in the catalogue.
+// Where each pane command goes, and whether it needs a disc in the catalogue. The lending and
+// disc-number commands run outside the commands panel, whose buttons call the same operations;
+// the disc tree passes the menu's on to them.
 struct CommandRoute {
     PaneCommand command;
     std::string_view paneClass;
@@ -45,16 +47,16 @@ struct CommandRoute {
 
 constexpr std::array kCommandRoutes = {
     CommandRoute{PaneCommand::Scan, kCommandsViewClass, false},
-    CommandRoute{PaneCommand::FindGaps, kCommandsViewClass, true},
+    CommandRoute{PaneCommand::FindGaps, kLeftViewClass, true},
     CommandRoute{PaneCommand::DeleteDisc, kLeftViewClass, true},
     CommandRoute{PaneCommand::Cddb, kCommandsViewClass, false},
     CommandRoute{PaneCommand::AddBlankDisc, kCommandsViewClass, true},
     CommandRoute{PaneCommand::DiscInfo, kLeftViewClass, true},
     CommandRoute{PaneCommand::SetBlankCover, kLeftViewClass, false},
-    CommandRoute{PaneCommand::Lend, kCommandsViewClass, false},
-    CommandRoute{PaneCommand::GetBack, kCommandsViewClass, false},
-    CommandRoute{PaneCommand::ShowAvailable, kCommandsViewClass, false},
-    CommandRoute{PaneCommand::ShowNonAvailable, kCommandsViewClass, false},
+    CommandRoute{PaneCommand::Lend, kLeftViewClass, false},
+    CommandRoute{PaneCommand::GetBack, kLeftViewClass, false},
+    CommandRoute{PaneCommand::ShowAvailable, kLeftViewClass, false},
+    CommandRoute{PaneCommand::ShowNonAvailable, kLeftViewClass, false},
     CommandRoute{PaneCommand::Search, kCommandsViewClass, false},
     CommandRoute{PaneCommand::FileViewLargeIcons, kQX2ViewClass, false},
     CommandRoute{PaneCommand::FileViewSmallIcons, kQX2ViewClass, false},

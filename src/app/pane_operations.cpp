@@ -29,4 +29,8 @@ CommandsPane* commandsPanel(const CQX2Doc& document) {
     return paneAs<CommandsPane>(document, kCommandsViewClass);
 }
 
+LendNameField* lendNameField(const CQX2Doc& document) {
+    return paneAs<LendNameField>(document, kCommandsViewClass);
+}
+
 }  // namespace vorlix

@@ -89,10 +89,20 @@ public:
     virtual void openSearchWindow(const SearchQuery& query, bool startAtOnce) = 0;
 };
 
+// The commands panel's lend combo, as the Lend menu reads it: the borrower for Lend and the
+// filter of the non-available list. A lend that went through empties it.
+class LendNameField {
+public:
+    virtual ~LendNameField() = default;
+    virtual std::string lendName() const = 0;
+    virtual void clearLendName() = 0;
+};
+
 // The registered pane with that role, or null while the window has none.
 DiscTreePane* discTree(const CQX2Doc& document);
 FileListPane* fileList(const CQX2Doc& document);
 CategoriesPane* categoriesPanel(const CQX2Doc& document);
 CommandsPane* commandsPanel(const CQX2Doc& document);
+LendNameField* lendNameField(const CQX2Doc& document);
 
 }  // namespace vorlix

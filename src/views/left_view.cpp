@@ -48,7 +48,8 @@ CLeftView::CLeftView(CQX2Doc& document, const ViewServices& services, QWidget* p
       m_document(document),
       m_services(services),
       m_model(new DiscTreeModel(this)),
-      m_tree(new DiscTreeWidget(this)) {
+      m_tree(new DiscTreeWidget(this)),
+      m_tasks(document, services.prompt, services.settings, this) {
     setObjectName(toQt(kLeftViewClass));
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     m_tree->setObjectName(QStringLiteral("discTree"));
@@ -107,6 +108,13 @@ void CLeftView::runCommand(PaneCommand command) {
             break;
         case PaneCommand::SetBlankCover:
             setBlankCover();
+            break;
+        case PaneCommand::FindGaps:
+        case PaneCommand::Lend:
+        case PaneCommand::GetBack:
+        case PaneCommand::ShowAvailable:
+        case PaneCommand::ShowNonAvailable:
+            m_tasks.runMenuCommand(command);
             break;
         default:
             break;

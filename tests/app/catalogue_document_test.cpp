@@ -603,16 +603,16 @@ TEST_F(PaneCommandTest, CommandsReachTheirPaneAndSomeNeedADisc) {
     };
     const std::vector<Row> rows = {
         {PaneCommand::Scan, "CCommandsView", false},
-        {PaneCommand::FindGaps, "CCommandsView", true},
+        {PaneCommand::FindGaps, "CLeftView", true},
         {PaneCommand::DeleteDisc, "CLeftView", true},
         {PaneCommand::Cddb, "CCommandsView", false},
         {PaneCommand::AddBlankDisc, "CCommandsView", true},
         {PaneCommand::DiscInfo, "CLeftView", true},
         {PaneCommand::SetBlankCover, "CLeftView", false},
-        {PaneCommand::Lend, "CCommandsView", false},
-        {PaneCommand::GetBack, "CCommandsView", false},
-        {PaneCommand::ShowAvailable, "CCommandsView", false},
-        {PaneCommand::ShowNonAvailable, "CCommandsView", false},
+        {PaneCommand::Lend, "CLeftView", false},
+        {PaneCommand::GetBack, "CLeftView", false},
+        {PaneCommand::ShowAvailable, "CLeftView", false},
+        {PaneCommand::ShowNonAvailable, "CLeftView", false},
         {PaneCommand::Search, "CCommandsView", false},
     };
     for (const Row& row : rows) {

@@ -27,6 +27,7 @@
 
 #include "app/catalogue_document.h"
 #include "app/document_services.h"
+#include "app/pane_operations.h"
 #include "app/setting_names.h"
 #include "app/ui/qt_text.h"
 #include "app/ui/tray_info_window.h"
@@ -645,6 +646,43 @@ private Q_SLOTS:
         QCOMPARE(s.prompt.messages,
                  std::vector<std::string>{"Operation not allowed! Logged in as : anna"});
         QCOMPARE(s.document.catalogue().discs.size(), 2u);
+    }
+
+    // The Lend menu and Find Gaps pass through the disc tree to the lending and disc-number
+    // operations, each with what it shows.
+    void lendingAndGapItemsReachTheirOperations() {
+        Setup& s = start();
+        s.prompt.files = {saveSample("sample.vrd")};
+        item({QStringLiteral("&File"), QStringLiteral("&Open...")})->trigger();
+        QVERIFY(discTree(s.document)->selectDisc("2"));
+
+        item({QStringLiteral("&Lend"), QStringLiteral("Get Back")})->trigger();
+        const CQXDisc& lent = *s.document.catalogue().findDisc("2");
+        QCOMPARE(lent.location, std::string("home"));
+        QCOMPARE(lent.lendDate, std::string("March 05 2004"));
+        QVERIFY(s.document.isModified());
+        QVERIFY(s.prompt.messages.empty());
+
+        // The commands panel has no lend combo to give a name yet.
+        item({QStringLiteral("&Lend"), QStringLiteral("CD Lend / Borrow\tCtrl+Enter")})->trigger();
+        QCOMPARE(s.prompt.messages, std::vector<std::string>{"Please, enter a name."});
+        QCOMPARE(lent.location, std::string("home"));
+
+        const auto titleOf = [this](const QStringList& path) {
+            QString title;
+            withModal([&] { item(path)->trigger(); },
+                      [&title](QDialog& dialog) { title = dialog.windowTitle(); });
+            return title;
+        };
+        QCOMPARE(titleOf({QStringLiteral("&Lend"), QStringLiteral("Show Available CDs")}),
+                 QStringLiteral("List of All Available Discs"));
+        s.prompt.messages.clear();
+        QCOMPARE(titleOf({QStringLiteral("&Lend"),
+                          QStringLiteral("Show Non-Available CDs\tCtrl+Enter")}),
+                 QStringLiteral("All non-available CDs"));
+        QCOMPARE(s.prompt.messages, std::vector<std::string>{"All CDs are available"});
+        QCOMPARE(titleOf({QStringLiteral("&Operations"), QStringLiteral("Find Gaps")}),
+                 QStringLiteral("Find Gaps in the CD Index"));
     }
 
     void accountItemsReachTheDocument() {
