@@ -4,6 +4,8 @@
 #include "cli/account_commands.h"
 #include "cli/catalogue_commands.h"
 #include "cli/cli_command.h"
+#include "cli/lend_commands.h"
+#include "cli/number_commands.h"
 #include "cli/scan_command.h"
 #include "core/code_page.h"
 
@@ -37,6 +39,8 @@ int run(int argc, const char* const argv[]) {
     addCatalogueCommands(commands, codePage);
     addAccountCommands(commands, codePage);
     addScanCommand(commands, codePage);
+    addLendCommands(commands, codePage);
+    addNumberCommands(commands, codePage);
 
     const CliArguments arguments = CliArguments::parse(argc, argv, kValueOptions);
     if (arguments.has("--help") || arguments.has("-h")) {
