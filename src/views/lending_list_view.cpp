@@ -32,6 +32,11 @@ LendingListView::LendingListView(LendingListModel* model, QWidget* parent)
         columns->resizeSection(column, kColumnWidths[static_cast<std::size_t>(column)]);
     }
     connect(columns, &QHeaderView::sectionClicked, this, &LendingListView::sortByHeader);
+    // Rows filled afresh come in catalogue order, which no arrow stands for.
+    connect(model, &QAbstractItemModel::modelReset, this, [this] {
+        m_sortedColumn = -1;
+        header()->setSortIndicatorShown(false);
+    });
     connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid()) {
             Q_EMIT discChosen(toQt(m_model->row(index.row()).number));

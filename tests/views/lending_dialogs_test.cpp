@@ -1,5 +1,6 @@
 #include <QAbstractItemModelTester>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -369,22 +370,29 @@ private Q_SLOTS:
         Desk desk(lendingCatalogue());
         QVERIFY(desk.view->selectDisc("2"));
         const int refreshes = desk.commands.fieldRefreshes;
-        QVERIFY(
-            withModal([&] { desk.rig.document.onCommand(PaneCommand::ShowNonAvailable); },
-                      [](QDialog& dialog) {
-                          auto* list = child<QTreeView>(dialog, "nonAvailableList");
-                          const QRect first = list->visualRect(list->model()->index(0, 0));
-                          QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first.center());
-                          auto* menu = child<QMenu>(dialog, "nonAvailableMenu");
-                          QVERIFY(!menu->isVisible());
-                          Q_EMIT list->customContextMenuRequested(first.center());
-                          QVERIFY(menu->isVisible());
-                          QCOMPARE(menu->actions().size(), 1);
-                          QCOMPARE(menu->actions().front()->text(), QStringLiteral("Get Back"));
-                          menu->actions().front()->trigger();
-                          QCOMPARE(column(*list->model(), 0), QStringList{QStringLiteral("delta")});
-                          QCOMPARE(dialog.windowTitle(), QStringLiteral("All non-available CDs"));
-                      }));
+        QVERIFY(withModal(
+            [&] { desk.rig.document.onCommand(PaneCommand::ShowNonAvailable); },
+            [](QDialog& dialog) {
+                auto* list = child<QTreeView>(dialog, "nonAvailableList");
+                clickHeader(*list->header(), 0);
+                QCOMPARE(column(*list->model(), 0),
+                         (QStringList{QStringLiteral("delta"), QStringLiteral("bravo")}));
+                QVERIFY(list->header()->isSortIndicatorShown());
+                const QPoint bravo = list->visualRect(list->model()->index(1, 0)).center();
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, bravo);
+                auto* menu = child<QMenu>(dialog, "nonAvailableMenu");
+                QVERIFY(!menu->isVisible());
+                QContextMenuEvent rightClick(QContextMenuEvent::Mouse, bravo,
+                                             list->viewport()->mapToGlobal(bravo));
+                QApplication::sendEvent(list->viewport(), &rightClick);
+                QVERIFY(menu->isVisible());
+                QCOMPARE(menu->actions().size(), 1);
+                QCOMPARE(menu->actions().front()->text(), QStringLiteral("Get Back"));
+                menu->actions().front()->trigger();
+                QCOMPARE(column(*list->model(), 0), QStringList{QStringLiteral("delta")});
+                QCOMPARE(dialog.windowTitle(), QStringLiteral("All non-available CDs"));
+                QVERIFY(!list->header()->isSortIndicatorShown());
+            }));
         const CQXDisc& disc = *desk.rig.document.catalogue().discs[1];
         QCOMPARE(disc.location, std::string("home"));
         QCOMPARE(disc.lendDate, std::string("March 04 2004"));
