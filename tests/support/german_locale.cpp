@@ -3,7 +3,6 @@
 #include <clocale>
 #include <cstdlib>
 #include <ctime>
-#include <locale>
 
 namespace vorlix::test {
 
@@ -12,14 +11,11 @@ GermanLocale::GermanLocale() : m_previous(std::setlocale(LC_ALL, nullptr)) {
     // localedef warns about some inputs yet writes the locale; whether it worked shows below.
     static_cast<void>(std::system(command.c_str()));
     setenv("LOCPATH", m_folder.path().c_str(), 1);
-    if (std::setlocale(LC_ALL, kName) != nullptr) {
-        std::locale::global(std::locale(kName));
-    }
+    std::setlocale(LC_ALL, kName);
 }
 
 GermanLocale::~GermanLocale() {
     std::setlocale(LC_ALL, m_previous.c_str());
-    std::locale::global(std::locale::classic());
     unsetenv("LOCPATH");
 }
 

@@ -7,8 +7,8 @@
 namespace vorlix::test {
 
 // A German locale compiled for the test into a folder of its own, since the system may have
-// none installed. While the object lives it is the process's C and C++ locale; a child process
-// gets it through LOCPATH and LC_ALL.
+// none installed. While the object lives it is the process's C locale, the one the C library
+// names months in; a child process gets it through LOCPATH and LC_ALL.
 class GermanLocale {
 public:
     static constexpr const char* kName = "de_DE.UTF-8";
