@@ -21,6 +21,7 @@ class ApplicationControl;
 class ByteSource;
 class ChangeOwnerService;
 class ChatComponent;
+class Clock;
 class CodePage;
 class DocumentWindows;
 class FileLock;
@@ -81,6 +82,8 @@ struct DocumentServices {
     ShellOpener& shell;
     PlaylistWindowFactory& playlists;
     LongWork& longWork;
+    // Today's date for the lend dates.
+    const Clock& clock;
 };
 
 // The one document of the application: owns the catalogue and the current disc, holds the
@@ -105,6 +108,7 @@ public:
     const std::string& programFolder() const { return m_programFolder; }
     // The code page catalogue files keep their texts in.
     const CodePage& codePage() const { return m_services.codePage; }
+    const Clock& clock() const { return m_services.clock; }
     const std::string& path() const { return m_path; }
     bool isModified() const { return m_modified; }
     void setModified(bool modified = true) { m_modified = modified; }

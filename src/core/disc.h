@@ -1,12 +1,17 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "core/compact_text.h"
 #include "core/file_entries.h"
 #include "core/text_list.h"
 
 namespace vorlix {
+
+// The location of a disc that is available; any other location names the borrower.
+inline constexpr std::string_view kHomeLocation = "home";
 
 // The texts of one disc and the names of the categories attached to it. Every field is a text,
 // numbers, dates, sizes and flags included, because that is how the catalogue file keeps them.

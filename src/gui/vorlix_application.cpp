@@ -34,6 +34,7 @@
 #include "platform/http/curl_http_client.h"
 #include "platform/single_instance_lock.h"
 #include "scan/filter_lists.h"
+#include "views/disc_tasks.h"
 
 namespace vorlix {
 
@@ -163,14 +164,17 @@ std::optional<int> VorlixApplication::start(const QStringList& arguments) {
                                                 folder + "MySharedDatabase/MySharedDatabase.vrd");
     m_document = std::make_unique<CQX2Doc>(
         DocumentServices{m_prompt, *m_settings, m_codePage, m_windows, *m_login, *m_changeOwner,
-                         m_shared, m_application, *m_chat, m_shell, m_playlists, m_longWork},
+                         m_shared, m_application, *m_chat, m_shell, m_playlists, m_longWork,
+                         m_clock},
         folder);
     createScanServices(folder);
+    m_discTasks = std::make_unique<DiscTasks>(*m_document, m_prompt, *m_settings);
     m_mainWindow = std::make_unique<CMainFrame>(
         *m_document, ViewServices{m_prompt, *m_settings, m_shell, *m_drives},
         ScanServices{*m_drives, *m_filterLists, *m_freedb, *m_settings, m_prompt},
-        CommandsServices{m_searchWindows, m_cddb, m_lending, m_discNumbers, *m_chat},
+        CommandsServices{m_searchWindows, m_cddb, *m_discTasks, *m_discTasks, *m_chat},
         QSystemTrayIcon::isSystemTrayAvailable());
+    m_discTasks->setDialogParent(m_mainWindow.get());
     m_windows.watchScansOf(*m_document);
     m_application.setMainWindow(m_mainWindow.get());
     QObject::connect(m_mainWindow.get(), &CMainFrame::closedForGood, QCoreApplication::instance(),

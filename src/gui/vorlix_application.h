@@ -12,12 +12,11 @@
 #include "gui/application_shell.h"
 #include "gui/desktop_shell_opener.h"
 #include "gui/stand_in_cddb_lookup.h"
-#include "gui/stand_in_disc_number_commands.h"
 #include "gui/stand_in_document_windows.h"
-#include "gui/stand_in_lending_commands.h"
 #include "gui/stand_in_playlist_windows.h"
 #include "gui/stand_in_search_windows.h"
 #include "gui/stand_in_shared_catalogue.h"
+#include "platform/system_clock.h"
 
 namespace vorlix {
 
@@ -28,6 +27,7 @@ class CurlHttpClient;
 class DialogChangeOwnerService;
 class DialogLoginService;
 class DialogServerChat;
+class DiscTasks;
 class FilterLists;
 class InstanceServer;
 class LinuxDiscDrives;
@@ -94,10 +94,9 @@ private:
     StandInPlaylistWindows m_playlists;
     StandInSearchWindows m_searchWindows{m_prompt};
     StandInCddbLookup m_cddb{m_prompt};
-    StandInLendingCommands m_lending{m_prompt};
-    StandInDiscNumberCommands m_discNumbers{m_prompt};
     DesktopShellOpener m_shell;
     QtLongWork m_longWork;
+    SystemClock m_clock;
     // The drives, the freedb control and the filter lists serve the scan dialogs, which live no
     // longer than the main window.
     std::unique_ptr<LinuxDiscDrives> m_drives;
@@ -107,6 +106,8 @@ private:
     ApplicationShell m_application;
     std::unique_ptr<DialogServerChat> m_chat;
     std::unique_ptr<CQX2Doc> m_document;
+    // The panel's lending and disc-number operations, which the main window's panel calls.
+    std::unique_ptr<DiscTasks> m_discTasks;
     std::unique_ptr<CMainFrame> m_mainWindow;
 };
 

@@ -1,8 +1,6 @@
 #include "scan/scanned_disc.h"
 
-#include <array>
-#include <cstdio>
-
+#include "core/disc_date.h"
 #include "core/disc_info.h"
 #include "scan/scan_job.h"
 #include "scan/scan_request.h"
@@ -10,13 +8,7 @@
 namespace vorlix {
 
 std::string discDateText(const std::tm& date) {
-    static constexpr std::array<const char*, 12> kMonths = {
-        "January", "February", "March",     "April",   "May",      "June",
-        "July",    "August",   "September", "October", "November", "December"};
-    char text[48];
-    std::snprintf(text, sizeof text, "%s %02d %d", kMonths[static_cast<std::size_t>(date.tm_mon)],
-                  date.tm_mday, date.tm_year + 1900);
-    return text;
+    return discDateText(LocalDateTime{date.tm_year + 1900, date.tm_mon + 1, date.tm_mday, 0});
 }
 
 std::string todayDiscDateText() {

@@ -12,8 +12,7 @@ namespace vorlix {
 class ScanJob;
 struct ScanRequest;
 
-// Where a scanned disc is kept: a disc at home, or a folder catalogued as a disc.
-inline constexpr std::string_view kHomeLocation = "home";
+// Where a folder scanned as a disc is kept; a disc read from a drive is at home.
 inline constexpr std::string_view kVirtualLocation = "virtual";
 inline constexpr std::string_view kVirtualDiscName = "VirtCD";
 

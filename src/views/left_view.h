@@ -24,6 +24,7 @@ inline constexpr std::string_view kClickDiscMessage = "Please, click on the CD I
 // The disc tree, the second pane of the main window: every disc of the catalogue the user may
 // see, with its folders. Selecting an item makes its disc the current disc and shows the
 // item's folder in the file list; the pane also renames, renumbers, shares and deletes discs.
+// The lending and disc-number commands of the menu pass through it to their operations.
 // It registers with the document for as long as it exists.
 class CLeftView : public QFrame, public Pane, public DiscTreePane {
     Q_OBJECT

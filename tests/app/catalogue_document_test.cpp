@@ -14,6 +14,7 @@
 #include "core/md5.h"
 #include "platform/file_lock.h"
 #include "support/document_fakes.h"
+#include "support/fixed_clock.h"
 #include "support/memory_settings.h"
 #include "support/quiet_panes.h"
 #include "support/sample_catalogue.h"
@@ -144,8 +145,8 @@ protected:
     }
 
     DocumentServices services() {
-        return {prompt,    settings,    kCodePage, windows, login,     changeOwner,
-                publisher, application, chat,      shell,   playlists, longWork};
+        return {prompt,      settings, kCodePage, windows,   login,    changeOwner, publisher,
+                application, chat,     shell,     playlists, longWork, clock};
     }
 
     std::string saveSample(const std::string& name, const std::string& owner) {
@@ -172,6 +173,7 @@ protected:
     FakeShell shell;
     FakePlaylists playlists{log};
     test::InPlaceLongWork longWork;
+    test::FixedClock clock;
     CQX2Doc document;
 };
 

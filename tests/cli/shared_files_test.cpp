@@ -121,6 +121,8 @@ TEST_F(SharedFilesTest, ACommandGivesUpOnAFileLockedTooLongAndChangesNothing) {
         {"catalogue", folder.file("cds.vrd"),
          "convert " + quoted("in.vrd") + " " + quoted("cds.vrd"),
          "vorlix-cli: " + folder.file("cds.vrd") + ": " + stillLocked + "\n"},
+        {"lend", folder.file("cds.vrd"), "lend " + quoted("cds.vrd") + " 1 Peter --user anna",
+         "vorlix-cli: " + folder.file("cds.vrd") + ": " + stillLocked + "\n"},
         {"accounts", accounts, "accounts add bob",
          "vorlix-cli: Could not change the accounts file \"" + accounts + "\": " + stillLocked +
              ". The file on disk was not changed.\n"},

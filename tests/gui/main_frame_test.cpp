@@ -31,6 +31,7 @@
 
 #include "app/catalogue_document.h"
 #include "app/document_services.h"
+#include "app/pane_operations.h"
 #include "app/setting_names.h"
 #include "app/ui/qt_text.h"
 #include "app/ui/tray_info_window.h"
@@ -54,12 +55,14 @@
 #include "support/commands_fakes.h"
 #include "support/document_fakes.h"
 #include "support/fake_disc_volume.h"
+#include "support/fixed_clock.h"
 #include "support/gate.h"
 #include "support/memory_settings.h"
 #include "support/sample_catalogue.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
 #include "support/widget_lookup.h"
+#include "views/disc_tasks.h"
 
 namespace vorlix {
 
@@ -127,11 +130,11 @@ bool writeProgramFiles(const test::TempDir& folder) {
 struct Setup {
     explicit Setup(bool tray)
         : document({prompt, settings, kCodePage, windows, login, changeOwner, publisher,
-                    application, chat, shell, playlists, longWork},
+                    application, chat, shell, playlists, longWork, clock},
                    folder.path() + "/"),
           window(document, ViewServices{prompt, settings, shell, drives},
                  ScanServices{drives, filterLists, mediaTags, settings, prompt},
-                 CommandsServices{searchWindows, cddb, lending, discNumbers, chat}, tray) {
+                 CommandsServices{searchWindows, cddb, discTasks, discTasks, chat}, tray) {
         application.setMainWindow(&window);
         document.reset();
     }
@@ -155,9 +158,9 @@ struct Setup {
     test::InPlaceLongWork longWork;
     test::FakeSearchWindows searchWindows;
     test::FakeCddbLookup cddb{log};
-    test::FakeLending lending{log};
-    test::FakeDiscNumbers discNumbers{log};
+    test::FixedClock clock;
     CQX2Doc document;
+    DiscTasks discTasks{document, prompt, settings};
     CMainFrame window;
 };
 
@@ -716,6 +719,43 @@ private Q_SLOTS:
         item({QStringLiteral("&Operations"), QStringLiteral("Optimize Database")})->trigger();
         QCOMPARE(s.prompt.messages,
                  std::vector<std::string>{"Operation not allowed! Logged in as : anna"});
+    }
+
+    // The Lend menu and Find Gaps reach the lending and disc-number operations through the
+    // commands panel, each with what it shows.
+    void lendingAndGapItemsReachTheirOperations() {
+        Setup& s = start();
+        s.prompt.files = {saveSample("sample.vrd")};
+        item({QStringLiteral("&File"), QStringLiteral("&Open...")})->trigger();
+        QVERIFY(discTree(s.document)->selectDisc("2"));
+
+        item({QStringLiteral("&Lend"), QStringLiteral("Get Back")})->trigger();
+        const CQXDisc& lent = *s.document.catalogue().findDisc("2");
+        QCOMPARE(lent.location, std::string("home"));
+        QCOMPARE(lent.lendDate, std::string("March 05 2004"));
+        QVERIFY(s.document.isModified());
+        QVERIFY(s.prompt.messages.empty());
+
+        // The panel's lend combo is empty.
+        item({QStringLiteral("&Lend"), QStringLiteral("CD Lend / Borrow\tCtrl+Enter")})->trigger();
+        QCOMPARE(s.prompt.messages, std::vector<std::string>{"Please, enter a name."});
+        QCOMPARE(lent.location, std::string("home"));
+
+        const auto titleOf = [this](const QStringList& path) {
+            QString title;
+            withModal([&] { item(path)->trigger(); },
+                      [&title](QDialog& dialog) { title = dialog.windowTitle(); });
+            return title;
+        };
+        QCOMPARE(titleOf({QStringLiteral("&Lend"), QStringLiteral("Show Available CDs")}),
+                 QStringLiteral("List of All Available Discs"));
+        s.prompt.messages.clear();
+        QCOMPARE(titleOf({QStringLiteral("&Lend"),
+                          QStringLiteral("Show Non-Available CDs\tCtrl+Enter")}),
+                 QStringLiteral("All non-available CDs"));
+        QCOMPARE(s.prompt.messages, std::vector<std::string>{"All CDs are available"});
+        QCOMPARE(titleOf({QStringLiteral("&Operations"), QStringLiteral("Find Gaps")}),
+                 QStringLiteral("Find Gaps in the CD Index"));
     }
 
     void accountItemsReachTheDocument() {

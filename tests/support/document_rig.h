@@ -11,6 +11,7 @@
 #include "core/code_page.h"
 #include "core/md5.h"
 #include "support/document_fakes.h"
+#include "support/fixed_clock.h"
 #include "support/memory_settings.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
@@ -54,7 +55,7 @@ struct DocumentRig {
 
     explicit DocumentRig(Identity user = anna())
         : document({prompt, settings, codePage, windows, login, changeOwner, publisher, application,
-                    chat, shell, playlists, longWork},
+                    chat, shell, playlists, longWork, clock},
                    folder.path() + "/") {
         login.identity = std::move(user);
         document.reset();
@@ -80,6 +81,7 @@ struct DocumentRig {
     FakeShell shell;
     Playlists playlists;
     InPlaceLongWork longWork;
+    FixedClock clock;
     CQX2Doc document;
 };
 
