@@ -12,7 +12,6 @@
 #include "gui/desktop_shell_opener.h"
 #include "gui/stand_in_document_windows.h"
 #include "gui/stand_in_playlist_windows.h"
-#include "gui/stand_in_shared_catalogue.h"
 
 namespace vorlix {
 
@@ -21,12 +20,14 @@ class CMainFrame;
 class CQX2Doc;
 class CurlHttpClient;
 class DialogChangeOwnerService;
+class DialogChatAccountService;
 class DialogLoginService;
 class DialogServerChat;
 class FilterLists;
 class InstanceServer;
 class LinuxDiscDrives;
 class RegFileSettingsStore;
+class SharedCatalogueWriter;
 class SingleInstanceLock;
 class UserPrompt;
 
@@ -82,18 +83,19 @@ private:
     std::unique_ptr<DialogLoginService> m_login;
     std::unique_ptr<DialogChangeOwnerService> m_changeOwner;
     StandInDocumentWindows m_windows;
-    StandInSharedCatalogue m_shared;
     StandInPlaylistWindows m_playlists;
     DesktopShellOpener m_shell;
     QtLongWork m_longWork;
     // The drives, the freedb control and the filter lists serve the scan dialogs, which live no
-    // longer than the main window.
+    // longer than the main window; the HTTP client serves them and the chat account dialog.
     std::unique_ptr<LinuxDiscDrives> m_drives;
     std::unique_ptr<CurlHttpClient> m_http;
     std::unique_ptr<C_uFREEDB> m_freedb;
     std::unique_ptr<FilterLists> m_filterLists;
     ApplicationShell m_application;
+    std::unique_ptr<SharedCatalogueWriter> m_shared;
     std::unique_ptr<DialogServerChat> m_chat;
+    std::unique_ptr<DialogChatAccountService> m_chatAccount;
     std::unique_ptr<CQX2Doc> m_document;
     std::unique_ptr<CMainFrame> m_mainWindow;
 };

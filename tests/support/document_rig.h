@@ -43,6 +43,7 @@ struct DocumentRig {
     };
     struct Publisher final : SharedCataloguePublisher {
         void publish(const CQXCatalog&) override {}
+        void publishTreeCatalogue(const CQXCatalog&) override {}
     };
     struct Application final : ApplicationControl {
         void quit() override {}
@@ -58,7 +59,7 @@ struct DocumentRig {
 
     explicit DocumentRig(Identity user = anna())
         : document({prompt, settings, codePage, windows, login, changeOwner, publisher, application,
-                    chat, shell, playlists, longWork},
+                    chat, chatAccount, shell, playlists, longWork},
                    folder.path() + "/") {
         login.identity = std::move(user);
         document.reset();
@@ -81,6 +82,7 @@ struct DocumentRig {
     Publisher publisher;
     Application application;
     FakeChat chat{log};
+    FakeChatAccount chatAccount{log};
     FakeShell shell;
     Playlists playlists;
     InPlaceLongWork longWork;
