@@ -5,7 +5,6 @@
 
 #include "net/shared_catalogue.h"
 #include "net/shared_folder.h"
-#include "platform/safe_file_write.h"
 
 namespace vorlix {
 
@@ -13,7 +12,8 @@ SharedCatalogueWriter::SharedCatalogueWriter(std::string sharedFolder, const Cod
                                              std::function<void(const std::string&)> reportProblem)
     : m_sharedFolder(std::move(sharedFolder)),
       m_codePage(codePage),
-      m_reportProblem(std::move(reportProblem)) {}
+      m_reportProblem(std::move(reportProblem)),
+      m_writer([this](const std::string& path, const Result& result) { written(path, result); }) {}
 
 std::string SharedCatalogueWriter::sharedDatabasePath() const {
     return m_sharedFolder + "/" + std::string(kSharedDatabaseName);
@@ -32,20 +32,25 @@ void SharedCatalogueWriter::write(const CQXCatalog& catalogue, const std::string
     if (shared.discs.empty()) {
         return;
     }
-    Result written = Result::success();
     try {
-        written = safeWriteFile(path, shared.fileBytes(m_codePage));
+        m_writer.write(path, shared.fileBytes(m_codePage));
     } catch (const std::exception& e) {
-        written = Result::failure(e.what());
+        written(path, Result::failure(e.what()));
     }
-    if (written.ok()) {
+}
+
+void SharedCatalogueWriter::written(const std::string& path, const Result& result) {
+    if (result.ok()) {
         m_failureReported = false;
         return;
     }
-    if (!m_failureReported) {
-        m_failureReported = true;
-        m_reportProblem("cannot write the shared catalogue " + path + ": " + written.message());
+    if (!m_failureReported.exchange(true)) {
+        m_reportProblem("cannot write the shared catalogue " + path + ": " + result.message());
     }
+}
+
+void SharedCatalogueWriter::waitUntilWritten() {
+    m_writer.waitUntilWritten();
 }
 
 }  // namespace vorlix

@@ -73,6 +73,7 @@ struct SharedCatalogueWriterTest : ::testing::Test {
 TEST_F(SharedCatalogueWriterTest, HoldsExactlyTheSharedDiscsAndTheCategoriesInReverseOrder) {
     const CQXCatalog catalogue = mixedCatalogue();
     writer.publish(catalogue);
+    writer.waitUntilWritten();
 
     const CQXCatalog shared = readBack(folder.file(kSharedDatabaseName));
     EXPECT_EQ(numbersOf(shared), (std::vector<std::string>{"5", "3", "2"}));
@@ -85,6 +86,7 @@ TEST_F(SharedCatalogueWriterTest, HoldsExactlyTheSharedDiscsAndTheCategoriesInRe
 
 TEST_F(SharedCatalogueWriterTest, TheTreeCatalogueGoesToItsOwnFile) {
     writer.publishTreeCatalogue(mixedCatalogue());
+    writer.waitUntilWritten();
 
     EXPECT_EQ(numbersOf(readBack(folder.file(kTreeSharedDatabaseName))),
               (std::vector<std::string>{"5", "3", "2"}));
@@ -99,6 +101,7 @@ TEST_F(SharedCatalogueWriterTest, WithoutSharedDiscsAFileWrittenEarlierStaysAsIt
 
     writer.publish(catalogue);
     writer.publishTreeCatalogue(catalogue);
+    writer.waitUntilWritten();
 
     EXPECT_EQ(readFile(folder.file(kSharedDatabaseName)), "written earlier");
     EXPECT_FALSE(std::filesystem::exists(folder.file(kTreeSharedDatabaseName)));
@@ -115,15 +118,18 @@ TEST(SharedCatalogueWriter, AFailureIsReportedOnceUntilAWriteSucceedsAgain) {
 
     writer.publish(catalogue);
     writer.publish(catalogue);
+    writer.waitUntilWritten();
     ASSERT_EQ(problems.size(), 1u);
     EXPECT_NE(problems[0].find(missing + "/" + std::string(kSharedDatabaseName)), std::string::npos)
         << problems[0];
 
     std::filesystem::create_directory(missing);
     writer.publish(catalogue);
+    writer.waitUntilWritten();
     EXPECT_EQ(problems.size(), 1u);
     std::filesystem::remove_all(missing);
     writer.publish(catalogue);
+    writer.waitUntilWritten();
     EXPECT_EQ(problems.size(), 2u);
 }
 
@@ -149,6 +155,7 @@ struct SharedCatalogueDocumentTest : ::testing::Test {
 TEST_F(SharedCatalogueDocumentTest, TheSharedDatabasePathExistsAfterTheFirstSaveAndFollowsLoads) {
     ASSERT_FALSE(std::filesystem::exists(writer.sharedDatabasePath()));
     ASSERT_TRUE(document.saveDocument(rig.folder.file("mine.vrd")));
+    writer.waitUntilWritten();
     EXPECT_EQ(numbersOf(readBack(writer.sharedDatabasePath())),
               (std::vector<std::string>{"5", "3", "2"}));
 
@@ -157,17 +164,20 @@ TEST_F(SharedCatalogueDocumentTest, TheSharedDatabasePathExistsAfterTheFirstSave
     other.appendDisc(disc("7", "Yes"));
     writeFile(rig.folder.file("other.vrd"), writeCatalogue(other, rig.codePage));
     ASSERT_TRUE(document.openDocument(rig.folder.file("other.vrd")));
+    writer.waitUntilWritten();
     EXPECT_EQ(numbersOf(readBack(writer.sharedDatabasePath())), (std::vector<std::string>{"7"}));
     EXPECT_TRUE(problems.empty());
 }
 
 TEST_F(SharedCatalogueDocumentTest, AFailedSaveLeavesTheSharedCatalogueAlone) {
     ASSERT_TRUE(document.saveDocument(rig.folder.file("mine.vrd")));
+    writer.waitUntilWritten();
     const std::string before = readFile(writer.sharedDatabasePath());
     document.catalogue().discs[0]->shared = "Yes";
 
     // No temporary file can be made beside a name this long: the save itself fails.
     EXPECT_FALSE(document.saveDocument(rig.folder.file(std::string(250, 'k') + ".vrd")));
+    writer.waitUntilWritten();
     EXPECT_EQ(readFile(writer.sharedDatabasePath()), before);
     EXPECT_NE(rig.prompt.messages.back().find("Could not save the catalogue"), std::string::npos);
 }
@@ -178,6 +188,7 @@ TEST_F(SharedCatalogueDocumentTest, AnUnwritableSharedFolderDoesNotFailTheSave) 
 
     EXPECT_TRUE(document.saveDocument(rig.folder.file("mine.vrd")));
     EXPECT_TRUE(document.saveDocument(rig.folder.file("mine.vrd")));
+    writer.waitUntilWritten();
 
     EXPECT_EQ(readBack(rig.folder.file("mine.vrd")).discs.size(), 5u);
     EXPECT_EQ(problems.size(), 1u) << "reported once, and not in a message box";
