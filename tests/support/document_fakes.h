@@ -30,9 +30,9 @@ struct FakeChat final : ChatComponent {
     }
     int activeTransfers() const override { return 0; }
     int usersOnline() const override { return 0; }
-    std::string connectionState() const override { return connection; }
+    std::string connectionState() const override { return state; }
     std::string accountState() const override { return account; }
-    std::string connection = "OFFLINE";
+    std::string state = "OFFLINE";
     std::string account = "0";
 };
 

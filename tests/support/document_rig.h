@@ -43,7 +43,11 @@ struct DocumentRig {
     };
     struct Publisher final : SharedCataloguePublisher {
         void publish(const CQXCatalog&) override {}
-        void publishTreeCatalogue(const CQXCatalog&) override {}
+        // The number of discs of each catalogue offered from the disc tree.
+        std::vector<std::size_t> treeDiscCounts;
+        void publishTreeCatalogue(const CQXCatalog& catalogue) override {
+            treeDiscCounts.push_back(catalogue.discs.size());
+        }
     };
     struct Application final : ApplicationControl {
         void quit() override {}
