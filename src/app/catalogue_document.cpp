@@ -116,6 +116,10 @@ Pane* CQX2Doc::pane(std::string_view className) const {
     return found == m_panes.end() ? nullptr : *found;
 }
 
+void CQX2Doc::publishTreeCatalogue() {
+    m_services.shared.publishTreeCatalogue(*m_catalogue);
+}
+
 std::vector<std::string> CQX2Doc::recentFiles() const {
     std::vector<std::string> files;
     for (const std::string_view name : kRecentFileNames) {
@@ -640,6 +644,20 @@ void CQX2Doc::setCopyTaskWindowsShown(bool shown) {
 }
 
 void CQX2Doc::onChatRoom() {
+    m_services.chat.setWindowShown(true);
+}
+
+void CQX2Doc::onShowQxServer() {
+    SettingsStore& settings = m_services.settings;
+    const bool accountMissing =
+        settings.readText(setting::kSettingsKey, setting::kChatUser, setting::kTextLimit).empty() ||
+        settings.readText(setting::kSettingsKey, setting::kChatPasswordDigest, setting::kTextLimit)
+            .empty() ||
+        m_services.chat.accountState() == "0";
+    if (accountMissing && m_services.prompt.ask(kChatAccountQuestion, Buttons::YesNo,
+                                                MessageIcon::Question) == Answer::Yes) {
+        m_services.chatAccount.createAccount();
+    }
     m_services.chat.setWindowShown(true);
 }
 

@@ -20,6 +20,7 @@ namespace vorlix {
 class ApplicationControl;
 class ByteSource;
 class ChangeOwnerService;
+class ChatAccountService;
 class ChatComponent;
 class Clock;
 class CodePage;
@@ -43,6 +44,9 @@ inline constexpr std::string_view kOpenFilter =
     "Vorlix Files (*.vrd)|*.vrd|QX3 Files (*.qvd)|*.qvd|All Files (*.*)|*.*||";
 inline constexpr std::string_view kSaveFilter = "Vorlix Files (*.vrd)|*.vrd||";
 inline constexpr std::string_view kExitQuestion = "Do you realy want to exit the program?";
+inline constexpr std::string_view kChatAccountQuestion =
+    "In order to connect to the QX Chat you will need a chat user account.\nWould you like to "
+    "create one now?";
 inline constexpr std::string_view kHelpMissingMessage = "Could not find the help system.";
 inline constexpr std::string_view kSiteFailedMessage = "Could not open internet site.";
 
@@ -79,6 +83,7 @@ struct DocumentServices {
     SharedCataloguePublisher& shared;
     ApplicationControl& application;
     ChatComponent& chat;
+    ChatAccountService& chatAccount;
     ShellOpener& shell;
     PlaylistWindowFactory& playlists;
     LongWork& longWork;
@@ -120,6 +125,9 @@ public:
     void removePane(const Pane& pane);
     // The registered pane of that class name, or null.
     Pane* pane(std::string_view className) const;
+
+    // The disc tree was filled for the first time: the shared discs it shows are offered too.
+    void publishTreeCatalogue();
 
     // The commands panel's status line, which the tray icon shows as its tooltip.
     const std::string& statusText() const { return m_statusText; }
@@ -192,6 +200,9 @@ public:
     void setSearchWindowsShown(bool shown);
     void setCopyTaskWindowsShown(bool shown);
     void onChatRoom();
+    // The commands panel's "Show the QX server": offers to make a chat account when there is
+    // no usable one, then shows the chat server window whatever the answer.
+    void onShowQxServer();
     void onChatServer(ChatCommand command);
     // The options dialog closed with OK: the chat component takes the Net page's "Show Transfer
     // Dialog Automatically".

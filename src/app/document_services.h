@@ -66,6 +66,13 @@ public:
     virtual std::string accountState() const = 0;
 };
 
+// Runs the chat account dialog modally; an account it made is in the settings afterwards.
+class ChatAccountService {
+public:
+    virtual ~ChatAccountService() = default;
+    virtual void createAccount() = 0;
+};
+
 // Opens a local file or a web address with the desktop's default program.
 class ShellOpener {
 public:
@@ -89,11 +96,13 @@ public:
     virtual bool changeOwner(CQXCatalog& catalogue, const std::string& logName) = 0;
 };
 
-// Told after every load and save so that the shared discs can be offered to other users.
+// Told after every load and save, and when the disc tree is first filled, so that the shared
+// discs can be offered to other users. Neither call fails: the user's load or save stands.
 class SharedCataloguePublisher {
 public:
     virtual ~SharedCataloguePublisher() = default;
     virtual void publish(const CQXCatalog& catalogue) = 0;
+    virtual void publishTreeCatalogue(const CQXCatalog& catalogue) = 0;
 };
 
 // The application around the document.

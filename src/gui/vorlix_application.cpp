@@ -28,6 +28,9 @@
 #include "gui/instance_client.h"
 #include "gui/instance_server.h"
 #include "gui/main_frame.h"
+#include "net/shared_catalogue_writer.h"
+#include "net/shared_folder.h"
+#include "net/ui/dialog_chat_account_service.h"
 #include "online/freedb_control.h"
 #include "platform/desktop_registration.h"
 #include "platform/disc/linux_disc_drives.h"
@@ -101,7 +104,6 @@ void VorlixApplication::installAndRegister() {
 
 void VorlixApplication::createScanServices(const std::string& programFolder) {
     m_drives = std::make_unique<LinuxDiscDrives>(readDriveMap(*m_settings));
-    m_http = std::make_unique<CurlHttpClient>();
     // The scan asks only for media tags, which come from the drive's table of contents; what
     // the control asks of a freedb server carries the user's e-mail address.
     m_freedb = std::make_unique<C_uFREEDB>(
@@ -160,12 +162,19 @@ std::optional<int> VorlixApplication::start(const QStringList& arguments) {
 
     m_login = std::make_unique<DialogLoginService>(m_prompt, *m_settings, m_codePage);
     m_changeOwner = std::make_unique<DialogChangeOwnerService>(m_prompt, m_codePage);
-    m_chat = std::make_unique<DialogServerChat>(*m_settings,
-                                                folder + "MySharedDatabase/MySharedDatabase.vrd");
+    const std::string sharedFolder = sharedFolderOf(folder);
+    if (const Result prepared = prepareSharedFolder(sharedFolder); !prepared.ok()) {
+        report(prepared.message());
+    }
+    m_shared = std::make_unique<SharedCatalogueWriter>(sharedFolder, m_codePage, report);
+    m_chat = std::make_unique<DialogServerChat>(*m_settings, m_shared->sharedDatabasePath());
+    m_http = std::make_unique<CurlHttpClient>();
+    m_chatAccount = std::make_unique<DialogChatAccountService>(*m_settings, *m_http, m_prompt,
+                                                               m_longWork, m_codePage);
     m_document = std::make_unique<CQX2Doc>(
         DocumentServices{m_prompt, *m_settings, m_codePage, m_windows, *m_login, *m_changeOwner,
-                         m_shared, m_application, *m_chat, m_shell, m_playlists, m_longWork,
-                         m_clock},
+                         *m_shared, m_application, *m_chat, *m_chatAccount, m_shell, m_playlists,
+                         m_longWork, m_clock},
         folder);
     createScanServices(folder);
     m_discTasks = std::make_unique<DiscTasks>(*m_document, m_prompt, *m_settings);

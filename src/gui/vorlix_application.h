@@ -15,7 +15,6 @@
 #include "gui/stand_in_document_windows.h"
 #include "gui/stand_in_playlist_windows.h"
 #include "gui/stand_in_search_windows.h"
-#include "gui/stand_in_shared_catalogue.h"
 #include "platform/system_clock.h"
 
 namespace vorlix {
@@ -25,6 +24,7 @@ class CMainFrame;
 class CQX2Doc;
 class CurlHttpClient;
 class DialogChangeOwnerService;
+class DialogChatAccountService;
 class DialogLoginService;
 class DialogServerChat;
 class DiscTasks;
@@ -32,6 +32,7 @@ class FilterLists;
 class InstanceServer;
 class LinuxDiscDrives;
 class RegFileSettingsStore;
+class SharedCatalogueWriter;
 class SingleInstanceLock;
 class UserPrompt;
 
@@ -90,7 +91,6 @@ private:
     std::unique_ptr<DialogLoginService> m_login;
     std::unique_ptr<DialogChangeOwnerService> m_changeOwner;
     StandInDocumentWindows m_windows;
-    StandInSharedCatalogue m_shared;
     StandInPlaylistWindows m_playlists;
     StandInSearchWindows m_searchWindows{m_prompt};
     StandInCddbLookup m_cddb{m_prompt};
@@ -98,13 +98,15 @@ private:
     QtLongWork m_longWork;
     SystemClock m_clock;
     // The drives, the freedb control and the filter lists serve the scan dialogs, which live no
-    // longer than the main window.
+    // longer than the main window; the HTTP client serves them and the chat account dialog.
     std::unique_ptr<LinuxDiscDrives> m_drives;
     std::unique_ptr<CurlHttpClient> m_http;
     std::unique_ptr<C_uFREEDB> m_freedb;
     std::unique_ptr<FilterLists> m_filterLists;
     ApplicationShell m_application;
+    std::unique_ptr<SharedCatalogueWriter> m_shared;
     std::unique_ptr<DialogServerChat> m_chat;
+    std::unique_ptr<DialogChatAccountService> m_chatAccount;
     std::unique_ptr<CQX2Doc> m_document;
     // The panel's lending and disc-number operations, which the main window's panel calls.
     std::unique_ptr<DiscTasks> m_discTasks;

@@ -139,8 +139,7 @@ QToolButton* CCommandsView::commandButton(const char* name, const QIcon& icon, c
 
 QWidget* CCommandsView::createButtons() {
     QToolButton* server = pictureButton("serverButton", chatServerPicture(), "Show the QX server");
-    connect(server, &QToolButton::clicked, this,
-            [this] { m_document.onChatServer(ChatCommand::ShowServer); });
+    connect(server, &QToolButton::clicked, this, [this] { m_document.onShowQxServer(); });
     QToolButton* playlists =
         pictureButton("playlistsButton", playlistsPicture(), "Manage playlists");
     connect(playlists, &QToolButton::clicked, this, [this] { m_document.onHelpPlaylist(); });

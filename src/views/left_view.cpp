@@ -74,6 +74,7 @@ CLeftView::CLeftView(CQX2Doc& document, const ViewServices& services, QWidget* p
         m_document.onCommand(large ? PaneCommand::TreeLargeIcons : PaneCommand::TreeSmallIcons);
     }
     fill();
+    m_document.publishTreeCatalogue();
 }
 
 CLeftView::~CLeftView() {

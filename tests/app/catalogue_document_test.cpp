@@ -68,6 +68,7 @@ struct FakePublisher final : SharedCataloguePublisher {
         ++publications;
         lastDiscCount = catalogue.discs.size();
     }
+    void publishTreeCatalogue(const CQXCatalog&) override {}
 };
 
 // Plays the Change Database Owner dialog: gives every disc the new owner when told to.
@@ -96,6 +97,7 @@ struct FakeApplication final : ApplicationControl {
 };
 
 using test::FakeChat;
+using test::FakeChatAccount;
 using test::FakeShell;
 struct FakePlaylistWindow final : PlaylistWindow {
     FakePlaylistWindow(Log& log, int number)
@@ -145,8 +147,8 @@ protected:
     }
 
     DocumentServices services() {
-        return {prompt,      settings, kCodePage, windows,   login,    changeOwner, publisher,
-                application, chat,     shell,     playlists, longWork, clock};
+        return {prompt,      settings, kCodePage,   windows, login,     changeOwner, publisher,
+                application, chat,     chatAccount, shell,   playlists, longWork,    clock};
     }
 
     std::string saveSample(const std::string& name, const std::string& owner) {
@@ -170,6 +172,7 @@ protected:
     FakePublisher publisher;
     FakeApplication application{log};
     FakeChat chat{log};
+    FakeChatAccount chatAccount{log};
     FakeShell shell;
     FakePlaylists playlists{log};
     test::InPlaceLongWork longWork;
@@ -855,6 +858,52 @@ TEST_F(DocumentTest, TrayCommandsDriveTheChatAndTheBackgroundWindows) {
     document.setCopyTaskWindowsShown(false);
     EXPECT_EQ(log, (Log{"chat shown", "search windows shown", "search windows hidden",
                         "copy tasks shown", "copy tasks hidden"}));
+}
+
+TEST_F(DocumentTest, TheQxServerButtonOffersAChatAccountWhenThereIsNoUsableOneAndShowsTheServer) {
+    struct Case {
+        const char* what;
+        std::string user;
+        std::string digest;
+        std::string accountState;
+        Answer answer;
+        bool asked;
+        Log calls;
+    };
+    const std::string digest = md5Hex("chat");
+    const std::vector<Case> cases = {
+        {"usable account", "anna", digest, "1", Answer::No, false, {"chat shown"}},
+        {"no name", "", digest, "1", Answer::Yes, true, {"chat account dialog", "chat shown"}},
+        {"no digest", "anna", "", "1", Answer::Yes, true, {"chat account dialog", "chat shown"}},
+        {"component without account",
+         "anna",
+         digest,
+         "0",
+         Answer::Yes,
+         true,
+         {"chat account dialog", "chat shown"}},
+        {"No still shows the server", "anna", "", "1", Answer::No, true, {"chat shown"}},
+    };
+    for (const Case& c : cases) {
+        settings.writeText(setting::kSettingsKey, setting::kChatUser, c.user);
+        settings.writeText(setting::kSettingsKey, setting::kChatPasswordDigest, c.digest);
+        chat.account = c.accountState;
+        prompt.shown.clear();
+        prompt.answers = {c.answer};
+        log.clear();
+
+        document.onShowQxServer();
+
+        EXPECT_EQ(log, c.calls) << c.what;
+        if (c.asked) {
+            ASSERT_EQ(prompt.shown.size(), 1u) << c.what;
+            EXPECT_EQ(prompt.shown[0].text, kChatAccountQuestion) << c.what;
+            EXPECT_EQ(prompt.shown[0].buttons, Buttons::YesNo) << c.what;
+            EXPECT_EQ(prompt.shown[0].icon, MessageIcon::Question) << c.what;
+        } else {
+            EXPECT_TRUE(prompt.shown.empty()) << c.what;
+        }
+    }
 }
 
 TEST_F(DocumentTest, OkOfTheOptionsDialogPassesTheTransferSettingToTheChat) {

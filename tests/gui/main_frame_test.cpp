@@ -100,9 +100,11 @@ struct FakeChangeOwner final : ChangeOwnerService {
 
 struct FakePublisher final : SharedCataloguePublisher {
     void publish(const CQXCatalog&) override {}
+    void publishTreeCatalogue(const CQXCatalog&) override {}
 };
 
 using test::FakeChat;
+using test::FakeChatAccount;
 using test::FakeShell;
 struct FakePlaylists final : PlaylistWindowFactory {
     std::unique_ptr<PlaylistWindow> create(const std::vector<CQXFileData*>&) override {
@@ -130,7 +132,7 @@ bool writeProgramFiles(const test::TempDir& folder) {
 struct Setup {
     explicit Setup(bool tray)
         : document({prompt, settings, kCodePage, windows, login, changeOwner, publisher,
-                    application, chat, shell, playlists, longWork, clock},
+                    application, chat, chatAccount, shell, playlists, longWork, clock},
                    folder.path() + "/"),
           window(document, ViewServices{prompt, settings, shell, drives},
                  ScanServices{drives, filterLists, mediaTags, settings, prompt},
@@ -150,6 +152,7 @@ struct Setup {
     FakePublisher publisher;
     ApplicationShell application;
     FakeChat chat{log};
+    FakeChatAccount chatAccount{log};
     FakeShell shell;
     test::FakeDiscDrives drives;
     FilterLists filterLists{folder.path() + "/", kCodePage};

@@ -244,7 +244,9 @@ ScriptedReply ScriptedHttpServer::replyTo(const RecordedRequest& request) const 
     } else if (request.method == "GET" && request.path() == "/~cddb/cddb.cgi") {
         key = request.query("cmd");
     } else {
-        return {404, "not found"};
+        const std::lock_guard lock(m_mutex);
+        const auto scripted = m_script.find(request.path());
+        return scripted != m_script.end() ? scripted->second : ScriptedReply{404, "not found"};
     }
     const std::lock_guard lock(m_mutex);
     while (!key.empty()) {

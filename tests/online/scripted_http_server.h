@@ -32,7 +32,8 @@ struct ScriptedReply {
 
 // An HTTP server on 127.0.0.1 with an ephemeral port, answering freedb requests from a script:
 // a GET to the CDDB script by the longest scripted prefix of its "cmd" parameter ("cddb query",
-// "cddb read", "sites"), a POST to the submission script by "submit". It records every request.
+// "cddb read", "sites"), a POST to the submission script by "submit", any other request by its
+// path when a reply is scripted for it ("/some/page.php"). It records every request.
 // In silent mode it accepts connections and reads the requests but never answers.
 class ScriptedHttpServer {
 public:

@@ -35,7 +35,15 @@ struct FakeChat final : ChatComponent {
     int activeTransfers() const override { return transfers; }
     int usersOnline() const override { return users; }
     std::string connectionState() const override { return state; }
-    std::string accountState() const override { return "0"; }
+    std::string accountState() const override { return account; }
+    std::string account = "0";
+};
+
+// The chat account dialog: each run is written to the log.
+struct FakeChatAccount final : ChatAccountService {
+    explicit FakeChatAccount(Log& log) : log(log) {}
+    Log& log;
+    void createAccount() override { log.push_back("chat account dialog"); }
 };
 
 // Runs long work in place; told to, it asks the work to stop before it starts, as a user who

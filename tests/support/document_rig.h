@@ -40,6 +40,11 @@ struct DocumentRig {
     };
     struct Publisher final : SharedCataloguePublisher {
         void publish(const CQXCatalog&) override {}
+        // The number of discs of each catalogue offered from the disc tree.
+        std::vector<std::size_t> treeDiscCounts;
+        void publishTreeCatalogue(const CQXCatalog& catalogue) override {
+            treeDiscCounts.push_back(catalogue.discs.size());
+        }
     };
     struct Application final : ApplicationControl {
         void quit() override {}
@@ -55,7 +60,7 @@ struct DocumentRig {
 
     explicit DocumentRig(Identity user = anna())
         : document({prompt, settings, codePage, windows, login, changeOwner, publisher, application,
-                    chat, shell, playlists, longWork, clock},
+                    chat, chatAccount, shell, playlists, longWork, clock},
                    folder.path() + "/") {
         login.identity = std::move(user);
         document.reset();
@@ -78,6 +83,7 @@ struct DocumentRig {
     Publisher publisher;
     Application application;
     FakeChat chat{log};
+    FakeChatAccount chatAccount{log};
     FakeShell shell;
     Playlists playlists;
     InPlaceLongWork longWork;

@@ -701,8 +701,6 @@ private Q_SLOTS:
         QTest::newRow("non-available")
             << QStringLiteral("nonAvailableButton") << QStringLiteral("non-available list Maria");
         QTest::newRow("lend") << QStringLiteral("lendButton") << QStringLiteral("lend Maria");
-        QTest::newRow("chat server")
-            << QStringLiteral("serverButton") << QStringLiteral("chat shown");
     }
 
     void buttonsReachTheirOperations() {
@@ -717,6 +715,17 @@ private Q_SLOTS:
         all.insert(all.end(), panel.rig.log.begin(), panel.rig.log.end());
         QCOMPARE(all, Log{fromQt(runs)});
         QVERIFY(panel.rig.prompt.messages.empty());
+    }
+
+    // Without a chat account the server button offers to make one before it shows the server.
+    void theServerButtonChecksTheChatAccountFirst() {
+        PanelRig panel;
+        panel.open();
+        panel.rig.prompt.answers = {Answer::Yes};
+        panel.click("serverButton");
+        QCOMPARE(panel.rig.prompt.messages,
+                 std::vector<std::string>{std::string(kChatAccountQuestion)});
+        QCOMPARE(panel.rig.log, (Log{"chat account dialog", "chat shown"}));
     }
 
     void cddbQueryRefusesSomeoneElsesCatalogue() {

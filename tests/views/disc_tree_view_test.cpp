@@ -241,6 +241,14 @@ private Q_SLOTS:
         QVERIFY(iconOf("1 BACKUP") != iconOf("2 PRIVATE"));
     }
 
+    void onlyTheFirstFillOffersTheTreeCatalogueForSharing() {
+        TreeSetup setup(catalogue());
+        QCOMPARE(setup.rig.publisher.treeDiscCounts, std::vector<std::size_t>{4});
+        setup.view->fill();
+        setup.view->rebuildByCategories();
+        QCOMPARE(setup.rig.publisher.treeDiscCounts, std::vector<std::size_t>{4});
+    }
+
     void iconSizeFollowsTheSettingAndTheViewCommands() {
         TreeSetup setup(catalogue(), DocumentRig::anna(), true);
         QCOMPARE(setup.tree->iconSize(), QSize(24, 24));
