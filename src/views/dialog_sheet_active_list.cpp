@@ -24,14 +24,10 @@ QPushButton* button(const char* text, const char* name) {
 
 CDialogSheetActiveList::CDialogSheetActiveList(CQX2Doc& document, UserPrompt& prompt,
                                                QWidget* parent)
-    : QWidget(parent),
+    : OptionsPage(parent),
       m_editor(document.catalogue(), document.path(), document.codePage(), prompt) {
     setObjectName(QStringLiteral("wordlistsPage"));
-    auto* title = new QLabel(QStringLiteral("Wordlist Options"));
-    title->setObjectName(QStringLiteral("pageTitle"));
-    QFont font = title->font();
-    font.setBold(true);
-    title->setFont(font);
+    QLabel* title = createPageTitle(QStringLiteral("Wordlist Options"), this);
 
     m_listChoice = new QComboBox;
     m_listChoice->setObjectName(QStringLiteral("listChoice"));

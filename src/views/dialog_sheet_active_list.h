@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QWidget>
-
+#include "app/options/ui/options_page.h"
 #include "views/logic/active_list_editor.h"
 
 class QComboBox;
@@ -16,14 +15,15 @@ class UserPrompt;
 // borrower history, chosen in its combo, which the user removes one by one or all at once.
 // The page edits copies taken when it is made; "Save" puts them into the catalogue and writes
 // the catalogue file, and the dialog's OK puts them into the catalogue only.
-class CDialogSheetActiveList : public QWidget {
+class CDialogSheetActiveList final : public OptionsPage {
     Q_OBJECT
 
 public:
     CDialogSheetActiveList(CQX2Doc& document, UserPrompt& prompt, QWidget* parent = nullptr);
 
-    // The options dialog is closing with OK.
-    void dialogAccepted();
+    void dialogAccepted() override;
+    // The lists belong to the catalogue, which a settings restore leaves alone.
+    void settingsReloaded() override {}
 
 private:
     ActiveList chosenList() const;

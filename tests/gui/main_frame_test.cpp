@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -915,7 +916,8 @@ private Q_SLOTS:
                 [&](QDialog& dialog) {
                     QCOMPARE(dialog.windowTitle(), QStringLiteral("Orvanta Settings"));
                     QCOMPARE(test::child<QListWidget>(dialog, "pageList")->count(), 6);
-                    QVERIFY(dialog.findChild<QWidget*>(QStringLiteral("wordlistsPage")));
+                    // The history lists of the catalogue, to be edited on their own page.
+                    QVERIFY(test::child<QComboBox>(dialog, "listChoice"));
                     auto* box = test::child<QCheckBox>(dialog, "transferauto");
                     QVERIFY(box->isChecked());
                     if (untick) {
