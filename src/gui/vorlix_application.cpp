@@ -34,6 +34,7 @@
 #include "platform/http/curl_http_client.h"
 #include "platform/single_instance_lock.h"
 #include "scan/filter_lists.h"
+#include "tasks/search_window/ui/search_windows.h"
 
 namespace vorlix {
 
@@ -166,13 +167,17 @@ std::optional<int> VorlixApplication::start(const QStringList& arguments) {
                          m_shared, m_application, *m_chat, m_shell, m_playlists, m_longWork},
         folder);
     createScanServices(folder);
+    m_searchWindows = std::make_unique<SearchWindows>(
+        SearchWindowServices{m_searchService, *m_document, m_prompt, *m_settings, *m_drives,
+                             m_shell, m_copyTasks, m_searchHost});
     m_mainWindow = std::make_unique<CMainFrame>(
         *m_document, ViewServices{m_prompt, *m_settings, m_shell, *m_drives},
         ScanServices{*m_drives, *m_filterLists, *m_freedb, *m_settings, m_prompt},
-        CommandsServices{m_searchWindows, m_cddb, m_lending, m_discNumbers, *m_chat},
+        CommandsServices{*m_searchWindows, m_cddb, m_lending, m_discNumbers, *m_chat},
         QSystemTrayIcon::isSystemTrayAvailable());
     m_windows.watchScansOf(*m_document);
     m_application.setMainWindow(m_mainWindow.get());
+    m_searchHost.setMainWindow(m_mainWindow.get());
     QObject::connect(m_mainWindow.get(), &CMainFrame::closedForGood, QCoreApplication::instance(),
                      &QCoreApplication::quit, Qt::QueuedConnection);
 

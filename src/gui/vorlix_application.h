@@ -11,12 +11,14 @@
 #include "core/code_page.h"
 #include "gui/application_shell.h"
 #include "gui/desktop_shell_opener.h"
+#include "gui/main_window_search_host.h"
 #include "gui/stand_in_cddb_lookup.h"
+#include "gui/stand_in_copy_tasks.h"
 #include "gui/stand_in_disc_number_commands.h"
 #include "gui/stand_in_document_windows.h"
 #include "gui/stand_in_lending_commands.h"
 #include "gui/stand_in_playlist_windows.h"
-#include "gui/stand_in_search_windows.h"
+#include "gui/stand_in_search_service.h"
 #include "gui/stand_in_shared_catalogue.h"
 
 namespace vorlix {
@@ -32,6 +34,7 @@ class FilterLists;
 class InstanceServer;
 class LinuxDiscDrives;
 class RegFileSettingsStore;
+class SearchWindows;
 class SingleInstanceLock;
 class UserPrompt;
 
@@ -92,7 +95,9 @@ private:
     StandInDocumentWindows m_windows;
     StandInSharedCatalogue m_shared;
     StandInPlaylistWindows m_playlists;
-    StandInSearchWindows m_searchWindows{m_prompt};
+    StandInSearchService m_searchService;
+    StandInCopyTasks m_copyTasks{m_prompt};
+    MainWindowSearchHost m_searchHost{m_windows};
     StandInCddbLookup m_cddb{m_prompt};
     StandInLendingCommands m_lending{m_prompt};
     StandInDiscNumberCommands m_discNumbers{m_prompt};
@@ -107,6 +112,7 @@ private:
     ApplicationShell m_application;
     std::unique_ptr<DialogServerChat> m_chat;
     std::unique_ptr<CQX2Doc> m_document;
+    std::unique_ptr<SearchWindows> m_searchWindows;
     std::unique_ptr<CMainFrame> m_mainWindow;
 };
 
