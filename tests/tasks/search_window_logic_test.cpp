@@ -10,6 +10,7 @@
 #include "support/document_rig.h"
 #include "support/quiet_panes.h"
 #include "tasks/search_window/search_caption.h"
+#include "tasks/search_window/search_cover_size.h"
 #include "tasks/search_window/search_result_actions.h"
 #include "tasks/search_window/search_result_rows.h"
 #include "tasks/search_window/search_window_host.h"
@@ -51,6 +52,22 @@ TEST(SearchCaptionTest, NormalisesThePatternAsTheSearchDoes) {
                                                                     {"a", "a"}};
     for (const auto& [typed, pattern] : cases) {
         EXPECT_EQ(normalisedSearchPattern(typed), pattern) << typed;
+    }
+}
+
+TEST(SearchCoverSizeTest, UprightCoversShrinkFromFiftyTheOthersFromOneHundredTen) {
+    struct Case {
+        int width;
+        bool portrait;
+        std::optional<CoverSize> size;
+    };
+    const std::vector<Case> cases = {{50, true, std::nullopt},
+                                     {51, true, CoverSize{75, 87}},
+                                     {110, false, std::nullopt},
+                                     {111, false, CoverSize{100, 87}},
+                                     {80, false, std::nullopt}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(searchCoverSize(c.width, c.portrait), c.size) << c.width << c.portrait;
     }
 }
 

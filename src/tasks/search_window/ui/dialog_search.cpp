@@ -21,6 +21,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <iterator>
+#include <mutex>
+#include <utility>
 
 #include "app/catalogue_document.h"
 #include "app/pane_operations.h"
@@ -85,38 +88,62 @@ QPushButton* pushButton(const char* name, const char* text) {
 
 }  // namespace
 
-// Hands a search's reports from its worker to the window's thread, each marked with the search
-// it belongs to. The window is the context of each call, so calls still queued when it goes
-// are dropped with it.
+// Gathers a search's reports from its worker and asks the window's thread to take them. While
+// one request is pending, further results join the gathered ones instead of making requests of
+// their own, so the list grows by as much as arrived each time the window gets to it, however
+// small the worker's batches. The window is the context of each request, so a request still
+// queued when it goes is dropped with it.
 class CDialogSearch::Forwarder final : public SearchReceiver {
 public:
+    struct Taken {
+        std::vector<DiscResult> discs;
+        std::vector<FileResult> files;
+        bool done = false;
+    };
+
     Forwarder(CDialogSearch* window, std::uint64_t search) : m_window(window), m_search(search) {}
 
     void discsFound(std::vector<DiscResult> batch) override {
-        QMetaObject::invokeMethod(
-            m_window,
-            [window = m_window, search = m_search, batch = std::move(batch)]() mutable {
-                window->onDiscsFound(search, std::move(batch));
-            },
-            Qt::QueuedConnection);
+        std::lock_guard lock(m_mutex);
+        m_gathered.discs.insert(m_gathered.discs.end(), std::make_move_iterator(batch.begin()),
+                                std::make_move_iterator(batch.end()));
+        request();
     }
     void filesFound(std::vector<FileResult> batch) override {
-        QMetaObject::invokeMethod(
-            m_window,
-            [window = m_window, search = m_search, batch = std::move(batch)]() mutable {
-                window->onFilesFound(search, std::move(batch));
-            },
-            Qt::QueuedConnection);
+        std::lock_guard lock(m_mutex);
+        m_gathered.files.insert(m_gathered.files.end(), std::make_move_iterator(batch.begin()),
+                                std::make_move_iterator(batch.end()));
+        request();
     }
     void searchDone() override {
-        QMetaObject::invokeMethod(
-            m_window, [window = m_window, search = m_search] { window->onSearchDone(search); },
-            Qt::QueuedConnection);
+        std::lock_guard lock(m_mutex);
+        m_gathered.done = true;
+        request();
+    }
+
+    Taken take() {
+        std::lock_guard lock(m_mutex);
+        m_requested = false;
+        return std::exchange(m_gathered, {});
     }
 
 private:
+    // With m_mutex held.
+    void request() {
+        if (m_requested) {
+            return;
+        }
+        m_requested = true;
+        QMetaObject::invokeMethod(
+            m_window, [window = m_window, search = m_search] { window->takeResults(search); },
+            Qt::QueuedConnection);
+    }
+
     CDialogSearch* m_window;
-    std::uint64_t m_search;
+    const std::uint64_t m_search;
+    std::mutex m_mutex;
+    Taken m_gathered;
+    bool m_requested = false;
 };
 
 CDialogSearch::CDialogSearch(const SearchWindowServices& services, SearchWindowSetup setup)
@@ -460,26 +487,26 @@ void CDialogSearch::found(std::size_t count, const std::string& lastNumber) {
     m_foundItems->setText(QString::number(m_count));
 }
 
-void CDialogSearch::onDiscsFound(std::uint64_t search, std::vector<DiscResult> batch) {
-    if (search != m_search || batch.empty()) {
-        return;
-    }
-    m_model->addDiscs(batch);
-    found(batch.size(), batch.back().number);
-}
-
-void CDialogSearch::onFilesFound(std::uint64_t search, std::vector<FileResult> batch) {
-    if (search != m_search || batch.empty()) {
-        return;
-    }
-    m_model->addFiles(batch);
-    found(batch.size(), batch.back().discNumber);
-}
-
-void CDialogSearch::onSearchDone(std::uint64_t search) {
+void CDialogSearch::takeResults(std::uint64_t search) {
+    // A stopped search's forwarder may be gone already; the current one is this search's.
     if (search != m_search || !m_searching) {
         return;
     }
+    Forwarder::Taken taken = m_receiver->take();
+    if (!taken.discs.empty()) {
+        m_model->addDiscs(taken.discs);
+        found(taken.discs.size(), taken.discs.back().number);
+    }
+    if (!taken.files.empty()) {
+        m_model->addFiles(taken.files);
+        found(taken.files.size(), taken.files.back().discNumber);
+    }
+    if (taken.done) {
+        onSearchDone();
+    }
+}
+
+void CDialogSearch::onSearchDone() {
     m_searching = false;
     m_busy = false;
     m_progress->setValue(0);

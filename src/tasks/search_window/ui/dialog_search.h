@@ -51,8 +51,9 @@ struct SearchWindowServices {
 // The search window: runs searches over the catalogue, one at a time, shows the results newest
 // first with their count and the cover of the selected result's disc, filters them as the user
 // types, and acts on the selected results. Several may be open at once, each on its own.
-// Results come from the search's worker and are handed to this window's thread; those of a
-// search the window has stopped are dropped.
+// Results come from the search's worker and are handed to this window's thread, where whatever
+// arrived meanwhile goes into the list at once; those of a search the window has stopped are
+// dropped.
 class CDialogSearch final : public QDialog, public SearchWindow {
     Q_OBJECT
 
@@ -91,9 +92,9 @@ private:
     void onModeChanged();
     void onFilterTick();
 
-    void onDiscsFound(std::uint64_t search, std::vector<DiscResult> batch);
-    void onFilesFound(std::uint64_t search, std::vector<FileResult> batch);
-    void onSearchDone(std::uint64_t search);
+    // Takes what the search's worker left since the last time, unless the search was stopped.
+    void takeResults(std::uint64_t search);
+    void onSearchDone();
     void found(std::size_t count, const std::string& lastNumber);
 
     bool resultFiles() const;
