@@ -464,6 +464,18 @@ private Q_SLOTS:
         QCOMPARE(column(window, 1), strings({"9", "10", "100"}));
     }
 
+    void releasingTabSelectsEveryResult() {
+        WindowRig rig;
+        rig.searches.scripts = {{{{file("1", "x"), file("2", "y")}}, {}, std::nullopt}};
+        CDialogSearch& window = rig.open(filesQuery());
+        click(window, "searchButton");
+        QTRY_VERIFY(idle(window) && column(window, 0).size() == 2);
+        QTreeView* results = child<QTreeView>(window, "results");
+        QVERIFY(results->selectionModel()->selectedRows().isEmpty());
+        QTest::keyRelease(child<QLineEdit>(window, "artistEdit"), Qt::Key_Tab);
+        QCOMPARE(results->selectionModel()->selectedRows().size(), 2);
+    }
+
     void changesWithoutTheOwnerAreUnauthorized() {
         WindowRig rig;
         rig.searches.scripts = {{{}, {{{"1", "Disc 1", "home", true}}}, std::nullopt}};

@@ -196,6 +196,10 @@ CDialogSearch::CDialogSearch(const SearchWindowServices& services, SearchWindowS
     showState(kSleeping);
     move(315, 150);
     resize(540, 600);
+    installEventFilter(this);
+    for (QWidget* control : findChildren<QWidget*>()) {
+        control->installEventFilter(this);
+    }
     connectTimers();
     if (dynamic) {
         m_filterTimer->start(kFilterTickMs);
@@ -410,12 +414,12 @@ void CDialogSearch::closeEvent(QCloseEvent* event) {
     }
 }
 
-void CDialogSearch::keyReleaseEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Tab) {
+bool CDialogSearch::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyRelease &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Tab) {
         m_results->selectAll();
-        return;
     }
-    QDialog::keyReleaseEvent(event);
+    return QDialog::eventFilter(watched, event);
 }
 
 void CDialogSearch::reject() {

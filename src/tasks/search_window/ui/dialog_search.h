@@ -68,7 +68,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
+    // Tab released anywhere in the window selects every result.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // Esc hides the window.
     void reject() override;
 
