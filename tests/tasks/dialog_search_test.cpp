@@ -17,7 +17,6 @@
 #include <QTreeWidget>
 #include <QtTest>
 #include <atomic>
-#include <chrono>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -78,10 +77,11 @@ public:
         }
         m_changed.notify_all();
     }
-    // Waits, without letting the window's events through, until the worker holds or ended.
-    void waitUntilHeld() {
+    // Waits, without letting the window's events through, until the worker has sent that many
+    // batches.
+    void waitUntilSent(std::size_t batches) {
         std::unique_lock lock(m_mutex);
-        m_changed.wait(lock, [this] { return m_holding || m_finished; });
+        m_changed.wait(lock, [this, batches] { return m_sent >= batches; });
     }
 
 private:
@@ -96,12 +96,14 @@ private:
             } else {
                 receiver.discsFound(m_script.discs[batch]);
             }
+            {
+                std::lock_guard lock(m_mutex);
+                ++m_sent;
+            }
+            m_changed.notify_all();
             if (m_script.holdAfter == batch + 1) {
                 std::unique_lock lock(m_mutex);
-                m_holding = true;
-                m_changed.notify_all();
                 m_changed.wait(lock, [this] { return m_released || m_stopped; });
-                m_holding = false;
             }
         }
         if (!stopped()) {
@@ -124,7 +126,7 @@ private:
     std::condition_variable m_changed;
     bool m_stopped = false;
     bool m_released = false;
-    bool m_holding = false;
+    std::size_t m_sent = 0;
     std::atomic<bool> m_finished = false;
     std::thread m_worker;
 };
@@ -394,8 +396,8 @@ private Q_SLOTS:
         QVERIFY(child<QPushButton>(window, "stopButton")->isEnabled());
         QVERIFY(!child<QPushButton>(window, "searchButton")->isEnabled());
         rig.searches.runs[0]->release();
-        // The next batch is on its way; Stop comes before the window takes it.
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        // The next batch has been sent; Stop comes before the window takes it.
+        rig.searches.runs[0]->waitUntilSent(2);
         child<QPushButton>(window, "stopButton")->click();
         for (int round = 0; round < 5; ++round) {
             QCoreApplication::processEvents();
