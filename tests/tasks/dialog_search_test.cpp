@@ -265,8 +265,8 @@ bool idle(QWidget& window) {
            text(window, "currentAction") == QStringLiteral("Current action : Sleeping ...");
 }
 
-// Opens the results' context menu and picks the item at the end of the path.
-void chooseFromResultsMenu(QWidget& window, QStringList path) {
+// Opens the context menu of the list and picks the item at the end of the path.
+void chooseFromMenu(QAbstractItemView* list, QStringList path) {
     QTimer::singleShot(0, [path] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QVERIFY(menu != nullptr);
@@ -287,8 +287,11 @@ void chooseFromResultsMenu(QWidget& window, QStringList path) {
             found->trigger();
         }
     });
-    QTreeView* results = child<QTreeView>(window, "results");
-    Q_EMIT results->customContextMenuRequested(QPoint(5, 5));
+    Q_EMIT list->customContextMenuRequested(QPoint(5, 5));
+}
+
+void chooseFromResultsMenu(QWidget& window, QStringList path) {
+    chooseFromMenu(child<QTreeView>(window, "results"), std::move(path));
 }
 
 void selectRows(QWidget& window, std::initializer_list<int> rows) {
@@ -542,6 +545,28 @@ private Q_SLOTS:
         click(window, "searchButton");
         QTRY_VERIFY(idle(window) && rig.searches.started.size() == 2);
         QCOMPARE(rig.searches.started[1].scope, std::string("byCat"));
+    }
+
+    // "Add To Search List" chooses without searching; "Delete" takes names off the list again.
+    void theSelectedCategoriesAreChosenAndTakenOff() {
+        WindowRig rig;
+        CDialogSearch& window = rig.open(filesQuery());
+        QTreeWidget* all = child<QTreeWidget>(window, "allCategories");
+        QTreeWidget* selected = child<QTreeWidget>(window, "selectedCategories");
+        for (int row : {0, 2}) {
+            all->topLevelItem(row)->setSelected(true);
+        }
+        chooseFromMenu(all, {QStringLiteral("Add To Search List")});
+        QCOMPARE(*rig.categories[0], (Texts{"Rock", "Live"}));
+        QCOMPARE(selected->topLevelItemCount(), 2);
+        QCoreApplication::processEvents();
+        QVERIFY(rig.searches.started.empty());
+        selected->topLevelItem(0)->setSelected(true);
+        chooseFromMenu(selected, {QStringLiteral("Delete")});
+        QCOMPARE(*rig.categories[0], Texts{"Live"});
+        QCOMPARE(selected->topLevelItemCount(), 1);
+        QCOMPARE(selected->topLevelItem(0)->text(0), QStringLiteral("Live"));
+        QVERIFY(rig.rig.prompt.messages.empty());
     }
 
     void doubleClickOnADiscGoesToIt() {
