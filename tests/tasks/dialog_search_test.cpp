@@ -151,12 +151,17 @@ struct ScriptedSearches final : SearchService {
 
 struct RecordingTree final : test::QuietDiscTree {
     Texts calls;
+    // What the user does while the disc is shared.
+    std::function<void()> whileSharing;
     bool selectDisc(const std::string& number) override {
         calls.push_back("select " + number);
         return true;
     }
     ShareResult shareSelectedDisc(bool shared) override {
         calls.push_back(shared ? "share" : "unshare");
+        if (whileSharing) {
+            whileSharing();
+        }
         return ShareResult::Changed;
     }
 };
@@ -509,6 +514,40 @@ private Q_SLOTS:
         chooseFromResultsMenu(window, {QStringLiteral("CD"), QStringLiteral("Share CD")});
         QCOMPARE(rig.tree.calls, (Texts{"select 3", "share", "select 1", "share"}));
         QTRY_VERIFY(idle(window) && rig.searches.started.size() == 2);
+    }
+
+    // While a walk runs the close box does nothing; the panel's CLOSE ends the walk, and the
+    // opener hears of the closing once the walk is over.
+    void aWalkKeepsTheCloseBoxShutAndEndsOnClose() {
+        WindowRig rig;
+        rig.searches.scripts = {{{},
+                                 {{{"1", "Disc 1", "home", false},
+                                   {"2", "Disc 2", "home", false},
+                                   {"3", "Disc 3", "home", false}}},
+                                 {}}};
+        CDialogSearch& window = rig.open({"disc", "names", "all", "", "", "", "And"}, {}, true);
+        QTRY_VERIFY(idle(window) && column(window, 0).size() == 3);
+        selectRows(window, {0, 1, 2});
+        int shares = 0;
+        rig.tree.whileSharing = [&] {
+            ++shares;
+            if (shares == 1) {
+                window.close();
+                QVERIFY(!window.isClosed());
+                QVERIFY(!child<QPushButton>(window, "closeButton")->isEnabled());
+                QVERIFY(child<QPushButton>(window, "stopButton")->isEnabled());
+                QCOMPARE(text(window, "currentAction"),
+                         QStringLiteral("Current action : Share CD ..."));
+            } else {
+                window.apply(SearchWindowWord::Close);
+                QCOMPARE(rig.closedTold, 0);
+            }
+        };
+        chooseFromResultsMenu(window, {QStringLiteral("CD"), QStringLiteral("Share CD")});
+        QCOMPARE(shares, 2);
+        QVERIFY(window.isClosed());
+        QCOMPARE(rig.closedTold, 1);
+        QCOMPARE(rig.searches.started.size(), std::size_t{1});
     }
 
     void categoriesChosenInTheListGoOnTheSelectedDiscs() {
