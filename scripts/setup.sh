@@ -12,6 +12,7 @@ packages=(
   shared-mime-info desktop-file-utils adwaita-icon-theme
   libcdio-dev libcurl4-openssl-dev xorriso genisoimage
   locales
+  python3
 )
 
 missing=()

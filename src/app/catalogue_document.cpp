@@ -371,12 +371,15 @@ bool CQX2Doc::saveDocument(const std::string& path) {
     return true;
 }
 
+std::string CQX2Doc::title() const {
+    return m_path.empty() ? "Untitled" : fileNameOf(m_path);
+}
+
 bool CQX2Doc::saveModified() {
     if (!m_modified) {
         return true;
     }
-    const std::string title = m_path.empty() ? "Untitled" : fileNameOf(m_path);
-    switch (m_services.prompt.ask("Save changes to " + title + "?", Buttons::YesNoCancel,
+    switch (m_services.prompt.ask("Save changes to " + title() + "?", Buttons::YesNoCancel,
                                   MessageIcon::Warning)) {
         case Answer::Yes:
             return onFileSave();

@@ -115,6 +115,8 @@ public:
     const CodePage& codePage() const { return m_services.codePage; }
     const Clock& clock() const { return m_services.clock; }
     const std::string& path() const { return m_path; }
+    // The name the catalogue goes by: its file's name, "Untitled" before it has a file.
+    std::string title() const;
     bool isModified() const { return m_modified; }
     void setModified(bool modified = true) { m_modified = modified; }
     bool catalogueSerialized() const { return m_serialized; }

@@ -10,6 +10,7 @@ namespace vorlix {
 class CQX2Doc;
 class CQXDisc;
 class CQXFileData;
+enum class ShareResult;
 
 // What the other panes, the scan and the commands ask of the disc tree. The tree pane
 // implements it beside Pane; find it with discTree(document).
@@ -33,6 +34,8 @@ public:
     virtual void renameDisc(const std::string& newNumber, const std::string& newName) = 0;
     virtual void rebuildByCategories() = 0;
     virtual void locateFile(const CQXFileData& entry) = 0;
+    // Share or Unshare of the disc of the selected item, with the owner test.
+    virtual ShareResult shareSelectedDisc(bool shared) = 0;
     virtual void deleteDisc() = 0;
     virtual void showDiscInformation() = 0;
 };

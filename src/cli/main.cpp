@@ -8,6 +8,7 @@
 #include "cli/database_commands.h"
 #include "cli/lend_commands.h"
 #include "cli/number_commands.h"
+#include "cli/export_html_command.h"
 #include "cli/scan_command.h"
 #include "core/code_page.h"
 
@@ -45,6 +46,7 @@ int run(int argc, const char* const argv[]) {
     addConfigCommand(commands, codePage);
     addLendCommands(commands, codePage);
     addNumberCommands(commands, codePage);
+    addExportHtmlCommand(commands, codePage);
 
     const CliArguments arguments = CliArguments::parse(argc, argv, kValueOptions);
     if (arguments.has("--help") || arguments.has("-h")) {

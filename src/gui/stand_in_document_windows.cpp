@@ -33,6 +33,12 @@ void StandInDocumentWindows::setSearchWindowsShown(bool shown) {
     }
 }
 
+void StandInDocumentWindows::minimizeSearchWindows() {
+    if (CCommandsView* commands = commandsView()) {
+        commands->applyToSearchWindows(SearchWindowWord::Minimize);
+    }
+}
+
 void StandInDocumentWindows::setCopyTaskWindowsShown(bool) {}
 
 void StandInDocumentWindows::clearCatalogueViews() {}

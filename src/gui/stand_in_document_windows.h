@@ -23,6 +23,7 @@ public:
     void setSearchWindowsShown(bool shown) override;
     void setCopyTaskWindowsShown(bool shown) override;
     void clearCatalogueViews() override;
+    void minimizeSearchWindows();
 
 private:
     CCommandsView* commandsView() const;

@@ -37,6 +37,7 @@
 #include "platform/http/curl_http_client.h"
 #include "platform/single_instance_lock.h"
 #include "scan/filter_lists.h"
+#include "tasks/search_window/ui/search_windows.h"
 #include "views/disc_tasks.h"
 
 namespace vorlix {
@@ -178,14 +179,18 @@ std::optional<int> VorlixApplication::start(const QStringList& arguments) {
         folder);
     createScanServices(folder);
     m_discTasks = std::make_unique<DiscTasks>(*m_document, m_prompt, *m_settings);
+    m_searchWindows = std::make_unique<SearchWindows>(
+        SearchWindowServices{m_searchService, *m_document, m_prompt, *m_settings, *m_drives,
+                             m_shell, m_copyTasks, m_searchHost});
     m_mainWindow = std::make_unique<CMainFrame>(
         *m_document, ViewServices{m_prompt, *m_settings, m_shell, *m_drives},
         ScanServices{*m_drives, *m_filterLists, *m_freedb, *m_settings, m_prompt},
-        CommandsServices{m_searchWindows, m_cddb, *m_discTasks, *m_discTasks, *m_chat},
+        CommandsServices{*m_searchWindows, m_cddb, *m_discTasks, *m_discTasks, *m_chat},
         QSystemTrayIcon::isSystemTrayAvailable());
     m_discTasks->setDialogParent(m_mainWindow.get());
     m_windows.watchScansOf(*m_document);
     m_application.setMainWindow(m_mainWindow.get());
+    m_searchHost.setMainWindow(m_mainWindow.get());
     QObject::connect(m_mainWindow.get(), &CMainFrame::closedForGood, QCoreApplication::instance(),
                      &QCoreApplication::quit, Qt::QueuedConnection);
 

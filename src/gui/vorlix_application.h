@@ -11,10 +11,12 @@
 #include "core/code_page.h"
 #include "gui/application_shell.h"
 #include "gui/desktop_shell_opener.h"
+#include "gui/main_window_search_host.h"
 #include "gui/stand_in_cddb_lookup.h"
+#include "gui/stand_in_copy_tasks.h"
 #include "gui/stand_in_document_windows.h"
 #include "gui/stand_in_playlist_windows.h"
-#include "gui/stand_in_search_windows.h"
+#include "gui/stand_in_search_service.h"
 #include "platform/system_clock.h"
 
 namespace vorlix {
@@ -32,6 +34,7 @@ class FilterLists;
 class InstanceServer;
 class LinuxDiscDrives;
 class RegFileSettingsStore;
+class SearchWindows;
 class SharedCatalogueWriter;
 class SingleInstanceLock;
 class UserPrompt;
@@ -92,7 +95,9 @@ private:
     std::unique_ptr<DialogChangeOwnerService> m_changeOwner;
     StandInDocumentWindows m_windows;
     StandInPlaylistWindows m_playlists;
-    StandInSearchWindows m_searchWindows{m_prompt};
+    StandInSearchService m_searchService;
+    StandInCopyTasks m_copyTasks{m_prompt};
+    MainWindowSearchHost m_searchHost{m_windows};
     StandInCddbLookup m_cddb{m_prompt};
     DesktopShellOpener m_shell;
     QtLongWork m_longWork;
@@ -110,6 +115,7 @@ private:
     std::unique_ptr<CQX2Doc> m_document;
     // The panel's lending and disc-number operations, which the main window's panel calls.
     std::unique_ptr<DiscTasks> m_discTasks;
+    std::unique_ptr<SearchWindows> m_searchWindows;
     std::unique_ptr<CMainFrame> m_mainWindow;
 };
 

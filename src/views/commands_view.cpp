@@ -27,7 +27,10 @@
 #include "core/user_prompt.h"
 #include "scan/disc_insertion.h"
 #include "scan/scan_request.h"
+#include "scan/scanned_disc.h"
 #include "scan/ui/scan_dialog.h"
+#include "tasks/html_export/database_export.h"
+#include "tasks/html_export/html_export_file.h"
 #include "views/commands_pictures.h"
 #include "views/completing_combo.h"
 #include "views/digit_edit.h"
@@ -143,9 +146,8 @@ QWidget* CCommandsView::createButtons() {
     QToolButton* playlists =
         pictureButton("playlistsButton", playlistsPicture(), "Manage playlists");
     connect(playlists, &QToolButton::clicked, this, [this] { m_document.onHelpPlaylist(); });
-    // The catalogue export is not part of the program yet.
     QToolButton* exporting = pictureButton("exportButton", exportPicture(), "Export Databse");
-    exporting->setEnabled(false);
+    connect(exporting, &QToolButton::clicked, this, [this] { exportDatabase(); });
     QToolButton* options = pictureButton("optionsButton", optionsPicture(), "QX options");
     connect(options, &QToolButton::clicked, this, &CCommandsView::optionsRequested);
 
@@ -505,6 +507,12 @@ void CCommandsView::getBack() {
 void CCommandsView::runCddbQuery() {
     CddbQuery(m_document, m_services.prompt, m_commands.cddb).run();
     refreshDiscFields();
+}
+
+void CCommandsView::exportDatabase() {
+    static_cast<void>(HtmlExportFile(m_services.prompt).save([this] {
+        return databaseExportPage(m_document.catalogue(), m_document.title(), todayDiscDateText());
+    }));
 }
 
 void CCommandsView::startSearch() {

@@ -101,6 +101,8 @@ private:
     void onDetailsEdited();
     void onComboBackspace(CompletingCombo* combo, EnterTarget target);
     void runCddbQuery();
+    // Writes every disc of the catalogue to an HTML page the user chooses.
+    void exportDatabase();
     void getBack();
     void openWindowFor(const SearchRequest& request);
 

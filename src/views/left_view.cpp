@@ -422,8 +422,8 @@ QMenu* CLeftView::contextMenu() {
     m_menu = new QMenu(QStringLiteral("Tree"), this);
     m_menu->setObjectName(QStringLiteral("Tree"));
     m_menu->addAction(QStringLiteral("Rename"), this, [this] { startRename(); });
-    m_menu->addAction(QStringLiteral("Share"), this, [this] { setShared(true); });
-    m_menu->addAction(QStringLiteral("Unshare"), this, [this] { setShared(false); });
+    m_menu->addAction(QStringLiteral("Share"), this, [this] { shareSelectedDisc(true); });
+    m_menu->addAction(QStringLiteral("Unshare"), this, [this] { shareSelectedDisc(false); });
     // The cover search, the freedb tag and the disc information window come with the online
     // lookups; their items are in place already.
     m_menu->addAction(QStringLiteral("CD Cover"));
@@ -443,14 +443,14 @@ void CLeftView::startRename() {
     }
 }
 
-void CLeftView::setShared(bool shared) {
+ShareResult CLeftView::shareSelectedDisc(bool shared) {
     CQXCatalog& catalogue = m_document.catalogue();
     DiscTexts selected = m_document.currentDisc();
     const ShareResult result =
         shared ? shareDisc(catalogue, selected, m_document.identity(), m_services.prompt)
                : unshareDisc(catalogue, selected, m_document.identity(), m_services.prompt);
     if (result != ShareResult::Changed) {
-        return;
+        return result;
     }
     QModelIndex item = selectDiscOfSelection(true);
     if (!item.isValid()) {
@@ -465,6 +465,7 @@ void CLeftView::setShared(bool shared) {
     if (CommandsPane* commands = commandsPanel(m_document)) {
         commands->refreshStatus();
     }
+    return result;
 }
 
 void CLeftView::setBlankCover() {

@@ -45,6 +45,7 @@ public:
     void renameDisc(const std::string& newNumber, const std::string& newName) override;
     void rebuildByCategories() override;
     void locateFile(const CQXFileData& entry) override;
+    ShareResult shareSelectedDisc(bool shared) override;
     void deleteDisc() override;
     void showDiscInformation() override;
 
@@ -64,7 +65,6 @@ private:
     void onRightButtonReleased(const QPoint& globalPosition);
     QMenu* contextMenu();
     void startRename();
-    void setShared(bool shared);
     void setBlankCover();
     void addBlankDisc();
 

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "accounts/disc_sharing.h"
 #include "app/pane.h"
 #include "app/pane_operations.h"
 
@@ -23,6 +24,7 @@ struct QuietDiscTree : Pane, DiscTreePane {
     void renameDisc(const std::string&, const std::string&) override {}
     void rebuildByCategories() override {}
     void locateFile(const CQXFileData&) override {}
+    ShareResult shareSelectedDisc(bool) override { return ShareResult::Unchanged; }
     void deleteDisc() override {}
     void showDiscInformation() override {}
 };

@@ -746,8 +746,22 @@ private Q_SLOTS:
         panel.click("optionsButton");
         QCOMPARE(wizard.count(), 1);
         QCOMPARE(options.count(), 1);
-        // The catalogue export is not there yet, so its button offers nothing.
-        QVERIFY(!child<QToolButton>(*panel.view, "exportButton")->isEnabled());
+    }
+
+    // Every disc goes on the page, shared or not, under the document's title.
+    void exportDatabseWritesEveryDiscToTheChosenFile() {
+        PanelRig panel(ownedCatalogue(), {"bob", "digest"});
+        panel.rig.prompt.files.push_back(panel.rig.folder.file("discs"));
+        panel.open();
+        panel.click("exportButton");
+        const std::string page = test::readFile(panel.rig.folder.file("discs.html"));
+        QVERIFY(page.starts_with("<html>\n<head>\n<title>Database Export: Untitled</title>"));
+        const std::size_t discs = panel.rig.document.catalogue().discs.size();
+        QVERIFY(page.ends_with("&nbsp;" + std::to_string(discs) +
+                               " CDs </span></p>\n</body>\n</html>"));
+        QVERIFY(page.find(">CD # " + panel.rig.document.catalogue().discs.back()->number.str() +
+                          "<") != std::string::npos);
+        QVERIFY(panel.rig.prompt.messages.empty());
     }
 
     void extrasStartsAsTheSettingSays() {

@@ -42,12 +42,16 @@ FileListFileOpener::FileListFileOpener(DiscDrives& drives, ShellOpener& shell, U
     : m_drives(drives), m_shell(shell), m_prompt(prompt) {}
 
 void FileListFileOpener::open(const CQXFileData& entry, const DiscTexts& disc) {
-    const std::string path = openingPath(entry);
+    openPath(openingPath(entry), disc, kCouldNotOpenFileMessage);
+}
+
+void FileListFileOpener::openPath(const std::string& path, const DiscTexts& disc,
+                                  std::string_view failureMessage) {
     for (;;) {
         const std::optional<Located> located = locate(path);
         if (located && holdsDisc(located->root, disc)) {
             if (!m_shell.open(located->realPath)) {
-                m_prompt.message(kCouldNotOpenFileMessage, MessageIcon::Stop);
+                m_prompt.message(failureMessage, MessageIcon::Stop);
             }
             return;
         }

@@ -31,6 +31,10 @@ public:
     FileListFileOpener(DiscDrives& drives, ShellOpener& shell, UserPrompt& prompt);
 
     void open(const CQXFileData& entry, const DiscTexts& disc);
+    // The same for a catalogued path ("d:\music\song.mp3"), with the message to show when the
+    // desktop cannot open the file.
+    void openPath(const std::string& cataloguedPath, const DiscTexts& disc,
+                  std::string_view failureMessage);
 
 private:
     struct Located {
