@@ -167,9 +167,17 @@ bool CQX2Doc::checkOwner() {
     return false;
 }
 
+void CQX2Doc::setModified(bool modified) {
+    m_modified = modified;
+    if (modified) {
+        m_searchIndex.discChanged(m_currentDisc.number.view());
+    }
+}
+
 void CQX2Doc::freshCatalogue() {
     m_currentDisc.clear();
     m_catalogue = std::make_unique<CQXCatalog>();
+    m_searchIndex.everythingChanged();
     m_catalogue->addDefaultNamedObjects();
 }
 
@@ -224,8 +232,9 @@ CQX2Doc::OpenResult CQX2Doc::open(const std::string& path) {
     // shown untouched, and nothing the panes add to an empty catalogue (the default
     // categories) mixes with what the file holds.
     std::unique_ptr<CQXCatalog> read;
+    SearchIndex index;
     try {
-        read = readInBackground(path, *source);
+        read = readInBackground(path, *source, index);
     } catch (const std::exception& e) {
         m_services.windows.closeSearchWindows();
         endPlaylistWindows();
@@ -243,6 +252,7 @@ CQX2Doc::OpenResult CQX2Doc::open(const std::string& path) {
     endPlaylistWindows();
     resetCatalogue();
     m_catalogue = std::move(read);
+    m_searchIndex = std::move(index);
     m_path = path;
     m_fileIdentity = source->identity();
     m_modified = false;
@@ -254,7 +264,8 @@ CQX2Doc::OpenResult CQX2Doc::open(const std::string& path) {
     return OpenResult::Opened;
 }
 
-std::unique_ptr<CQXCatalog> CQX2Doc::readInBackground(const std::string& path, ByteSource& source) {
+std::unique_ptr<CQXCatalog> CQX2Doc::readInBackground(const std::string& path, ByteSource& source,
+                                                      SearchIndex& index) {
     auto catalogue = std::make_unique<CQXCatalog>();
     catalogue->addDefaultNamedObjects();
     if (source.size() == 0) {
@@ -266,7 +277,10 @@ std::unique_ptr<CQXCatalog> CQX2Doc::readInBackground(const std::string& path, B
     const ReadingMark mark(m_reading);
     try {
         m_services.longWork.run("Reading the catalogue \"" + fileNameOf(path) + "\"...", progress,
-                                [&] { readCatalogue(watched, m_services.codePage, *catalogue); });
+                                [&] {
+                                    readCatalogue(watched, m_services.codePage, *catalogue);
+                                    static_cast<void>(index.discs(*catalogue));
+                                });
     } catch (const ReadCancelled&) {
         return nullptr;
     }
