@@ -7,6 +7,7 @@
 #include "cli/config_command.h"
 #include "cli/database_commands.h"
 #include "cli/scan_command.h"
+#include "cli/search_command.h"
 #include "core/code_page.h"
 
 namespace vorlix {
@@ -41,6 +42,7 @@ int run(int argc, const char* const argv[]) {
     addScanCommand(commands, codePage);
     addDatabaseCommands(commands, codePage);
     addConfigCommand(commands, codePage);
+    addSearchCommand(commands, codePage);
 
     const CliArguments arguments = CliArguments::parse(argc, argv, kValueOptions);
     if (arguments.has("--help") || arguments.has("-h")) {
