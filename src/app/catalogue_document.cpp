@@ -296,6 +296,8 @@ void CQX2Doc::removeFileEntries(const std::function<std::uint64_t(CQXCatalog&)>&
     }
     if (change(*m_catalogue) > 0) {
         m_modified = true;
+        // The discs whose entries went have new lists, which the search snapshots notice.
+        m_searchIndex.discChanged({});
     }
     if (const CQXDisc* current = m_catalogue->findDisc(m_currentDisc.number);
         current && !m_currentDisc.number.empty()) {

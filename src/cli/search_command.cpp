@@ -44,7 +44,7 @@ void runSearch(const CliArguments& a, const CodePage& codePage) {
     SearchIndex index;
     SearchOutput output(a.has("--json"));
     const std::atomic<bool> never{false};
-    static_cast<void>(task.run(index.discs(catalogue), never, output));
+    static_cast<void>(task.run(*index.discs(catalogue), never, output));
     output.finish();
 }
 

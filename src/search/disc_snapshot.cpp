@@ -36,6 +36,7 @@ DiscSnapshot::DiscSnapshot(const CQXDisc& disc)
       m_nameKey(lowerCase(m_name)),
       m_artistKey(lowerCase(m_artist)) {
     const std::size_t count = disc.files.size();
+    m_firstEntry = count == 0 ? nullptr : &disc.files.front();
     m_keyStarts.reserve(count + 1);
     m_nameStarts.reserve(count + 1);
     m_sizes.reserve(count);
@@ -62,6 +63,7 @@ DiscSnapshot::DiscSnapshot(const CQXDisc& disc)
     m_keyStarts.push_back(static_cast<std::uint32_t>(m_keys.size()));
     m_nameStarts.push_back(static_cast<std::uint32_t>(m_names.size()));
     m_keys.shrink_to_fit();
+    m_keyPairs = NamePairFilter(m_keys);
     m_names.shrink_to_fit();
     m_folders.shrink_to_fit();
     m_fileCategories.shrink_to_fit();
@@ -92,7 +94,7 @@ std::size_t DiscSnapshot::fileBytes() const {
     const std::size_t perEntry =
         sizeof(std::uint32_t) * (m_keyStarts.capacity() + m_nameStarts.capacity() +
                                  m_sizes.capacity() + m_folderOf.capacity());
-    return m_keys.capacity() + m_names.capacity() + perEntry + folders +
+    return m_keys.capacity() + m_names.capacity() + m_keyPairs.bytes() + perEntry + folders +
            m_fileCategories.capacity() * sizeof(m_fileCategories.front());
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/text_list.h"
+#include "search/name_pair_filter.h"
 
 namespace vorlix {
 
@@ -38,6 +39,8 @@ public:
     std::size_t fileCount() const { return m_sizes.size(); }
     // Every lower-cased file name, each followed by a NUL, in entry order.
     std::string_view fileKeys() const { return m_keys; }
+    // Which pairs of bytes occur in fileKeys().
+    const NamePairFilter& keyPairs() const { return m_keyPairs; }
     // The entry whose lower-cased name holds the position in fileKeys().
     std::size_t fileAt(std::size_t keyPosition) const;
     // Where the lower-cased name of the entry after `file` starts in fileKeys().
@@ -47,6 +50,9 @@ public:
     std::uint32_t fileSize(std::size_t file) const { return m_sizes[file]; }
     // The categories attached to the entry; most entries have none.
     const TextList& fileCategories(std::size_t file) const;
+
+    // The disc's first entry when the snapshot was made: it moves when the list is replaced.
+    const void* firstEntry() const { return m_firstEntry; }
 
     // Bytes this snapshot takes beyond its disc's own fields: names, keys and per-entry data.
     std::size_t fileBytes() const;
@@ -61,8 +67,10 @@ private:
     std::string m_nameKey;
     std::string m_artistKey;
 
+    const void* m_firstEntry = nullptr;
     std::string m_keys;
     std::vector<std::uint32_t> m_keyStarts;  // one more than there are files
+    NamePairFilter m_keyPairs;
     std::string m_names;
     std::vector<std::uint32_t> m_nameStarts;  // one more than there are files
     std::vector<std::uint32_t> m_sizes;
@@ -71,7 +79,9 @@ private:
     std::vector<std::pair<std::uint32_t, TextList>> m_fileCategories;  // by entry, ascending
 };
 
-// The discs of a catalogue in catalogue order, as one search sees them.
-using CatalogueSnapshot = std::vector<std::shared_ptr<const DiscSnapshot>>;
+// The discs of a catalogue in catalogue order, as one search sees them; shared whole by the
+// searches that start while the catalogue stays as it is.
+using DiscSnapshots = std::vector<std::shared_ptr<const DiscSnapshot>>;
+using CatalogueSnapshot = std::shared_ptr<const DiscSnapshots>;
 
 }  // namespace vorlix

@@ -16,18 +16,21 @@ class CQXDisc;
 // Keeps a snapshot of every disc of the open catalogue for the searches, so that a search
 // starts without copying millions of names. Used on the thread that owns the catalogue only.
 //
-// A snapshot is made again when its disc's own fields no longer equal it (rename, share,
-// artist, categories, lending, a new number) or its list of entries was replaced (optimiser),
-// when its number was named as changed (edits of its entries, a disc deleted and scanned again
-// under the same number), or when everything was named as changed.
+// The owner of the catalogue reports every edit: which disc changed (by number), or that any
+// may have. Until the next report the discs are handed out as they are, without looking at the
+// catalogue at all. After one, the catalogue's list is walked once: a disc keeps its snapshot
+// when it is the same disc object, its own fields and its list of entries are those of the
+// snapshot, and its number was not reported (the entries themselves are edited in place, so
+// only a report tells of that); any other disc gets a new snapshot.
 class SearchIndex {
 public:
-    // The catalogue's discs in catalogue order; brings the snapshots up to date first.
+    // The catalogue's discs in catalogue order, brought up to date with every report.
     CatalogueSnapshot discs(const CQXCatalog& catalogue);
 
-    // The entries of the disc with that number changed.
+    // The disc with that number changed, or discs were added, deleted or moved; an empty
+    // number reports only the latter.
     void discChanged(std::string_view number);
-    // Entries of any disc may have changed, or the catalogue was replaced.
+    // Any disc may have changed, or the catalogue was replaced.
     void everythingChanged();
 
     // Bytes the snapshots take for the file entries, and how many entries they hold.
@@ -35,15 +38,14 @@ public:
     std::size_t fileCount() const;
 
 private:
-    struct Held {
-        std::shared_ptr<const DiscSnapshot> snapshot;
-        const void* entries = nullptr;  // the first entry, which moves when the list is replaced
-    };
+    std::shared_ptr<const DiscSnapshot> current(const CQXDisc& disc,
+                                                const std::shared_ptr<const DiscSnapshot>& held);
 
-    std::shared_ptr<const DiscSnapshot> current(const CQXDisc& disc);
-
-    std::unordered_map<const CQXDisc*, Held> m_held;
+    CatalogueSnapshot m_snapshot;
+    // The disc object each snapshot of m_snapshot was made from, in the same order.
+    std::vector<const CQXDisc*> m_madeFrom;
     std::set<std::string, std::less<>> m_changedNumbers;
+    bool m_reported = true;
 };
 
 }  // namespace vorlix

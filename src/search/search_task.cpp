@@ -26,6 +26,7 @@ SearchTask::SearchTask(const SearchParameters& parameters)
       m_byCategory(parameters.scope == kScopeByCategory),
       m_anyName(normalisedPattern(parameters.pattern) == kAnyName),
       m_pattern(lowerCase(normalisedPattern(parameters.pattern))),
+      m_patternPairs(NamePairFilter::pairsOf(m_pattern.needle())),
       m_combinator(parameters.combinator),
       m_discNumber(m_files ? parameters.discNumber : std::string()),
       m_artist(lowerCase(parameters.artist)),
@@ -33,7 +34,7 @@ SearchTask::SearchTask(const SearchParameters& parameters)
       m_categories(parameters.categories),
       m_maySeeAll(parameters.maySeeAll) {}
 
-bool SearchTask::run(const CatalogueSnapshot& discs, const std::atomic<bool>& stop,
+bool SearchTask::run(const DiscSnapshots& discs, const std::atomic<bool>& stop,
                      SearchFindings& findings) const {
     for (const auto& held : discs) {
         if (stop.load(std::memory_order_relaxed)) {
@@ -119,6 +120,9 @@ void SearchTask::nameMatches(const DiscSnapshot& disc, const std::atomic<bool>& 
     }
     // No name holds a NUL, the separator between names in the keys.
     if (m_pattern.needle().find('\0') != std::string::npos) {
+        return;
+    }
+    if (!disc.keyPairs().mayHold(m_patternPairs)) {
         return;
     }
     const std::string_view keys = disc.fileKeys();

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,7 @@ public:
 
     // Walks the discs and reports every match. A stop request is looked at before each disc
     // and each file entry; returns false when the walk ended on one.
-    bool run(const CatalogueSnapshot& discs, const std::atomic<bool>& stop,
+    bool run(const DiscSnapshots& discs, const std::atomic<bool>& stop,
              SearchFindings& findings) const;
 
 private:
@@ -40,6 +41,7 @@ private:
     bool m_byCategory;
     bool m_anyName;  // the pattern "*"
     SubstringFinder m_pattern;
+    std::vector<std::uint32_t> m_patternPairs;
     std::string m_combinator;
     std::string m_discNumber;
     std::string m_artist;

@@ -26,7 +26,7 @@ void SearchWorker::work() {
     ResultBatches batches([this](std::vector<DiscResult>& discs, std::vector<FileResult>& files) {
         return deliver(discs, files);
     });
-    const bool walkedAll = m_task.run(m_discs, m_stop, batches);
+    const bool walkedAll = m_task.run(*m_discs, m_stop, batches);
     if (batches.finish() && walkedAll) {
         const std::lock_guard delivering(m_delivering);
         if (!m_stop.load()) {

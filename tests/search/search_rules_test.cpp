@@ -76,7 +76,7 @@ std::vector<std::string> search(const SearchParameters& parameters) {
     SearchIndex index;
     Recorded recorded;
     const std::atomic<bool> stop{false};
-    EXPECT_TRUE(SearchTask(parameters).run(index.discs(catalogue), stop, recorded));
+    EXPECT_TRUE(SearchTask(parameters).run(*index.discs(catalogue), stop, recorded));
     return recorded.found;
 }
 
