@@ -24,6 +24,8 @@ public:
     // and each file entry; returns false when the walk ended on one.
     bool run(const DiscSnapshots& discs, const std::atomic<bool>& stop,
              SearchFindings& findings) const;
+    // A file search rather than a disc search.
+    bool searchesFiles() const { return m_files; }
 
 private:
     bool visible(const DiscSnapshot& disc) const;

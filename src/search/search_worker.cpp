@@ -1,5 +1,6 @@
 #include "search/search_worker.h"
 
+#include "platform/thread_priority.h"
 #include "search/result_batches.h"
 
 namespace vorlix {
@@ -23,6 +24,11 @@ void SearchWorker::stop() {
 }
 
 void SearchWorker::work() {
+    // A file search reads every name of the catalogue; it must not slow down the user
+    // interface or a disc search started meanwhile.
+    if (m_task.searchesFiles()) {
+        lowerCallingThreadPriority();
+    }
     ResultBatches batches([this](std::vector<DiscResult>& discs, std::vector<FileResult>& files) {
         return deliver(discs, files);
     });

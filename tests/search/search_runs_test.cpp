@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
+#include <semaphore>
 #include <string>
 #include <thread>
 #include <vector>
@@ -206,6 +209,40 @@ TEST(SearchRuns, EndingARunStopsIt) {
     collected.stopReturned = true;
     EXPECT_EQ(collected.callsAfterStop, 0);
     EXPECT_EQ(collected.doneCalls, 0);
+}
+
+// The scheduling priority of the thread a receiver is called on.
+class PriorityOfCalls : public SearchReceiver {
+public:
+    void discsFound(std::vector<DiscResult>) override { note(); }
+    void filesFound(std::vector<FileResult>) override { note(); }
+    void searchDone() override {
+        note();
+        done.release();
+    }
+    std::atomic<int> priority{-100};
+    std::binary_semaphore done{0};
+
+private:
+    void note() { priority = getpriority(PRIO_PROCESS, static_cast<id_t>(gettid())); }
+};
+
+TEST(SearchRuns, FileSearchesYieldToEverythingElseAndDiscSearchesDoNot) {
+    CQXCatalog discs = catalogue(3, 3, {"song"});
+    SearchIndex index;
+    CatalogueSearch search([&] { return index.discs(discs); });
+    const int ownPriority = getpriority(PRIO_PROCESS, static_cast<id_t>(gettid()));
+    PriorityOfCalls files;
+    auto run = search.start(fileSearch("song"), files);
+    files.done.acquire();
+    EXPECT_EQ(files.priority, 19);
+    SearchParameters byName = fileSearch("disc");
+    byName.mode = kSearchDiscs;
+    PriorityOfCalls names;
+    run = search.start(byName, names);
+    names.done.acquire();
+    EXPECT_EQ(names.priority, ownPriority);
+    EXPECT_EQ(getpriority(PRIO_PROCESS, static_cast<id_t>(gettid())), ownPriority);
 }
 
 // The catalogue is renamed, shared, categorised, emptied of discs and given new ones while
