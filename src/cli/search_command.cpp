@@ -15,8 +15,6 @@ namespace vorlix {
 
 namespace {
 
-constexpr std::string_view kCategoriesOr = "OR";
-
 SearchParameters parametersOf(const CliArguments& a, bool seeAll) {
     if (a.has("--files") && a.has("--discs")) {
         throw CommandFailure{"--files and --discs exclude each other"};

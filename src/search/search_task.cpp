@@ -13,8 +13,6 @@ namespace vorlix {
 
 namespace {
 
-constexpr std::string_view kCategoriesOr = "OR";
-
 bool containsText(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }

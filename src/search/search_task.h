@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/search_service.h"
@@ -13,6 +14,10 @@
 namespace vorlix {
 
 class SearchFindings;
+
+// The combinator by which a disc qualifies with any one of the chosen categories; the other
+// one, kCategoriesAnd, is in search_query.h.
+inline constexpr std::string_view kCategoriesOr = "OR";
 
 // One search: the parameters as the matching rules use them (pattern normalised and, like
 // artist and folder, lower-cased), run over a snapshot of the catalogue's discs.
