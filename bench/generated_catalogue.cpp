@@ -17,10 +17,48 @@ constexpr std::array<const char*, 10> kSubFolders = {"2003", "2004", "rock", "ja
 constexpr std::array<const char*, 14> kWords = {
     "Beach",  "Summer",  "Report",    "Budget",  "Highway", "Night",  "Song",
     "Letter", "Invoice", "Mountains", "Concert", "Draft",   "Family", "Party"};
+// One name in twenty carries one of these (accented Latin, Greek, Cyrillic, Japanese).
+constexpr std::array<const char*, 12> kWordsBeyondAscii = {"M\u00fcller",
+                                                           "Caf\u00e9",
+                                                           "Stra\u00dfe",
+                                                           "\u00d1and\u00fa",
+                                                           "\u0141\u00f3d\u017a",
+                                                           "Z\u00fcrich",
+                                                           "Ol\u00e9",
+                                                           "\u0395\u03bb\u03bb\u03ac\u03b4\u03b1",
+                                                           "\u041c\u043e\u0441\u043a\u0432\u0430",
+                                                           "\u6771\u4eac",
+                                                           "Fa\u00e7ade",
+                                                           "\u00c9t\u00e9"};
+constexpr std::array<const char*, 9> kArtists = {
+    "Miles Davis",           "The Beatles", "Pink Floyd",      "Nina Simone", "Radiohead",
+    "Johann Sebastian Bach", "Daft Punk",   "Ella Fitzgerald", "Led Zeppelin"};
 constexpr std::array<const char*, 9> kExtensions = {".mp3", ".jpg", ".doc", ".xls", ".avi",
                                                     ".pdf", ".txt", ".png", ".zip"};
 constexpr std::array<const char*, 6> kCategories = {"Audio", "DVD",   "Software",
                                                     "Music", "Movie", "Work"};
+
+// Names as discs hold them, 20 to 30 characters on average: camera pictures, numbered tracks,
+// documents with a date, words with a number; one in twenty has a word beyond ASCII, and one in
+// every 100,000 the rare word "Xylophon".
+std::string fileName(std::mt19937& random, std::int64_t index) {
+    auto pick = [&random](const auto& list) { return std::string(list[random() % list.size()]); };
+    const std::string word = random() % 20 == 0 ? pick(kWordsBeyondAscii) : pick(kWords);
+    const std::string rare = index % 100000 == 4711 ? "Xylophon " : "";
+    switch (random() % 4) {
+        case 0:
+            return rare + "IMG_" + std::to_string(1000 + random() % 9000) + " " + word + ".jpg";
+        case 1:
+            return rare + std::to_string(1 + random() % 20) + " - " + pick(kArtists) + " - " +
+                   word + ".mp3";
+        case 2:
+            return rare + word + "_" + std::to_string(1990 + random() % 20) + "_" + pick(kWords) +
+                   "_final" + pick(kExtensions);
+        default:
+            return rare + word + " " + pick(kWords) + " " + std::to_string(random() % 1000) +
+                   pick(kExtensions);
+    }
+}
 
 }  // namespace
 
@@ -59,8 +97,7 @@ CQXCatalog generatedCatalogue(int discs, int filesPerDisc) {
             }
             const std::int64_t bytes = 1000 + random() % 8000000;
             total += bytes;
-            std::string name = std::string(pick(kWords)) + " " + std::to_string(random() % 1000) +
-                               pick(kExtensions);
+            std::string name = fileName(random, d * filesPerDisc + f);
             CQXFileData& entry =
                 disc->files.emplace_back(name, folder, std::to_string(bytes), "d:");
             if (f % 50 == 0) {

@@ -7,7 +7,8 @@
 # the median over the pairs, with the peak resident memory of the process. The save row times
 # only the save inside save_catalogue (serialise, write, fsync, rename; the read before it is
 # left out) against dd conv=fsync of the same bytes. The in-process figures of
-# catalogue_file_bench follow, labelled as repeated passes inside one process.
+# catalogue_file_bench follow, labelled as repeated passes inside one process, then the search
+# engine on 10,000,000 generated file entries against grep over the same names.
 #
 # Usage: scripts/bench.sh [RUNS]   (default 5 pairs per figure)
 # VORLIX_BENCH_DIR names the scratch folder for the catalogues (default /tmp/vorlix-bench);
@@ -22,7 +23,7 @@ build=build
 scripts/setup.sh
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORLIX_BENCH=ON >/dev/null
 cmake --build "$build" --target vorlix-cli load_catalogue save_catalogue write_bench_catalogue \
-  catalogue_file_bench scan_folder_bench disc_tree_bench file_list_bench
+  catalogue_file_bench scan_folder_bench disc_tree_bench file_list_bench search_bench
 mkdir -p "$scratch"
 cli="$build/src/cli/vorlix-cli"
 load="$build/bench/load_catalogue"
@@ -126,6 +127,9 @@ echo "no user sees these: a program reads its catalogue once, in a fresh process
 echo
 echo "Folder scan against find:"
 "$build/bench/scan_folder_bench" "$scratch/scan-tree"
+echo
+echo "Search engine on 10,000,000 file entries against grep, load before: $(uptime | sed 's/.*load average: //')"
+"$build/bench/search_bench" "$scratch" "$runs"
 echo
 echo "Panes on large catalogues (offscreen):"
 QT_QPA_PLATFORM=offscreen "$build/bench/views/disc_tree_bench"

@@ -171,9 +171,17 @@ bool CQX2Doc::checkOwner() {
     return false;
 }
 
+void CQX2Doc::setModified(bool modified) {
+    m_modified = modified;
+    if (modified) {
+        m_searchIndex.discChanged(m_currentDisc.number.view());
+    }
+}
+
 void CQX2Doc::freshCatalogue() {
     m_currentDisc.clear();
     m_catalogue = std::make_unique<CQXCatalog>();
+    m_searchIndex.everythingChanged();
     m_catalogue->addDefaultNamedObjects();
 }
 
@@ -228,8 +236,9 @@ CQX2Doc::OpenResult CQX2Doc::open(const std::string& path) {
     // shown untouched, and nothing the panes add to an empty catalogue (the default
     // categories) mixes with what the file holds.
     std::unique_ptr<CQXCatalog> read;
+    SearchIndex index;
     try {
-        read = readInBackground(path, *source);
+        read = readInBackground(path, *source, index);
     } catch (const std::exception& e) {
         m_services.windows.closeSearchWindows();
         endPlaylistWindows();
@@ -247,6 +256,7 @@ CQX2Doc::OpenResult CQX2Doc::open(const std::string& path) {
     endPlaylistWindows();
     resetCatalogue();
     m_catalogue = std::move(read);
+    m_searchIndex = std::move(index);
     m_path = path;
     m_fileIdentity = source->identity();
     m_modified = false;
@@ -258,7 +268,8 @@ CQX2Doc::OpenResult CQX2Doc::open(const std::string& path) {
     return OpenResult::Opened;
 }
 
-std::unique_ptr<CQXCatalog> CQX2Doc::readInBackground(const std::string& path, ByteSource& source) {
+std::unique_ptr<CQXCatalog> CQX2Doc::readInBackground(const std::string& path, ByteSource& source,
+                                                      SearchIndex& index) {
     auto catalogue = std::make_unique<CQXCatalog>();
     catalogue->addDefaultNamedObjects();
     if (source.size() == 0) {
@@ -270,7 +281,10 @@ std::unique_ptr<CQXCatalog> CQX2Doc::readInBackground(const std::string& path, B
     const ReadingMark mark(m_reading);
     try {
         m_services.longWork.run("Reading the catalogue \"" + fileNameOf(path) + "\"...", progress,
-                                [&] { readCatalogue(watched, m_services.codePage, *catalogue); });
+                                [&] {
+                                    readCatalogue(watched, m_services.codePage, *catalogue);
+                                    static_cast<void>(index.discs(*catalogue));
+                                });
     } catch (const ReadCancelled&) {
         return nullptr;
     }
@@ -286,6 +300,8 @@ void CQX2Doc::removeFileEntries(const std::function<std::uint64_t(CQXCatalog&)>&
     }
     if (change(*m_catalogue) > 0) {
         m_modified = true;
+        // The discs whose entries went have new lists, which the search snapshots notice.
+        m_searchIndex.discChanged({});
     }
     if (const CQXDisc* current = m_catalogue->findDisc(m_currentDisc.number);
         current && !m_currentDisc.number.empty()) {

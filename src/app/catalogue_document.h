@@ -14,6 +14,7 @@
 #include "app/pane.h"
 #include "core/catalog.h"
 #include "platform/file_identity.h"
+#include "search/search_index.h"
 
 namespace vorlix {
 
@@ -118,7 +119,13 @@ public:
     // The name the catalogue goes by: its file's name, "Untitled" before it has a file.
     std::string title() const;
     bool isModified() const { return m_modified; }
-    void setModified(bool modified = true) { m_modified = modified; }
+    // Every edit of the catalogue ends here. An edit of file entries in place acts on the
+    // current disc, whose search snapshot is therefore made again before the next search.
+    void setModified(bool modified = true);
+    // Entries of any disc changed in place (a category renamed or deleted everywhere).
+    void entriesChangedEverywhere() { m_searchIndex.everythingChanged(); }
+    // The discs as the next search sees them, brought up to date with every edit so far.
+    CatalogueSnapshot searchDiscs() { return m_searchIndex.discs(*m_catalogue); }
     bool catalogueSerialized() const { return m_serialized; }
     bool lastCatalogueOpenedAtStart() const { return m_openedLastAtStart; }
 
@@ -220,7 +227,10 @@ private:
     OpenResult open(const std::string& path);
     // The catalogue read from the file at path on a worker, the user seeing its progress; null
     // when the user cancelled. Throws what the reader threw.
-    std::unique_ptr<CQXCatalog> readInBackground(const std::string& path, ByteSource& source);
+    // The search snapshots of the catalogue are made on the same worker, before anybody else
+    // sees the catalogue, so that the first search does not make them all.
+    std::unique_ptr<CQXCatalog> readInBackground(const std::string& path, ByteSource& source,
+                                                 SearchIndex& index);
     bool serializationRefused();
     bool newOrOpenRefused();
     void freshCatalogue();
@@ -243,6 +253,7 @@ private:
     DocumentServices m_services;
     std::string m_programFolder;
     std::unique_ptr<CQXCatalog> m_catalogue;
+    SearchIndex m_searchIndex;
     CurrentDisc m_currentDisc;
     Identity m_identity;
     std::string m_path;

@@ -16,9 +16,9 @@ CliArguments CliArguments::parse(int argc, const char* const argv[],
             if (!valueOptions.contains(name)) {
                 arguments.flags.insert(word);
             } else if (equals != std::string::npos) {
-                arguments.values[name] = word.substr(equals + 1);
+                arguments.setValue(name, word.substr(equals + 1));
             } else if (i + 1 < argc) {
-                arguments.values[name] = argv[++i];
+                arguments.setValue(name, argv[++i]);
             } else {
                 arguments.error = name + " needs a value";
             }
@@ -34,6 +34,16 @@ CliArguments CliArguments::parse(int argc, const char* const argv[],
 std::optional<std::string> CliArguments::value(const std::string& option) const {
     const auto found = values.find(option);
     return found == values.end() ? std::nullopt : std::optional<std::string>(found->second);
+}
+
+std::vector<std::string> CliArguments::valuesOf(const std::string& option) const {
+    const auto found = valueLists.find(option);
+    return found == valueLists.end() ? std::vector<std::string>() : found->second;
+}
+
+void CliArguments::setValue(const std::string& option, const std::string& value) {
+    values[option] = value;
+    valueLists[option].push_back(value);
 }
 
 }  // namespace vorlix

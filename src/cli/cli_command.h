@@ -28,6 +28,7 @@ struct CliCommand {
 using CliCommands = std::map<std::string, CliCommand>;
 
 // Options that take a value, for every command.
-inline const std::set<std::string> kValueOptions = {"--user", "--drive", "--borrower"};
+inline const std::set<std::string> kValueOptions = {"--user",   "--drive",  "--borrower", "--in-cd",
+                                                    "--artist", "--folder", "--category"};
 
 }  // namespace vorlix

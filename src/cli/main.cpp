@@ -6,10 +6,11 @@
 #include "cli/cli_command.h"
 #include "cli/config_command.h"
 #include "cli/database_commands.h"
+#include "cli/export_html_command.h"
 #include "cli/lend_commands.h"
 #include "cli/number_commands.h"
-#include "cli/export_html_command.h"
 #include "cli/scan_command.h"
+#include "cli/search_command.h"
 #include "core/code_page.h"
 
 namespace vorlix {
@@ -47,6 +48,7 @@ int run(int argc, const char* const argv[]) {
     addLendCommands(commands, codePage);
     addNumberCommands(commands, codePage);
     addExportHtmlCommand(commands, codePage);
+    addSearchCommand(commands, codePage);
 
     const CliArguments arguments = CliArguments::parse(argc, argv, kValueOptions);
     if (arguments.has("--help") || arguments.has("-h")) {

@@ -1,5 +1,7 @@
 #include "cli/owner_check.h"
 
+#include <algorithm>
+
 #include "accounts/ownership.h"
 #include "cli/cli_command.h"
 #include "cli/stderr_prompt.h"
@@ -13,6 +15,13 @@ void checkOwner(CQXCatalog& catalogue, const Identity& identity) {
     if (!catalogue.discs.empty() && !isOwner(catalogue, identity)) {
         throw CommandFailure{refusalText(identity)};
     }
+}
+
+bool maySeeAll(const CQXCatalog& catalogue, const Identity& identity) {
+    const bool ownerMissing = std::ranges::any_of(catalogue.discs, [](const auto& disc) {
+        return disc->ownerName == "null" && disc->ownerDigest == "null";
+    });
+    return ownerMissing || isOwner(catalogue, identity);
 }
 
 }  // namespace vorlix

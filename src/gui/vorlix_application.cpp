@@ -37,6 +37,7 @@
 #include "platform/http/curl_http_client.h"
 #include "platform/single_instance_lock.h"
 #include "scan/filter_lists.h"
+#include "search/catalogue_search.h"
 #include "tasks/search_window/ui/search_windows.h"
 #include "views/disc_tasks.h"
 
@@ -179,9 +180,11 @@ std::optional<int> VorlixApplication::start(const QStringList& arguments) {
         folder);
     createScanServices(folder);
     m_discTasks = std::make_unique<DiscTasks>(*m_document, m_prompt, *m_settings);
+    m_search = std::make_unique<CatalogueSearch>(
+        [document = m_document.get()] { return document->searchDiscs(); });
     m_searchWindows = std::make_unique<SearchWindows>(
-        SearchWindowServices{m_searchService, *m_document, m_prompt, *m_settings, *m_drives,
-                             m_shell, m_copyTasks, m_searchHost});
+        SearchWindowServices{*m_search, *m_document, m_prompt, *m_settings, *m_drives, m_shell,
+                             m_copyTasks, m_searchHost});
     m_mainWindow = std::make_unique<CMainFrame>(
         *m_document, ViewServices{m_prompt, *m_settings, m_shell, *m_drives},
         ScanServices{*m_drives, *m_filterLists, *m_freedb, *m_settings, m_prompt},

@@ -16,13 +16,13 @@
 #include "gui/stand_in_copy_tasks.h"
 #include "gui/stand_in_document_windows.h"
 #include "gui/stand_in_playlist_windows.h"
-#include "gui/stand_in_search_service.h"
 #include "platform/system_clock.h"
 
 namespace vorlix {
 
 class C_uFREEDB;
 class CMainFrame;
+class CatalogueSearch;
 class CQX2Doc;
 class CurlHttpClient;
 class DialogChangeOwnerService;
@@ -95,7 +95,6 @@ private:
     std::unique_ptr<DialogChangeOwnerService> m_changeOwner;
     StandInDocumentWindows m_windows;
     StandInPlaylistWindows m_playlists;
-    StandInSearchService m_searchService;
     StandInCopyTasks m_copyTasks{m_prompt};
     MainWindowSearchHost m_searchHost{m_windows};
     StandInCddbLookup m_cddb{m_prompt};
@@ -115,6 +114,7 @@ private:
     std::unique_ptr<CQX2Doc> m_document;
     // The panel's lending and disc-number operations, which the main window's panel calls.
     std::unique_ptr<DiscTasks> m_discTasks;
+    std::unique_ptr<CatalogueSearch> m_search;
     std::unique_ptr<SearchWindows> m_searchWindows;
     std::unique_ptr<CMainFrame> m_mainWindow;
 };

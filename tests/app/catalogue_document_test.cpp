@@ -341,6 +341,69 @@ TEST_F(DocumentTest, RemovingEntriesLetsGoOfThemFirstAndRefreshesTheCurrentDisc)
     EXPECT_FALSE(document.isModified());
 }
 
+// How many file entries of the snapshot carry the category.
+std::size_t entriesCarrying(const CatalogueSnapshot& discs, std::string_view category) {
+    std::size_t count = 0;
+    for (const auto& disc : *discs) {
+        for (std::size_t file = 0; file < disc->fileCount(); ++file) {
+            count += disc->fileCategories(file).contains(category) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+TEST_F(DocumentTest, SearchesSeeEveryEditMadeThroughTheDocument) {
+    ASSERT_TRUE(document.openDocument(saveSample("searched.vrd", "anna")));
+    CQXCatalog& catalogue = document.catalogue();
+    ASSERT_GE(catalogue.discs.size(), 2u);
+    EXPECT_EQ(document.searchDiscs()->size(), catalogue.discs.size());
+    EXPECT_EQ(entriesCarrying(document.searchDiscs(), "Edited"), 0u);
+
+    CQXDisc& first = *catalogue.discs.front();
+    document.setCurrentDisc(first);
+    first.files.front().editCategories().push_back("Edited");
+    document.setModified();
+    EXPECT_EQ(entriesCarrying(document.searchDiscs(), "Edited"), 1u);
+
+    const auto other = std::find_if(catalogue.discs.begin() + 1, catalogue.discs.end(),
+                                    [](const auto& disc) { return !disc->files.empty(); });
+    ASSERT_NE(other, catalogue.discs.end());
+    (*other)->files.front().editCategories().push_back("Edited");
+    document.entriesChangedEverywhere();
+    EXPECT_EQ(entriesCarrying(document.searchDiscs(), "Edited"), 2u);
+
+    document.setCurrentDisc(*catalogue.discs[1]);
+    catalogue.renameDisc(catalogue.discs[1]->number, "Renamed");
+    document.setModified();
+    EXPECT_EQ((*document.searchDiscs())[1]->name(), "Renamed");
+
+    const CQXDisc* edited = other->get();
+    const auto spare = std::find_if(
+        catalogue.discs.rbegin(), catalogue.discs.rend(),
+        [&](const auto& disc) { return disc.get() != &first && disc.get() != edited; });
+    ASSERT_NE(spare, catalogue.discs.rend());
+    const std::string deleted = (*spare)->number;
+    document.setCurrentDisc(CQXDisc{});
+    catalogue.removeDisc(deleted);
+    document.setModified();
+    EXPECT_EQ(document.searchDiscs()->size(), catalogue.discs.size());
+    for (const auto& disc : *document.searchDiscs()) {
+        EXPECT_NE(disc->number(), deleted);
+    }
+
+    const std::size_t files = first.files.size();
+    document.removeFileEntries([](CQXCatalog& changed) -> std::uint64_t {
+        return changed.discs.front()->files.removeIf([](const CQXFileData&) { return true; });
+    });
+    EXPECT_EQ(document.searchDiscs()->front()->fileCount(), 0u);
+    EXPECT_EQ(entriesCarrying(document.searchDiscs(), "Edited"), 1u);
+    ASSERT_GT(files, 0u);
+
+    document.setModified(false);
+    document.onFileNew();
+    EXPECT_TRUE(document.searchDiscs()->empty());
+}
+
 TEST_F(DocumentTest, AFailedSaveReportsAndKeepsTheOldFile) {
     // A name so long that no temporary file can be made beside it: the save fails before the
     // old file is touched, whoever runs the test.

@@ -96,6 +96,7 @@ bool CategoryEditor::rename(const std::string& oldName, const std::string& newNa
         return false;
     }
     renameCategoryEverywhere(m_document.catalogue(), oldName, newName);
+    m_document.entriesChangedEverywhere();
     if (const CQXDisc* disc = currentCatalogueDisc()) {
         makeCurrentAgain(*disc);
     }
@@ -109,6 +110,7 @@ bool CategoryEditor::remove(const std::vector<std::string>& names) {
         return false;
     }
     removeCategoriesEverywhere(m_document.catalogue(), names);
+    m_document.entriesChangedEverywhere();
     if (const CQXDisc* disc = currentCatalogueDisc()) {
         makeCurrentAgain(*disc);
     }
