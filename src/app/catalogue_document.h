@@ -124,6 +124,8 @@ public:
     void setModified(bool modified = true);
     // Entries of any disc changed in place (a category renamed or deleted everywhere).
     void entriesChangedEverywhere() { m_searchIndex.everythingChanged(); }
+    // The disc of that number, which need not be the current one, changed in place.
+    void discChangedInPlace(std::string_view number) { m_searchIndex.discChanged(number); }
     // The discs as the next search sees them, brought up to date with every edit so far.
     CatalogueSnapshot searchDiscs() { return m_searchIndex.discs(*m_catalogue); }
     bool catalogueSerialized() const { return m_serialized; }

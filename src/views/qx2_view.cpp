@@ -253,8 +253,12 @@ void CQX2View::viewAttachedCategories() {
         m_services.prompt.message(kNoEntryMessage);
         return;
     }
+    const TextList before = entry->categories();
     CDialogAttachedCategories dialog(*entry, this);
     dialog.exec();
+    if (entry->categories() != before) {
+        m_document.setModified();
+    }
 }
 
 void CQX2View::showDiscInformation() {

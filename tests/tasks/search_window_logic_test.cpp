@@ -7,6 +7,7 @@
 #include "accounts/disc_sharing.h"
 #include "app/copy_from_search.h"
 #include "platform/disc_drives.h"
+#include "search/disc_snapshot.h"
 #include "support/document_rig.h"
 #include "support/quiet_panes.h"
 #include "tasks/search_window/search_caption.h"
@@ -307,6 +308,17 @@ TEST_F(SearchResultActionsTest, FileCategoriesGoToEveryEntryOfTheNameOnTheRowsDi
     actions().deleteFileCategories({kSong}, {"Rock"}, always);
     EXPECT_TRUE(disc("1").files[0].categories().empty());
     EXPECT_EQ(rig.prompt.messages, (Texts{"Categories attached!", "Selected categories deleted!"}));
+}
+
+// The rows' disc is not the current one: the next search must see the change all the same.
+TEST_F(SearchResultActionsTest, CategoriesChangedFromResultsReachTheNextSearch) {
+    rig.document.setCurrentDisc(disc("2"));
+    const auto firstOf = [&](const CatalogueSnapshot& discs) -> const DiscSnapshot& {
+        return *discs->front();
+    };
+    ASSERT_EQ(firstOf(rig.document.searchDiscs()).number(), "1");
+    actions().attachFileCategories({kSong}, {"Rock"}, always);
+    EXPECT_EQ(firstOf(rig.document.searchDiscs()).fileCategories(0), Texts{"Rock"});
 }
 
 TEST_F(SearchResultActionsTest, AMissingDiscEndsAWalkAndIsTold) {

@@ -628,6 +628,30 @@ private Q_SLOTS:
         });
         f.useFileMenu(1, QStringLiteral("View Attached Categories"));
         QCOMPARE(title, QStringLiteral("List of Attached Categories"));
+        QVERIFY(!f.rig.document.isModified());
+
+        // A category deleted in the dialog is a change of the catalogue.
+        QTimer::singleShot(0, f.list, [] {
+            QTimer::singleShot(0, [] {
+                if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                    auto* list = dialog->findChild<QAbstractItemView*>(
+                        QStringLiteral("attachedCategoriesList"));
+                    list->selectionModel()->select(list->model()->index(0, 0),
+                                                   QItemSelectionModel::Select);
+                    QTimer::singleShot(0, [] {
+                        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                            menu->setActiveAction(menu->actions().front());
+                            QTest::keyClick(menu, Qt::Key_Return);
+                        }
+                    });
+                    Q_EMIT list->customContextMenuRequested(QPoint(5, 5));
+                    dialog->reject();
+                }
+            });
+        });
+        f.useFileMenu(1, QStringLiteral("View Attached Categories"));
+        QCOMPARE(f.entry(1).categories().size(), std::size_t{1});
+        QVERIFY(f.rig.document.isModified());
     }
 
     void tabReleaseSelectsEveryRow() {

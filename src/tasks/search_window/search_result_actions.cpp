@@ -173,16 +173,22 @@ bool SearchResultActions::changeCategories(const std::vector<SearchResultRow>& r
         if (disc == nullptr) {
             break;
         }
+        bool discChanged = false;
         if (!files) {
-            changed = change(disc->categories) || changed;
-            continue;
-        }
-        const std::string wanted = lowerCase(fullFileName(row));
-        for (CQXFileData& entry : disc->files) {
-            if (lowerCase(entry.name()) == wanted) {
-                changed = change(entry.editCategories()) || changed;
+            discChanged = change(disc->categories);
+        } else {
+            const std::string wanted = lowerCase(fullFileName(row));
+            for (CQXFileData& entry : disc->files) {
+                if (lowerCase(entry.name()) == wanted) {
+                    discChanged = change(entry.editCategories()) || discChanged;
+                }
             }
         }
+        // The rows' discs are seldom the current one, whose changes the document knows of.
+        if (discChanged) {
+            m_services.document.discChangedInPlace(disc->number.view());
+        }
+        changed = changed || discChanged;
     }
     if (changed) {
         m_services.document.setModified();
