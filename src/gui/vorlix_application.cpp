@@ -33,6 +33,7 @@
 #include "platform/disc/linux_disc_drives.h"
 #include "platform/http/curl_http_client.h"
 #include "platform/single_instance_lock.h"
+#include "playlists/ui/playlist_windows.h"
 #include "scan/filter_lists.h"
 
 namespace vorlix {
@@ -161,11 +162,14 @@ std::optional<int> VorlixApplication::start(const QStringList& arguments) {
     m_changeOwner = std::make_unique<DialogChangeOwnerService>(m_prompt, m_codePage);
     m_chat = std::make_unique<DialogServerChat>(*m_settings,
                                                 folder + "MySharedDatabase/MySharedDatabase.vrd");
+    createScanServices(folder);
+    m_playlists = std::make_unique<PlaylistWindows>(
+        PlaylistServices{m_prompt, *m_settings, m_codePage, m_shell, *m_drives},
+        [this] { m_document->onPlaylistWindowClosed(); });
     m_document = std::make_unique<CQX2Doc>(
         DocumentServices{m_prompt, *m_settings, m_codePage, m_windows, *m_login, *m_changeOwner,
-                         m_shared, m_application, *m_chat, m_shell, m_playlists, m_longWork},
+                         m_shared, m_application, *m_chat, m_shell, *m_playlists, m_longWork},
         folder);
-    createScanServices(folder);
     m_mainWindow = std::make_unique<CMainFrame>(
         *m_document, ViewServices{m_prompt, *m_settings, m_shell, *m_drives},
         ScanServices{*m_drives, *m_filterLists, *m_freedb, *m_settings, m_prompt},

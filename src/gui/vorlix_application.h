@@ -15,7 +15,6 @@
 #include "gui/stand_in_disc_number_commands.h"
 #include "gui/stand_in_document_windows.h"
 #include "gui/stand_in_lending_commands.h"
-#include "gui/stand_in_playlist_windows.h"
 #include "gui/stand_in_search_windows.h"
 #include "gui/stand_in_shared_catalogue.h"
 
@@ -31,6 +30,7 @@ class DialogServerChat;
 class FilterLists;
 class InstanceServer;
 class LinuxDiscDrives;
+class PlaylistWindows;
 class RegFileSettingsStore;
 class SingleInstanceLock;
 class UserPrompt;
@@ -91,7 +91,6 @@ private:
     std::unique_ptr<DialogChangeOwnerService> m_changeOwner;
     StandInDocumentWindows m_windows;
     StandInSharedCatalogue m_shared;
-    StandInPlaylistWindows m_playlists;
     StandInSearchWindows m_searchWindows{m_prompt};
     StandInCddbLookup m_cddb{m_prompt};
     StandInLendingCommands m_lending{m_prompt};
@@ -104,6 +103,7 @@ private:
     std::unique_ptr<CurlHttpClient> m_http;
     std::unique_ptr<C_uFREEDB> m_freedb;
     std::unique_ptr<FilterLists> m_filterLists;
+    std::unique_ptr<PlaylistWindows> m_playlists;
     ApplicationShell m_application;
     std::unique_ptr<DialogServerChat> m_chat;
     std::unique_ptr<CQX2Doc> m_document;

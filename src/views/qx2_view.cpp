@@ -233,10 +233,10 @@ void CQX2View::showFileMenu(const QPoint& position) {
     QMenu menu(QStringLiteral("File Menu"), this);
     menu.setObjectName(QStringLiteral("fileMenu"));
     menu.addAction(QStringLiteral("Open File"), this, &CQX2View::openSelectedFile);
-    // Copying and playlists come with the copy tasks and the playlist window.
+    // Copying comes with the copy tasks.
     menu.addAction(QStringLiteral("Copy File to Hard Disc"));
     menu.addSeparator();
-    menu.addAction(QStringLiteral("Add To Playlist"));
+    menu.addAction(QStringLiteral("Add To Playlist"), this, &CQX2View::addSelectedToPlaylist);
     menu.addSeparator();
     menu.addAction(QStringLiteral("View Attached Categories"), this,
                    &CQX2View::viewAttachedCategories);
@@ -245,6 +245,15 @@ void CQX2View::showFileMenu(const QPoint& position) {
     menu.addAction(QStringLiteral("QX Help Playlist"), this,
                    [this] { m_document.onHelpPlaylist(); });
     menu.exec(m_list->viewport()->mapToGlobal(position));
+}
+
+// The playlist tells files of several discs apart by the number each entry carries.
+void CQX2View::addSelectedToPlaylist() {
+    const std::vector<CQXFileData*> entries = selectedEntries();
+    for (CQXFileData* entry : entries) {
+        entry->setDiscNumber(m_document.currentDisc().number);
+    }
+    m_document.openPlaylistWindow(entries);
 }
 
 void CQX2View::viewAttachedCategories() {

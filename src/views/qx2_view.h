@@ -48,6 +48,7 @@ private:
     void sortByColumn(int section);
     void renameMarkedTrack();
     void showFileMenu(const QPoint& position);
+    void addSelectedToPlaylist();
     void viewAttachedCategories();
     void showDiscInformation();
     // The row at the selection mark (the current row), or -1.

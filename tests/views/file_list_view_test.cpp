@@ -611,6 +611,22 @@ private Q_SLOTS:
         QCOMPARE(f.useFileMenu(-1, QString()), QStringList());
     }
 
+    void addToPlaylistOpensAWindowOverTheSelectedEntriesWithTheirDiscNumber() {
+        FileListFixture f({{"a.mp3", "d:\\", "1"}, {"b.mp3", "d:\\", "1"}, {"c.mp3", "d:\\", "1"}});
+        f.select("12 BACKUP");
+        for (const int row : {0, 2}) {
+            f.list->selectionModel()->select(
+                f.list->model()->index(row, 0),
+                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        }
+        f.useFileMenu(2, QStringLiteral("Add To Playlist"));
+        QCOMPARE(f.rig.playlists.asked.size(), std::size_t{1});
+        QCOMPARE(f.rig.playlists.asked[0], (std::vector<CQXFileData*>{&f.entry(0), &f.entry(2)}));
+        QCOMPARE(std::string(f.entry(0).discNumber()), std::string("12"));
+        QCOMPARE(std::string(f.entry(2).discNumber()), std::string("12"));
+        QCOMPARE(std::string(f.entry(1).discNumber()), std::string());
+    }
+
     void viewAttachedCategoriesOpensTheEntrysCategories() {
         FileListFixture f({{"a.txt", "d:\\", "1"}, {"b.txt", "d:\\", "1"}});
         f.entry(1).setCategories({"Work", "Music"});
