@@ -28,6 +28,7 @@
 #include "gui/instance_client.h"
 #include "gui/instance_server.h"
 #include "gui/main_frame.h"
+#include "net/ui/dialog_copy_tasks.h"
 #include "online/freedb_control.h"
 #include "platform/desktop_registration.h"
 #include "platform/disc/linux_disc_drives.h"
@@ -166,12 +167,14 @@ std::optional<int> VorlixApplication::start(const QStringList& arguments) {
     m_playlists = std::make_unique<PlaylistWindows>(
         PlaylistServices{m_prompt, *m_settings, m_codePage, m_shell, *m_drives},
         [this] { m_document->onPlaylistWindowClosed(); });
+    m_copyTasks = std::make_unique<CDialogCopyTasks>(*m_drives, m_prompt, m_shell, *m_settings);
+    m_windows.watchCopyTasks(*m_copyTasks);
     m_document = std::make_unique<CQX2Doc>(
         DocumentServices{m_prompt, *m_settings, m_codePage, m_windows, *m_login, *m_changeOwner,
                          m_shared, m_application, *m_chat, m_shell, *m_playlists, m_longWork},
         folder);
     m_mainWindow = std::make_unique<CMainFrame>(
-        *m_document, ViewServices{m_prompt, *m_settings, m_shell, *m_drives},
+        *m_document, ViewServices{m_prompt, *m_settings, m_shell, *m_drives, m_copyTasks.get()},
         ScanServices{*m_drives, *m_filterLists, *m_freedb, *m_settings, m_prompt},
         CommandsServices{m_searchWindows, m_cddb, m_lending, m_discNumbers, *m_chat},
         QSystemTrayIcon::isSystemTrayAvailable());

@@ -29,6 +29,7 @@ class DialogLoginService;
 class DialogServerChat;
 class FilterLists;
 class InstanceServer;
+class CDialogCopyTasks;
 class LinuxDiscDrives;
 class PlaylistWindows;
 class RegFileSettingsStore;
@@ -104,6 +105,7 @@ private:
     std::unique_ptr<C_uFREEDB> m_freedb;
     std::unique_ptr<FilterLists> m_filterLists;
     std::unique_ptr<PlaylistWindows> m_playlists;
+    std::unique_ptr<CDialogCopyTasks> m_copyTasks;
     ApplicationShell m_application;
     std::unique_ptr<DialogServerChat> m_chat;
     std::unique_ptr<CQX2Doc> m_document;

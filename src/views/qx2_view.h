@@ -49,6 +49,7 @@ private:
     void renameMarkedTrack();
     void showFileMenu(const QPoint& position);
     void addSelectedToPlaylist();
+    void copySelectedToHardDisc();
     void viewAttachedCategories();
     void showDiscInformation();
     // The row at the selection mark (the current row), or -1.
