@@ -5,6 +5,7 @@
 #include "cli/catalogue_commands.h"
 #include "cli/cli_command.h"
 #include "cli/config_command.h"
+#include "cli/copy_command.h"
 #include "cli/database_commands.h"
 #include "cli/scan_command.h"
 #include "core/code_page.h"
@@ -41,6 +42,7 @@ int run(int argc, const char* const argv[]) {
     addScanCommand(commands, codePage);
     addDatabaseCommands(commands, codePage);
     addConfigCommand(commands, codePage);
+    addCopyCommand(commands, codePage);
 
     const CliArguments arguments = CliArguments::parse(argc, argv, kValueOptions);
     if (arguments.has("--help") || arguments.has("-h")) {
