@@ -43,6 +43,10 @@ public:
     // carries its disc's number), or empty to load a help playlist; null while this
     // installation has no playlist window.
     virtual std::unique_ptr<PlaylistWindow> create(const std::vector<CQXFileData*>& entries) = 0;
+    // A window over the entries that the caller waits for until it is closed, as search
+    // results open it; its "Hide the playlist" closes it. Nothing happens while this
+    // installation has no playlist window.
+    virtual void runModal(const std::vector<CQXFileData*>& entries) { static_cast<void>(entries); }
 };
 
 // The chat and transfer component: its own window, connection, chat windows and transfer

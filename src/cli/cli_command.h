@@ -29,6 +29,6 @@ using CliCommands = std::map<std::string, CliCommand>;
 
 // Options that take a value, for every command.
 inline const std::set<std::string> kValueOptions = {"--user",   "--drive",  "--borrower", "--in-cd",
-                                                    "--artist", "--folder", "--category"};
+                                                    "--artist", "--folder", "--category", "--from"};
 
 }  // namespace vorlix

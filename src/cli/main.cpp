@@ -5,6 +5,7 @@
 #include "cli/catalogue_commands.h"
 #include "cli/cli_command.h"
 #include "cli/config_command.h"
+#include "cli/copy_command.h"
 #include "cli/database_commands.h"
 #include "cli/export_html_command.h"
 #include "cli/lend_commands.h"
@@ -49,6 +50,7 @@ int run(int argc, const char* const argv[]) {
     addNumberCommands(commands, codePage);
     addExportHtmlCommand(commands, codePage);
     addSearchCommand(commands, codePage);
+    addCopyCommand(commands, codePage);
 
     const CliArguments arguments = CliArguments::parse(argc, argv, kValueOptions);
     if (arguments.has("--help") || arguments.has("-h")) {

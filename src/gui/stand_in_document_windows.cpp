@@ -1,5 +1,7 @@
 #include "gui/stand_in_document_windows.h"
 
+#include <QWidget>
+
 #include "app/catalogue_document.h"
 #include "views/commands_view.h"
 
@@ -39,7 +41,11 @@ void StandInDocumentWindows::minimizeSearchWindows() {
     }
 }
 
-void StandInDocumentWindows::setCopyTaskWindowsShown(bool) {}
+void StandInDocumentWindows::setCopyTaskWindowsShown(bool shown) {
+    if (m_copyTasks != nullptr) {
+        m_copyTasks->setVisible(shown);
+    }
+}
 
 void StandInDocumentWindows::clearCatalogueViews() {}
 

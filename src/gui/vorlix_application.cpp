@@ -28,14 +28,17 @@
 #include "gui/instance_client.h"
 #include "gui/instance_server.h"
 #include "gui/main_frame.h"
+#include "gui/search_results_copies.h"
 #include "net/shared_catalogue_writer.h"
 #include "net/shared_folder.h"
 #include "net/ui/dialog_chat_account_service.h"
+#include "net/ui/dialog_copy_tasks.h"
 #include "online/freedb_control.h"
 #include "platform/desktop_registration.h"
 #include "platform/disc/linux_disc_drives.h"
 #include "platform/http/curl_http_client.h"
 #include "platform/single_instance_lock.h"
+#include "playlists/ui/playlist_windows.h"
 #include "scan/filter_lists.h"
 #include "search/catalogue_search.h"
 #include "tasks/search_window/ui/search_windows.h"
@@ -173,20 +176,26 @@ std::optional<int> VorlixApplication::start(const QStringList& arguments) {
     m_http = std::make_unique<CurlHttpClient>();
     m_chatAccount = std::make_unique<DialogChatAccountService>(*m_settings, *m_http, m_prompt,
                                                                m_longWork, m_codePage);
+    createScanServices(folder);
+    m_playlists = std::make_unique<PlaylistWindows>(
+        PlaylistServices{m_prompt, *m_settings, m_codePage, m_shell, *m_drives},
+        [this] { m_document->onPlaylistWindowClosed(); });
+    m_copyTasks = std::make_unique<CDialogCopyTasks>(*m_drives, m_prompt, m_shell, *m_settings);
+    m_windows.watchCopyTasks(*m_copyTasks);
+    m_searchCopies = std::make_unique<SearchResultsCopies>(*m_copyTasks);
     m_document = std::make_unique<CQX2Doc>(
         DocumentServices{m_prompt, *m_settings, m_codePage, m_windows, *m_login, *m_changeOwner,
-                         *m_shared, m_application, *m_chat, *m_chatAccount, m_shell, m_playlists,
+                         *m_shared, m_application, *m_chat, *m_chatAccount, m_shell, *m_playlists,
                          m_longWork, m_clock},
         folder);
-    createScanServices(folder);
     m_discTasks = std::make_unique<DiscTasks>(*m_document, m_prompt, *m_settings);
     m_search = std::make_unique<CatalogueSearch>(
         [document = m_document.get()] { return document->searchDiscs(); });
     m_searchWindows = std::make_unique<SearchWindows>(
         SearchWindowServices{*m_search, *m_document, m_prompt, *m_settings, *m_drives, m_shell,
-                             m_copyTasks, m_searchHost});
+                             *m_searchCopies, m_searchHost});
     m_mainWindow = std::make_unique<CMainFrame>(
-        *m_document, ViewServices{m_prompt, *m_settings, m_shell, *m_drives},
+        *m_document, ViewServices{m_prompt, *m_settings, m_shell, *m_drives, m_copyTasks.get()},
         ScanServices{*m_drives, *m_filterLists, *m_freedb, *m_settings, m_prompt},
         CommandsServices{*m_searchWindows, m_cddb, *m_discTasks, *m_discTasks, *m_chat},
         QSystemTrayIcon::isSystemTrayAvailable());

@@ -13,9 +13,7 @@
 #include "gui/desktop_shell_opener.h"
 #include "gui/main_window_search_host.h"
 #include "gui/stand_in_cddb_lookup.h"
-#include "gui/stand_in_copy_tasks.h"
 #include "gui/stand_in_document_windows.h"
-#include "gui/stand_in_playlist_windows.h"
 #include "platform/system_clock.h"
 
 namespace vorlix {
@@ -32,8 +30,11 @@ class DialogServerChat;
 class DiscTasks;
 class FilterLists;
 class InstanceServer;
+class CDialogCopyTasks;
 class LinuxDiscDrives;
+class PlaylistWindows;
 class RegFileSettingsStore;
+class SearchResultsCopies;
 class SearchWindows;
 class SharedCatalogueWriter;
 class SingleInstanceLock;
@@ -94,8 +95,6 @@ private:
     std::unique_ptr<DialogLoginService> m_login;
     std::unique_ptr<DialogChangeOwnerService> m_changeOwner;
     StandInDocumentWindows m_windows;
-    StandInPlaylistWindows m_playlists;
-    StandInCopyTasks m_copyTasks{m_prompt};
     MainWindowSearchHost m_searchHost{m_windows};
     StandInCddbLookup m_cddb{m_prompt};
     DesktopShellOpener m_shell;
@@ -107,6 +106,9 @@ private:
     std::unique_ptr<CurlHttpClient> m_http;
     std::unique_ptr<C_uFREEDB> m_freedb;
     std::unique_ptr<FilterLists> m_filterLists;
+    std::unique_ptr<PlaylistWindows> m_playlists;
+    std::unique_ptr<CDialogCopyTasks> m_copyTasks;
+    std::unique_ptr<SearchResultsCopies> m_searchCopies;
     ApplicationShell m_application;
     std::unique_ptr<SharedCatalogueWriter> m_shared;
     std::unique_ptr<DialogServerChat> m_chat;

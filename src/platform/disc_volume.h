@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -46,6 +48,17 @@ struct AudioToc {
     std::uint32_t leadOut = 0;
 };
 
+// A file opened for reading from its start to its end.
+class VolumeFile {
+public:
+    virtual ~VolumeFile() = default;
+    // The size the medium records for the file.
+    virtual std::uint64_t size() const = 0;
+    // Reads up to n bytes at the current position into destination and moves past them; 0 at
+    // the end; nullopt when the medium cannot be read there (a scratched disc).
+    virtual std::optional<std::size_t> read(char* destination, std::size_t n) = 0;
+};
+
 // A medium opened for reading: an optical drive's disc, an ISO or BIN/CUE image, or a folder
 // read as a disc. Paths inside the volume are relative to its root, components as listed and
 // joined by "/" ("" is the root, "Music/Rock" a folder below it), each component the bytes of
@@ -73,6 +86,13 @@ public:
     }
     // The audio table of contents; nullopt for anything but an audio disc.
     virtual std::optional<AudioToc> audioToc() = 0;
+    // The file at path (components as listed), to read without mounting the medium; null when
+    // it is not there or the volume cannot read files itself (then it is reached as a mounted
+    // or real file). It reads from the volume, which must outlive it.
+    virtual std::unique_ptr<VolumeFile> openFile(std::string_view path) {
+        static_cast<void>(path);
+        return nullptr;
+    }
 };
 
 }  // namespace vorlix

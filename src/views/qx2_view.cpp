@@ -14,6 +14,7 @@
 #include "app/settings/settings_flags.h"
 #include "app/ui/qt_text.h"
 #include "core/user_prompt.h"
+#include "net/copy_task.h"
 #include "views/attached_categories_dialog.h"
 #include "views/file_list_model.h"
 #include "views/logic/file_list_columns.h"
@@ -233,10 +234,10 @@ void CQX2View::showFileMenu(const QPoint& position) {
     QMenu menu(QStringLiteral("File Menu"), this);
     menu.setObjectName(QStringLiteral("fileMenu"));
     menu.addAction(QStringLiteral("Open File"), this, &CQX2View::openSelectedFile);
-    // Copying and playlists come with the copy tasks and the playlist window.
-    menu.addAction(QStringLiteral("Copy File to Hard Disc"));
+    menu.addAction(QStringLiteral("Copy File to Hard Disc"), this,
+                   &CQX2View::copySelectedToHardDisc);
     menu.addSeparator();
-    menu.addAction(QStringLiteral("Add To Playlist"));
+    menu.addAction(QStringLiteral("Add To Playlist"), this, &CQX2View::addSelectedToPlaylist);
     menu.addSeparator();
     menu.addAction(QStringLiteral("View Attached Categories"), this,
                    &CQX2View::viewAttachedCategories);
@@ -245,6 +246,22 @@ void CQX2View::showFileMenu(const QPoint& position) {
     menu.addAction(QStringLiteral("QX Help Playlist"), this,
                    [this] { m_document.onHelpPlaylist(); });
     menu.exec(m_list->viewport()->mapToGlobal(position));
+}
+
+void CQX2View::copySelectedToHardDisc() {
+    if (m_services.copies != nullptr) {
+        m_services.copies->start(fileListCopyTask(
+            selectedEntries(), std::string(m_document.currentDisc().number.view())));
+    }
+}
+
+// The playlist tells files of several discs apart by the number each entry carries.
+void CQX2View::addSelectedToPlaylist() {
+    const std::vector<CQXFileData*> entries = selectedEntries();
+    for (CQXFileData* entry : entries) {
+        entry->setDiscNumber(m_document.currentDisc().number);
+    }
+    m_document.openPlaylistWindow(entries);
 }
 
 void CQX2View::viewAttachedCategories() {

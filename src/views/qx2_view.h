@@ -48,6 +48,8 @@ private:
     void sortByColumn(int section);
     void renameMarkedTrack();
     void showFileMenu(const QPoint& position);
+    void addSelectedToPlaylist();
+    void copySelectedToHardDisc();
     void viewAttachedCategories();
     void showDiscInformation();
     // The row at the selection mark (the current row), or -1.

@@ -51,7 +51,9 @@ struct DocumentRig {
         void closeMainWindow() override {}
     };
     struct Playlists final : PlaylistWindowFactory {
-        std::unique_ptr<PlaylistWindow> create(const std::vector<CQXFileData*>&) override {
+        std::vector<std::vector<CQXFileData*>> asked;  // the entries of every window asked for
+        std::unique_ptr<PlaylistWindow> create(const std::vector<CQXFileData*>& entries) override {
+            asked.push_back(entries);
             return nullptr;
         }
     };

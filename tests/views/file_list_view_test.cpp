@@ -24,6 +24,7 @@
 #include "app/ui/qt_text.h"
 #include "core/catalog.h"
 #include "core/user_prompt.h"
+#include "net/copy_task.h"
 #include "platform/disc_drives.h"
 #include "support/document_rig.h"
 #include "support/fake_disc_volume.h"
@@ -175,6 +176,12 @@ struct File {
 
 // Disc 12 "BACKUP" holding the files, the only disc of a catalogue owned by the rig's user,
 // and the file list beside it.
+// The copies the file list asks for.
+struct RecordedCopies final : CopyTaskStarter {
+    std::vector<CopyTask> started;
+    void start(CopyTask task) override { started.push_back(std::move(task)); }
+};
+
 struct FileListFixture {
     explicit FileListFixture(const std::vector<File>& files,
                              const std::string& serial = kDiscSerial) {
@@ -281,7 +288,8 @@ struct FileListFixture {
     test::DocumentRig rig;
     ResolvingDrives drives;
     UserAtTheDrive user{rig.prompt};
-    CQX2View view{rig.document, ViewServices{user, rig.settings, rig.shell, drives}};
+    RecordedCopies copies;
+    CQX2View view{rig.document, ViewServices{user, rig.settings, rig.shell, drives, &copies}};
     QTreeView* list = test::child<QTreeView>(view, "fileList");
     QAbstractItemModelTester tester{list->model(),
                                     QAbstractItemModelTester::FailureReportingMode::QtTest};
@@ -609,6 +617,40 @@ private Q_SLOTS:
 
         f.select("12 BACKUP\\docs");
         QCOMPARE(f.useFileMenu(-1, QString()), QStringList());
+    }
+
+    void addToPlaylistOpensAWindowOverTheSelectedEntriesWithTheirDiscNumber() {
+        FileListFixture f({{"a.mp3", "d:\\", "1"}, {"b.mp3", "d:\\", "1"}, {"c.mp3", "d:\\", "1"}});
+        f.select("12 BACKUP");
+        for (const int row : {0, 2}) {
+            f.list->selectionModel()->select(
+                f.list->model()->index(row, 0),
+                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        }
+        f.useFileMenu(2, QStringLiteral("Add To Playlist"));
+        QCOMPARE(f.rig.playlists.asked.size(), std::size_t{1});
+        QCOMPARE(f.rig.playlists.asked[0], (std::vector<CQXFileData*>{&f.entry(0), &f.entry(2)}));
+        QCOMPARE(std::string(f.entry(0).discNumber()), std::string("12"));
+        QCOMPARE(std::string(f.entry(2).discNumber()), std::string("12"));
+        QCOMPARE(std::string(f.entry(1).discNumber()), std::string());
+    }
+
+    void copyToHardDiscStartsATaskOverTheSelectedEntries() {
+        FileListFixture f({{"a.mp3", "d:\\music\\", "10"}, {"b.mp3", "d:\\music\\", "20"}});
+        f.select("12 BACKUP\\music");
+        for (const int row : {0, 1}) {
+            f.list->selectionModel()->select(
+                f.list->model()->index(row, 0),
+                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        }
+        f.useFileMenu(1, QStringLiteral("Copy File to Hard Disc"));
+        QCOMPARE(f.copies.started.size(), std::size_t{1});
+        const CopyTask& task = f.copies.started[0];
+        QVERIFY(task.origin == CopyOrigin::FileList);
+        QCOMPARE(task.files.size(), std::size_t{2});
+        QCOMPARE(task.files[1].folder + task.files[1].name, std::string("d:\\music\\b.mp3"));
+        QCOMPARE(task.files[1].size, std::string("20"));
+        QCOMPARE(task.files[1].discNumber, std::string("12"));
     }
 
     void viewAttachedCategoriesOpensTheEntrysCategories() {

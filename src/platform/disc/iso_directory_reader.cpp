@@ -28,6 +28,7 @@ bool IsoDirectoryReader::read(IsoExtent extent, std::vector<DirectoryEntry>& ent
                               std::vector<IsoSubfolder>& subfolders) {
     entries.clear();
     subfolders.clear();
+    m_fileExtents.clear();
     const std::uint64_t sectors = (std::uint64_t{extent.size} + kSectorSize - 1) / kSectorSize;
     if (sectors == 0 || extent.lba >= m_end || sectors > m_end - extent.lba) {
         return false;
@@ -38,6 +39,7 @@ bool IsoDirectoryReader::read(IsoExtent extent, std::vector<DirectoryEntry>& ent
         if (!readRun(extent.lba + done, run, entries, subfolders)) {
             entries.clear();
             subfolders.clear();
+            m_fileExtents.clear();
             return false;
         }
         done += run;
@@ -89,6 +91,7 @@ void IsoDirectoryReader::add(const IsoDirectoryRecord& record, std::vector<Direc
         entries.push_back({std::move(name), true, 0});
     } else {
         appendIsoEntry(entries, {std::move(name), false, record.extent.size});
+        m_fileExtents.emplace_back(entries.size() - 1, record.extent);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/disc/iso_directory_record.h"
@@ -34,6 +35,12 @@ public:
     bool read(IsoExtent extent, std::vector<DirectoryEntry>& entries,
               std::vector<IsoSubfolder>& subfolders);
 
+    // Where the data of the files of the directory read last lie: the index of the file's entry
+    // and one extent, in recorded order (a file of 4 GiB or more has several).
+    const std::vector<std::pair<std::size_t, IsoExtent>>& fileExtents() const {
+        return m_fileExtents;
+    }
+
 private:
     bool readRun(std::uint32_t lba, std::uint32_t count, std::vector<DirectoryEntry>& entries,
                  std::vector<IsoSubfolder>& subfolders);
@@ -49,6 +56,7 @@ private:
     SectorWindow m_continuations;
     RockRidgeNames m_rockRidge;
     std::string m_name;  // a name while it is decoded
+    std::vector<std::pair<std::size_t, IsoExtent>> m_fileExtents;
 };
 
 }  // namespace vorlix

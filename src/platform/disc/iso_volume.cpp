@@ -4,6 +4,7 @@
 #include <limits>
 #include <utility>
 
+#include "platform/disc/iso_file.h"
 #include "platform/disc/iso_volume_descriptor.h"
 
 namespace vorlix {
@@ -58,6 +59,30 @@ bool IsoVolume::list(std::string_view path, std::vector<DirectoryEntry>& entries
     m_trail.push_back({path.size(), std::move(subfolders), 0});
     m_listedPlace = FolderPlace{0, folder->lba};
     return true;
+}
+
+std::unique_ptr<VolumeFile> IsoVolume::openFile(std::string_view path) {
+    const std::size_t slash = path.rfind('/');
+    const std::string_view folder = slash == std::string_view::npos ? "" : path.substr(0, slash);
+    const std::string_view name = path.substr(slash == std::string_view::npos ? 0 : slash + 1);
+    std::vector<DirectoryEntry> entries;
+    if (!list(folder, entries)) {
+        return nullptr;
+    }
+    const auto found = std::find_if(entries.begin(), entries.end(), [name](const auto& entry) {
+        return !entry.folder && !entry.unreadable && entry.name == name;
+    });
+    if (found == entries.end()) {
+        return nullptr;
+    }
+    const auto index = static_cast<std::size_t>(found - entries.begin());
+    std::vector<IsoExtent> extents;
+    for (const auto& [entry, extent] : m_reader.fileExtents()) {
+        if (entry == index) {
+            extents.push_back(extent);
+        }
+    }
+    return std::make_unique<IsoFile>(*m_sectors, std::move(extents));
 }
 
 std::optional<FolderPlace> IsoVolume::place(std::string_view path) {

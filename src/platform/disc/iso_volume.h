@@ -31,6 +31,7 @@ public:
     // The directory's extent.
     std::optional<FolderPlace> place(std::string_view path) override;
     std::optional<AudioToc> audioToc() override { return std::nullopt; }
+    std::unique_ptr<VolumeFile> openFile(std::string_view path) override;
 
 private:
     // A folder on the way from the root to the folder listed last, with the folders in it.

@@ -1,0 +1,83 @@
+#include "platform/disc/catalogued_file.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "core/text_case.h"
+#include "platform/disc/catalogued_path.h"
+#include "platform/disc/local_file.h"
+#include "platform/disc_drives.h"
+
+namespace vorlix {
+
+namespace {
+
+// A file read from a volume that the file keeps open for as long as it lives.
+class HeldVolumeFile final : public VolumeFile {
+public:
+    HeldVolumeFile(std::unique_ptr<DiscVolume> volume, std::unique_ptr<VolumeFile> file)
+        : m_volume(std::move(volume)), m_file(std::move(file)) {}
+
+    std::uint64_t size() const override { return m_file->size(); }
+    std::optional<std::size_t> read(char* destination, std::size_t n) override {
+        return m_file->read(destination, n);
+    }
+
+private:
+    std::unique_ptr<DiscVolume> m_volume;
+    std::unique_ptr<VolumeFile> m_file;
+};
+
+// The entry of the folder named like wanted: of the same case when there is one, else of any.
+const DirectoryEntry* findEntry(const std::vector<DirectoryEntry>& entries,
+                                const std::string& wanted) {
+    const auto exact = std::find_if(entries.begin(), entries.end(),
+                                    [&wanted](const auto& entry) { return entry.name == wanted; });
+    if (exact != entries.end()) {
+        return &*exact;
+    }
+    const std::string lower = lowerCase(wanted);
+    const auto any = std::find_if(entries.begin(), entries.end(), [&lower](const auto& entry) {
+        return lowerCase(entry.name) == lower;
+    });
+    return any == entries.end() ? nullptr : &*any;
+}
+
+std::unique_ptr<VolumeFile> openOnVolume(DiscDrives& drives, const CataloguedPath& path) {
+    std::unique_ptr<DiscVolume> volume = drives.open(driveRoot(path.letter));
+    if (!volume || !volume->ready() || path.components.empty()) {
+        return nullptr;
+    }
+    std::string real;
+    std::vector<DirectoryEntry> entries;
+    for (const std::string& component : path.components) {
+        if (!volume->list(real, entries)) {
+            return nullptr;
+        }
+        const DirectoryEntry* entry = findEntry(entries, component);
+        if (entry == nullptr) {
+            return nullptr;
+        }
+        real += (real.empty() ? "" : "/") + entry->name;
+    }
+    std::unique_ptr<VolumeFile> file = volume->openFile(real);
+    return file ? std::make_unique<HeldVolumeFile>(std::move(volume), std::move(file)) : nullptr;
+}
+
+}  // namespace
+
+std::unique_ptr<VolumeFile> openCataloguedFile(DiscDrives& drives,
+                                               const std::string& cataloguedPath) {
+    const std::optional<CataloguedPath> parsed = parseCataloguedPath(cataloguedPath);
+    if (!parsed) {
+        return nullptr;
+    }
+    if (const std::optional<std::string> real = drives.resolve(cataloguedPath)) {
+        if (std::unique_ptr<LocalFile> file = LocalFile::open(*real)) {
+            return file;
+        }
+    }
+    return openOnVolume(drives, *parsed);
+}
+
+}  // namespace vorlix

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vorlix {
+
+class CQXFileData;
+class DiscDrives;
+
+// The optical drives a player file names each file on, from the highest drive letter to the
+// lowest, each by the folder its disc is mounted at. A player on this system plays a file by
+// its real path, so a drive whose disc is not mounted can name nothing and is kept apart.
+class PlaylistDrives {
+public:
+    // Reads the drive map and the mount table, not the discs.
+    explicit PlaylistDrives(DiscDrives& drives);
+
+    // Roots ("E:\") of the optical drives without a mounted disc, highest letter first.
+    const std::vector<std::string>& unmounted() const { return m_unmounted; }
+
+    // The player file's text: for each entry in order, one line per mounted drive, the mount
+    // point followed by the entry's folder below its drive and its name, each line ended by
+    // CR LF. With tracks mapped, an audio track is named by the file its drive shows for it.
+    std::string lines(const std::vector<const CQXFileData*>& entries, bool mapTracks);
+
+private:
+    struct Mounted {
+        std::string root;        // "E:\"
+        std::string mountPoint;  // "/media/me/DISC"
+    };
+
+    // The real folder on the mounted disc for a catalogued folder below the drive root
+    // ("music\rock\"), found without regard to case once and remembered; the catalogued
+    // spelling when the disc does not hold it.
+    const std::string& folderOn(const Mounted& drive, std::string_view below);
+
+    DiscDrives& m_drives;
+    std::vector<Mounted> m_mounted;
+    std::vector<std::string> m_unmounted;
+    std::map<std::string, std::string> m_folders;  // root + catalogued folder -> real folder
+};
+
+}  // namespace vorlix
