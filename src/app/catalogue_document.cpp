@@ -640,6 +640,10 @@ void CQX2Doc::openPlaylistWindow(const std::vector<CQXFileData*>& entries) {
     m_playlistWindows.insert(m_playlistWindows.begin(), std::move(window));
 }
 
+void CQX2Doc::runPlaylistWindow(const std::vector<CQXFileData*>& entries) {
+    m_services.playlists.runModal(entries);
+}
+
 void CQX2Doc::setPlaylistWindowsShown(bool shown) {
     for (const auto& window : m_playlistWindows) {
         window->setShown(shown);

@@ -203,6 +203,9 @@ public:
     // one over the file entries the file list adds to a playlist.
     void onHelpPlaylist();
     void openPlaylistWindow(const std::vector<CQXFileData*>& entries);
+    // A playlist window over the entries that is closed when this returns, as search results
+    // open one; the document does not keep it.
+    void runPlaylistWindow(const std::vector<CQXFileData*>& entries);
     void setPlaylistWindowsShown(bool shown);
     // A playlist window was closed: ends every window of the list that is marked closed.
     void onPlaylistWindowClosed();

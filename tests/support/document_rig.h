@@ -56,6 +56,8 @@ struct DocumentRig {
             asked.push_back(entries);
             return nullptr;
         }
+        void runModal(const std::vector<CQXFileData*>& entries) override { run.push_back(entries); }
+        std::vector<std::vector<CQXFileData*>> run;  // the entries of every window run modally
     };
 
     static Identity anna() { return {"anna", md5Hex("secret")}; }

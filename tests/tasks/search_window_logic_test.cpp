@@ -321,6 +321,15 @@ TEST_F(SearchResultActionsTest, CategoriesChangedFromResultsReachTheNextSearch) 
     EXPECT_EQ(firstOf(rig.document.searchDiscs()).fileCategories(0), Texts{"Rock"});
 }
 
+TEST_F(SearchResultActionsTest, AddToPlaylistRunsAWindowOverTheNamesEntriesWithTheirDiscNumber) {
+    actions().addToPlaylist({kSong});
+    ASSERT_EQ(rig.playlists.run.size(), 1u);
+    EXPECT_TRUE(rig.playlists.asked.empty()) << "the window is run, not kept by the document";
+    const std::vector<CQXFileData*> expected = {&disc("1").files[0], &disc("1").files[1]};
+    EXPECT_EQ(rig.playlists.run.front(), expected);
+    EXPECT_EQ(disc("1").files[0].discNumber(), "1");
+}
+
 TEST_F(SearchResultActionsTest, AMissingDiscEndsAWalkAndIsTold) {
     actions().attachDiscCategories({kGone, kDisc1}, {"Rock"}, always);
     EXPECT_EQ(disc("1").categories, Texts{"Music"});

@@ -241,7 +241,7 @@ void SearchResultActions::addToPlaylist(const std::vector<SearchResultRow>& rows
             }
         }
     }
-    m_services.document.openPlaylistWindow(entries);
+    m_services.document.runPlaylistWindow(entries);
 }
 
 void SearchResultActions::copyFiles(const std::vector<SearchResultRow>& rows) {
