@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "accounts/disc_sharing.h"
+#include "accounts/ownership.h"
 #include "app/catalogue_document.h"
 #include "app/setting_names.h"
 #include "app/settings/settings_flags.h"
@@ -15,6 +16,7 @@
 #include "core/user_prompt.h"
 #include "views/disc_tree_model.h"
 #include "views/disc_tree_widget.h"
+#include "views/logic/disc_tree_cddb_reset.h"
 #include "views/logic/disc_tree_covers.h"
 #include "views/logic/disc_tree_names.h"
 #include "views/logic/disc_tree_renumber.h"
@@ -428,7 +430,7 @@ QMenu* CLeftView::contextMenu() {
     m_menu->addAction(QStringLiteral("CD Cover"));
     m_menu->addAction(QStringLiteral("Delete"), this, [this] { deleteDisc(); });
     m_menu->addSeparator();
-    m_menu->addAction(QStringLiteral("Reset CDDB Media Tag"));
+    m_menu->addAction(QStringLiteral("Reset CDDB Media Tag"), this, [this] { resetMediaTag(); });
     m_menu->addAction(QStringLiteral("Set Blank Cover"), this, [this] { setBlankCover(); });
     m_menu->addAction(QStringLiteral("Add Blank CD"), this, [this] { addBlankDisc(); });
     m_menu->addAction(QStringLiteral("CD Info"), this, [this] { showDiscInformation(); });
@@ -476,6 +478,16 @@ void CLeftView::setBlankCover() {
     selectDiscOfSelection(false);
     if (CategoriesPane* categories = categoriesPanel(m_document)) {
         categories->refreshForCurrentDisc();
+    }
+}
+
+void CLeftView::resetMediaTag() {
+    const std::string number = m_document.currentDisc().number;
+    CQXCatalog& catalogue = m_document.catalogue();
+    if (resetCddbMediaTag(catalogue, number, isOwner(catalogue, m_document.identity()),
+                          m_services.prompt)) {
+        m_document.setCurrentDisc(*catalogue.findDisc(number));
+        m_document.setModified();
     }
 }
 

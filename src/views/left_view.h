@@ -65,6 +65,7 @@ private:
     void startRename();
     void setShared(bool shared);
     void setBlankCover();
+    void resetMediaTag();
     void addBlankDisc();
 
     QModelIndex selectedIndex() const;
