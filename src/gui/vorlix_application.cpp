@@ -29,6 +29,7 @@
 #include "gui/instance_server.h"
 #include "gui/main_frame.h"
 #include "online/freedb_control.h"
+#include "online/ui/qt_cddb_lookup.h"
 #include "platform/desktop_registration.h"
 #include "platform/disc/linux_disc_drives.h"
 #include "platform/http/curl_http_client.h"
@@ -111,6 +112,7 @@ void VorlixApplication::createScanServices(const std::string& programFolder) {
         },
         cddbIdentityFromSettings(*m_settings));
     m_filterLists = std::make_unique<FilterLists>(programFolder, m_codePage);
+    m_cddb = std::make_unique<QtCddbLookup>(*m_settings, m_prompt);
 }
 
 std::optional<int> VorlixApplication::start(const QStringList& arguments) {
@@ -169,7 +171,7 @@ std::optional<int> VorlixApplication::start(const QStringList& arguments) {
     m_mainWindow = std::make_unique<CMainFrame>(
         *m_document, ViewServices{m_prompt, *m_settings, m_shell, *m_drives},
         ScanServices{*m_drives, *m_filterLists, *m_freedb, *m_settings, m_prompt},
-        CommandsServices{m_searchWindows, m_cddb, m_lending, m_discNumbers, *m_chat},
+        CommandsServices{m_searchWindows, *m_cddb, m_lending, m_discNumbers, *m_chat},
         QSystemTrayIcon::isSystemTrayAvailable());
     m_windows.watchScansOf(*m_document);
     m_application.setMainWindow(m_mainWindow.get());

@@ -11,7 +11,6 @@
 #include "core/code_page.h"
 #include "gui/application_shell.h"
 #include "gui/desktop_shell_opener.h"
-#include "gui/stand_in_cddb_lookup.h"
 #include "gui/stand_in_disc_number_commands.h"
 #include "gui/stand_in_document_windows.h"
 #include "gui/stand_in_lending_commands.h"
@@ -22,6 +21,7 @@
 namespace vorlix {
 
 class C_uFREEDB;
+class QtCddbLookup;
 class CMainFrame;
 class CQX2Doc;
 class CurlHttpClient;
@@ -93,16 +93,16 @@ private:
     StandInSharedCatalogue m_shared;
     StandInPlaylistWindows m_playlists;
     StandInSearchWindows m_searchWindows{m_prompt};
-    StandInCddbLookup m_cddb{m_prompt};
     StandInLendingCommands m_lending{m_prompt};
     StandInDiscNumberCommands m_discNumbers{m_prompt};
     DesktopShellOpener m_shell;
     QtLongWork m_longWork;
     // The drives, the freedb control and the filter lists serve the scan dialogs, which live no
-    // longer than the main window.
+    // longer than the main window; the freedb lookup serves the commands panel.
     std::unique_ptr<LinuxDiscDrives> m_drives;
     std::unique_ptr<CurlHttpClient> m_http;
     std::unique_ptr<C_uFREEDB> m_freedb;
+    std::unique_ptr<QtCddbLookup> m_cddb;
     std::unique_ptr<FilterLists> m_filterLists;
     ApplicationShell m_application;
     std::unique_ptr<DialogServerChat> m_chat;

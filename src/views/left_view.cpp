@@ -425,8 +425,7 @@ QMenu* CLeftView::contextMenu() {
     m_menu->addAction(QStringLiteral("Rename"), this, [this] { startRename(); });
     m_menu->addAction(QStringLiteral("Share"), this, [this] { setShared(true); });
     m_menu->addAction(QStringLiteral("Unshare"), this, [this] { setShared(false); });
-    // The cover search, the freedb tag and the disc information window come with the online
-    // lookups; their items are in place already.
+    // The cover search comes with the cover dialog; its item is in place already.
     m_menu->addAction(QStringLiteral("CD Cover"));
     m_menu->addAction(QStringLiteral("Delete"), this, [this] { deleteDisc(); });
     m_menu->addSeparator();

@@ -1,4 +1,4 @@
-#include "audio_catalogue.h"
+#include "online/audio_catalogue.h"
 
 #include <cstdio>
 

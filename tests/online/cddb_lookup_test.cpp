@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "audio_catalogue.h"
 #include "core/disc_info.h"
+#include "online/audio_catalogue.h"
 #include "online/cddb_apply.h"
 #include "online/cddb_batch.h"
 #include "online/cddb_results.h"
