@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/percent_encoding.h"
+
 namespace vorlix {
 
 namespace {
@@ -10,25 +12,6 @@ namespace {
 constexpr std::string_view kCddbPath = "/~cddb/cddb.cgi";
 constexpr std::string_view kSubmitPath = "/~cddb/submit.cgi";
 constexpr int kProtocolLevel = 6;
-
-bool unreserved(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
-           c == '_' || c == '.' || c == '~';
-}
-
-std::string percentEncoded(std::string_view word) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string text;
-    for (const char c : word) {
-        if (unreserved(c)) {
-            text += c;
-        } else {
-            const auto byte = static_cast<unsigned char>(c);
-            text += {'%', kHex[byte >> 4], kHex[byte & 0x0f]};
-        }
-    }
-    return text;
-}
 
 // A query parameter whose words the server reads as separated by "+".
 std::string wordsParameter(const std::vector<std::string_view>& words) {
