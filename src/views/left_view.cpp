@@ -12,8 +12,13 @@
 #include "app/setting_names.h"
 #include "app/settings/settings_flags.h"
 #include "app/ui/qt_text.h"
+#include "core/disc_info.h"
 #include "core/text_case.h"
 #include "core/user_prompt.h"
+#include "online/cover_store.h"
+#include "online/ui/cover_dialog_services.h"
+#include "online/ui/dialog_cd_info.h"
+#include "online/ui/dialog_cover_search.h"
 #include "views/disc_tree_model.h"
 #include "views/disc_tree_widget.h"
 #include "views/logic/disc_tree_cddb_reset.h"
@@ -263,6 +268,9 @@ void CLeftView::onSelectionChanged() {
     if (files != nullptr && isFolder(item)) {
         files->showFolder(itemPath(item));
     }
+    if (m_infoWindow != nullptr && m_infoWindow->isVisible()) {
+        fillInformation();
+    }
 }
 
 void CLeftView::onLabelEditEnded(const QModelIndex& index, const QString& text) {
@@ -350,8 +358,61 @@ void CLeftView::deleteDisc() {
     m_document.closeSearchWindows();
 }
 
+void CLeftView::showEvent(QShowEvent* event) {
+    QFrame::showEvent(event);
+    if (m_infoWindow == nullptr) {
+        m_infoWindow = new CDialogCdInfo(
+            {m_services.settings, m_services.prompt, m_services.shell,
+             curlClients(m_services.settings), m_document.programFolder() + "noimage_cdinfo.jpg"},
+            this);
+    }
+}
+
 void CLeftView::showDiscInformation() {
-    // The disc information window belongs to the online lookups, which do not exist yet.
+    if (m_infoWindow == nullptr || !m_document.hasDiscs()) {
+        return;
+    }
+    fillInformation();
+    m_infoWindow->show();
+    m_infoWindow->raise();
+}
+
+void CLeftView::fillInformation() {
+    const CQXCatalog& catalogue = m_document.catalogue();
+    const CQXDisc* disc = catalogue.findDisc(m_document.currentDisc().number);
+    if (disc == nullptr) {
+        return;
+    }
+    const NamedObject* cover = catalogue.named.find(coverKey(disc->number.view()));
+    m_infoWindow->fill(*disc, cover == nullptr ? nullptr : std::get_if<ByteArray>(cover));
+}
+
+void CLeftView::searchCover() {
+    CQXCatalog& catalogue = m_document.catalogue();
+    if (!isOwner(catalogue, m_document.identity())) {
+        m_services.prompt.message(kUnauthorizedMessage);
+        return;
+    }
+    const std::string number = m_document.currentDisc().number;
+    const CQXDisc* disc = catalogue.findDisc(number);
+    if (disc == nullptr) {
+        return;
+    }
+    CDialogCoverSearch dialog(
+        disc->name.str(), disc_info::readMediaTag(disc->info.view()).value,
+        coverDialogServices(m_services.settings, m_services.prompt, m_services.shell), this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    storeCover(catalogue, number, dialog.picture(), dialog.priceBlock(todaysPriceDate()));
+    m_document.setCurrentDisc(*disc);
+    if (CategoriesPane* categories = categoriesPanel(m_document)) {
+        categories->refreshForCurrentDisc();
+    }
+    if (m_infoWindow != nullptr && m_infoWindow->isVisible()) {
+        fillInformation();
+    }
+    m_document.setModified();
 }
 
 void CLeftView::locateFile(const CQXFileData& entry) {
@@ -425,8 +486,7 @@ QMenu* CLeftView::contextMenu() {
     m_menu->addAction(QStringLiteral("Rename"), this, [this] { startRename(); });
     m_menu->addAction(QStringLiteral("Share"), this, [this] { setShared(true); });
     m_menu->addAction(QStringLiteral("Unshare"), this, [this] { setShared(false); });
-    // The cover search comes with the cover dialog; its item is in place already.
-    m_menu->addAction(QStringLiteral("CD Cover"));
+    m_menu->addAction(QStringLiteral("CD Cover"), this, [this] { searchCover(); });
     m_menu->addAction(QStringLiteral("Delete"), this, [this] { deleteDisc(); });
     m_menu->addSeparator();
     m_menu->addAction(QStringLiteral("Reset CDDB Media Tag"), this, [this] { resetMediaTag(); });

@@ -14,6 +14,7 @@ class QModelIndex;
 
 namespace vorlix {
 
+class CDialogCdInfo;
 class CQX2Doc;
 class DiscTreeModel;
 class DiscTreeWidget;
@@ -52,6 +53,9 @@ public:
     // The texts from the disc item down to the item, joined with "\".
     std::string itemPath(const QModelIndex& index) const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void showDiscs(const std::vector<std::string>& categoryFilter);
     // No disc is current: the panes empty their disc's fields and files.
@@ -66,6 +70,8 @@ private:
     void setShared(bool shared);
     void setBlankCover();
     void resetMediaTag();
+    void searchCover();
+    void fillInformation();
     void addBlankDisc();
 
     QModelIndex selectedIndex() const;
@@ -80,6 +86,8 @@ private:
     DiscTreeModel* m_model;
     DiscTreeWidget* m_tree;
     QMenu* m_menu = nullptr;
+    // Created hidden when the tree is first shown; showing a disc refills it.
+    CDialogCdInfo* m_infoWindow = nullptr;
     bool m_refilling = false;
 };
 
