@@ -14,6 +14,8 @@ inline constexpr std::string_view kNoManufacturerMessage = "No manufacturer foun
 // missing.
 struct CoverItem {
     std::string detailsUrl;
+    // The source's own key of the item, for sources that find pictures by it.
+    std::string sourceId;
     std::string asin;
     std::string productName;
     std::string catalog = "N/A";

@@ -16,6 +16,7 @@
 #include "core/text_case.h"
 #include "core/user_prompt.h"
 #include "online/cover_store.h"
+#include "online/request_pacer.h"
 #include "online/ui/cover_dialog_services.h"
 #include "online/ui/dialog_cd_info.h"
 #include "online/ui/dialog_cover_search.h"
@@ -55,7 +56,8 @@ CLeftView::CLeftView(CQX2Doc& document, const ViewServices& services, QWidget* p
       m_document(document),
       m_services(services),
       m_model(new DiscTreeModel(this)),
-      m_tree(new DiscTreeWidget(this)) {
+      m_tree(new DiscTreeWidget(this)),
+      m_musicBrainzPacer(std::make_shared<RequestPacer>(std::chrono::seconds(1))) {
     setObjectName(toQt(kLeftViewClass));
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     m_tree->setObjectName(QStringLiteral("discTree"));
@@ -398,9 +400,10 @@ void CLeftView::searchCover() {
     if (disc == nullptr) {
         return;
     }
-    CDialogCoverSearch dialog(
-        disc->name.str(), disc_info::readMediaTag(disc->info.view()).value,
-        coverDialogServices(m_services.settings, m_services.prompt, m_services.shell), this);
+    CDialogCoverSearch dialog(disc->name.str(), disc_info::readMediaTag(disc->info.view()).value,
+                              coverDialogServices(m_services.settings, m_services.prompt,
+                                                  m_services.shell, m_musicBrainzPacer),
+                              this);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFrame>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,7 @@ class QModelIndex;
 namespace vorlix {
 
 class CDialogCdInfo;
+class RequestPacer;
 class CQX2Doc;
 class DiscTreeModel;
 class DiscTreeWidget;
@@ -88,6 +90,8 @@ private:
     QMenu* m_menu = nullptr;
     // Created hidden when the tree is first shown; showing a disc refills it.
     CDialogCdInfo* m_infoWindow = nullptr;
+    // Shared by the cover searches, which may ask MusicBrainz once a second at most.
+    std::shared_ptr<RequestPacer> m_musicBrainzPacer;
     bool m_refilling = false;
 };
 

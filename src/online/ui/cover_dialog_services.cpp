@@ -7,6 +7,8 @@
 #include "app/settings_store.h"
 #include "core/price_block.h"
 #include "online/cover_service_source.h"
+#include "online/musicbrainz_source.h"
+#include "online/request_pacer.h"
 #include "platform/http/curl_http_client.h"
 
 namespace vorlix {
@@ -31,12 +33,15 @@ HttpClientFactory curlClients(const SettingsStore& settings) {
 }
 
 CoverDialogServices coverDialogServices(const SettingsStore& settings, UserPrompt& prompt,
-                                        ShellOpener& shell) {
+                                        ShellOpener& shell, std::shared_ptr<RequestPacer> pacer) {
     const std::string site =
         settings.readText(setting::kSettingsKey, setting::kCoverSiteHost, setting::kAddressLimit);
     std::vector<NamedCoverSource> sources{
         {"Amazon Web Service",
-         std::make_shared<CoverServiceSource>(coverServiceFromSettings(settings))}};
+         std::make_shared<CoverServiceSource>(coverServiceFromSettings(settings))},
+        {"MusicBrainz and Cover Art Archive",
+         std::make_shared<MusicBrainzSource>(musicBrainzHostsFromSettings(settings),
+                                             std::move(pacer))}};
     return {prompt, shell, std::move(sources),
             site.empty() ? std::string() : "http://" + site + "/", curlClients(settings)};
 }

@@ -10,6 +10,7 @@
 namespace vorlix {
 
 class HttpClient;
+class RequestPacer;
 class SettingsStore;
 class ShellOpener;
 class UserPrompt;
@@ -21,9 +22,11 @@ using HttpClientFactory =
 // services that ask who calls them, the user's e-mail address from the settings.
 HttpClientFactory curlClients(const SettingsStore& settings);
 
-// The cover dialog's sources and addresses as the settings give them.
+// The cover dialog's sources and addresses as the settings give them. MusicBrainz asks its
+// callers for at most one request a second: the pacer should outlive the dialog, so that
+// searches in dialogs opened one after the other keep to it as well.
 CoverDialogServices coverDialogServices(const SettingsStore& settings, UserPrompt& prompt,
-                                        ShellOpener& shell);
+                                        ShellOpener& shell, std::shared_ptr<RequestPacer> pacer);
 
 // Today's local date as the price block records it.
 std::string todaysPriceDate();

@@ -1,5 +1,6 @@
 #include "online/ui/dialog_cover_search.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -14,11 +15,15 @@
 #include <vector>
 
 #include "app/document_services.h"
+#include "app/setting_names.h"
 #include "online/cover_service_source.h"
 #include "online/online_fixture.h"
+#include "online/request_pacer.h"
 #include "online/scripted_http_server.h"
+#include "online/ui/cover_dialog_services.h"
 #include "online/ui/picture_bytes.h"
 #include "platform/http/curl_http_client.h"
+#include "support/memory_settings.h"
 #include "support/scripted_prompt.h"
 #include "support/widget_lookup.h"
 
@@ -236,6 +241,64 @@ private Q_SLOTS:
         QCOMPARE(child<QLabel>(*dialog, "status")->text(), QStringLiteral("Nothing found."));
         QVERIFY(
             !dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->isEnabled());
+    }
+
+    void musicBrainzFindsAnAudioCdByItsTableOfContents() {
+        m_server->route("/ws/2/discid/", [](const RecordedRequest&) {
+            return ScriptedReply{200, test::onlineFixture("musicbrainz_discid.json"),
+                                 "application/json"};
+        });
+        m_server->route("/release/", [this](const RecordedRequest&) {
+            std::string listing = test::onlineFixture("coverart_release.json");
+            for (std::size_t at = listing.find("HOST/pictures/"); at != std::string::npos;
+                 at = listing.find("HOST/pictures/", at)) {
+                listing.replace(at, 4, m_server->address());
+            }
+            return ScriptedReply{200, listing, "application/json"};
+        });
+        m_server->route("/pictures/", [this](const RecordedRequest& request) {
+            return ScriptedReply{
+                200, request.path() == "/pictures/front.jpg" ? m_large : m_thumbnail, "image/jpeg"};
+        });
+        test::MemorySettings settings;
+        const std::string key(setting::kSettingsKey);
+        settings.texts[{key, std::string(setting::kMusicBrainzHost)}] = m_server->address();
+        settings.texts[{key, std::string(setting::kCoverArtHost)}] = m_server->address();
+        settings.texts[{key, std::string(setting::kUserEmail)}] = "joe@example.org";
+        CDialogCoverSearch dialog("Audio CD", "0c025803 3 150 15150 30150 602",
+                                  coverDialogServices(settings, *m_prompt, *m_shell,
+                                                      std::make_shared<RequestPacer>(0ms)));
+        dialog.show();
+        auto* byToc = child<QCheckBox>(dialog, "byToc");
+        QVERIFY(!byToc->isVisible());
+        child<QComboBox>(dialog, "source")->setCurrentIndex(1);
+        QVERIFY(byToc->isVisible());
+        QVERIFY(byToc->isChecked());
+        QVERIFY(!child<QComboBox>(dialog, "mode")->isEnabled());
+        searchFor(dialog);
+
+        QCOMPARE(child<QGroupBox>(dialog, "results")->title(),
+                 QStringLiteral("Results: 2 Items Found"));
+        QCOMPARE(child<QLabel>(dialog, "productName")->text(), QStringLiteral("The Album"));
+        QCOMPARE(child<QLabel>(dialog, "newPrice")->text(), QStringLiteral("N/A"));
+        QVERIFY(!child<QLabel>(dialog, "thumbnail")->pixmap().isNull());
+        const RecordedRequest lookup = m_server->requests().front();
+        QCOMPARE(lookup.path(), std::string("/ws/2/discid/-"));
+        QCOMPARE(lookup.query("toc"), std::string("1 3 45150 150 15150 30150"));
+        const std::string agent = lookup.header("User-Agent");
+        QVERIFY2(agent.starts_with(CurlHttpClient::defaultUserAgent()) &&
+                     agent.find("joe@example.org") != std::string::npos,
+                 agent.c_str());
+
+        QTest::mouseClick(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save),
+                          Qt::LeftButton);
+        QTRY_COMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(std::string(dialog.picture().begin(), dialog.picture().end()), m_large);
+        const PriceBlock price = dialog.priceBlock("December 11, 2026");
+        QCOMPARE(price.mode, std::string("music"));
+        QCOMPARE(price.newPrice, std::string("N/A"));
+        QCOMPARE(price.usedPrice, std::string("N/A"));
+        QCOMPARE(price.asin, std::string("B000000001"));
     }
 
     void aSilentServerIsGivenUp() {
