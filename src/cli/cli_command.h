@@ -28,6 +28,7 @@ struct CliCommand {
 using CliCommands = std::map<std::string, CliCommand>;
 
 // Options that take a value, for every command.
-inline const std::set<std::string> kValueOptions = {"--user", "--drive"};
+inline const std::set<std::string> kValueOptions = {"--user",  "--drive", "--server",
+                                                    "--apply", "--file",  "--release"};
 
 }  // namespace vorlix

@@ -6,6 +6,7 @@
 #include "cli/cli_command.h"
 #include "cli/config_command.h"
 #include "cli/database_commands.h"
+#include "cli/online_commands.h"
 #include "cli/scan_command.h"
 #include "core/code_page.h"
 
@@ -41,6 +42,7 @@ int run(int argc, const char* const argv[]) {
     addScanCommand(commands, codePage);
     addDatabaseCommands(commands, codePage);
     addConfigCommand(commands, codePage);
+    addOnlineCommands(commands, codePage);
 
     const CliArguments arguments = CliArguments::parse(argc, argv, kValueOptions);
     if (arguments.has("--help") || arguments.has("-h")) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <ctime>
 
 #include "core/xml_navigator.h"
 
@@ -61,6 +62,13 @@ std::string priceDate(int year, int month, int day) {
     char text[48];
     std::snprintf(text, sizeof text, "%s %02d, %04d", kMonths[(month - 1) % 12], day, year);
     return text;
+}
+
+std::string todaysPriceDate() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return priceDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
 }
 
 }  // namespace vorlix

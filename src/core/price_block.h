@@ -24,5 +24,7 @@ std::optional<std::string> storePriceBlock(std::string_view record, const PriceB
 
 // "%B %d, %Y" with English month names: "March 05, 2004".
 std::string priceDate(int year, int month, int day);
+// Today's local date in that form.
+std::string todaysPriceDate();
 
 }  // namespace vorlix

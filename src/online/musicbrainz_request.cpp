@@ -62,4 +62,11 @@ std::string musicBrainzReleasePage(const MusicBrainzHosts& hosts, std::string_vi
     return "http://" + hosts.musicBrainz + "/release/" + percentEncoded(releaseId);
 }
 
+std::string describedUserAgent(const std::string& base, const SettingsStore& settings) {
+    const std::string email =
+        settings.readText(setting::kSettingsKey, setting::kUserEmail, setting::kAddressLimit);
+    return base + " (desktop disc catalogue; " +
+           (email.empty() ? std::string("no contact given") : email) + ")";
+}
+
 }  // namespace vorlix

@@ -31,4 +31,8 @@ std::string musicBrainzSearchUrl(const MusicBrainzHosts& hosts, std::string_view
 std::string coverArtListingUrl(const MusicBrainzHosts& hosts, std::string_view releaseId);
 std::string musicBrainzReleasePage(const MusicBrainzHosts& hosts, std::string_view releaseId);
 
+// The program with its version (base, "Vorlix/1.0") and, as MusicBrainz asks of its callers, a
+// way to reach the user: the e-mail address of the settings.
+std::string describedUserAgent(const std::string& base, const SettingsStore& settings);
+
 }  // namespace vorlix

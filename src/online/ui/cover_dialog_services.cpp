@@ -1,12 +1,11 @@
 #include "online/ui/cover_dialog_services.h"
 
 #include <chrono>
-#include <ctime>
 
 #include "app/setting_names.h"
 #include "app/settings_store.h"
-#include "core/price_block.h"
 #include "online/cover_service_source.h"
+#include "online/musicbrainz_request.h"
 #include "online/musicbrainz_source.h"
 #include "online/request_pacer.h"
 #include "platform/http/curl_http_client.h"
@@ -21,10 +20,7 @@ constexpr std::chrono::seconds kClientLimit{20};
 }  // namespace
 
 HttpClientFactory curlClients(const SettingsStore& settings) {
-    const std::string email =
-        settings.readText(setting::kSettingsKey, setting::kUserEmail, setting::kAddressLimit);
-    std::string userAgent = CurlHttpClient::defaultUserAgent() + " (desktop disc catalogue; " +
-                            (email.empty() ? std::string("no contact given") : email) + ")";
+    std::string userAgent = describedUserAgent(CurlHttpClient::defaultUserAgent(), settings);
     return [userAgent](const std::atomic<bool>& cancelled) {
         auto http = std::make_unique<CurlHttpClient>(kClientLimit, kClientLimit, userAgent);
         http->setCancelFlag(&cancelled);
@@ -44,13 +40,6 @@ CoverDialogServices coverDialogServices(const SettingsStore& settings, UserPromp
                                              std::move(pacer))}};
     return {prompt, shell, std::move(sources),
             site.empty() ? std::string() : "http://" + site + "/", curlClients(settings)};
-}
-
-std::string todaysPriceDate() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return priceDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
 }
 
 }  // namespace vorlix

@@ -28,7 +28,4 @@ HttpClientFactory curlClients(const SettingsStore& settings);
 CoverDialogServices coverDialogServices(const SettingsStore& settings, UserPrompt& prompt,
                                         ShellOpener& shell, std::shared_ptr<RequestPacer> pacer);
 
-// Today's local date as the price block records it.
-std::string todaysPriceDate();
-
 }  // namespace vorlix
