@@ -39,10 +39,9 @@ using test::ScriptedReply;
 
 struct RecordingShell final : ShellOpener {
     std::vector<std::string> opened;
-    bool succeeds = true;
     bool open(const std::string& target) override {
         opened.push_back(target);
-        return succeeds;
+        return true;
     }
 };
 
