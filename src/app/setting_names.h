@@ -67,6 +67,9 @@ inline constexpr std::string_view kUserEmail = "useremail";              // free
 inline constexpr std::string_view kCoverHost = "coverhost";          // cover service's XML endpoint
 inline constexpr std::string_view kCoverSiteHost = "coversitehost";  // cover service's home page
 inline constexpr std::string_view kCoverToken = "covertoken";  // cover service's developer token
+// The release database and its picture archive; without a value the public services answer.
+inline constexpr std::string_view kMusicBrainzHost = "musicbrainzhost";
+inline constexpr std::string_view kCoverArtHost = "coverarthost";
 
 // Under kLastFilesKey: texts.
 inline constexpr std::string_view kQvdPathOpen = "qvdpathopen";

@@ -28,7 +28,8 @@ struct CliCommand {
 using CliCommands = std::map<std::string, CliCommand>;
 
 // Options that take a value, for every command.
-inline const std::set<std::string> kValueOptions = {"--user",   "--drive",  "--borrower", "--in-cd",
-                                                    "--artist", "--folder", "--category", "--from"};
+inline const std::set<std::string> kValueOptions = {
+    "--user",     "--drive", "--borrower", "--in-cd", "--artist", "--folder",
+    "--category", "--from",  "--server",   "--apply", "--file",   "--release"};
 
 }  // namespace vorlix

@@ -10,6 +10,7 @@
 #include "cli/export_html_command.h"
 #include "cli/lend_commands.h"
 #include "cli/number_commands.h"
+#include "cli/online_commands.h"
 #include "cli/scan_command.h"
 #include "cli/search_command.h"
 #include "core/code_page.h"
@@ -51,6 +52,7 @@ int run(int argc, const char* const argv[]) {
     addExportHtmlCommand(commands, codePage);
     addSearchCommand(commands, codePage);
     addCopyCommand(commands, codePage);
+    addOnlineCommands(commands, codePage);
 
     const CliArguments arguments = CliArguments::parse(argc, argv, kValueOptions);
     if (arguments.has("--help") || arguments.has("-h")) {

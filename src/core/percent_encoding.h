@@ -5,9 +5,8 @@
 
 namespace vorlix {
 
-// The bytes of text for a query string: letters, digits and "-_.~" as they are, every other
-// byte as "%" and two upper-case hexadecimal digits, so that no value can end its field early
-// ("&", "#") or add a field of its own.
+// The text as a URL query value: every byte except letters, digits and "-_.~" as %XX, so that
+// "&", "#", "+", "=" and blanks in a value can neither end it nor add parameters.
 std::string percentEncoded(std::string_view text);
 
 }  // namespace vorlix

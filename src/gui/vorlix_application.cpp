@@ -34,6 +34,7 @@
 #include "net/ui/dialog_chat_account_service.h"
 #include "net/ui/dialog_copy_tasks.h"
 #include "online/freedb_control.h"
+#include "online/ui/qt_cddb_lookup.h"
 #include "platform/desktop_registration.h"
 #include "platform/disc/linux_disc_drives.h"
 #include "platform/http/curl_http_client.h"
@@ -119,6 +120,7 @@ void VorlixApplication::createScanServices(const std::string& programFolder) {
         },
         cddbIdentityFromSettings(*m_settings));
     m_filterLists = std::make_unique<FilterLists>(programFolder, m_codePage);
+    m_cddb = std::make_unique<QtCddbLookup>(*m_settings, m_prompt);
 }
 
 std::optional<int> VorlixApplication::start(const QStringList& arguments) {
@@ -197,7 +199,7 @@ std::optional<int> VorlixApplication::start(const QStringList& arguments) {
     m_mainWindow = std::make_unique<CMainFrame>(
         *m_document, ViewServices{m_prompt, *m_settings, m_shell, *m_drives, m_copyTasks.get()},
         ScanServices{*m_drives, *m_filterLists, *m_freedb, *m_settings, m_prompt},
-        CommandsServices{*m_searchWindows, m_cddb, *m_discTasks, *m_discTasks, *m_chat},
+        CommandsServices{*m_searchWindows, *m_cddb, *m_discTasks, *m_discTasks, *m_chat},
         QSystemTrayIcon::isSystemTrayAvailable());
     m_discTasks->setDialogParent(m_mainWindow.get());
     m_windows.watchScansOf(*m_document);

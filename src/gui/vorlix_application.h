@@ -12,13 +12,13 @@
 #include "gui/application_shell.h"
 #include "gui/desktop_shell_opener.h"
 #include "gui/main_window_search_host.h"
-#include "gui/stand_in_cddb_lookup.h"
 #include "gui/stand_in_document_windows.h"
 #include "platform/system_clock.h"
 
 namespace vorlix {
 
 class C_uFREEDB;
+class QtCddbLookup;
 class CMainFrame;
 class CatalogueSearch;
 class CQX2Doc;
@@ -96,15 +96,16 @@ private:
     std::unique_ptr<DialogChangeOwnerService> m_changeOwner;
     StandInDocumentWindows m_windows;
     MainWindowSearchHost m_searchHost{m_windows};
-    StandInCddbLookup m_cddb{m_prompt};
     DesktopShellOpener m_shell;
     QtLongWork m_longWork;
     SystemClock m_clock;
     // The drives, the freedb control and the filter lists serve the scan dialogs, which live no
-    // longer than the main window; the HTTP client serves them and the chat account dialog.
+    // longer than the main window; the HTTP client serves them and the chat account dialog,
+    // and the freedb lookup serves the commands panel.
     std::unique_ptr<LinuxDiscDrives> m_drives;
     std::unique_ptr<CurlHttpClient> m_http;
     std::unique_ptr<C_uFREEDB> m_freedb;
+    std::unique_ptr<QtCddbLookup> m_cddb;
     std::unique_ptr<FilterLists> m_filterLists;
     std::unique_ptr<PlaylistWindows> m_playlists;
     std::unique_ptr<CDialogCopyTasks> m_copyTasks;

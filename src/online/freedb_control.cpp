@@ -65,22 +65,36 @@ std::string C_uFREEDB::mediaTag(const std::string& drivePath) {
 
 std::int32_t C_uFREEDB::lookUp(const std::string& mediaTag) {
     m_result.reset();
+    m_matches.clear();
     m_disc = parseMediaTag(mediaTag);
     if (!m_disc) {
         return raise(badMediaTag(mediaTag));
     }
-    const FreedbOutcome<CddbMatch> match = findMatch(*m_disc);
-    if (const auto* failure = std::get_if<FreedbFailure>(&match)) {
+    FreedbOutcome<std::vector<CddbMatch>> found = findMatches(*m_disc);
+    if (const auto* failure = std::get_if<FreedbFailure>(&found)) {
         return raise(*failure);
     }
-    const CddbMatch& found = std::get<CddbMatch>(match);
-    FreedbOutcome<XmcdRecord> entry = readEntry(found);
+    m_matches = std::move(std::get<std::vector<CddbMatch>>(found));
+    return readResult(m_matches.front());
+}
+
+std::int32_t C_uFREEDB::chooseMatch(std::size_t index) {
+    if (index >= m_matches.size()) {
+        return raise({freedb_error::kNoSuchMatch,
+                      "There is no match " + std::to_string(index + 1) + " of the last query"});
+    }
+    m_result.reset();
+    return readResult(m_matches[index]);
+}
+
+std::int32_t C_uFREEDB::readResult(const CddbMatch& match) {
+    FreedbOutcome<XmcdRecord> entry = readEntry(match);
     if (const auto* failure = std::get_if<FreedbFailure>(&entry)) {
         return raise(*failure);
     }
     XmcdRecord& record = std::get<XmcdRecord>(entry);
     ArtistAndTitle album = splitDiscTitle(record.discTitle);
-    m_result = Result{std::move(record), found.category, std::move(album)};
+    m_result = Result{std::move(record), match.category, std::move(album)};
     return 0;
 }
 
@@ -162,20 +176,26 @@ void C_uFREEDB::setErrorHandler(ErrorHandler handler) {
     m_errorHandler = std::move(handler);
 }
 
-FreedbOutcome<CddbMatch> C_uFREEDB::findMatch(const MediaTag& disc) {
+FreedbOutcome<std::vector<CddbMatch>> C_uFREEDB::findMatches(const MediaTag& disc) {
     const CddbOutcome outcome = m_exchange.command(m_host, "cddb query " + formatMediaTag(disc));
     if (const auto* failure = std::get_if<FreedbFailure>(&outcome)) {
         return *failure;
     }
     const CddbReply& reply = std::get<CddbReply>(outcome);
-    std::optional<CddbMatch> match;
+    std::vector<CddbMatch> matches;
     switch (reply.code) {
         case kExactMatch:
-            match = parseCddbMatch(reply.statusText());
+            if (auto match = parseCddbMatch(reply.statusText())) {
+                matches.push_back(std::move(*match));
+            }
             break;
         case kListFollows:
         case kInexactMatches:
-            match = reply.lines.empty() ? std::nullopt : parseCddbMatch(reply.lines.front());
+            for (const std::string& line : reply.lines) {
+                if (auto match = parseCddbMatch(line)) {
+                    matches.push_back(std::move(*match));
+                }
+            }
             break;
         case kNoMatch:
             return FreedbFailure{kNoMatch, "No entry for disc " + discIdText(disc.discId) +
@@ -183,11 +203,11 @@ FreedbOutcome<CddbMatch> C_uFREEDB::findMatch(const MediaTag& disc) {
         default:
             return unexpectedReply(m_host, reply);
     }
-    if (!match) {
+    if (matches.empty()) {
         return FreedbFailure{freedb_error::kBadReply,
                              "The freedb server " + m_host + " sent a match that cannot be read"};
     }
-    return std::move(*match);
+    return matches;
 }
 
 FreedbOutcome<XmcdRecord> C_uFREEDB::readEntry(const CddbMatch& match) {

@@ -44,6 +44,11 @@ public:
     // Queries the server, takes the first match and reads its entry into the results, which
     // are empty after a failure. Returns 0, or the failure's code.
     std::int32_t lookUp(const std::string& mediaTag);
+    // Every disc the last query found, in the server's order; the first is the one looked up.
+    const std::vector<CddbMatch>& matches() const { return m_matches; }
+    // Reads the entry of another match of the last query into the results. Returns 0, or the
+    // failure's code.
+    std::int32_t chooseMatch(std::size_t index);
     // On: submissions are filed ("Submit-Mode: submit"); off: the server only checks them
     // ("Submit-Mode: test").
     void setSubmitEnabled(bool enabled);
@@ -74,8 +79,9 @@ private:
         ArtistAndTitle album;
     };
 
-    FreedbOutcome<CddbMatch> findMatch(const MediaTag& disc);
+    FreedbOutcome<std::vector<CddbMatch>> findMatches(const MediaTag& disc);
     FreedbOutcome<XmcdRecord> readEntry(const CddbMatch& match);
+    std::int32_t readResult(const CddbMatch& match);
     void fetchServerList();
     std::string submitHeaders(const Result& result, const MediaTag& disc) const;
     std::int32_t raise(const FreedbFailure& failure);
@@ -87,6 +93,7 @@ private:
     std::optional<std::vector<std::string>> m_serverLines;
     bool m_submitEnabled = false;
     std::optional<MediaTag> m_disc;
+    std::vector<CddbMatch> m_matches;
     std::optional<Result> m_result;
 };
 

@@ -23,6 +23,7 @@ inline constexpr std::int32_t kUnreachable = -1;
 inline constexpr std::int32_t kBadMediaTag = -2;
 inline constexpr std::int32_t kBadReply = -3;
 inline constexpr std::int32_t kNothingToSubmit = -4;
+inline constexpr std::int32_t kNoSuchMatch = -5;
 }  // namespace freedb_error
 
 }  // namespace vorlix

@@ -7,14 +7,22 @@
 #include <algorithm>
 
 #include "accounts/disc_sharing.h"
+#include "accounts/ownership.h"
 #include "app/catalogue_document.h"
 #include "app/setting_names.h"
 #include "app/settings/settings_flags.h"
 #include "app/ui/qt_text.h"
+#include "core/disc_info.h"
 #include "core/text_case.h"
 #include "core/user_prompt.h"
+#include "online/cover_store.h"
+#include "online/request_pacer.h"
+#include "online/ui/cover_dialog_services.h"
+#include "online/ui/dialog_cd_info.h"
+#include "online/ui/dialog_cover_search.h"
 #include "views/disc_tree_model.h"
 #include "views/disc_tree_widget.h"
+#include "views/logic/disc_tree_cddb_reset.h"
 #include "views/logic/disc_tree_covers.h"
 #include "views/logic/disc_tree_names.h"
 #include "views/logic/disc_tree_renumber.h"
@@ -48,7 +56,8 @@ CLeftView::CLeftView(CQX2Doc& document, const ViewServices& services, QWidget* p
       m_document(document),
       m_services(services),
       m_model(new DiscTreeModel(this)),
-      m_tree(new DiscTreeWidget(this)) {
+      m_tree(new DiscTreeWidget(this)),
+      m_musicBrainzPacer(std::make_shared<RequestPacer>(std::chrono::seconds(1))) {
     setObjectName(toQt(kLeftViewClass));
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     m_tree->setObjectName(QStringLiteral("discTree"));
@@ -262,6 +271,9 @@ void CLeftView::onSelectionChanged() {
     if (files != nullptr && isFolder(item)) {
         files->showFolder(itemPath(item));
     }
+    if (m_infoWindow != nullptr && m_infoWindow->isVisible()) {
+        fillInformation();
+    }
 }
 
 void CLeftView::onLabelEditEnded(const QModelIndex& index, const QString& text) {
@@ -349,8 +361,62 @@ void CLeftView::deleteDisc() {
     m_document.closeSearchWindows();
 }
 
+void CLeftView::showEvent(QShowEvent* event) {
+    QFrame::showEvent(event);
+    if (m_infoWindow == nullptr) {
+        m_infoWindow = new CDialogCdInfo(
+            {m_services.settings, m_services.prompt, m_services.shell,
+             curlClients(m_services.settings), m_document.programFolder() + "noimage_cdinfo.jpg"},
+            this);
+    }
+}
+
 void CLeftView::showDiscInformation() {
-    // The disc information window belongs to the online lookups, which do not exist yet.
+    if (m_infoWindow == nullptr || !m_document.hasDiscs()) {
+        return;
+    }
+    fillInformation();
+    m_infoWindow->show();
+    m_infoWindow->raise();
+}
+
+void CLeftView::fillInformation() {
+    const CQXCatalog& catalogue = m_document.catalogue();
+    const CQXDisc* disc = catalogue.findDisc(m_document.currentDisc().number);
+    if (disc == nullptr) {
+        return;
+    }
+    const NamedObject* cover = catalogue.named.find(coverKey(disc->number.view()));
+    m_infoWindow->fill(*disc, cover == nullptr ? nullptr : std::get_if<ByteArray>(cover));
+}
+
+void CLeftView::searchCover() {
+    CQXCatalog& catalogue = m_document.catalogue();
+    if (!isOwner(catalogue, m_document.identity())) {
+        m_services.prompt.message(kUnauthorizedMessage);
+        return;
+    }
+    const std::string number = m_document.currentDisc().number;
+    const CQXDisc* disc = catalogue.findDisc(number);
+    if (disc == nullptr) {
+        return;
+    }
+    CDialogCoverSearch dialog(disc->name.str(), disc_info::readMediaTag(disc->info.view()).value,
+                              coverDialogServices(m_services.settings, m_services.prompt,
+                                                  m_services.shell, m_musicBrainzPacer),
+                              this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    storeCover(catalogue, number, dialog.picture(), dialog.priceBlock(todaysPriceDate()));
+    m_document.setCurrentDisc(*disc);
+    if (CategoriesPane* categories = categoriesPanel(m_document)) {
+        categories->refreshForCurrentDisc();
+    }
+    if (m_infoWindow != nullptr && m_infoWindow->isVisible()) {
+        fillInformation();
+    }
+    m_document.setModified();
 }
 
 void CLeftView::locateFile(const CQXFileData& entry) {
@@ -424,12 +490,10 @@ QMenu* CLeftView::contextMenu() {
     m_menu->addAction(QStringLiteral("Rename"), this, [this] { startRename(); });
     m_menu->addAction(QStringLiteral("Share"), this, [this] { shareSelectedDisc(true); });
     m_menu->addAction(QStringLiteral("Unshare"), this, [this] { shareSelectedDisc(false); });
-    // The cover search, the freedb tag and the disc information window come with the online
-    // lookups; their items are in place already.
-    m_menu->addAction(QStringLiteral("CD Cover"));
+    m_menu->addAction(QStringLiteral("CD Cover"), this, [this] { searchCover(); });
     m_menu->addAction(QStringLiteral("Delete"), this, [this] { deleteDisc(); });
     m_menu->addSeparator();
-    m_menu->addAction(QStringLiteral("Reset CDDB Media Tag"));
+    m_menu->addAction(QStringLiteral("Reset CDDB Media Tag"), this, [this] { resetMediaTag(); });
     m_menu->addAction(QStringLiteral("Set Blank Cover"), this, [this] { setBlankCover(); });
     m_menu->addAction(QStringLiteral("Add Blank CD"), this, [this] { addBlankDisc(); });
     m_menu->addAction(QStringLiteral("CD Info"), this, [this] { showDiscInformation(); });
@@ -478,6 +542,16 @@ void CLeftView::setBlankCover() {
     selectDiscOfSelection(false);
     if (CategoriesPane* categories = categoriesPanel(m_document)) {
         categories->refreshForCurrentDisc();
+    }
+}
+
+void CLeftView::resetMediaTag() {
+    const std::string number = m_document.currentDisc().number;
+    CQXCatalog& catalogue = m_document.catalogue();
+    if (resetCddbMediaTag(catalogue, number, isOwner(catalogue, m_document.identity()),
+                          m_services.prompt)) {
+        m_document.setCurrentDisc(*catalogue.findDisc(number));
+        m_document.setModified();
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFrame>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,8 @@ class QModelIndex;
 
 namespace vorlix {
 
+class CDialogCdInfo;
+class RequestPacer;
 class CQX2Doc;
 class DiscTreeModel;
 class DiscTreeWidget;
@@ -54,6 +57,9 @@ public:
     // The texts from the disc item down to the item, joined with "\".
     std::string itemPath(const QModelIndex& index) const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void showDiscs(const std::vector<std::string>& categoryFilter);
     // No disc is current: the panes empty their disc's fields and files.
@@ -66,6 +72,9 @@ private:
     QMenu* contextMenu();
     void startRename();
     void setBlankCover();
+    void resetMediaTag();
+    void searchCover();
+    void fillInformation();
     void addBlankDisc();
 
     QModelIndex selectedIndex() const;
@@ -80,6 +89,10 @@ private:
     DiscTreeModel* m_model;
     DiscTreeWidget* m_tree;
     QMenu* m_menu = nullptr;
+    // Created hidden when the tree is first shown; showing a disc refills it.
+    CDialogCdInfo* m_infoWindow = nullptr;
+    // Shared by the cover searches, which may ask MusicBrainz once a second at most.
+    std::shared_ptr<RequestPacer> m_musicBrainzPacer;
     bool m_refilling = false;
 };
 

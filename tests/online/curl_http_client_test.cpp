@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,17 @@ TEST_F(CurlHttpClientTest, PostSendsTheBodyAndHeadersAsGiven) {
     EXPECT_EQ(requests[0].header("Category"), "rock");
     EXPECT_EQ(requests[0].header("Discid"), "13025803");
     EXPECT_FALSE(requests[0].hasHeader("Expect"));
+}
+
+TEST_F(CurlHttpClientTest, ACancelledRequestEndsWithoutWaitingForTheServer) {
+    m_server.stayQuiet();
+    const std::atomic<bool> cancelled{true};
+    m_http.setCancelFlag(&cancelled);
+
+    const HttpReply reply = m_http.get(url("/~cddb/cddb.cgi?cmd=sites&proto=6"));
+
+    EXPECT_EQ(reply.status, 0);
+    EXPECT_NE(reply.error.find("aborted"), std::string::npos) << reply.error;
 }
 
 TEST(CurlHttpClient, ReportsAFailedConnectionInTheReply) {

@@ -168,6 +168,11 @@ void ScriptedHttpServer::script(const std::string& command, ScriptedReply reply)
     m_script[command] = std::move(reply);
 }
 
+void ScriptedHttpServer::route(const std::string& path, ReplyHandler handler) {
+    const std::lock_guard lock(m_mutex);
+    m_routes[path] = std::move(handler);
+}
+
 void ScriptedHttpServer::stayQuiet() {
     const std::lock_guard lock(m_mutex);
     m_quiet = true;
@@ -232,12 +237,26 @@ void ScriptedHttpServer::handle(int connection) {
     }
     sendAll(connection,
             "HTTP/1.1 " + std::to_string(reply.status) + (reply.status == 200 ? " OK" : " Error") +
-                "\r\nContent-Type: text/plain; charset=UTF-8\r\nContent-Length: " +
+                "\r\nContent-Type: " + reply.contentType + "\r\nContent-Length: " +
                 std::to_string(reply.body.size()) + "\r\nConnection: close\r\n\r\n" + reply.body);
     close(connection);
 }
 
 ScriptedReply ScriptedHttpServer::replyTo(const RecordedRequest& request) const {
+    ReplyHandler routed;
+    {
+        const std::lock_guard lock(m_mutex);
+        std::size_t longest = 0;
+        for (const auto& [prefix, handler] : m_routes) {
+            if (request.path().starts_with(prefix) && prefix.size() >= longest) {
+                longest = prefix.size();
+                routed = handler;
+            }
+        }
+    }
+    if (routed) {
+        return routed(request);
+    }
     std::string key;
     if (request.method == "POST" && request.path() == "/~cddb/submit.cgi") {
         key = "submit";

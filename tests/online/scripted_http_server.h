@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <string>
@@ -28,9 +29,13 @@ struct RecordedRequest {
 struct ScriptedReply {
     int status = 200;
     std::string body;
+    std::string contentType = "text/plain; charset=UTF-8";
 };
 
+using ReplyHandler = std::function<ScriptedReply(const RecordedRequest&)>;
+
 // An HTTP server on 127.0.0.1 with an ephemeral port, answering freedb requests from a script:
+// (and requests to routed paths through their handlers)
 // a GET to the CDDB script by the longest scripted prefix of its "cmd" parameter ("cddb query",
 // "cddb read", "sites"), a POST to the submission script by "submit", any other request by its
 // path when a reply is scripted for it ("/some/page.php"). It records every request.
@@ -45,6 +50,9 @@ public:
     // "127.0.0.1:port", the form a freedb server text takes.
     std::string address() const;
     void script(const std::string& command, ScriptedReply reply);
+    // Answers every request whose path (the query left out) starts with the prefix through the
+    // handler, the longest prefix winning; for the services other than freedb.
+    void route(const std::string& prefix, ReplyHandler handler);
     void stayQuiet();
     std::vector<RecordedRequest> requests() const;
 
@@ -60,6 +68,7 @@ private:
     std::uint16_t m_port = 0;
     mutable std::mutex m_mutex;
     std::map<std::string, ScriptedReply> m_script;
+    std::map<std::string, ReplyHandler> m_routes;
     std::vector<RecordedRequest> m_requests;
     std::vector<int> m_unanswered;
     bool m_quiet = false;

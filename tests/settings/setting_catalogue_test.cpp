@@ -33,8 +33,8 @@ TEST(SettingCatalogueTest, NamesEveryValueOnceWithItsKey) {
         EXPECT_EQ(definition.type == SettingType::Text, definition.limit > 0) << definition.name;
         EXPECT_EQ(definition.type == SettingType::Dword, definition.maximum > 0) << definition.name;
     }
-    // 55 named values and the drive map's letters D: to Z:.
-    EXPECT_EQ(names.size(), 55u + 23u);
+    // 57 named values and the drive map's letters D: to Z:.
+    EXPECT_EQ(names.size(), 57u + 23u);
 
     struct Row {
         std::string_view asked;
@@ -60,6 +60,8 @@ TEST(SettingCatalogueTest, NamesEveryValueOnceWithItsKey) {
         {"coverhost", kSettingsKey, kCoverHost, SettingType::Text, 0, 256},
         {"coversitehost", kSettingsKey, kCoverSiteHost, SettingType::Text, 0, 256},
         {"covertoken", kSettingsKey, kCoverToken, SettingType::Text, 0, 14},
+        {"musicbrainzhost", kSettingsKey, kMusicBrainzHost, SettingType::Text, 0, 256},
+        {"CoverArtHost", kSettingsKey, kCoverArtHost, SettingType::Text, 0, 256},
         {"qvdpathopen", kLastFilesKey, kQvdPathOpen, SettingType::Text, 0, 512},
         {"File3", kRecentFileListKey, kRecentFile3, SettingType::Text, 0, 1024},
         {"freedbsite", kFreedbKey, kFreedbSite, SettingType::Text, 0, 4096},

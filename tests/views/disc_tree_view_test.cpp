@@ -1,5 +1,6 @@
 #include <QAbstractItemModelTester>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QStandardPaths>
@@ -12,6 +13,8 @@
 #include "app/pane_operations.h"
 #include "app/setting_names.h"
 #include "app/ui/qt_text.h"
+#include "core/disc_info.h"
+#include "online/ui/dialog_cd_info.h"
 #include "support/document_rig.h"
 #include "support/fake_disc_volume.h"
 #include "support/quiet_panes.h"
@@ -322,6 +325,35 @@ private Q_SLOTS:
         QCOMPARE(setup.rig.document.catalogue().findDisc("12")->name, std::string("SUMMER"));
         QCOMPARE(setup.texts().value(1), QStringLiteral("12 SUMMER"));
         QVERIFY(!setup.rig.document.isModified());
+    }
+
+    void resetCddbMediaTagLetsTheNextBatchTakeTheDisc() {
+        CQXCatalog loaded = catalogue();
+        const std::string scanned = disc_info::scannedAudioRecord("13025803 3 150 13650 30150 602");
+        loaded.findDisc("12")->info = *disc_info::setFreedbState(scanned, true);
+        TreeSetup setup(std::move(loaded));
+        setup.runMenu(path({"12 SUMMER"}), QStringLiteral("Reset CDDB Media Tag"));
+        QCOMPARE(setup.rig.document.catalogue().findDisc("12")->info.str(), scanned);
+        QCOMPARE(setup.rig.document.currentDisc().info.str(), scanned);
+        QVERIFY(setup.rig.document.isModified());
+
+        setup.runMenu(path({"1 BACKUP"}), QStringLiteral("Reset CDDB Media Tag"));
+        QCOMPARE(
+            setup.rig.prompt.messages.back(),
+            std::string("This CD doesn't have a media tag. Please scan it anew and try again."));
+    }
+
+    void cdInfoShowsTheSelectedDiscAndFollowsTheSelection() {
+        TreeSetup setup(catalogue());
+        auto* info = setup.view->findChild<CDialogCdInfo*>();
+        QVERIFY(info != nullptr);
+        QVERIFY(!info->isVisible());
+        setup.runMenu(path({"12 SUMMER"}), QStringLiteral("CD Info"));
+        QVERIFY(info->isVisible());
+        QCOMPARE(child<QLabel>(*info, "name")->text(), QStringLiteral("SUMMER"));
+        setup.click(path({"1 BACKUP"}));
+        QCOMPARE(child<QLabel>(*info, "name")->text(), QStringLiteral("BACKUP"));
+        info->hide();
     }
 
     void renumberingMovesTheDiscAndItsCover() {

@@ -73,6 +73,8 @@ constexpr SettingDefinition kFixedSettings[] = {
     text(kSettingsKey, kCoverHost, kAddressLimit),
     text(kSettingsKey, kCoverSiteHost, kAddressLimit),
     text(kSettingsKey, kCoverToken, kCoverTokenLimit),
+    text(kSettingsKey, kMusicBrainzHost, kAddressLimit),
+    text(kSettingsKey, kCoverArtHost, kAddressLimit),
     text(kLastFilesKey, kQvdPathOpen, kPathLimit),
     text(kLastFilesKey, kPlaylistSave, kTextLimit),
     text(kLastFilesKey, kPlaylistOpen, kTextLimit),

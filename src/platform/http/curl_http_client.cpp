@@ -63,6 +63,11 @@ bool appendHeaders(HeaderList& list, std::string_view headers) {
     return appendHeader(list, "Expect:");
 }
 
+// Runs inside libcurl, at least once a second while a transfer waits; non-zero aborts it.
+int abortWhenCancelled(void* cancelled, curl_off_t, curl_off_t, curl_off_t, curl_off_t) noexcept {
+    return static_cast<const std::atomic<bool>*>(cancelled)->load() ? 1 : 0;
+}
+
 HttpReply failure(std::string error) {
     HttpReply reply;
     reply.error = std::move(error);
@@ -139,6 +144,12 @@ HttpReply CurlHttpClient::perform(const std::string& url, const std::string* bod
         curl_easy_setopt(easy, CURLOPT_HTTPHEADER, headerList.get());
         curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, appendToBody);
         curl_easy_setopt(easy, CURLOPT_WRITEDATA, &reply.body);
+        if (m_cancelled != nullptr) {
+            curl_easy_setopt(easy, CURLOPT_NOPROGRESS, 0L);
+            curl_easy_setopt(easy, CURLOPT_XFERINFOFUNCTION, abortWhenCancelled);
+            curl_easy_setopt(easy, CURLOPT_XFERINFODATA,
+                             const_cast<void*>(static_cast<const void*>(m_cancelled)));
+        }
         if (body != nullptr) {
             curl_easy_setopt(easy, CURLOPT_POST, 1L);
             curl_easy_setopt(easy, CURLOPT_POSTFIELDS, body->data());

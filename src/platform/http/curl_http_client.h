@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <string>
 
@@ -26,6 +27,10 @@ public:
     HttpReply post(const std::string& url, const std::string& body,
                    const std::string& headers) override;
 
+    // A request in progress ends soon after the flag is set, with a failure; the flag must
+    // outlive the client.
+    void setCancelFlag(const std::atomic<bool>* cancelled) { m_cancelled = cancelled; }
+
     static std::string defaultUserAgent();
 
 private:
@@ -36,6 +41,7 @@ private:
     std::chrono::milliseconds m_totalTimeout;
     std::string m_userAgent;
     bool m_curlReady = false;
+    const std::atomic<bool>* m_cancelled = nullptr;
 };
 
 }  // namespace vorlix
