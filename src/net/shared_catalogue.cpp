@@ -1,7 +1,5 @@
 #include "net/shared_catalogue.h"
 
-#include <ranges>
-
 #include "core/archive_writer.h"
 #include "core/byte_sink.h"
 #include "core/catalog.h"
@@ -11,9 +9,9 @@ namespace vorlix {
 
 SharedCatalogue SharedCatalogue::of(const CQXCatalog& catalogue) {
     SharedCatalogue shared;
-    for (const auto& disc : std::views::reverse(catalogue.discs)) {
-        if (disc->shared == "Yes") {
-            shared.discs.push_back(disc.get());
+    for (auto disc = catalogue.discs.rbegin(); disc != catalogue.discs.rend(); ++disc) {
+        if ((*disc)->shared == "Yes") {
+            shared.discs.push_back(disc->get());
         }
     }
     std::vector<std::string> categories = catalogue.categories.toVector();

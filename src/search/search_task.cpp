@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <numeric>
-#include <ranges>
 
 #include "app/search_query.h"
 #include "core/text_case.h"
@@ -97,12 +96,12 @@ bool SearchTask::walkDiscFiles(const DiscSnapshot& disc, const std::atomic<bool>
     }
     std::vector<std::size_t> files;
     nameMatches(disc, stop, files);
-    for (const std::size_t file : files | std::views::reverse) {
+    for (auto file = files.rbegin(); file != files.rend(); ++file) {
         if (stop.load(std::memory_order_relaxed)) {
             return false;
         }
-        if (fileQualifies(disc, file)) {
-            findings.fileFound(disc, file);
+        if (fileQualifies(disc, *file)) {
+            findings.fileFound(disc, *file);
         }
     }
     return true;

@@ -10,7 +10,7 @@ OpenSearchWindows::~OpenSearchWindows() = default;
 
 bool OpenSearchWindows::open(const SearchRequest& request, CQXCatalog& catalogue,
                              std::function<void()> closed) {
-    auto entry = std::make_unique<Entry>(request.query, request.categories, nullptr);
+    auto entry = std::make_unique<Entry>(Entry{request.query, request.categories, nullptr});
     entry->window = m_factory.create({entry->query, entry->categories, catalogue, request.maySeeAll,
                                       request.startAtOnce, std::move(closed)});
     if (entry->window == nullptr) {
