@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <stdexcept>
 
@@ -29,6 +30,9 @@ int createTemporary(const std::string& temporary) {
     return fd;
 }
 
+// Writes to the temporary file and starts writing each 4 MiB run out to the disk as soon as it
+// is complete, so that the final fsync waits for the last run only instead of the whole file:
+// the disk works while the rest of the catalogue is still being serialised.
 class DescriptorSink final : public ByteSink {
 public:
     explicit DescriptorSink(int fd) : m_fd(fd) {}
@@ -43,11 +47,23 @@ public:
             }
             data += written;
             n -= static_cast<std::size_t>(written);
+            m_written += static_cast<std::uint64_t>(written);
+        }
+        if (m_written - m_flushed >= kFlushRun) {
+            // Only a hint to start the writeback; a failure here shows again at fsync.
+            static_cast<void>(::sync_file_range(m_fd, static_cast<off_t>(m_flushed),
+                                                static_cast<off_t>(m_written - m_flushed),
+                                                SYNC_FILE_RANGE_WRITE));
+            m_flushed = m_written;
         }
     }
 
 private:
+    static constexpr std::uint64_t kFlushRun = 4 * 1024 * 1024;
+
     int m_fd;
+    std::uint64_t m_written = 0;
+    std::uint64_t m_flushed = 0;
 };
 
 // Produces the bytes into the open file and flushes them to the disk; the file is closed in
