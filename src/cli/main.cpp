@@ -11,6 +11,7 @@
 #include "cli/lend_commands.h"
 #include "cli/number_commands.h"
 #include "cli/online_commands.h"
+#include "cli/playlist_command.h"
 #include "cli/scan_command.h"
 #include "cli/search_command.h"
 #include "core/code_page.h"
@@ -51,6 +52,7 @@ int run(int argc, const char* const argv[]) {
     addNumberCommands(commands, codePage);
     addExportHtmlCommand(commands, codePage);
     addSearchCommand(commands, codePage);
+    addPlaylistCommand(commands, codePage);
     addCopyCommand(commands, codePage);
     addOnlineCommands(commands, codePage);
 

@@ -23,16 +23,33 @@ std::string withSlashes(std::string_view windowsPath) {
 
 }  // namespace
 
-PlaylistDrives::PlaylistDrives(DiscDrives& drives) : m_drives(drives) {
-    std::vector<DiscSource> optical = drives.opticalDrives();
-    std::reverse(optical.begin(), optical.end());
-    for (const DiscSource& drive : optical) {
+PlaylistDrives::PlaylistDrives(DiscDrives& drives)
+    : PlaylistDrives(drives, [&drives] {
+          std::vector<DiscSource> optical = drives.opticalDrives();
+          std::reverse(optical.begin(), optical.end());
+          return optical;
+      }()) {}
+
+PlaylistDrives::PlaylistDrives(DiscDrives& drives, const std::vector<DiscSource>& sources)
+    : m_drives(drives) {
+    for (const DiscSource& drive : sources) {
         if (std::optional<std::string> mountPoint = drives.resolve(drive.root)) {
             m_mounted.push_back({drive.root, std::move(*mountPoint)});
         } else {
             m_unmounted.push_back(drive.root);
         }
     }
+}
+
+std::string PlaylistDrives::unmountedMessage() const {
+    if (m_unmounted.empty()) {
+        return {};
+    }
+    std::string roots;
+    for (const std::string& root : m_unmounted) {
+        roots += (roots.empty() ? "" : ", ") + root;
+    }
+    return "No disc is mounted in " + roots + ": the playlist names no files there.";
 }
 
 std::string PlaylistDrives::lines(const std::vector<const CQXFileData*>& entries, bool mapTracks) {

@@ -9,6 +9,7 @@ namespace vorlix {
 
 class CQXFileData;
 class DiscDrives;
+struct DiscSource;
 
 // The optical drives a player file names each file on, from the highest drive letter to the
 // lowest, each by the folder its disc is mounted at. A player on this system plays a file by
@@ -17,9 +18,14 @@ class PlaylistDrives {
 public:
     // Reads the drive map and the mount table, not the discs.
     explicit PlaylistDrives(DiscDrives& drives);
+    // Names the files on the given sources of the drive map only (an optical drive, or a
+    // folder that holds a disc's files), in the order given.
+    PlaylistDrives(DiscDrives& drives, const std::vector<DiscSource>& sources);
 
-    // Roots ("E:\") of the optical drives without a mounted disc, highest letter first.
+    // Roots ("E:\") of the drives without a mounted disc, in the order the drives are named.
     const std::vector<std::string>& unmounted() const { return m_unmounted; }
+    // What the user is told about those drives; empty when every drive has its disc mounted.
+    std::string unmountedMessage() const;
 
     // The player file's text: for each entry in order, one line per mounted drive, the mount
     // point followed by the entry's folder below its drive and its name, each line ended by

@@ -228,13 +228,7 @@ void PlaylistSession::tellUnmountedOnce() {
         return;
     }
     m_toldUnmounted = true;
-    std::string roots;
-    for (const std::string& root : m_drives.unmounted()) {
-        roots += (roots.empty() ? "" : ", ") + root;
-    }
-    m_services.prompt.message(
-        "No disc is mounted in " + roots + ": the playlist names no files there.",
-        MessageIcon::Information);
+    m_services.prompt.message(m_drives.unmountedMessage(), MessageIcon::Information);
 }
 
 bool PlaylistSession::reportFailure(const Result& result) {
