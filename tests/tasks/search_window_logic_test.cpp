@@ -8,6 +8,7 @@
 #include "app/copy_from_search.h"
 #include "platform/disc_drives.h"
 #include "search/disc_snapshot.h"
+#include "search/search_pattern.h"
 #include "support/document_rig.h"
 #include "support/quiet_panes.h"
 #include "tasks/search_window/search_caption.h"
@@ -52,7 +53,7 @@ TEST(SearchCaptionTest, NormalisesThePatternAsTheSearchDoes) {
                                                                     {"mp3*", "mp3"},
                                                                     {"a", "a"}};
     for (const auto& [typed, pattern] : cases) {
-        EXPECT_EQ(normalisedSearchPattern(typed), pattern) << typed;
+        EXPECT_EQ(normalisedPattern(typed), pattern) << typed;
     }
 }
 

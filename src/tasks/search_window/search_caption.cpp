@@ -1,21 +1,8 @@
 #include "tasks/search_window/search_caption.h"
 
-#include <algorithm>
-
 #include "app/search_query.h"
 
 namespace vorlix {
-
-std::string normalisedSearchPattern(std::string_view typed) {
-    if (typed.empty()) {
-        return "*";
-    }
-    std::string pattern(typed);
-    if (pattern.size() > 1 && (pattern.front() == '*' || pattern.back() == '*')) {
-        std::erase(pattern, '*');
-    }
-    return pattern;
-}
 
 std::string searchCaption(const SearchCaptionParts& parts) {
     if (parts.mode == kSearchDiscs) {

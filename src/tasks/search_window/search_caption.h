@@ -5,10 +5,6 @@
 
 namespace vorlix {
 
-// The pattern a search runs with: "*" for an empty field; a text of two or more characters that
-// begins or ends with "*" loses every "*" in it; anything else stays as typed.
-std::string normalisedSearchPattern(std::string_view typed);
-
 // What the search window's caption says about the search it starts. A disc search:
 // "CD search 'beatles". A file search: "Pattern 'mp3", then " in folder : 'music" for a folder,
 // "' artist 'Queen" for an artist, and "' in CD 7" for a disc number, else "'" after an artist

@@ -35,6 +35,7 @@
 #include "core/text_case.h"
 #include "core/user_prompt.h"
 #include "scan/scanned_disc.h"
+#include "search/search_pattern.h"
 #include "tasks/html_export/html_export_file.h"
 #include "tasks/html_export/search_export.h"
 #include "tasks/search_window/search_caption.h"
@@ -458,7 +459,7 @@ void CDialogSearch::runSearch(bool automatic) {
         query.folder = lowerCase(fromQt(m_folder->text()));
     }
     const std::string typed = fromQt(m_pattern->text());
-    query.pattern = normalisedSearchPattern(typed);
+    query.pattern = normalisedPattern(typed);
     query.mode = std::string(m_filesRadio->isChecked() ? kSearchFiles : kSearchDiscs);
 
     m_selectedCategories->clear();
