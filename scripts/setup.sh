@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   shared-mime-info desktop-file-utils adwaita-icon-theme
   libcdio-dev libcurl4-openssl-dev xorriso genisoimage
+  libarchive-dev libarchive-tools zip p7zip-full
   locales
   python3
 )
