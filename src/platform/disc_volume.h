@@ -57,6 +57,13 @@ public:
     // Reads up to n bytes at the current position into destination and moves past them; 0 at
     // the end; nullopt when the medium cannot be read there (a scratched disc).
     virtual std::optional<std::size_t> read(char* destination, std::size_t n) = 0;
+    // Moves the read position to position (at most size()); false when this file can only be
+    // read from start to end, or the medium refuses. Archive formats with their index at the
+    // end (zip, 7z) need it to be read without reading everything before.
+    virtual bool seek(std::uint64_t position) {
+        static_cast<void>(position);
+        return false;
+    }
 };
 
 // A medium opened for reading: an optical drive's disc, an ISO or BIN/CUE image, or a folder

@@ -34,4 +34,17 @@ std::optional<std::size_t> IsoFile::read(char* destination, std::size_t n) {
     return done;
 }
 
+bool IsoFile::seek(std::uint64_t position) {
+    if (position > m_size) {
+        return false;
+    }
+    m_extent = 0;
+    while (m_extent < m_extents.size() && position >= m_extents[m_extent].size) {
+        position -= m_extents[m_extent].size;
+        ++m_extent;
+    }
+    m_offset = static_cast<std::uint32_t>(position);
+    return true;
+}
+
 }  // namespace vorlix

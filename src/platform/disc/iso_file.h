@@ -17,6 +17,7 @@ public:
 
     std::uint64_t size() const override { return m_size; }
     std::optional<std::size_t> read(char* destination, std::size_t n) override;
+    bool seek(std::uint64_t position) override;
 
 private:
     SectorSource& m_sectors;

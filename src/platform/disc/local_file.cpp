@@ -39,4 +39,8 @@ std::optional<std::size_t> LocalFile::read(char* destination, std::size_t n) {
     }
 }
 
+bool LocalFile::seek(std::uint64_t position) {
+    return position <= m_size && ::lseek(m_fd, static_cast<off_t>(position), SEEK_SET) >= 0;
+}
+
 }  // namespace vorlix

@@ -19,6 +19,7 @@ public:
 
     std::uint64_t size() const override { return m_size; }
     std::optional<std::size_t> read(char* destination, std::size_t n) override;
+    bool seek(std::uint64_t position) override;
 
 private:
     LocalFile(int fd, std::uint64_t size) : m_fd(fd), m_size(size) {}
