@@ -50,19 +50,23 @@ Result ArchiveListing::read(VolumeFile& file, const ArchiveListOptions& options)
         }
         Member member;
         member.folder = folderOf(components, components.size() - 1);
-        member.name = nameText(components.back());
-        if (header.size && options.nested && isArchiveName(member.name)) {
+        const std::string name = nameText(components.back());
+        member.nameStart = m_names.size();
+        member.nameSize = static_cast<std::uint32_t>(name.size());
+        m_names += name;
+        const std::size_t index = m_members.size();
+        if (header.size && options.nested && isArchiveName(name)) {
             member.size = *header.size;
             auto contents = std::make_unique<ArchiveListing>();
             ArchiveListOptions inner = options;
             inner.nested = false;
             const std::unique_ptr<VolumeFile> data = reader.memberData(member.size);
             if (contents->read(*data, inner).ok()) {
-                member.contents = std::move(contents);
+                m_contents.emplace(index, std::move(contents));
             } else if (!options.carryOn()) {
                 return Result::failure("stopped");
             } else {
-                member.unlisted = true;
+                m_unlisted.insert(index);
             }
         } else if (header.size) {
             member.size = *header.size;
@@ -71,8 +75,21 @@ Result ArchiveListing::read(VolumeFile& file, const ArchiveListOptions& options)
         } else {
             return Result::failure(reader.errorText());
         }
-        m_members.push_back(std::move(member));
+        m_members.push_back(member);
     }
+}
+
+std::string_view ArchiveListing::name(const Member& member) const {
+    return std::string_view(m_names).substr(member.nameStart, member.nameSize);
+}
+
+const ArchiveListing* ArchiveListing::contents(std::size_t index) const {
+    const auto found = m_contents.find(index);
+    return found == m_contents.end() ? nullptr : found->second.get();
+}
+
+bool ArchiveListing::unlisted(std::size_t index) const {
+    return m_unlisted.contains(index);
 }
 
 int ArchiveListing::folderOf(const std::vector<std::string>& components, std::size_t count) {

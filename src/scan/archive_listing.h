@@ -4,7 +4,9 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -33,14 +35,13 @@ public:
         std::string name;
         int parent = -1;  // -1: the archive itself
     };
+    // A member's name lies in the listing's own text, so that a member costs a few words
+    // besides its name's bytes: an archive may hold millions.
     struct Member {
-        std::string name;
+        std::size_t nameStart = 0;
+        std::uint32_t nameSize = 0;
         int folder = -1;
         std::uint64_t size = 0;
-        // An archive among the members, listed in turn.
-        std::unique_ptr<ArchiveListing> contents;
-        // An archive among the members that could not be listed; it stays a file.
-        bool unlisted = false;
     };
 
     // Lists the archive in file. Fails, with the reason, when the file is larger than the
@@ -50,6 +51,11 @@ public:
 
     const std::vector<Folder>& folders() const { return m_folders; }
     const std::vector<Member>& members() const { return m_members; }
+    std::string_view name(const Member& member) const;
+    // The listing of the member at index when it is an archive that was listed in turn.
+    const ArchiveListing* contents(std::size_t index) const;
+    // Whether the member at index is an archive that could not be listed; it stays a file.
+    bool unlisted(std::size_t index) const;
 
 private:
     // The folder the first count components stand for, made with those above it as needed.
@@ -57,6 +63,9 @@ private:
 
     std::vector<Folder> m_folders;
     std::vector<Member> m_members;
+    std::string m_names;
+    std::map<std::size_t, std::unique_ptr<ArchiveListing>> m_contents;
+    std::set<std::size_t> m_unlisted;
     // Each folder by its parent and its lower-cased name.
     std::map<std::pair<int, std::string>, int> m_folderIndex;
 };

@@ -320,12 +320,13 @@ void ScanJob::takeListing(const ArchiveListing& listing, const std::string& name
         const std::string& folderPath = member.folder < 0
                                             ? archiveFolder
                                             : folderPaths[static_cast<std::size_t>(member.folder)];
-        if (!considerFile(member.name, member.size, folderPath)) {
+        const std::string_view memberName = listing.name(member);
+        if (!considerFile(memberName, member.size, folderPath)) {
             continue;
         }
-        if (member.unlisted) {
-            noteUnlisted(folderPath + member.name);
-        } else if (member.contents) {
+        if (listing.unlisted(i)) {
+            noteUnlisted(folderPath + std::string(memberName));
+        } else if (listing.contents(i) != nullptr) {
             nestedIn[static_cast<std::size_t>(member.folder + 1)].push_back(i);
         }
     }
@@ -346,8 +347,8 @@ void ScanJob::takeListing(const ArchiveListing& listing, const std::string& name
         items[at] = addTreeItem(at == 0 ? name : folders[at - 1].name, parent);
         const std::string& path = at == 0 ? archiveFolder : folderPaths[at - 1];
         for (const std::size_t nested : nestedIn[at]) {
-            const ArchiveListing::Member& member = listing.members()[nested];
-            takeListing(*member.contents, member.name, path + lowerCase(member.name) + "\\",
+            const std::string nestedName(listing.name(listing.members()[nested]));
+            takeListing(*listing.contents(nested), nestedName, path + lowerCase(nestedName) + "\\",
                         items[at]);
         }
         pending.insert(pending.end(), children[at].rbegin(), children[at].rend());
