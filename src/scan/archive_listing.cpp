@@ -46,37 +46,50 @@ Result ArchiveListing::read(VolumeFile& file, const ArchiveListOptions& options)
         }
         if (header.kind == ArchiveMemberHeader::Kind::Folder) {
             folderOf(components, components.size());
-            continue;
+        } else if (Result added = addFile(reader, header, components, options); !added.ok()) {
+            return added;
         }
-        Member member;
-        member.folder = folderOf(components, components.size() - 1);
-        const std::string name = nameText(components.back());
-        member.nameStart = m_names.size();
-        member.nameSize = static_cast<std::uint32_t>(name.size());
-        m_names += name;
-        const std::size_t index = m_members.size();
-        if (header.size && options.nested && isArchiveName(name)) {
-            member.size = *header.size;
-            auto contents = std::make_unique<ArchiveListing>();
-            ArchiveListOptions inner = options;
-            inner.nested = false;
-            const std::unique_ptr<VolumeFile> data = reader.memberData(member.size);
-            if (contents->read(*data, inner).ok()) {
-                m_contents.emplace(index, std::move(contents));
-            } else if (!options.carryOn()) {
-                return Result::failure("stopped");
-            } else {
-                m_unlisted.insert(index);
-            }
-        } else if (header.size) {
-            member.size = *header.size;
-        } else if (const auto measured = reader.measureData()) {
-            member.size = *measured;
-        } else {
-            return Result::failure(reader.errorText());
-        }
-        m_members.push_back(member);
     }
+}
+
+Result ArchiveListing::addFile(ArchiveMemberReader& reader, const ArchiveMemberHeader& header,
+                               const std::vector<std::string>& components,
+                               const ArchiveListOptions& options) {
+    Member member;
+    member.folder = folderOf(components, components.size() - 1);
+    const std::string name = nameText(components.back());
+    member.nameStart = m_names.size();
+    member.nameSize = static_cast<std::uint32_t>(name.size());
+    m_names += name;
+    if (header.size) {
+        member.size = *header.size;
+    } else if (const auto measured = reader.measureData()) {
+        member.size = *measured;
+    } else {
+        return Result::failure(reader.errorText());
+    }
+    m_members.push_back(member);
+    // An archive whose size came only from reading it through cannot be read again.
+    if (header.size && options.nested && isArchiveName(name)) {
+        return listInner(reader, m_members.size() - 1, options);
+    }
+    return Result::success();
+}
+
+Result ArchiveListing::listInner(ArchiveMemberReader& reader, std::size_t index,
+                                 const ArchiveListOptions& options) {
+    auto contents = std::make_unique<ArchiveListing>();
+    ArchiveListOptions inner = options;
+    inner.nested = false;
+    const std::unique_ptr<VolumeFile> data = reader.memberData(m_members[index].size);
+    if (contents->read(*data, inner).ok()) {
+        m_contents.emplace(index, std::move(contents));
+    } else if (!options.carryOn()) {
+        return Result::failure("stopped");
+    } else {
+        m_unlisted.insert(index);
+    }
+    return Result::success();
 }
 
 std::string_view ArchiveListing::name(const Member& member) const {

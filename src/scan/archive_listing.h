@@ -15,6 +15,9 @@
 
 namespace vorlix {
 
+class ArchiveMemberReader;
+struct ArchiveMemberHeader;
+
 // How an archive is to be listed: the largest archive read (in bytes), whether archives among
 // its members are listed too (one level: a member of a member is never opened), and what tells
 // the listing to stop.
@@ -58,6 +61,12 @@ public:
     bool unlisted(std::size_t index) const;
 
 private:
+    Result addFile(ArchiveMemberReader& reader, const ArchiveMemberHeader& header,
+                   const std::vector<std::string>& components, const ArchiveListOptions& options);
+    // Lists the archive at index from its data, as the reader stands at it; one that cannot be
+    // listed stays a file. Fails only when the listing is to stop.
+    Result listInner(ArchiveMemberReader& reader, std::size_t index,
+                     const ArchiveListOptions& options);
     // The folder the first count components stand for, made with those above it as needed.
     int folderOf(const std::vector<std::string>& components, std::size_t count);
 
