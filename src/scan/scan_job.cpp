@@ -19,6 +19,8 @@ namespace {
 constexpr int kRecordedBarEnd = 100;
 constexpr int kSeenBarEnd = 50;
 constexpr int kFoldersBarEnd = 100;
+// How many paths of unreadable items, and of archives that could not be listed, are named.
+constexpr std::size_t kSamples = 5;
 
 int barPosition(std::size_t steps, int end) {
     return static_cast<int>(steps % static_cast<std::size_t>(end + 1));
@@ -242,7 +244,6 @@ void ScanJob::readFiles(const std::vector<DirectoryEntry>& entries, const std::s
 }
 
 void ScanJob::noteUnreadable(std::string path) {
-    constexpr std::size_t kSamples = 5;
     std::lock_guard lock(m_displayMutex);
     ++m_progress.unreadable;
     if (m_progress.unreadableSamples.size() < kSamples) {
@@ -251,7 +252,6 @@ void ScanJob::noteUnreadable(std::string path) {
 }
 
 void ScanJob::noteUnlisted(std::string path) {
-    constexpr std::size_t kSamples = 5;
     std::lock_guard lock(m_displayMutex);
     ++m_progress.unlisted;
     if (m_progress.unlistedSamples.size() < kSamples) {
