@@ -8,7 +8,9 @@
 # only the save inside save_catalogue (serialise, write, fsync, rename; the read before it is
 # left out) against dd conv=fsync of the same bytes. The in-process figures of
 # catalogue_file_bench follow, labelled as repeated passes inside one process, then the search
-# engine on 10,000,000 generated file entries against grep over the same names.
+# engine on 10,000,000 generated file entries against grep over the same names. The archive
+# row is bench/archive_list_bench.sh: the time listing 40 mixed archives adds to a folder scan
+# against bsdtar -tf of the same archives, with the peak memory of listing 1,000,000 members.
 #
 # Usage: scripts/bench.sh [RUNS]   (default 5 pairs per figure)
 # VORLIX_BENCH_DIR names the scratch folder for the catalogues (default /tmp/vorlix-bench);
@@ -118,6 +120,7 @@ for size in $sizes; do
     dd if="$file" of="$out" bs=1M conv=fsync status=none -- "$cli" convert "$file" "$out"
   rm -f "$out"
 done
+bench/archive_list_bench.sh --runs "$runs" --cli "$cli" --scratch "$scratch/archives" --row
 echo
 echo "load after: $(uptime | sed 's/.*load average: //')"
 echo

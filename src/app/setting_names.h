@@ -16,6 +16,7 @@ inline constexpr std::string_view kFreedbKey = "SOFTWARE\\Talmirs\\QX3\\Settings
 inline constexpr std::string_view kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\run";
 
 // Under kSettingsKey: flags and numbers (DWORD).
+inline constexpr std::string_view kArchiveLimit = "archivelimit";  // megabytes
 inline constexpr std::string_view kAutoLogin = "autologin";
 inline constexpr std::string_view kAutoNotes = "autonotes";
 inline constexpr std::string_view kAutoSave = "autosave";
@@ -40,6 +41,7 @@ inline constexpr std::string_view kFilter = "filter";
 inline constexpr std::string_view kIntervalDue = "intervaldue";
 inline constexpr std::string_view kLargeFileIcons = "largefileicons";
 inline constexpr std::string_view kLargeTreeIcons = "largetreeicons";
+inline constexpr std::string_view kListArchives = "listarchives";
 inline constexpr std::string_view kLoadDb = "loaddb";
 inline constexpr std::string_view kMinimized = "minimized";
 inline constexpr std::string_view kNetStatus = "netstatus";

@@ -29,7 +29,7 @@ using CliCommands = std::map<std::string, CliCommand>;
 
 // Options that take a value, for every command.
 inline const std::set<std::string> kValueOptions = {
-    "--user",     "--drive", "--borrower", "--in-cd", "--artist", "--folder",
-    "--category", "--from",  "--server",   "--apply", "--file",   "--release"};
+    "--user", "--drive",  "--borrower", "--in-cd", "--artist",  "--folder",       "--category",
+    "--from", "--server", "--apply",    "--file",  "--release", "--archive-limit"};
 
 }  // namespace vorlix

@@ -1,6 +1,7 @@
 #include "cli/scan_command.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -17,6 +18,7 @@
 #include "online/freedb_control.h"
 #include "platform/disc/linux_disc_drives.h"
 #include "platform/http/curl_http_client.h"
+#include "scan/archive_settings.h"
 #include "scan/filter_lists.h"
 #include "scan/scan_job.h"
 #include "scan/scan_request.h"
@@ -46,6 +48,21 @@ std::string recordedDriveRoot(const CliArguments& a, const DiscSource& source) {
         throw CommandFailure{"--drive takes a drive letter such as E:"};
     }
     return *root;
+}
+
+// --archive-limit in megabytes, else the setting.
+std::uint32_t archiveLimitMegabytes(const CliArguments& a, const SettingsStore& settings) {
+    const auto given = a.value("--archive-limit");
+    if (!given) {
+        return readArchiveLimitMegabytes(settings);
+    }
+    std::uint32_t megabytes = 0;
+    const char* end = given->data() + given->size();
+    const auto [stop, error] = std::from_chars(given->data(), end, megabytes);
+    if (error != std::errc() || stop != end || megabytes == 0) {
+        throw CommandFailure{"--archive-limit takes a size in megabytes, 1 or more: " + *given};
+    }
+    return megabytes;
 }
 
 void printDisc(const CQXDisc& disc, const std::vector<std::string>& detected) {
@@ -91,6 +108,8 @@ void runScan(const CliArguments& a, const CodePage& codePage) {
     job.setFilterOn(!a.has("--no-filter"));
     job.setSkipFilesWithoutExtension(
         session.settings().readNumber(setting::kSettingsKey, setting::kDelNoExt) != 0);
+    job.setListArchives(a.has("--archives"));
+    job.setArchiveLimit(megabytesToBytes(archiveLimitMegabytes(a, session.settings())));
 
     const bool virtualDisc = source.kind == DiscSourceKind::Folder;
     if (virtualDisc) {
@@ -130,11 +149,13 @@ void runScan(const CliArguments& a, const CodePage& codePage) {
 void addScanCommand(CliCommands& commands, const CodePage& codePage) {
     const CodePage* cp = &codePage;
     commands["scan"] = {
-        "scan SOURCE CATALOGUE [--no-filter] [--user NAME] [--drive X:]",
-        "add a disc from a drive (D: or /dev/sr0), an ISO or BIN/CUE image or a folder",
+        "scan SOURCE CATALOGUE [--no-filter] [--archives [--archive-limit MB]] [--user NAME] "
+        "[--drive X:]",
+        "add a disc from a drive (D: or /dev/sr0), an ISO or BIN/CUE image or a folder; "
+        "--archives lists the members of archives as files",
         2,
         2,
-        {"--no-filter", "--user", "--drive"},
+        {"--no-filter", "--archives", "--archive-limit", "--user", "--drive"},
         [cp](const CliArguments& a) { runScan(a, *cp); }};
 }
 

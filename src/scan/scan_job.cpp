@@ -7,6 +7,8 @@
 #include "core/stored_size.h"
 #include "core/text_case.h"
 #include "online/media_tag_source.h"
+#include "scan/archive_listing.h"
+#include "scan/archive_names.h"
 
 namespace vorlix {
 
@@ -17,9 +19,28 @@ namespace {
 constexpr int kRecordedBarEnd = 100;
 constexpr int kSeenBarEnd = 50;
 constexpr int kFoldersBarEnd = 100;
+// How many paths of unreadable items, and of archives that could not be listed, are named.
+constexpr std::size_t kSamples = 5;
 
 int barPosition(std::size_t steps, int end) {
     return static_cast<int>(steps % static_cast<std::size_t>(end + 1));
+}
+
+// "2 items could not be read ...: " and the first few paths; empty for none.
+std::string countedPaths(std::size_t count, const std::vector<std::string>& samples,
+                         std::string_view one, std::string_view several) {
+    if (count == 0) {
+        return {};
+    }
+    std::string text = decimalText(static_cast<std::int64_t>(count));
+    text += count == 1 ? one : several;
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        text += (i == 0 ? "" : ", ") + samples[i];
+    }
+    if (count > samples.size()) {
+        text += ", ...";
+    }
+    return text;
 }
 
 }  // namespace
@@ -45,6 +66,14 @@ bool ScanJob::filterOn() const {
 
 void ScanJob::setSkipFilesWithoutExtension(bool on) {
     m_skipNoExtension = on;
+}
+
+void ScanJob::setListArchives(bool on) {
+    m_listArchives = on;
+}
+
+void ScanJob::setArchiveLimit(std::uint64_t bytes) {
+    m_archiveLimit = bytes;
 }
 
 void ScanJob::readVolume(const std::optional<VolumeIdentity>& identity) {
@@ -74,6 +103,8 @@ Result ScanJob::prepare() {
     m_walkLists.emplace(m_lists);
     m_walkFilterOn = m_filterOn;
     m_walkSkipNoExtension = m_skipNoExtension;
+    m_walkListArchives = m_listArchives;
+    m_walkArchiveLimit = m_archiveLimit;
     m_walkDrivePath = m_drivePath;
     m_drive = lowerCase(m_drivePath.substr(0, m_drivePath.find('\\')));
     m_rootFolder = m_drive + "\\";
@@ -99,6 +130,7 @@ Result ScanJob::prepare() {
 
 Result ScanJob::walk(DiscVolume& volume, const std::function<void()>& afterEntry) {
     m_afterEntry = afterEntry ? &afterEntry : nullptr;
+    m_walkVolume = &volume;
     Result walked = carryOn() ? walkTree(volume) : Result::success();
     {
         std::lock_guard lock(m_displayMutex);
@@ -108,6 +140,7 @@ Result ScanJob::walk(DiscVolume& volume, const std::function<void()>& afterEntry
         m_mediaTag = m_mediaTags.mediaTag(m_walkDrivePath);
     }
     m_afterEntry = nullptr;
+    m_walkVolume = nullptr;
     finishWalk(walked.ok());
     return walked;
 }
@@ -176,14 +209,14 @@ Result ScanJob::enterFolder(DiscVolume& volume, std::vector<Frame>& stack,
         return Result::failure("The disc cannot be scanned: its folder tree loops at " +
                                m_folderPath + ", which leads back to a folder already read.");
     }
-    readFiles(folder.entries, m_folderPath);
+    readFiles(folder.entries, m_folderPath, item);
     stack.push_back(std::move(folder));
     return Result::success();
 }
 
 void ScanJob::leaveFolder(std::vector<Frame>& stack) {
     if (stack.size() == 1) {
-        readFiles(stack.back().entries, m_rootFolder);
+        readFiles(stack.back().entries, m_rootFolder, 0);
     } else {
         std::lock_guard lock(m_displayMutex);
         ++m_progress.folders;
@@ -195,13 +228,14 @@ void ScanJob::leaveFolder(std::vector<Frame>& stack) {
     }
 }
 
-void ScanJob::readFiles(const std::vector<DirectoryEntry>& entries, const std::string& folderPath) {
+void ScanJob::readFiles(const std::vector<DirectoryEntry>& entries, const std::string& folderPath,
+                        int item) {
     for (const DirectoryEntry& entry : entries) {
         if (entry.unreadable) {
             std::string storage;
             noteUnreadable(folderPath + std::string(fileNameText(entry.name, storage)));
         } else if (!entry.folder) {
-            meetFile(entry, folderPath);
+            meetFile(entry, folderPath, item);
         }
         if (!carryOn()) {
             return;
@@ -210,7 +244,6 @@ void ScanJob::readFiles(const std::vector<DirectoryEntry>& entries, const std::s
 }
 
 void ScanJob::noteUnreadable(std::string path) {
-    constexpr std::size_t kSamples = 5;
     std::lock_guard lock(m_displayMutex);
     ++m_progress.unreadable;
     if (m_progress.unreadableSamples.size() < kSamples) {
@@ -218,20 +251,107 @@ void ScanJob::noteUnreadable(std::string path) {
     }
 }
 
-void ScanJob::meetFile(const DirectoryEntry& file, const std::string& folderPath) {
+void ScanJob::noteUnlisted(std::string path) {
+    std::lock_guard lock(m_displayMutex);
+    ++m_progress.unlisted;
+    if (m_progress.unlistedSamples.size() < kSamples) {
+        m_progress.unlistedSamples.push_back(std::move(path));
+    }
+}
+
+void ScanJob::meetFile(const DirectoryEntry& file, const std::string& folderPath, int item) {
     m_grandTotal += file.size;
     const std::string_view name = fileNameText(file.name, m_nameStorage);
+    if (considerFile(name, file.size, folderPath) && m_walkListArchives && isArchiveName(name)) {
+        listArchive(file, std::string(name), folderPath, item);
+    }
+}
+
+bool ScanJob::considerFile(std::string_view name, std::uint64_t size,
+                           const std::string& folderPath) {
     const bool record =
         !m_walkFilterOn ||
         m_walkLists->decide(name, m_walkSkipNoExtension, m_detected) == FilterDecision::Record;
     if (record) {
-        recordFile(name, file.size, folderPath);
+        recordFile(name, size, folderPath);
     } else {
         std::lock_guard lock(m_displayMutex);
         ++m_progress.seen;
     }
     if (m_afterEntry) {
         (*m_afterEntry)();
+    }
+    return record;
+}
+
+void ScanJob::listArchive(const DirectoryEntry& file, const std::string& name,
+                          const std::string& folderPath, int item) {
+    const std::string volumePath = m_path.empty() ? file.name : m_path + "/" + file.name;
+    const std::unique_ptr<VolumeFile> data = m_walkVolume->openFile(volumePath);
+    ArchiveListing listing;
+    const ArchiveListOptions options{m_walkArchiveLimit, true, [this] { return carryOn(); }};
+    const bool listed = data && listing.read(*data, options).ok();
+    if (!carryOn()) {
+        return;
+    }
+    if (!listed) {
+        noteUnlisted(folderPath + name);
+        return;
+    }
+    takeListing(listing, name, folderPath + lowerCase(name) + "\\", item);
+}
+
+void ScanJob::takeListing(const ArchiveListing& listing, const std::string& name,
+                          const std::string& archiveFolder, int parentItem) {
+    const std::vector<ArchiveListing::Folder>& folders = listing.folders();
+    // A folder always comes after the one it is in, so each path builds on one made before.
+    std::vector<std::string> folderPaths;
+    folderPaths.reserve(folders.size());
+    for (const ArchiveListing::Folder& folder : folders) {
+        const std::string& above = folder.parent < 0
+                                       ? archiveFolder
+                                       : folderPaths[static_cast<std::size_t>(folder.parent)];
+        folderPaths.push_back(above + lowerCase(folder.name) + "\\");
+    }
+    // Index 0 stands for the archive itself, folder i for i + 1.
+    std::vector<std::vector<std::size_t>> nestedIn(folders.size() + 1);
+    for (std::size_t i = 0; i < listing.members().size() && carryOn(); ++i) {
+        const ArchiveListing::Member& member = listing.members()[i];
+        const std::string& folderPath = member.folder < 0
+                                            ? archiveFolder
+                                            : folderPaths[static_cast<std::size_t>(member.folder)];
+        const std::string_view memberName = listing.name(member);
+        if (!considerFile(memberName, member.size, folderPath)) {
+            continue;
+        }
+        if (listing.unlisted(i)) {
+            noteUnlisted(folderPath + std::string(memberName));
+        } else if (listing.contents(i) != nullptr) {
+            nestedIn[static_cast<std::size_t>(member.folder + 1)].push_back(i);
+        }
+    }
+
+    // The items in pre-order, as the outline reads them: depth first from the archive's item,
+    // each folder followed by the archives in it, then by its own folders.
+    std::vector<std::vector<std::size_t>> children(folders.size() + 1);
+    for (std::size_t i = 0; i < folders.size(); ++i) {
+        children[static_cast<std::size_t>(folders[i].parent + 1)].push_back(i + 1);
+    }
+    std::vector<int> items(folders.size() + 1, -1);
+    std::vector<std::size_t> pending{0};
+    while (!pending.empty() && carryOn()) {
+        const std::size_t at = pending.back();
+        pending.pop_back();
+        const int parent =
+            at == 0 ? parentItem : items[static_cast<std::size_t>(folders[at - 1].parent + 1)];
+        items[at] = addTreeItem(at == 0 ? name : folders[at - 1].name, parent);
+        const std::string& path = at == 0 ? archiveFolder : folderPaths[at - 1];
+        for (const std::size_t nested : nestedIn[at]) {
+            const std::string nestedName(listing.name(listing.members()[nested]));
+            takeListing(*listing.contents(nested), nestedName, path + lowerCase(nestedName) + "\\",
+                        items[at]);
+        }
+        pending.insert(pending.end(), children[at].rbegin(), children[at].rend());
     }
 }
 
@@ -298,6 +418,8 @@ void ScanJob::discard() {
     m_progress.recordedTotal = 0;
     m_progress.unreadable = 0;
     m_progress.unreadableSamples.clear();
+    m_progress.unlisted = 0;
+    m_progress.unlistedSamples.clear();
 }
 
 ScanState ScanJob::state() const {
@@ -336,20 +458,17 @@ std::string ScanJob::unreadableText() const {
 }
 
 std::string ScanJob::unreadableTextLocked() const {
-    const std::size_t count = m_progress.unreadable;
-    if (count == 0) {
-        return {};
+    std::string text = countedPaths(m_progress.unreadable, m_progress.unreadableSamples,
+                                    " item could not be read and is not catalogued: ",
+                                    " items could not be read and are not catalogued: ");
+    const std::string archives =
+        countedPaths(m_progress.unlisted, m_progress.unlistedSamples,
+                     " archive could not be listed and is catalogued as a file: ",
+                     " archives could not be listed and are catalogued as files: ");
+    if (!text.empty() && !archives.empty()) {
+        text += "; ";
     }
-    std::string text = decimalText(static_cast<std::int64_t>(count)) +
-                       (count == 1 ? " item could not be read and is not catalogued: "
-                                   : " items could not be read and are not catalogued: ");
-    for (std::size_t i = 0; i < m_progress.unreadableSamples.size(); ++i) {
-        text += (i == 0 ? "" : ", ") + m_progress.unreadableSamples[i];
-    }
-    if (count > m_progress.unreadableSamples.size()) {
-        text += ", ...";
-    }
-    return text;
+    return text + archives;
 }
 
 std::vector<ScanTreeItem> ScanJob::treeItems(std::size_t first) const {

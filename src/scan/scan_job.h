@@ -19,6 +19,7 @@
 
 namespace vorlix {
 
+class ArchiveListing;
 class MediaTagSource;
 
 enum class ScanState { Idle, Walking, Completed, Stopped, Closed };
@@ -68,6 +69,14 @@ public:
     void setFilterOn(bool on);
     bool filterOn() const;
     void setSkipFilesWithoutExtension(bool on);
+    // With it on, every recorded archive's members become entries too, in a folder named after
+    // the archive below the archive's own folder ("d:\backup\old.zip\docs\"), and the
+    // archive and its folders items of the folder tree; archives inside an archive are listed
+    // one level deep. An archive larger than the limit (bytes), damaged or encrypted adds
+    // nothing but is counted in unreadableText().
+    void setListArchives(bool on);
+    bool listArchives() const { return m_listArchives; }
+    void setArchiveLimit(std::uint64_t bytes);
 
     // Takes the answer of the volume's query: label and serial text ("%d" of the serial as a
     // signed 32-bit number) when it succeeded; otherwise both keep their values.
@@ -115,7 +124,8 @@ public:
     std::string folderOutline() const;
 
     // What the last walk could not read: "2 items could not be read and are not catalogued:"
-    // and the catalogue paths of the first few; empty when everything could be read.
+    // and the catalogue paths of the first few, then in the same way the archives whose members
+    // could not be listed; empty when everything could be read.
     std::string unreadableText() const;
 
     // Extensions met that are on neither list, in the order met; the filter dialog edits them.
@@ -143,6 +153,8 @@ private:
         bool atEnd = false;  // the walk went through to its end
         std::size_t unreadable = 0;
         std::vector<std::string> unreadableSamples;  // the first few, as catalogue paths
+        std::size_t unlisted = 0;                    // archives, as the unreadable items
+        std::vector<std::string> unlistedSamples;
     };
 
     // A folder the walk is inside: its entries, read once, the next one to look at for
@@ -162,10 +174,21 @@ private:
     Result enterFolder(DiscVolume& volume, std::vector<Frame>& stack,
                        std::set<FolderPlace>& entered);
     void leaveFolder(std::vector<Frame>& stack);
-    void readFiles(const std::vector<DirectoryEntry>& entries, const std::string& folderPath);
+    // item: the folder's tree item, which the folders of its archives go below.
+    void readFiles(const std::vector<DirectoryEntry>& entries, const std::string& folderPath,
+                   int item);
     void noteUnreadable(std::string path);
+    void noteUnlisted(std::string path);
     std::string unreadableTextLocked() const;
-    void meetFile(const DirectoryEntry& file, const std::string& folderPath);
+    void meetFile(const DirectoryEntry& file, const std::string& folderPath, int item);
+    // The filter's decision on a file or member, recording it when it passes; true then.
+    bool considerFile(std::string_view name, std::uint64_t size, const std::string& folderPath);
+    void listArchive(const DirectoryEntry& file, const std::string& name,
+                     const std::string& folderPath, int item);
+    // Takes in an archive's members, all of them listed: entries through the filter, then the
+    // archive's item below parentItem and its folders below it.
+    void takeListing(const ArchiveListing& listing, const std::string& name,
+                     const std::string& archiveFolder, int parentItem);
     void recordFile(std::string_view name, std::uint64_t size, const std::string& folderPath);
     int addTreeItem(std::string text, int parent);
     bool carryOn() const { return m_continue.load(std::memory_order_relaxed); }
@@ -181,11 +204,16 @@ private:
     std::string m_serialText;
     bool m_filterOn = false;
     bool m_skipNoExtension = false;
+    bool m_listArchives = false;
+    std::uint64_t m_archiveLimit = 0;
 
     // Taken by prepare() for the walk, so that the dialog may change its own copies meanwhile.
     std::optional<FilterLists> m_walkLists;
     bool m_walkFilterOn = false;
     bool m_walkSkipNoExtension = false;
+    bool m_walkListArchives = false;
+    std::uint64_t m_walkArchiveLimit = 0;
+    DiscVolume* m_walkVolume = nullptr;  // while walk() runs
     std::string m_walkDrivePath;
     std::string m_rootFolder;  // "d:\"
     std::string m_drive;       // "d:"

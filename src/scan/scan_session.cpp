@@ -9,6 +9,7 @@
 #include "app/settings/settings_flags.h"
 #include "app/settings_store.h"
 #include "core/user_prompt.h"
+#include "scan/archive_settings.h"
 #include "scan/filter_lists.h"
 #include "scan/scanned_disc.h"
 
@@ -48,6 +49,9 @@ bool ScanSession::open() {
     m_job->setSkipFilesWithoutExtension(
         m_settings.readNumber(setting::kSettingsKey, setting::kDelNoExt) != 0);
     m_job->setFilterOn(readFlag(m_settings, setting::kFilter));
+    m_job->setListArchives(readFlag(m_settings, setting::kListArchives));
+    m_archiveLimit = readArchiveLimitMegabytes(m_settings);
+    m_job->setArchiveLimit(megabytesToBytes(m_archiveLimit));
     m_autoSave = true;
     m_saveEnabled = false;
     m_job->setDrivePath(m_request.preselectedDrive);
@@ -224,6 +228,21 @@ void ScanSession::setFilterOn(bool on) {
 void ScanSession::setAutoSave(bool on) {
     m_autoSave = on;
     writeFlag(m_settings, setting::kAutoSave, on);
+}
+
+bool ScanSession::listArchives() const {
+    return m_job->listArchives();
+}
+
+void ScanSession::setListArchives(bool on) {
+    m_job->setListArchives(on);
+    writeFlag(m_settings, setting::kListArchives, on);
+}
+
+void ScanSession::setArchiveLimitMegabytes(std::uint32_t megabytes) {
+    m_archiveLimit = megabytes;
+    m_job->setArchiveLimit(megabytesToBytes(megabytes));
+    writeArchiveLimitMegabytes(m_settings, megabytes);
 }
 
 void ScanSession::showScanFilter() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -101,6 +102,11 @@ public:
     void setFilterOn(bool on);
     bool autoSave() const { return m_autoSave; }
     void setAutoSave(bool on);
+    // "List the contents of archives" and the largest archive listed; each change is stored.
+    bool listArchives() const;
+    void setListArchives(bool on);
+    std::uint32_t archiveLimitMegabytes() const { return m_archiveLimit; }
+    void setArchiveLimitMegabytes(std::uint32_t megabytes);
     // Ignored while a walk runs: the walk is still adding to the detected extensions, and the
     // filter dialog opens by itself when the walk ends.
     void showScanFilter();
@@ -125,6 +131,7 @@ private:
     int m_selectedDrive = -1;
     bool m_saveEnabled = false;
     bool m_autoSave = true;
+    std::uint32_t m_archiveLimit = 0;
     bool m_virtualDisc = false;  // the last scan read a folder as a disc
     bool m_readingDisc = false;  // from beginScan() until startWalk()
 };

@@ -33,8 +33,8 @@ TEST(SettingCatalogueTest, NamesEveryValueOnceWithItsKey) {
         EXPECT_EQ(definition.type == SettingType::Text, definition.limit > 0) << definition.name;
         EXPECT_EQ(definition.type == SettingType::Dword, definition.maximum > 0) << definition.name;
     }
-    // 57 named values and the drive map's letters D: to Z:.
-    EXPECT_EQ(names.size(), 57u + 23u);
+    // 59 named values and the drive map's letters D: to Z:.
+    EXPECT_EQ(names.size(), 59u + 23u);
 
     struct Row {
         std::string_view asked;
@@ -50,6 +50,8 @@ TEST(SettingCatalogueTest, NamesEveryValueOnceWithItsKey) {
         {"defaultplayer", kSettingsKey, kDefaultPlayer, SettingType::Dword, 1, 0},
         {"intervaldue", kSettingsKey, kIntervalDue, SettingType::Dword, 0xFFFFFFFF, 0},
         {"clearlines", kSettingsKey, kClearLines, SettingType::Dword, 0xFFFFFFFF, 0},
+        {"listarchives", kSettingsKey, kListArchives, SettingType::Dword, 1, 0},
+        {"archivelimit", kSettingsKey, kArchiveLimit, SettingType::Dword, 0xFFFFFFFF, 0},
         {"startup", kTipKey, kTipStartUp, SettingType::Dword, 1, 0},
         {"installdir", kSettingsKey, kInstallDir, SettingType::Text, 0, 512},
         {"lnfo1", kSettingsKey, kLastLogName, SettingType::Text, 0, 56},

@@ -50,12 +50,15 @@ public:
     // test stops or closes a scan from here to land in the middle of a walk.
     std::function<void(std::string_view path)> onList;
     std::vector<std::string> listedPaths;  // every path list() was asked for, in order
+    // The bytes openFile() gives for a path; a file without any cannot be opened.
+    std::map<std::string, std::string, std::less<>> contents;
 
     bool ready() override { return isReady; }
     std::string problem() override { return isReady ? std::string() : notReadyProblem; }
     std::optional<VolumeIdentity> identity() override;
     bool list(std::string_view path, std::vector<DirectoryEntry>& entries) override;
     std::optional<AudioToc> audioToc() override { return toc; }
+    std::unique_ptr<VolumeFile> openFile(std::string_view path) override;
 
 private:
     std::vector<DirectoryEntry>& folder(const std::string& path);

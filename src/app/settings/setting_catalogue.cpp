@@ -51,6 +51,8 @@ constexpr SettingDefinition kFixedSettings[] = {
     number(kIntervalDue),
     flag(kSettingsKey, kLargeFileIcons),
     flag(kSettingsKey, kLargeTreeIcons),
+    flag(kSettingsKey, kListArchives),
+    number(kArchiveLimit),  // beside the flag it goes with
     flag(kSettingsKey, kLoadDb),
     flag(kSettingsKey, kMinimized),
     flag(kSettingsKey, kNetStatus),

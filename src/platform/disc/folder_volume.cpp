@@ -9,6 +9,8 @@
 #include <optional>
 #include <utility>
 
+#include "platform/disc/local_file.h"
+
 namespace vorlix {
 
 namespace {
@@ -125,6 +127,13 @@ std::optional<FolderPlace> FolderVolume::place(std::string_view path) {
     }
     return FolderPlace{static_cast<std::uint64_t>(status.st_dev),
                        static_cast<std::uint64_t>(status.st_ino)};
+}
+
+std::unique_ptr<VolumeFile> FolderVolume::openFile(std::string_view path) {
+    if (path.empty()) {
+        return nullptr;
+    }
+    return LocalFile::open(m_root + "/" + std::string(path));
 }
 
 int FolderVolume::descend(std::string_view path) {

@@ -30,6 +30,8 @@ public:
     bool list(std::string_view path, std::vector<DirectoryEntry>& entries) override;
     std::optional<FolderPlace> place(std::string_view path) override;
     std::optional<AudioToc> audioToc() override { return std::nullopt; }
+    // The regular file at path below the root, opened as the system's own file.
+    std::unique_ptr<VolumeFile> openFile(std::string_view path) override;
 
 private:
     // A folder held open: its name in its parent (empty for the root), the length of its path

@@ -23,6 +23,9 @@ public:
         return m_folder.place(path);
     }
     std::optional<AudioToc> audioToc() override { return std::nullopt; }
+    std::unique_ptr<VolumeFile> openFile(std::string_view path) override {
+        return m_folder.openFile(path);
+    }
 
 private:
     FolderVolume m_folder;

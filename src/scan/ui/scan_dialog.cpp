@@ -14,11 +14,13 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/ui/qt_text.h"
 #include "core/user_prompt.h"
@@ -37,6 +39,8 @@ constexpr char kImageFilter[] =
 constexpr char kFolderDialogTitle[] = "Scan a folder as a disc";
 
 constexpr int kToolIconSize = 32;
+// The archive limit's spin box goes up to a terabyte.
+constexpr int kMaxArchiveLimit = 1024 * 1024;
 constexpr QSize kVerticalBarSize(20, 96);
 
 QIcon themeIcon(const char* name, const QStyle* style, QStyle::StandardPixmap fallback) {
@@ -135,10 +139,18 @@ CDialogScan::CDialogScan(ScanRequest request, const ScanServices& services,
     const bool preselected = m_session->open();
     m_filterBox->setChecked(m_session->filterOn());
     m_autoSaveBox->setChecked(m_session->autoSave());
+    m_listArchivesBox->setChecked(m_session->listArchives());
+    m_archiveLimit->setValue(static_cast<int>(
+        std::min<std::uint32_t>(m_session->archiveLimitMegabytes(), kMaxArchiveLimit)));
     connect(m_filterBox, &QCheckBox::toggled, this,
             [this](bool on) { m_session->setFilterOn(on); });
     connect(m_autoSaveBox, &QCheckBox::toggled, this,
             [this](bool on) { m_session->setAutoSave(on); });
+    connect(m_listArchivesBox, &QCheckBox::toggled, this,
+            [this](bool on) { m_session->setListArchives(on); });
+    connect(m_archiveLimit, &QSpinBox::valueChanged, this, [this](int megabytes) {
+        m_session->setArchiveLimitMegabytes(static_cast<std::uint32_t>(megabytes));
+    });
     readDrives();
     if (preselected) {
         m_preselectionTimer->start();
@@ -288,6 +300,16 @@ QLayout* CDialogScan::createButtons() {
     m_autoSaveBox = new QCheckBox(
         QStringLiteral("Automatically save database after every scan ( safer )"), this);
     m_autoSaveBox->setObjectName(QStringLiteral("autoSave"));
+    m_listArchivesBox = new QCheckBox(QStringLiteral("List the contents of archives"), this);
+    m_listArchivesBox->setObjectName(QStringLiteral("listArchives"));
+    m_archiveLimit = new QSpinBox(this);
+    m_archiveLimit->setObjectName(QStringLiteral("archiveLimit"));
+    m_archiveLimit->setRange(1, kMaxArchiveLimit);
+    m_archiveLimit->setSuffix(QStringLiteral(" MB"));
+    m_archiveLimit->setPrefix(QStringLiteral("up to "));
+    m_archiveLimit->setToolTip(QStringLiteral("Larger archives are catalogued as files"));
+    // Typing a limit digit by digit would store every number on the way.
+    m_archiveLimit->setKeyboardTracking(false);
     auto* close = new QPushButton(QStringLiteral("Close"), this);
     close->setObjectName(QStringLiteral("closeButton"));
     close->setAutoDefault(false);
@@ -298,6 +320,11 @@ QLayout* CDialogScan::createButtons() {
     auto* boxes = new QVBoxLayout;
     boxes->addWidget(m_filterBox);
     boxes->addWidget(m_autoSaveBox);
+    auto* archives = new QHBoxLayout;
+    archives->addWidget(m_listArchivesBox);
+    archives->addWidget(m_archiveLimit);
+    archives->addStretch(1);
+    boxes->addLayout(archives);
     auto* layout = new QHBoxLayout;
     layout->addLayout(boxes);
     layout->addWidget(m_statusText, 1, Qt::AlignBottom);
@@ -547,6 +574,8 @@ void CDialogScan::updateCommands() {
     m_scanImage->setEnabled(!busy);
     m_virtualCd->setEnabled(!busy);
     m_filterBox->setEnabled(!busy);
+    m_listArchivesBox->setEnabled(!busy);
+    m_archiveLimit->setEnabled(!busy);
     m_filterAction->setEnabled(!busy);
 }
 

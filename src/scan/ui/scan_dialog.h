@@ -15,6 +15,7 @@ class QCheckBox;
 class QLabel;
 class QListWidget;
 class QProgressBar;
+class QSpinBox;
 class QPushButton;
 class QTimer;
 class QToolButton;
@@ -118,6 +119,8 @@ private:
     QToolButton* m_saveButton = nullptr;
     QCheckBox* m_filterBox = nullptr;
     QCheckBox* m_autoSaveBox = nullptr;
+    QCheckBox* m_listArchivesBox = nullptr;
+    QSpinBox* m_archiveLimit = nullptr;
     QLabel* m_statusText = nullptr;
     QTimer* m_progressTimer = nullptr;
     QTimer* m_preselectionTimer = nullptr;

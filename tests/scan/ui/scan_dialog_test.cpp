@@ -5,17 +5,21 @@
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
+#include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -185,6 +189,27 @@ public:
     // Deletes itself once it has ended and its scan thread has let go of it.
     QPointer<CDialogScan> dialog;
 };
+
+// A zip made by bsdtar holding docs/a.txt and, so that the archive passes a megabyte, big.bin
+// of bytes that do not compress.
+std::string zipOverAMegabyte() {
+    const test::TempDir staging;
+    std::filesystem::create_directories(staging.file("docs"));
+    test::writeFile(staging.file("docs/a.txt"), "alpha");
+    std::string noise(1536 * 1024, '\0');
+    unsigned seed = 1;
+    for (char& byte : noise) {
+        seed = seed * 1103515245u + 12345u;
+        byte = static_cast<char>(seed >> 16);
+    }
+    test::writeFile(staging.file("big.bin"), noise);
+    const std::string command =
+        "cd '" + staging.path() + "' && bsdtar --format zip -cf old.zip docs big.bin";
+    if (std::system(command.c_str()) != 0) {
+        qFatal("bsdtar did not make the zip");
+    }
+    return test::readFile(staging.file("old.zip"));
+}
 
 // Whether the window's thread ran a timer while the gate held a drive read or a walk.
 bool timerRunsWhileHeld(const Gate& gate) {
@@ -754,6 +779,61 @@ private Q_SLOTS:
         QCOMPARE(f.saved.size(), 1u);
         QVERIFY(!f.saved.front().autoSave);
         QCOMPARE(f.saved.front().disc->files.size(), 1u);
+    }
+
+    void theArchiveBoxListsArchivesUpToTheLimitAndKeepsBothSettings() {
+        Fixture f;
+        const std::string zip = zipOverAMegabyte();
+        auto disc =
+            std::make_shared<FakeDiscVolume>(FakeDiscVolume{{"Backup/Old.zip", zip.size()}});
+        disc->contents["Backup/Old.zip"] = zip;
+        disc->setIdentity("BACKUP", 7);
+        f.drives.addDrive(disc);
+        f.open();
+        auto* box = f.child<QCheckBox>("listArchives");
+        auto* limit = f.child<QSpinBox>("archiveLimit");
+        QCOMPARE(box->text(), QStringLiteral("List the contents of archives"));
+        QVERIFY(!box->isChecked());
+        QCOMPARE(limit->value(), 4096);
+
+        QVERIFY(f.scan());
+        QCOMPARE(treeLines(f.tree()),
+                 (QStringList{QStringLiteral("12 BACKUP"), QStringLiteral("\tBackup")}));
+        QCOMPARE(f.text("countText"), QStringLiteral("1"));
+
+        box->click();
+        QCOMPARE(f.settings.readNumber(setting::kSettingsKey, setting::kListArchives), 1u);
+        QVERIFY(f.scan());
+        QCOMPARE(treeLines(f.tree()),
+                 (QStringList{QStringLiteral("12 BACKUP"), QStringLiteral("\tBackup"),
+                              QStringLiteral("\t\tOld.zip"), QStringLiteral("\t\t\tdocs")}));
+        QCOMPARE(f.text("countText"), QStringLiteral("3"));
+        QCOMPARE(f.text("statusText"), QString());
+
+        // Under the archive's size the limit keeps it a file, and the status line says so.
+        limit->findChild<QLineEdit*>()->selectAll();
+        QTest::keyClicks(limit, QStringLiteral("1"));
+        QTest::keyClick(limit, Qt::Key_Return);
+        QCOMPARE(f.settings.readNumber(setting::kSettingsKey, setting::kArchiveLimit), 1u);
+        QVERIFY(f.scan());
+        QCOMPARE(treeLines(f.tree()),
+                 (QStringList{QStringLiteral("12 BACKUP"), QStringLiteral("\tBackup")}));
+        QCOMPARE(f.text("statusText"),
+                 QStringLiteral("1 archive could not be listed and is catalogued as a file: "
+                                "d:\\backup\\Old.zip"));
+        f.click("saveButton");
+        QCOMPARE(f.saved.size(), 1u);
+        QCOMPARE(f.saved.front().disc->files.size(), 1u);
+
+        // A dialog opened later starts from what was stored.
+        Fixture g;
+        g.settings.writeNumber(setting::kSettingsKey, setting::kListArchives, 1);
+        g.settings.writeNumber(setting::kSettingsKey, setting::kArchiveLimit, 12);
+        g.open();
+        QVERIFY(g.child<QCheckBox>("listArchives")->isChecked());
+        QCOMPARE(g.child<QSpinBox>("archiveLimit")->value(), 12);
+        g.child<QCheckBox>("listArchives")->click();
+        QCOMPARE(g.settings.readNumber(setting::kSettingsKey, setting::kListArchives), 0u);
     }
 };
 
