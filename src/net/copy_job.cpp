@@ -157,7 +157,7 @@ std::optional<CopyJob::Located> CopyJob::locate(const CopyFile& file) {
         places.push_back(drive.root + std::string(belowDriveRoot(path)));
     }
     for (const std::string& place : places) {
-        OpenedFile found = openCataloguedEntry(m_drives, place);
+        OpenedEntry found = openCataloguedEntry(m_drives, place);
         if (!found.absentFile()) {
             std::string problem = found.message();
             return Located{found.take(), place, std::move(problem)};

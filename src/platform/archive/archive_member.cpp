@@ -56,16 +56,16 @@ public:
         : m_source(source), m_names(names), m_archiveName(archiveName) {}
 
     // The best member, or the one at target's place.
-    OpenedFile member(std::optional<std::size_t> target, Found& found) const {
-        OpenedFile opened = m_source();
+    OpenedEntry member(std::optional<std::size_t> target, Found& found) const {
+        OpenedEntry opened = m_source();
         if (!opened.ok()) {
             return opened;
         }
         std::unique_ptr<VolumeFile> file = opened.take();
         auto input = std::make_unique<ArchiveInput>(*file);
         if (const Result started = input->open(); !started) {
-            return OpenedFile::failure(m_archiveName + " cannot be read as an archive (" +
-                                       started.message() + ")");
+            return OpenedEntry::failure(m_archiveName + " cannot be read as an archive (" +
+                                        started.message() + ")");
         }
         Match best = Match::None;
         std::size_t bestIndex = 0;
@@ -76,8 +76,8 @@ public:
                 break;
             }
             if (status < ARCHIVE_WARN) {
-                return OpenedFile::failure("the archive " + m_archiveName + " is damaged (" +
-                                           input->errorText() + ")");
+                return OpenedEntry::failure("the archive " + m_archiveName + " is damaged (" +
+                                            input->errorText() + ")");
             }
             if (archive_entry_filetype(entry) != AE_IFREG) {
                 continue;
@@ -94,21 +94,22 @@ public:
             }
         }
         if (target || best == Match::None) {
-            return OpenedFile::failure(joined(m_names, 0, m_names.size()) +
-                                       " is not in the archive " + m_archiveName);
+            return OpenedEntry::failure(joined(m_names, 0, m_names.size()) +
+                                        " is not in the archive " + m_archiveName);
         }
         return member(bestIndex, found);
     }
 
 private:
-    OpenedFile take(std::unique_ptr<VolumeFile> file, std::unique_ptr<ArchiveInput> input,
-                    struct archive_entry* entry, std::size_t depth) const {
+    OpenedEntry take(std::unique_ptr<VolumeFile> file, std::unique_ptr<ArchiveInput> input,
+                     struct archive_entry* entry, std::size_t depth) const {
         if (archive_entry_is_encrypted(entry) != 0) {
-            return OpenedFile::failure(joined(m_names, 0, depth) + " is encrypted in the archive " +
-                                       m_archiveName + " and cannot be read");
+            return OpenedEntry::failure(joined(m_names, 0, depth) +
+                                        " is encrypted in the archive " + m_archiveName +
+                                        " and cannot be read");
         }
-        return OpenedFile::of(std::make_unique<ArchiveMemberFile>(std::move(file), std::move(input),
-                                                                  entry, m_archiveName));
+        return OpenedEntry::of(std::make_unique<ArchiveMemberFile>(
+            std::move(file), std::move(input), entry, m_archiveName));
     }
 
     const ArchiveSource& m_source;
@@ -118,10 +119,10 @@ private:
 
 }  // namespace
 
-OpenedFile openArchiveMember(const ArchiveSource& source, const std::vector<std::string>& names,
-                             const std::string& archiveName) {
+OpenedEntry openArchiveMember(const ArchiveSource& source, const std::vector<std::string>& names,
+                              const std::string& archiveName) {
     MemberSearch::Found found;
-    OpenedFile member = MemberSearch(source, names, archiveName).member(std::nullopt, found);
+    OpenedEntry member = MemberSearch(source, names, archiveName).member(std::nullopt, found);
     if (!member.ok() || found.depth == names.size()) {
         return member;
     }
@@ -131,7 +132,7 @@ OpenedFile openArchiveMember(const ArchiveSource& source, const std::vector<std:
     auto first = std::make_shared<std::unique_ptr<VolumeFile>>(member.take());
     const ArchiveSource nested = [source, names, archiveName, first, index = found.index]() {
         if (*first) {
-            return OpenedFile::of(std::move(*first));
+            return OpenedEntry::of(std::move(*first));
         }
         MemberSearch::Found again;
         return MemberSearch(source, names, archiveName).member(index, again);

@@ -7,23 +7,23 @@
 
 namespace vorlix {
 
-OpenedFile openCataloguedEntry(DiscDrives& drives, const std::string& cataloguedPath) {
+OpenedEntry openCataloguedEntry(DiscDrives& drives, const std::string& cataloguedPath) {
     LeadingFile leading = openLeadingFile(drives, cataloguedPath);
     if (!leading.file) {
-        return OpenedFile::absent();
+        return OpenedEntry::absent();
     }
     if (leading.rest.empty()) {
-        return OpenedFile::of(std::move(leading.file));
+        return OpenedEntry::of(std::move(leading.file));
     }
     const std::string archivePath = leading.path;
     // The archive is opened again only when its member must be looked for a second time.
     auto first = std::make_shared<std::unique_ptr<VolumeFile>>(std::move(leading.file));
     const ArchiveSource source = [&drives, archivePath, first]() {
         if (*first) {
-            return OpenedFile::of(std::move(*first));
+            return OpenedEntry::of(std::move(*first));
         }
         std::unique_ptr<VolumeFile> again = openCataloguedFile(drives, archivePath);
-        return again ? OpenedFile::of(std::move(again)) : OpenedFile::absent();
+        return again ? OpenedEntry::of(std::move(again)) : OpenedEntry::absent();
     };
     return openArchiveMember(source, leading.rest, archivePath);
 }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/archive/opened_file.h"
+#include "platform/archive/opened_entry.h"
 
 namespace vorlix {
 
@@ -14,6 +14,6 @@ class DiscDrives;
 // of the path is a file on the drive; a failure with its message when the archive is there
 // but the member cannot be read from it. May wait on the drive and read through much of the
 // archive: not for the user-interface thread.
-OpenedFile openCataloguedEntry(DiscDrives& drives, const std::string& cataloguedPath);
+OpenedEntry openCataloguedEntry(DiscDrives& drives, const std::string& cataloguedPath);
 
 }  // namespace vorlix

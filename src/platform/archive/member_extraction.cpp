@@ -51,7 +51,7 @@ ArchiveMemberExtractor::ArchiveMemberExtractor(DiscDrives& drives, PrivateTempor
 Extraction ArchiveMemberExtractor::extract(const std::string& cataloguedPath,
                                            const std::atomic<bool>& stop,
                                            const ExtractionProgress& progress) {
-    OpenedFile opened = openCataloguedEntry(m_drives, cataloguedPath);
+    OpenedEntry opened = openCataloguedEntry(m_drives, cataloguedPath);
     if (!opened.ok()) {
         return {Extraction::End::Failed, {}, opened.message()};
     }

@@ -35,13 +35,13 @@ ReadBack readAll(VolumeFile& file) {
 
 class CataloguedEntryTest : public ::testing::Test {
 protected:
-    OpenedFile open(const std::string& path) {
+    OpenedEntry open(const std::string& path) {
         return openCataloguedEntry(m_drives.drives(), path);
     }
 
     // Opens the path and reads it through.
     ReadBack read(const std::string& path) {
-        OpenedFile opened = open(path);
+        OpenedEntry opened = open(path);
         EXPECT_TRUE(opened.ok()) << path << ": " << opened.message();
         const std::unique_ptr<VolumeFile> file = opened.take();
         return file ? readAll(*file) : ReadBack{{}, true, {}};
@@ -60,7 +60,7 @@ TEST_F(CataloguedEntryTest, ReadsMembersOfZipTarGzAnd7zOnAFolderAndAnImage) {
         const std::string backup = source.root.substr(0, 2) + "\\backup\\";
         for (const char* archive : {"old.zip", "set.tar.gz", "set.7z"}) {
             SCOPED_TRACE(archive);
-            OpenedFile opened = open(backup + archive + "\\docs\\A.txt");
+            OpenedEntry opened = open(backup + archive + "\\docs\\A.txt");
             ASSERT_TRUE(opened.ok()) << opened.message();
             const std::unique_ptr<VolumeFile> file = opened.take();
             EXPECT_EQ(file->size(), m_tree.a.size());
@@ -110,16 +110,16 @@ TEST_F(CataloguedEntryTest, SaysWhyAMemberCannotBeOpened) {
          "docs\\A.txt is encrypted in the archive D:\\backup\\locked.zip and cannot be read"},
     };
     for (const auto& c : cases) {
-        const OpenedFile opened = open(c.path);
+        const OpenedEntry opened = open(c.path);
         EXPECT_FALSE(opened.ok()) << c.path;
         EXPECT_EQ(opened.message(), c.message) << c.path;
     }
-    const OpenedFile plain = open(backup + "plain.txt\\x");
+    const OpenedEntry plain = open(backup + "plain.txt\\x");
     EXPECT_FALSE(plain.ok());
     EXPECT_EQ(plain.message().rfind("D:\\backup\\plain.txt cannot be read as an archive (", 0), 0u)
         << plain.message();
     for (const std::string& path : {backup + "nowhere.zip\\a.txt", std::string("q:\\old.zip\\a")}) {
-        const OpenedFile nothing = open(path);
+        const OpenedEntry nothing = open(path);
         EXPECT_TRUE(nothing.absentFile()) << path << ": " << nothing.message();
     }
 }
@@ -140,7 +140,7 @@ TEST_F(CataloguedEntryTest, DamagedMemberDataEndsTheReadWithTheReason) {
     const std::string backup = m_drives.drives().addFolder(m_tree.root()).root + "backup\\";
     for (const char* archive : {"stored.zip", "old.zip"}) {
         SCOPED_TRACE(archive);
-        OpenedFile opened = open(backup + archive + "\\docs\\A.txt");
+        OpenedEntry opened = open(backup + archive + "\\docs\\A.txt");
         ASSERT_TRUE(opened.ok()) << opened.message();
         const ReadBack back = readAll(*opened.take());
         EXPECT_TRUE(back.failed);

@@ -8,17 +8,17 @@
 
 namespace vorlix {
 
-// A file opened for reading, or why it could not be: nothing there at all (absent, so that the
-// disc may be asked for), or something there that cannot be read (a damaged archive, a missing
-// or encrypted member), with the message that says so.
-class [[nodiscard]] OpenedFile {
+// What a catalogued path opened as: a file to read, or why it could not be: nothing there at all
+// (absent, so that the disc may be asked for), or something there that cannot be read (a damaged
+// archive, a missing or encrypted member), with the message that says so.
+class [[nodiscard]] OpenedEntry {
 public:
-    static OpenedFile of(std::unique_ptr<VolumeFile> file) {
-        return OpenedFile(std::move(file), {});
+    static OpenedEntry of(std::unique_ptr<VolumeFile> file) {
+        return OpenedEntry(std::move(file), {});
     }
-    static OpenedFile absent() { return OpenedFile(nullptr, {}); }
-    static OpenedFile failure(std::string message) {
-        return OpenedFile(nullptr, std::move(message));
+    static OpenedEntry absent() { return OpenedEntry(nullptr, {}); }
+    static OpenedEntry failure(std::string message) {
+        return OpenedEntry(nullptr, std::move(message));
     }
 
     bool ok() const { return m_file != nullptr; }
@@ -29,7 +29,7 @@ public:
     std::unique_ptr<VolumeFile> take() { return std::move(m_file); }
 
 private:
-    OpenedFile(std::unique_ptr<VolumeFile> file, std::string message)
+    OpenedEntry(std::unique_ptr<VolumeFile> file, std::string message)
         : m_file(std::move(file)), m_message(std::move(message)) {}
 
     std::unique_ptr<VolumeFile> m_file;
