@@ -146,12 +146,14 @@ void runCopy(const CliArguments& a, const CodePage& codePage) {
 
 void addCopyCommand(CliCommands& commands, const CodePage& codePage) {
     const CodePage* cp = &codePage;
-    commands["copy"] = {"copy CATALOGUE DISC PATH DEST [--from SOURCE] [--force] [--user NAME]",
-                        "copy a catalogued file (PATH as docs\\hello.txt) from its disc to DEST",
-                        4,
-                        4,
-                        {"--from", "--force", "--user"},
-                        [cp](const CliArguments& a) { runCopy(a, *cp); }};
+    commands["copy"] = {
+        "copy CATALOGUE DISC PATH DEST [--from SOURCE] [--force] [--user NAME]",
+        "copy a catalogued file (PATH as docs\\hello.txt, or a member of an archive as "
+        "backup\\old.zip\\docs\\a.txt) from its disc to DEST",
+        4,
+        4,
+        {"--from", "--force", "--user"},
+        [cp](const CliArguments& a) { runCopy(a, *cp); }};
 }
 
 }  // namespace vorlix

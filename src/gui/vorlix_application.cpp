@@ -35,15 +35,18 @@
 #include "net/ui/dialog_copy_tasks.h"
 #include "online/freedb_control.h"
 #include "online/ui/qt_cddb_lookup.h"
+#include "platform/archive/member_extraction.h"
 #include "platform/desktop_registration.h"
 #include "platform/disc/linux_disc_drives.h"
 #include "platform/http/curl_http_client.h"
+#include "platform/private_temporary_folder.h"
 #include "platform/single_instance_lock.h"
 #include "playlists/ui/playlist_windows.h"
 #include "scan/filter_lists.h"
 #include "search/catalogue_search.h"
 #include "tasks/search_window/ui/search_windows.h"
 #include "views/disc_tasks.h"
+#include "views/logic/extracting_member_opener.h"
 
 namespace vorlix {
 
@@ -185,6 +188,11 @@ std::optional<int> VorlixApplication::start(const QStringList& arguments) {
     m_copyTasks = std::make_unique<CDialogCopyTasks>(*m_drives, m_prompt, m_shell, *m_settings);
     m_windows.watchCopyTasks(*m_copyTasks);
     m_searchCopies = std::make_unique<SearchResultsCopies>(*m_copyTasks);
+    m_temporaryFolder =
+        std::make_unique<PrivateTemporaryFolder>(PrivateTemporaryFolder::defaultParent());
+    m_memberExtractor = std::make_unique<ArchiveMemberExtractor>(*m_drives, *m_temporaryFolder);
+    m_memberOpener =
+        std::make_unique<ExtractingMemberOpener>(*m_memberExtractor, m_longWork, m_shell, m_prompt);
     m_document = std::make_unique<CQX2Doc>(
         DocumentServices{m_prompt, *m_settings, m_codePage, m_windows, *m_login, *m_changeOwner,
                          *m_shared, m_application, *m_chat, *m_chatAccount, m_shell, *m_playlists,
@@ -195,9 +203,11 @@ std::optional<int> VorlixApplication::start(const QStringList& arguments) {
         [document = m_document.get()] { return document->searchDiscs(); });
     m_searchWindows = std::make_unique<SearchWindows>(
         SearchWindowServices{*m_search, *m_document, m_prompt, *m_settings, *m_drives, m_shell,
-                             *m_searchCopies, m_searchHost});
+                             *m_searchCopies, m_searchHost, m_memberOpener.get()});
     m_mainWindow = std::make_unique<CMainFrame>(
-        *m_document, ViewServices{m_prompt, *m_settings, m_shell, *m_drives, m_copyTasks.get()},
+        *m_document,
+        ViewServices{m_prompt, *m_settings, m_shell, *m_drives, m_copyTasks.get(),
+                     m_memberOpener.get()},
         ScanServices{*m_drives, *m_filterLists, *m_freedb, *m_settings, m_prompt},
         CommandsServices{*m_searchWindows, *m_cddb, *m_discTasks, *m_discTasks, *m_chat},
         QSystemTrayIcon::isSystemTrayAvailable());

@@ -31,8 +31,11 @@ class DiscTasks;
 class FilterLists;
 class InstanceServer;
 class CDialogCopyTasks;
+class ArchiveMemberExtractor;
+class ExtractingMemberOpener;
 class LinuxDiscDrives;
 class PlaylistWindows;
+class PrivateTemporaryFolder;
 class RegFileSettingsStore;
 class SearchResultsCopies;
 class SearchWindows;
@@ -110,6 +113,10 @@ private:
     std::unique_ptr<PlaylistWindows> m_playlists;
     std::unique_ptr<CDialogCopyTasks> m_copyTasks;
     std::unique_ptr<SearchResultsCopies> m_searchCopies;
+    // Where members of archives are extracted to be opened: emptied when the program ends.
+    std::unique_ptr<PrivateTemporaryFolder> m_temporaryFolder;
+    std::unique_ptr<ArchiveMemberExtractor> m_memberExtractor;
+    std::unique_ptr<ExtractingMemberOpener> m_memberOpener;
     ApplicationShell m_application;
     std::unique_ptr<SharedCatalogueWriter> m_shared;
     std::unique_ptr<DialogServerChat> m_chat;

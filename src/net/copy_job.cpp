@@ -12,7 +12,7 @@
 #include "core/user_prompt.h"
 #include "net/copy_messages.h"
 #include "net/copy_task_window.h"
-#include "platform/disc/catalogued_file.h"
+#include "platform/archive/catalogued_entry.h"
 #include "platform/disc_drives.h"
 
 namespace vorlix {
@@ -94,6 +94,11 @@ CopyJob::Outcome CopyJob::copy(const CopyFile& file) {
         return Outcome::EndTask;
     }
     std::optional<Located> located = locate(file);
+    if (located && !located->problem.empty()) {
+        m_prompt.message("Copying " + located->path + " failed: " + located->problem + ".",
+                         MessageIcon::Stop);
+        return Outcome::EndTask;
+    }
     while (!located) {
         if (m_prompt.ask(copyInsertDiscQuestion(m_task.origin, file.discNumber), Buttons::YesNo,
                          MessageIcon::Question) != Answer::Yes) {
@@ -143,16 +148,19 @@ CopyJob::Outcome CopyJob::copy(const CopyFile& file) {
     return m_ending ? Outcome::EndTask : Outcome::Next;
 }
 
-// At its catalogued place first, then in each optical drive in drive-letter order.
+// At its catalogued place first, then in each optical drive in drive-letter order. A member
+// of an archive that is there but cannot be read from it ends the search with the reason.
 std::optional<CopyJob::Located> CopyJob::locate(const CopyFile& file) {
     const std::string path = file.folder + file.name;
-    if (std::unique_ptr<VolumeFile> found = openCataloguedFile(m_drives, path)) {
-        return Located{std::move(found), path};
-    }
+    std::vector<std::string> places{path};
     for (const DiscSource& drive : m_drives.opticalDrives()) {
-        const std::string onDrive = drive.root + std::string(belowDriveRoot(path));
-        if (std::unique_ptr<VolumeFile> found = openCataloguedFile(m_drives, onDrive)) {
-            return Located{std::move(found), onDrive};
+        places.push_back(drive.root + std::string(belowDriveRoot(path)));
+    }
+    for (const std::string& place : places) {
+        OpenedEntry found = openCataloguedEntry(m_drives, place);
+        if (!found.absentFile()) {
+            std::string problem = found.message();
+            return Located{found.take(), place, std::move(problem)};
         }
     }
     return std::nullopt;
@@ -180,8 +188,10 @@ Result CopyJob::copyBlocks(VolumeFile& source, int destination, int id, bool& st
     for (;;) {
         const std::optional<std::size_t> got = source.read(block.data(), block.size());
         if (!got) {
-            return Result::failure("the disc could not be read after " + std::to_string(bytes) +
-                                   " bytes");
+            const std::string problem = source.readProblem();
+            return Result::failure(problem.empty() ? "the disc could not be read after " +
+                                                         std::to_string(bytes) + " bytes"
+                                                   : problem);
         }
         if (*got == 0) {
             m_window.report(copyCompletionMessage(id, bytes));

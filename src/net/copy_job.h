@@ -43,7 +43,8 @@ private:
 
     struct Located {
         std::unique_ptr<VolumeFile> file;
-        std::string path;  // the catalogued path on the drive that holds it
+        std::string path;     // the catalogued path on the drive that holds it
+        std::string problem;  // why it cannot be read from there; then file is null
     };
 
     Outcome copy(const CopyFile& file);

@@ -64,6 +64,9 @@ public:
         static_cast<void>(position);
         return false;
     }
+    // Why the last read gave nullopt, in words for the user; empty when there is nothing more
+    // to say than that the medium could not be read there.
+    virtual std::string readProblem() const { return {}; }
 };
 
 // A medium opened for reading: an optical drive's disc, an ISO or BIN/CUE image, or a folder

@@ -71,11 +71,26 @@ const std::string& PlaylistDrives::folderOn(const Mounted& drive, std::string_vi
     const std::string key = drive.root + std::string(below);
     auto found = m_folders.find(key);
     if (found == m_folders.end()) {
-        std::optional<std::string> real = below.empty() ? std::nullopt : m_drives.resolve(key);
-        std::string folder = real ? *real + "/" : drive.mountPoint + "/" + withSlashes(below);
-        found = m_folders.emplace(key, std::move(folder)).first;
+        found = m_folders.emplace(key, realFolder(drive, below)).first;
     }
     return found->second;
+}
+
+std::string PlaylistDrives::realFolder(const Mounted& drive, std::string_view below) {
+    std::string_view held = below;
+    while (!held.empty()) {
+        if (held.back() == '\\') {
+            held.remove_suffix(1);
+            continue;
+        }
+        if (std::optional<std::string> real = m_drives.resolve(drive.root + std::string(held))) {
+            std::string folder = *real + withSlashes(below.substr(held.size()));
+            return folder.ends_with('/') ? folder : folder + "/";
+        }
+        const std::size_t slash = held.rfind('\\');
+        held = slash == std::string_view::npos ? std::string_view() : held.substr(0, slash);
+    }
+    return drive.mountPoint + "/" + withSlashes(below);
 }
 
 }  // namespace vorlix

@@ -39,9 +39,12 @@ private:
     };
 
     // The real folder on the mounted disc for a catalogued folder below the drive root
-    // ("music\rock\"), found without regard to case once and remembered; the catalogued
-    // spelling when the disc does not hold it.
+    // ("music\rock\"), found without regard to case once and remembered.
     const std::string& folderOn(const Mounted& drive, std::string_view below);
+    // The disc's own spelling as far as the disc holds the folder, the catalogued spelling
+    // beyond: past a folder it lacks, or past an archive whose members the catalogue lists
+    // ("backup\old.zip\docs\" gives ".../Backup/Old.zip/docs/").
+    std::string realFolder(const Mounted& drive, std::string_view below);
 
     DiscDrives& m_drives;
     std::vector<Mounted> m_mounted;

@@ -158,7 +158,7 @@ void CQX2View::openSelectedFile() {
     if (entry == nullptr) {
         return;
     }
-    FileListFileOpener(m_services.drives, m_services.shell, m_services.prompt)
+    FileListFileOpener(m_services.drives, m_services.shell, m_services.prompt, m_services.members)
         .open(*entry, m_document.currentDisc());
 }
 

@@ -3,12 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <mutex>
 
 #include "core/catalog.h"
 #include "net/copy_messages.h"
-#include "net/copy_task_window.h"
 #include "net/copy_tasks.h"
+#include "net/recording_copy_window.h"
 #include "platform/disc/crafted_images.h"
 #include "platform/disc/disc_test_support.h"
 #include "support/gate.h"
@@ -24,43 +23,6 @@ std::string pattern(std::size_t size) {
     }
     return bytes;
 }
-
-// The copy tasks window as the copies reach it, from any thread.
-class RecordingWindow final : public CopyTaskWindow {
-public:
-    struct Item {
-        std::string destination;
-        std::string size;
-    };
-
-    int addItem(const std::string& destination, const std::string& size) override {
-        if (onAdd) {
-            onAdd(destination);
-        }
-        const std::lock_guard lock(m_mutex);
-        items.push_back({destination, size});
-        return static_cast<int>(items.size());
-    }
-    void report(const std::string& message) override {
-        const std::lock_guard lock(m_mutex);
-        messages.push_back(message);
-        if (stopAtFirstProgress && copyMessageField(message, 4) != kMissingField) {
-            stop = std::stoi(copyMessageField(message, 2));
-        }
-    }
-    int shownId() const override { return shown; }
-    int stopId() const override { return stop; }
-
-    std::vector<Item> items;
-    std::vector<std::string> messages;
-    std::function<void(const std::string&)> onAdd;
-    std::atomic<int> shown = 0;
-    std::atomic<int> stop = 0;
-    bool stopAtFirstProgress = false;
-
-private:
-    std::mutex m_mutex;
-};
 
 class CopyJobTest : public ::testing::Test {
 protected:
@@ -89,7 +51,7 @@ protected:
     test::TempDir m_dir;
     test::DrivesWithoutHardware m_drives;
     test::ScriptedPrompt m_prompt;
-    RecordingWindow m_window;
+    test::RecordingWindow m_window;
     std::string m_image;
     const std::string m_big = pattern(3 * kCopyBlockSize + 1000);
     const CopyFile m_hello{"d:\\docs\\", "hello.txt", "12", "12"};

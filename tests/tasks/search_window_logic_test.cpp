@@ -11,11 +11,13 @@
 #include "search/search_pattern.h"
 #include "support/document_rig.h"
 #include "support/quiet_panes.h"
+#include "support/temp_dir.h"
 #include "tasks/search_window/search_caption.h"
 #include "tasks/search_window/search_cover_size.h"
 #include "tasks/search_window/search_result_actions.h"
 #include "tasks/search_window/search_result_rows.h"
 #include "tasks/search_window/search_window_host.h"
+#include "views/logic/member_opener.h"
 
 namespace vorlix {
 namespace {
@@ -379,6 +381,38 @@ TEST_F(SearchResultActionsTest, OpenFindsTheEntryByNameAndSizeAndOpensItFromItsD
     rig.shell.works = false;
     actions().open(kSong);
     EXPECT_EQ(rig.prompt.messages, Texts{"Could not open the file."});
+}
+
+// The members of archives it is asked to open.
+struct RecordingMembers final : MemberOpener {
+    Texts opened;
+    Texts failureMessages;
+    void open(const std::string& path, std::string_view failureMessage) override {
+        opened.push_back(path);
+        failureMessages.emplace_back(failureMessage);
+    }
+};
+
+TEST_F(SearchResultActionsTest, OpenHandsAMemberOfAnArchiveOnTheDriveToTheMemberOpener) {
+    test::TempDir dir;
+    test::writeFile(dir.file("old.zip"), "PK");
+    drives.files["d:\\backup"] = dir.path();
+    drives.files["d:\\backup\\old.zip"] = dir.file("old.zip");
+    disc("1").files.push_back(CQXFileData("A.txt", "d:\\backup\\old.zip\\docs\\", "1048576", "d:"));
+    disc("1").files.push_back(CQXFileData("B.txt", "d:\\backup\\docs\\", "1048576", "d:"));
+    RecordingMembers members;
+    SearchResultActions tested(
+        {rig.document, rig.prompt, drives, rig.shell, copies, host, &members}, true);
+    tested.open({"A", "1", "1.000 MB", "TXT", "", false});
+    EXPECT_EQ(members.opened, Texts{"d:\\backup\\old.zip\\docs\\A.txt"});
+    EXPECT_EQ(members.failureMessages, Texts{"Could not open the file."});
+    EXPECT_TRUE(rig.shell.opened.empty());
+    EXPECT_TRUE(rig.prompt.messages.empty());
+
+    // Below a folder, not a file, nothing is a member: the disc is asked for.
+    tested.open({"B", "1", "1.000 MB", "TXT", "", false});
+    EXPECT_EQ(members.opened.size(), 1u);
+    EXPECT_EQ(rig.prompt.messages, Texts{"Please, insert CD 1 and then press OK."});
 }
 
 TEST_F(SearchResultActionsTest, OpenAsksForTheDiscUntilCancelled) {

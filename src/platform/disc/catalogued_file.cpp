@@ -22,6 +22,8 @@ public:
     std::optional<std::size_t> read(char* destination, std::size_t n) override {
         return m_file->read(destination, n);
     }
+    bool seek(std::uint64_t position) override { return m_file->seek(position); }
+    std::string readProblem() const override { return m_file->readProblem(); }
 
 private:
     std::unique_ptr<DiscVolume> m_volume;
@@ -78,6 +80,26 @@ std::unique_ptr<VolumeFile> openCataloguedFile(DiscDrives& drives,
         }
     }
     return openOnVolume(drives, *parsed);
+}
+
+LeadingFile openLeadingFile(DiscDrives& drives, const std::string& cataloguedPath) {
+    const std::optional<CataloguedPath> parsed = parseCataloguedPath(cataloguedPath);
+    if (!parsed) {
+        return {};
+    }
+    const std::vector<std::string>& components = parsed->components;
+    for (std::size_t length = components.size(); length > 0; --length) {
+        std::string leading = driveRoot(parsed->letter);
+        for (std::size_t i = 0; i < length; ++i) {
+            leading += (i == 0 ? "" : "\\") + components[i];
+        }
+        if (std::unique_ptr<VolumeFile> file = openCataloguedFile(drives, leading)) {
+            return {std::move(file),
+                    leading,
+                    {components.begin() + static_cast<std::ptrdiff_t>(length), components.end()}};
+        }
+    }
+    return {};
 }
 
 }  // namespace vorlix

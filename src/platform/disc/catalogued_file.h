@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/disc_volume.h"
 
@@ -15,5 +16,18 @@ class DiscDrives;
 // case. Null when it is not there. May wait on the drive: not for the user-interface thread.
 std::unique_ptr<VolumeFile> openCataloguedFile(DiscDrives& drives,
                                                const std::string& cataloguedPath);
+
+// A catalogued path that leads into a file: the file at the longest leading part of the path
+// that is a file on the drive, and the names that follow it there ("d:\backup\old.zip\docs\a.txt"
+// gives old.zip and {"docs", "a.txt"}).
+struct LeadingFile {
+    std::unique_ptr<VolumeFile> file;
+    std::string path;  // "D:\backup\old.zip"
+    std::vector<std::string> rest;
+};
+
+// Null file when no leading part of the path, short of the drive's root, is a file there. May
+// wait on the drive: not for the user-interface thread.
+LeadingFile openLeadingFile(DiscDrives& drives, const std::string& cataloguedPath);
 
 }  // namespace vorlix

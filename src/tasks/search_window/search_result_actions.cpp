@@ -100,7 +100,7 @@ void SearchResultActions::open(const SearchResultRow& row) {
     }
     // Without a matching entry the path is empty, and the disc is asked for all the same.
     const CQXFileData* entry = findResultEntry(*disc, fullFileName(row), &row.sizeText);
-    FileListFileOpener(m_services.drives, m_services.shell, m_services.prompt)
+    FileListFileOpener(m_services.drives, m_services.shell, m_services.prompt, m_services.members)
         .openPath(entry == nullptr ? std::string() : openingPath(*entry), *disc,
                   kCouldNotOpenTheFileMessage);
 }

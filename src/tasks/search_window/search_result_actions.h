@@ -14,6 +14,7 @@ class CQXDisc;
 class CQXFileData;
 class CopyFromSearch;
 class DiscDrives;
+class MemberOpener;
 class SearchWindowHost;
 class ShellOpener;
 class TextList;
@@ -47,6 +48,7 @@ public:
         ShellOpener& shell;
         CopyFromSearch& copies;
         SearchWindowHost& host;
+        MemberOpener* members = nullptr;
     };
 
     // maySeeAll: whether the user owned the catalogue when the window opened.

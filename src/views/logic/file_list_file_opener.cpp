@@ -1,6 +1,7 @@
 #include "views/logic/file_list_file_opener.h"
 
 #include <cstdint>
+#include <filesystem>
 
 #include "app/document_services.h"
 #include "core/disc.h"
@@ -9,6 +10,7 @@
 #include "core/user_prompt.h"
 #include "platform/disc_drives.h"
 #include "views/logic/file_list_folder.h"
+#include "views/logic/member_opener.h"
 
 namespace vorlix {
 
@@ -38,8 +40,9 @@ std::string openingPath(const CQXFileData& entry) {
     return folder + "Track" + std::string(name.substr(0, name.find(' '))) + ".cda";
 }
 
-FileListFileOpener::FileListFileOpener(DiscDrives& drives, ShellOpener& shell, UserPrompt& prompt)
-    : m_drives(drives), m_shell(shell), m_prompt(prompt) {}
+FileListFileOpener::FileListFileOpener(DiscDrives& drives, ShellOpener& shell, UserPrompt& prompt,
+                                       MemberOpener* members)
+    : m_drives(drives), m_shell(shell), m_prompt(prompt), m_members(members) {}
 
 void FileListFileOpener::open(const CQXFileData& entry, const DiscTexts& disc) {
     openPath(openingPath(entry), disc, kCouldNotOpenFileMessage);
@@ -50,7 +53,9 @@ void FileListFileOpener::openPath(const std::string& path, const DiscTexts& disc
     for (;;) {
         const std::optional<Located> located = locate(path);
         if (located && holdsDisc(located->root, disc)) {
-            if (!m_shell.open(located->realPath)) {
+            if (!located->member.empty()) {
+                m_members->open(located->member, failureMessage);
+            } else if (!m_shell.open(located->realPath)) {
                 m_prompt.message(failureMessage, MessageIcon::Stop);
             }
             return;
@@ -63,17 +68,45 @@ void FileListFileOpener::openPath(const std::string& path, const DiscTexts& disc
 
 std::optional<FileListFileOpener::Located> FileListFileOpener::locate(
     const std::string& cataloguedPath) {
-    if (std::optional<std::string> real = m_drives.resolve(cataloguedPath)) {
-        return Located{driveRoot(cataloguedPath), std::move(*real)};
+    if (std::optional<Located> located = locateAt(driveRoot(cataloguedPath), cataloguedPath)) {
+        return located;
     }
     const std::string_view belowRoot = afterFirstBackslash(cataloguedPath);
     for (const DiscSource& drive : m_drives.opticalDrives()) {
-        if (std::optional<std::string> real =
-                m_drives.resolve(drive.root + std::string(belowRoot))) {
-            return Located{drive.root, std::move(*real)};
+        if (std::optional<Located> located =
+                locateAt(drive.root, drive.root + std::string(belowRoot))) {
+            return located;
         }
     }
     return std::nullopt;
+}
+
+std::optional<FileListFileOpener::Located> FileListFileOpener::locateAt(
+    const std::string& root, const std::string& cataloguedPath) {
+    if (std::optional<std::string> real = m_drives.resolve(cataloguedPath)) {
+        return Located{root, std::move(*real), {}};
+    }
+    if (m_members != nullptr && inArchive(cataloguedPath)) {
+        return Located{root, {}, cataloguedPath};
+    }
+    return std::nullopt;
+}
+
+// Whether the longest leading part of the path that is on the drive is a file: then the rest
+// names a member inside it. Only the archive is looked for here, which is as quick as finding a
+// file; the member is read on the way to the desktop.
+bool FileListFileOpener::inArchive(const std::string& cataloguedPath) {
+    const std::size_t rootEnd = cataloguedPath.find('\\');
+    for (std::size_t end = cataloguedPath.rfind('\\');
+         end != std::string::npos && rootEnd != std::string::npos && end > rootEnd;
+         end = cataloguedPath.rfind('\\', end - 1)) {
+        if (const std::optional<std::string> real =
+                m_drives.resolve(cataloguedPath.substr(0, end))) {
+            std::error_code error;
+            return std::filesystem::is_regular_file(*real, error);
+        }
+    }
+    return false;
 }
 
 bool FileListFileOpener::holdsDisc(const std::string& root, const DiscTexts& disc) {

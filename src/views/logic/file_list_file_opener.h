@@ -8,6 +8,7 @@ namespace vorlix {
 
 class CQXFileData;
 class DiscDrives;
+class MemberOpener;
 class ShellOpener;
 class UserPrompt;
 struct DiscTexts;
@@ -25,10 +26,13 @@ std::string openingPath(const CQXFileData& entry);
 // Opens a catalogued file from its disc with the desktop's program for it. The file is looked
 // for at its catalogued path first, then in each optical drive in drive-letter order; the
 // drive found must hold the disc (same serial number, unless the disc was catalogued without
-// one). Until it is found the user is asked to insert the disc, and may give up.
+// one). Until it is found the user is asked to insert the disc, and may give up. A member of
+// an archive is found by its archive, a file on the drive, and handed to members to open
+// (without them it is looked for as a file only).
 class FileListFileOpener {
 public:
-    FileListFileOpener(DiscDrives& drives, ShellOpener& shell, UserPrompt& prompt);
+    FileListFileOpener(DiscDrives& drives, ShellOpener& shell, UserPrompt& prompt,
+                       MemberOpener* members = nullptr);
 
     void open(const CQXFileData& entry, const DiscTexts& disc);
     // The same for a catalogued path ("d:\music\song.mp3"), with the message to show when the
@@ -40,14 +44,18 @@ private:
     struct Located {
         std::string root;      // "E:\"
         std::string realPath;  // where the file is on this system
+        std::string member;    // the catalogued path on this drive, for a member of an archive
     };
 
     std::optional<Located> locate(const std::string& cataloguedPath);
+    std::optional<Located> locateAt(const std::string& root, const std::string& cataloguedPath);
+    bool inArchive(const std::string& cataloguedPath);
     bool holdsDisc(const std::string& root, const DiscTexts& disc);
 
     DiscDrives& m_drives;
     ShellOpener& m_shell;
     UserPrompt& m_prompt;
+    MemberOpener* m_members;
 };
 
 }  // namespace vorlix

@@ -151,7 +151,7 @@ CDialogSearch::CDialogSearch(const SearchWindowServices& services, SearchWindowS
     : m_services(services),
       m_setup(std::move(setup)),
       m_actions({services.document, services.prompt, services.drives, services.shell,
-                 services.copies, services.host},
+                 services.copies, services.host, services.members},
                 m_setup.maySeeAll),
       m_autoStart(m_setup.startAtOnce) {
     setObjectName(QStringLiteral("CDialogSearch"));

@@ -27,6 +27,7 @@ namespace vorlix {
 class CQX2Doc;
 class CopyFromSearch;
 class DiscDrives;
+class MemberOpener;
 class SearchResultsModel;
 class SearchWindowHost;
 class SettingsStore;
@@ -46,6 +47,7 @@ struct SearchWindowServices {
     ShellOpener& shell;
     CopyFromSearch& copies;
     SearchWindowHost& host;
+    MemberOpener* members = nullptr;
 };
 
 // The search window: runs searches over the catalogue, one at a time, shows the results newest
