@@ -14,16 +14,10 @@
 #include "platform/process_umask.h"
 #include "platform/regular_file.h"
 #include "platform/save_temporary.h"
-#include "platform/threaded_run_sink.h"
 
 namespace vorlix {
 
 namespace {
-
-// The writing thread takes the bytes in runs that stay in the processor's cache between the
-// thread that makes them and the one that writes them; a few megabytes in all.
-constexpr std::size_t kRunSize = 256 * 1024;
-constexpr std::size_t kRunsInMemory = 16;
 
 // The temporary file's name is this thread's own; one found under it was left by a process
 // that had the same ids before, and is replaced.
@@ -73,15 +67,12 @@ private:
 };
 
 // Produces the bytes into the open file and flushes them to the disk; the file is closed in
-// every case. Producing a large catalogue costs about as much time as the disk takes to write
-// it, so the writing goes on on a thread of its own while the bytes are being produced.
+// every case.
 Result fillAndClose(int fd, const std::function<void(ByteSink&)>& produce) {
     Result written = Result::success();
     try {
-        DescriptorSink disk(fd);
-        ThreadedRunSink runs(disk, kRunSize, kRunsInMemory);
-        produce(runs);
-        runs.finish();
+        DescriptorSink sink(fd);
+        produce(sink);
         if (::fsync(fd) != 0) {
             written = Result::failure(std::strerror(errno));
         }

@@ -182,9 +182,9 @@ TEST(SafeFileWriteTest, ASaveRemovesTheTemporaryFilesOfDeadProcessesOnly) {
 
 constexpr std::size_t kMiB = 1024 * 1024;
 
-// More than 12 MiB in the file form, which a save writes in many runs from its writing thread:
-// the sample's discs and many more file entries, some of them outside ASCII and outside the
-// code page.
+// More than 12 MiB in the file form, which a save hands to the disk in several runs while it
+// serialises: the sample's discs and many more file entries, some of them outside ASCII and
+// outside the code page.
 CQXCatalog catalogueOfSeveralRuns() {
     CQXCatalog catalogue = test::sampleCatalogue();
     for (int d = 0; d < 80; ++d) {
@@ -244,9 +244,8 @@ struct FailingSaveCase {
     std::string message;
 };
 
-// Either failure comes after megabytes went to the disk: the writing thread's from the disk,
-// the producer's from the thread that saves. The producer hears of the disk's failure and
-// stops long before it is done.
+// Either failure comes after megabytes went to the disk, from the disk or from the producer.
+// The producer hears of the disk's failure at its next write and stops long before it is done.
 TEST(SafeFileWriteTest, AFailureAfterSeveralRunsKeepsTheOldFileAndLeavesNoTemporary) {
     for (const FailingSaveCase& c : {
              FailingSaveCase{"the disk fills up", 10 * kMiB, std::nullopt, std::strerror(EFBIG)},
