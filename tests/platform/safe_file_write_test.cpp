@@ -1,18 +1,25 @@
 #include "platform/safe_file_write.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "core/byte_sink.h"
+#include "core/catalog_format.h"
+#include "core/code_page.h"
 #include "platform/save_temporary.h"
 #include "support/result_assertions.h"
+#include "support/sample_catalogue.h"
 #include "support/temp_dir.h"
 
 namespace vorlix {
@@ -171,6 +178,109 @@ TEST(SafeFileWriteTest, ASaveRemovesTheTemporaryFilesOfDeadProcessesOnly) {
     EXPECT_FALSE(std::filesystem::exists(stale));
     EXPECT_TRUE(std::filesystem::exists(running));
     EXPECT_TRUE(std::filesystem::exists(lookalike));
+}
+
+constexpr std::size_t kMiB = 1024 * 1024;
+
+// More than 12 MiB in the file form, which a save hands to the disk in several runs while it
+// serialises: the sample's discs and many more file entries, some of them outside ASCII and
+// outside the code page.
+CQXCatalog catalogueOfSeveralRuns() {
+    CQXCatalog catalogue = test::sampleCatalogue();
+    for (int d = 0; d < 80; ++d) {
+        auto disc = std::make_unique<CQXDisc>();
+        disc->number = std::to_string(100 + d);
+        disc->name = "DISC_" + std::to_string(d);
+        for (int f = 0; f < 5000; ++f) {
+            const char* word = f % 20 == 0 ? "Caf\u00e9" : (f % 97 == 0 ? "\u6771\u4eac" : "Song");
+            disc->files.emplace_back(std::to_string(f) + " - " + word + ".mp3",
+                                     "music\\" + std::to_string(f / 100), std::to_string(f * 1000),
+                                     "D:");
+        }
+        catalogue.discs.push_back(std::move(disc));
+    }
+    return catalogue;
+}
+
+TEST(SafeFileWriteTest, ACatalogueOfSeveralRunsIsSavedWithExactlyItsSerialisedBytes) {
+    test::TempDir folder;
+    const Windows1252 codePage;
+    CQXCatalog catalogue = catalogueOfSeveralRuns();
+    const std::string expected = writeCatalogue(catalogue, codePage);
+    ASSERT_GT(expected.size(), 12 * kMiB);
+
+    const std::string path = folder.file("large.vrd");
+    ASSERT_TRUE(test::succeeded(
+        safeWriteFile(path, [&](ByteSink& sink) { writeCatalogue(catalogue, codePage, sink); })));
+    EXPECT_TRUE(test::readFile(path) == expected);
+}
+
+// Lets the process give a file no more than `limit` bytes, as a disk that fills up does: a
+// write past it fails with EFBIG instead of stopping the process.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t limit) {
+        ::getrlimit(RLIMIT_FSIZE, &m_before);
+        m_signal = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit lowered{limit, m_before.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &m_before);
+        std::signal(SIGXFSZ, m_signal);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_before{};
+    void (*m_signal)(int) = SIG_DFL;
+};
+
+struct FailingSaveCase {
+    std::string name;
+    std::optional<rlim_t> fileSizeLimit;
+    std::optional<std::size_t> producerFailsAt;
+    std::string message;
+};
+
+// Either failure comes after megabytes went to the disk, from the disk or from the producer.
+// The producer hears of the disk's failure at its next write and stops long before it is done.
+TEST(SafeFileWriteTest, AFailureAfterSeveralRunsKeepsTheOldFileAndLeavesNoTemporary) {
+    for (const FailingSaveCase& c : {
+             FailingSaveCase{"the disk fills up", 10 * kMiB, std::nullopt, std::strerror(EFBIG)},
+             FailingSaveCase{"the producer fails", std::nullopt, 10 * kMiB,
+                             "the catalogue changed"},
+         }) {
+        test::TempDir folder;
+        const std::string path = folder.file("a.vrd");
+        test::writeFile(path, "old");
+        const std::size_t total = 64 * kMiB;
+        const std::string chunk(64 * 1024, 'x');
+        std::size_t produced = 0;
+        Result written = Result::success();
+        {
+            std::optional<FileSizeLimit> limit;
+            if (c.fileSizeLimit) {
+                limit.emplace(*c.fileSizeLimit);
+            }
+            written = safeWriteFile(path, [&](ByteSink& sink) {
+                for (; produced < total; produced += chunk.size()) {
+                    if (produced == c.producerFailsAt) {
+                        throw std::runtime_error("the catalogue changed");
+                    }
+                    sink.write(chunk.data(), chunk.size());
+                }
+            });
+        }
+        EXPECT_TRUE(test::failedWith(written, c.message)) << c.name;
+        EXPECT_LT(produced, total) << c.name;
+        EXPECT_TRUE(test::readFile(path) == "old") << c.name;
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                                std::filesystem::directory_iterator()),
+                  1)
+            << c.name;
+    }
 }
 
 }  // namespace
