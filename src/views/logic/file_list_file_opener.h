@@ -10,7 +10,7 @@ class CQXFileData;
 class DiscDrives;
 class ShellOpener;
 class UserPrompt;
-struct DiscTexts;
+class DiscTexts;
 
 inline constexpr std::string_view kCouldNotOpenFileMessage = "Could not open file";
 
