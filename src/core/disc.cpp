@@ -1,27 +1,97 @@
 #include "core/disc.h"
 
+#include <utility>
+
+#include "core/packed_text.h"
+
 namespace vorlix {
 
+namespace {
+
+// The texts packed back to back, or null when every one is empty.
+char* packedBlock(const DiscTexts::Texts& texts) {
+    std::size_t size = 0;
+    bool empty = true;
+    for (std::string_view text : texts) {
+        size += packed_text::storedSize(text);
+        empty = empty && text.empty();
+    }
+    if (empty) {
+        return nullptr;
+    }
+    char* block = new char[size];
+    char* out = block;
+    for (std::string_view text : texts) {
+        out = packed_text::put(out, text);
+    }
+    return block;
+}
+
+}  // namespace
+
+DiscTexts::DiscTexts(const DiscTexts& other)
+    : m_block(packedBlock(other.texts())), m_categories(other.m_categories) {}
+
+DiscTexts& DiscTexts::operator=(const DiscTexts& other) {
+    if (this != &other) {
+        replaceBlock(packedBlock(other.texts()));
+        m_categories = other.m_categories;
+    }
+    return *this;
+}
+
+DiscTexts::DiscTexts(DiscTexts&& other) noexcept
+    : m_block(std::exchange(other.m_block, nullptr)), m_categories(std::move(other.m_categories)) {}
+
+DiscTexts& DiscTexts::operator=(DiscTexts&& other) noexcept {
+    if (this != &other) {
+        replaceBlock(std::exchange(other.m_block, nullptr));
+        m_categories = std::move(other.m_categories);
+    }
+    return *this;
+}
+
+DiscTexts::~DiscTexts() {
+    delete[] m_block;
+}
+
+void DiscTexts::replaceBlock(char* block) {
+    delete[] std::exchange(m_block, block);
+}
+
 std::string_view DiscTexts::text(Text which) const {
-    return m_texts[which].view();
+    if (m_block == nullptr) {
+        return {};
+    }
+    const char* p = m_block;
+    for (std::size_t i = 0; i < which; ++i) {
+        packed_text::take(p);
+    }
+    return packed_text::take(p);
 }
 
 void DiscTexts::setText(Text which, std::string_view value) {
-    m_texts[which] = value;
+    Texts all = texts();
+    if (all[which] != value) {
+        all[which] = value;
+        setTexts(all);
+    }
 }
 
 DiscTexts::Texts DiscTexts::texts() const {
-    Texts texts;
-    for (std::size_t i = 0; i < kTextCount; ++i) {
-        texts[i] = m_texts[i].view();
+    Texts texts{};
+    if (m_block != nullptr) {
+        const char* p = m_block;
+        for (std::string_view& text : texts) {
+            text = packed_text::take(p);
+        }
     }
     return texts;
 }
 
 void DiscTexts::setTexts(const Texts& texts) {
-    for (std::size_t i = 0; i < kTextCount; ++i) {
-        m_texts[i] = texts[i];
-    }
+    // The new block is complete before the old one goes, since the texts may lie in it.
+    replaceBlock(packedBlock(texts));
 }
 
 std::string_view DiscTexts::number() const {

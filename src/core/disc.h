@@ -6,7 +6,6 @@
 #include <string_view>
 #include <vector>
 
-#include "core/compact_text.h"
 #include "core/file_entries.h"
 #include "core/text_list.h"
 
@@ -16,12 +15,22 @@ namespace vorlix {
 inline constexpr std::string_view kHomeLocation = "home";
 
 // The texts of one disc and the names of the categories attached to it. Every text is kept as
-// the catalogue file keeps it, numbers, dates, sizes and flags included.
+// the catalogue file keeps it, numbers, dates, sizes and flags included. The texts sit back to
+// back in one block (packed_text.h), or none while all are empty: a file can hold a great many
+// discs of a few bytes each, and each must cost about what it takes in the file. Setting a text
+// makes a new block, so a view of any text of the disc lasts until the next change.
 class DiscTexts {
 public:
     static constexpr std::size_t kTextCount = 14;
     // All texts in the order the catalogue file holds them.
     using Texts = std::array<std::string_view, kTextCount>;
+
+    DiscTexts() = default;
+    DiscTexts(const DiscTexts& other);
+    DiscTexts& operator=(const DiscTexts& other);
+    DiscTexts(DiscTexts&& other) noexcept;
+    DiscTexts& operator=(DiscTexts&& other) noexcept;
+    ~DiscTexts();
 
     std::string_view number() const;
     std::string_view quality() const;
@@ -81,8 +90,9 @@ private:
 
     std::string_view text(Text which) const;
     void setText(Text which, std::string_view value);
+    void replaceBlock(char* block);
 
-    std::array<CompactText, kTextCount> m_texts;
+    char* m_block = nullptr;  // null while every text is empty
     TextList m_categories;
 };
 
