@@ -17,8 +17,8 @@ constexpr int kGapEvery = 7;
 CQXCatalog catalogueWithGaps() {
     CQXCatalog catalogue = generatedCatalogue(kDiscs, kFilesPerDisc);
     for (int i = 0; i < kDiscs; ++i) {
-        catalogue.discs[static_cast<std::size_t>(i)]->number =
-            std::to_string(i + 1 + i / kGapEvery);
+        catalogue.discs[static_cast<std::size_t>(i)]->setNumber(
+            std::to_string(i + 1 + i / kGapEvery));
     }
     return catalogue;
 }

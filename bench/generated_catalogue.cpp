@@ -73,18 +73,18 @@ CQXCatalog generatedCatalogue(int discs, int filesPerDisc) {
     }
     for (int d = 1; d <= discs; ++d) {
         auto disc = std::make_unique<CQXDisc>();
-        disc->number = std::to_string(d);
-        disc->name = "DISC_" + std::to_string(d);
-        disc->location = d % 17 == 0 ? "Maria" : "home";
-        disc->date = "March 05 2004";
-        disc->info = "<info>\r\n<notes/>\r\n</info>\r\n";
-        disc->ownerName = "anna";
-        disc->ownerDigest = "0cc175b9c0f1b6a831c399e269772661";
-        disc->shared = "Yes";
-        disc->serial = std::to_string(static_cast<std::int32_t>(random()));
-        disc->outline = disc->number + " " + disc->name + "\r\n";
+        disc->setNumber(std::to_string(d));
+        disc->setName("DISC_" + std::to_string(d));
+        disc->setLocation(d % 17 == 0 ? "Maria" : "home");
+        disc->setDate("March 05 2004");
+        disc->setInfo("<info>\r\n<notes/>\r\n</info>\r\n");
+        disc->setOwnerName("anna");
+        disc->setOwnerDigest("0cc175b9c0f1b6a831c399e269772661");
+        disc->setShared("Yes");
+        disc->setSerial(std::to_string(static_cast<std::int32_t>(random())));
+        std::string outline = std::to_string(d) + " DISC_" + std::to_string(d) + "\r\n";
         if (d % 3 == 0) {
-            disc->categories.push_back(pick(kCategories));
+            disc->editCategories().push_back(pick(kCategories));
         }
         std::int64_t total = 0;
         std::string folder = "d:\\";
@@ -93,7 +93,7 @@ CQXCatalog generatedCatalogue(int discs, int filesPerDisc) {
                 const std::string top = pick(kTopFolders);
                 const std::string sub = pick(kSubFolders);
                 folder = "d:\\" + top + "\\" + sub + "\\";
-                disc->outline += "\t" + top + "\r\n\t\t" + sub + "\r\n";
+                outline += "\t" + top + "\r\n\t\t" + sub + "\r\n";
             }
             const std::int64_t bytes = 1000 + random() % 8000000;
             total += bytes;
@@ -106,7 +106,8 @@ CQXCatalog generatedCatalogue(int discs, int filesPerDisc) {
         }
         char size[32];
         std::snprintf(size, sizeof size, "%0.3f", static_cast<double>(total) / 1048576.0);
-        disc->size = size;
+        disc->setSize(size);
+        disc->setOutline(outline);
         catalogue.appendDisc(std::move(disc));
     }
     return catalogue;

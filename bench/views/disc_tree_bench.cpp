@@ -36,13 +36,13 @@ CQXCatalog largeCatalogue() {
     catalogue.addDefaultNamedObjects();
     for (int i = 1; i <= kDiscs; ++i) {
         auto disc = std::make_unique<CQXDisc>();
-        disc->number = std::to_string(i);
-        disc->name = "DISC NUMBER " + disc->number;
-        disc->outline = outlineOf(disc->number + " " + disc->name);
-        disc->shared = i % 3 == 0 ? "No" : "Yes";
-        disc->categories = {i % 2 == 0 ? "Audio" : "Software"};
-        disc->ownerName = test::DocumentRig::anna().logName;
-        disc->ownerDigest = test::DocumentRig::anna().passwordDigest;
+        disc->setNumber(std::to_string(i));
+        disc->setName("DISC NUMBER " + std::string(disc->number()));
+        disc->setOutline(outlineOf(std::string(disc->number()) + " " + std::string(disc->name())));
+        disc->setShared(i % 3 == 0 ? "No" : "Yes");
+        disc->setCategories({i % 2 == 0 ? "Audio" : "Software"});
+        disc->setOwnerName(test::DocumentRig::anna().logName);
+        disc->setOwnerDigest(test::DocumentRig::anna().passwordDigest);
         catalogue.appendDisc(std::move(disc));
     }
     return catalogue;

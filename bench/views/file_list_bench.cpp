@@ -29,11 +29,11 @@ constexpr const char* kFolderItem = "1 BIG\\music\\all";
 // other folders around it that the list must pass over.
 std::unique_ptr<CQXDisc> bigDisc() {
     auto disc = std::make_unique<CQXDisc>();
-    disc->number = "1";
-    disc->name = "BIG";
-    disc->shared = "Yes";
-    disc->ownerName = test::DocumentRig::anna().logName;
-    disc->ownerDigest = test::DocumentRig::anna().passwordDigest;
+    disc->setNumber("1");
+    disc->setName("BIG");
+    disc->setShared("Yes");
+    disc->setOwnerName(test::DocumentRig::anna().logName);
+    disc->setOwnerDigest(test::DocumentRig::anna().passwordDigest);
     std::mt19937 random(7);
     std::uniform_int_distribution<std::int64_t> size(0, 4294967295LL);
     const char* extensions[] = {"mp3", "ogg", "flac", "jpg", "txt", "iso", "avi", "pdf"};

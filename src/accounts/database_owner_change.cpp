@@ -32,18 +32,18 @@ bool DatabaseOwnerChange::change(OwnerFields& fields) {
     }
     // Only the first disc records the owner that counts.
     const CQXDisc* first = m_catalogue.discs.empty() ? nullptr : m_catalogue.discs.front().get();
-    if (first == nullptr || fields.currentName != first->ownerName) {
+    if (first == nullptr || fields.currentName != first->ownerName()) {
         refuse(kFalseOwnerNameMessage, fields);
         return false;
     }
-    if (textDigest(fields.currentPassword, m_codePage) != first->ownerDigest) {
+    if (textDigest(fields.currentPassword, m_codePage) != first->ownerDigest()) {
         refuse(kFalseOwnerPasswordMessage, fields);
         return false;
     }
     const std::string newDigest = textDigest(fields.newPassword, m_codePage);
     for (auto& disc : m_catalogue.discs) {
-        disc->ownerName = fields.newName;
-        disc->ownerDigest = newDigest;
+        disc->setOwnerName(fields.newName);
+        disc->setOwnerDigest(newDigest);
     }
     return true;
 }

@@ -14,16 +14,16 @@ ShareResult setShared(CQXCatalog& catalogue, DiscTexts& selected, std::string_vi
         prompt.message(refusalText(identity));
         return ShareResult::Refused;
     }
-    if (selected.shared == value) {
+    if (selected.shared() == value) {
         return ShareResult::Unchanged;
     }
     // A selection left over from a disc that is gone has nothing to share.
-    CQXDisc* disc = catalogue.findDisc(selected.number);
+    CQXDisc* disc = catalogue.findDisc(selected.number());
     if (disc == nullptr) {
         return ShareResult::Unchanged;
     }
-    selected.shared = value;
-    disc->shared = value;
+    selected.setShared(value);
+    disc->setShared(value);
     return ShareResult::Changed;
 }
 

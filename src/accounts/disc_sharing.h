@@ -8,7 +8,7 @@ namespace vorlix {
 
 class CQXCatalog;
 class UserPrompt;
-struct DiscTexts;
+class DiscTexts;
 
 inline constexpr std::string_view kSharedYes = "Yes";
 inline constexpr std::string_view kSharedNo = "No";

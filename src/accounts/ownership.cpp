@@ -12,7 +12,7 @@ bool isOwner(const CQXCatalog& catalogue, const Identity& identity) {
         return false;
     }
     const CQXDisc& first = *catalogue.discs.front();
-    return first.ownerName == identity.logName && first.ownerDigest == identity.passwordDigest;
+    return first.ownerName() == identity.logName && first.ownerDigest() == identity.passwordDigest;
 }
 
 std::string refusalText(const Identity& identity) {
@@ -20,16 +20,17 @@ std::string refusalText(const Identity& identity) {
 }
 
 bool assignOwnerIfMissing(CQXCatalog& catalogue, const Identity& identity, UserPrompt& prompt) {
-    const bool ownerless = std::any_of(
-        catalogue.discs.begin(), catalogue.discs.end(),
-        [](const auto& disc) { return disc->ownerName == "null" && disc->ownerDigest == "null"; });
+    const bool ownerless =
+        std::any_of(catalogue.discs.begin(), catalogue.discs.end(), [](const auto& disc) {
+            return disc->ownerName() == "null" && disc->ownerDigest() == "null";
+        });
     if (!ownerless) {
         return false;
     }
     prompt.message(kNoOwnerMessage);
     for (auto& disc : catalogue.discs) {
-        disc->ownerName = identity.logName;
-        disc->ownerDigest = identity.passwordDigest;
+        disc->setOwnerName(identity.logName);
+        disc->setOwnerDigest(identity.passwordDigest);
     }
     return true;
 }

@@ -174,7 +174,7 @@ bool CQX2Doc::checkOwner() {
 void CQX2Doc::setModified(bool modified) {
     m_modified = modified;
     if (modified) {
-        m_searchIndex.discChanged(m_currentDisc.number.view());
+        m_searchIndex.discChanged(m_currentDisc.number());
     }
 }
 
@@ -303,8 +303,8 @@ void CQX2Doc::removeFileEntries(const std::function<std::uint64_t(CQXCatalog&)>&
         // The discs whose entries went have new lists, which the search snapshots notice.
         m_searchIndex.discChanged({});
     }
-    if (const CQXDisc* current = m_catalogue->findDisc(m_currentDisc.number);
-        current && !m_currentDisc.number.empty()) {
+    if (const CQXDisc* current = m_catalogue->findDisc(m_currentDisc.number());
+        current && !m_currentDisc.number().empty()) {
         m_currentDisc.assign(*current);
     }
     if (const DiscTreePane* tree = discTree(*this); tree && list) {

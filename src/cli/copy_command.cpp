@@ -26,7 +26,7 @@ namespace fs = std::filesystem;
 
 // A disc catalogued without a serial number (a blank disc, a folder) is taken from any source.
 bool sameDisc(DiscVolume& volume, const CQXDisc& disc) {
-    const std::string serial(disc.serial.view());
+    const std::string serial(disc.serial());
     if (serial.empty() || serial == "0") {
         return true;
     }
@@ -59,7 +59,8 @@ std::string sourceRoot(DiscDrives& drives, const std::string& operand, const CQX
         throw CommandFailure{problem.empty() ? operand + " holds no disc" : problem};
     }
     if (!sameDisc(*volume, disc)) {
-        throw CommandFailure{operand + " holds another disc than disc " + disc.number.str()};
+        throw CommandFailure{operand + " holds another disc than disc " +
+                             std::string(disc.number())};
     }
     return source.root;
 }
@@ -71,7 +72,7 @@ std::string opticalDriveHolding(DiscDrives& drives, const CQXDisc& disc) {
             return drive.root;
         }
     }
-    throw CommandFailure{"disc " + disc.number.str() +
+    throw CommandFailure{"disc " + std::string(disc.number()) +
                          " is in none of the optical drives; give --from with the drive, "
                          "image or folder that holds it"};
 }
@@ -101,7 +102,7 @@ void runCopy(const CliArguments& a, const CodePage& codePage) {
         throw CommandFailure{"no disc numbered " + number + " in " + catalogueFile};
     }
     // Anybody but the owner sees only the shared discs.
-    if (!isOwner(catalogue, identity) && disc->shared.view() != "Yes") {
+    if (!isOwner(catalogue, identity) && disc->shared() != "Yes") {
         throw CommandFailure{refusalText(identity)};
     }
     const CQXFileData* entry = findFile(*disc, a.operands[2]);

@@ -59,19 +59,19 @@ std::string outlineOf(const DemoDisc& demo) {
 
 std::unique_ptr<CQXDisc> makeDisc(const DemoDisc& demo, bool audio) {
     auto disc = std::make_unique<CQXDisc>();
-    disc->number = demo.number;
-    disc->name = demo.name;
-    disc->artist = demo.artist;
-    disc->quality = demo.quality;
-    disc->location = demo.location;
-    disc->date = demo.date;
-    disc->lendDate = demo.lendDate;
-    disc->outline = outlineOf(demo);
-    disc->ownerName = "null";
-    disc->ownerDigest = "null";
-    disc->shared = "Yes";
-    disc->serial = serialText(demo.serial);
-    disc->categories = TextList(demo.categories);
+    disc->setNumber(demo.number);
+    disc->setName(demo.name);
+    disc->setArtist(demo.artist);
+    disc->setQuality(demo.quality);
+    disc->setLocation(demo.location);
+    disc->setDate(demo.date);
+    disc->setLendDate(demo.lendDate);
+    disc->setOutline(outlineOf(demo));
+    disc->setOwnerName("null");
+    disc->setOwnerDigest("null");
+    disc->setShared("Yes");
+    disc->setSerial(serialText(demo.serial));
+    disc->setCategories(TextList(demo.categories));
 
     std::int64_t total = 0;
     for (const DemoFile& file : demo.files) {
@@ -82,16 +82,16 @@ std::unique_ptr<CQXDisc> makeDisc(const DemoDisc& demo, bool audio) {
         entry.setCategories(TextList(file.categories));
         total += file.bytes;
     }
-    disc->size = megabytesText(static_cast<double>(total));
+    disc->setSize(megabytesText(static_cast<double>(total)));
 
     // A real audio CD's media tag: the CDDB disc id, the track count, each track's start in
     // frames and the disc length in seconds.
-    disc->info = audio ? disc_info::scannedAudioRecord(
-                             "5b0ae107 7 150 35625 66935 106180 132605 164015 218300 2787")
-                       : disc_info::scannedDataRecord();
+    disc->setInfo(audio ? disc_info::scannedAudioRecord(
+                              "5b0ae107 7 150 35625 66935 106180 132605 164015 218300 2787")
+                        : disc_info::scannedDataRecord());
     if (*demo.notes) {
         // A freshly scanned record always takes notes.
-        disc->info = disc_info::storeNotes(disc->info, demo.notes).value();
+        disc->setInfo(disc_info::storeNotes(disc->info(), demo.notes).value());
     }
     return disc;
 }

@@ -68,26 +68,26 @@ void JsonDump::disc(const CQXDisc& disc) {
     std::string& out = m_head;
     out = m_firstDisc ? "{" : ",{";
     m_firstDisc = false;
-    const std::pair<std::string_view, const CompactText*> fields[] = {
-        {"number", &disc.number},
-        {"quality", &disc.quality},
-        {"info", &disc.info},
-        {"artist", &disc.artist},
-        {"name", &disc.name},
-        {"location", &disc.location},
-        {"date", &disc.date},
-        {"lend_date", &disc.lendDate},
-        {"outline", &disc.outline},
-        {"owner_name", &disc.ownerName},
-        {"owner_digest", &disc.ownerDigest},
-        {"shared", &disc.shared},
-        {"serial", &disc.serial},
-        {"size", &disc.size}};
+    const std::pair<std::string_view, std::string_view> fields[] = {
+        {"number", disc.number()},
+        {"quality", disc.quality()},
+        {"info", disc.info()},
+        {"artist", disc.artist()},
+        {"name", disc.name()},
+        {"location", disc.location()},
+        {"date", disc.date()},
+        {"lend_date", disc.lendDate()},
+        {"outline", disc.outline()},
+        {"owner_name", disc.ownerName()},
+        {"owner_digest", disc.ownerDigest()},
+        {"shared", disc.shared()},
+        {"serial", disc.serial()},
+        {"size", disc.size()}};
     for (const auto& [name, value] : fields) {
-        appendJsonField(out, name, *value);
+        appendJsonField(out, name, value);
     }
     out += "\"categories\":";
-    appendJsonList(out, disc.categories);
+    appendJsonList(out, disc.categories());
     out += ",\"files\":[";
     m_output.append(out);
     m_output.append(m_entries.view());

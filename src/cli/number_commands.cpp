@@ -39,7 +39,7 @@ void runGaps(const CliArguments& a, const CodePage& codePage) {
 void runRenumber(const CliArguments& a, const CodePage& codePage) {
     ConsolePrompt prompt;
     OwnedCatalogue owned(a, a.operands[0], codePage, prompt);
-    const std::string oldNumber = owned.disc(a.operands[1]).number;
+    const std::string oldNumber(owned.disc(a.operands[1]).number());
     const std::string& newNumber = a.operands[2];
     if (!std::ranges::all_of(newNumber, [](char c) { return c >= '0' && c <= '9'; })) {
         throw CommandFailure{std::string(kNotANumberMessage)};

@@ -179,14 +179,15 @@ FoundCover musicBrainzCover(const CliArguments& a, const CQXDisc& disc, CliSessi
     if (const std::optional<std::string> id = a.value("--release")) {
         release.sourceId = *id;
     } else {
-        const disc_info::ChildValue tag = disc_info::readMediaTag(disc.info.view());
-        CoverPageOutcome page =
-            source.fetchPage(http, {disc.name.str(), "music", tag.exists ? tag.value : ""}, 1);
+        const disc_info::ChildValue tag = disc_info::readMediaTag(disc.info());
+        CoverPageOutcome page = source.fetchPage(
+            http, {std::string(disc.name()), "music", tag.exists ? tag.value : ""}, 1);
         if (!page.error.empty()) {
             throw CommandFailure{page.error};
         }
         if (page.items.empty()) {
-            throw CommandFailure{"MusicBrainz knows no release of disc " + disc.number.str()};
+            throw CommandFailure{"MusicBrainz knows no release of disc " +
+                                 std::string(disc.number())};
         }
         release = std::move(page.items.front());
         std::string text = "Release " + release.sourceId + ": ";

@@ -19,7 +19,7 @@ void checkOwner(CQXCatalog& catalogue, const Identity& identity) {
 
 bool maySeeAll(const CQXCatalog& catalogue, const Identity& identity) {
     const bool ownerMissing = std::ranges::any_of(catalogue.discs, [](const auto& disc) {
-        return disc->ownerName == "null" && disc->ownerDigest == "null";
+        return disc->ownerName() == "null" && disc->ownerDigest() == "null";
     });
     return ownerMissing || isOwner(catalogue, identity);
 }

@@ -55,7 +55,7 @@ public:
     void fileFound(const DiscSnapshot& snapshot, std::size_t file) override {
         CQXDisc& disc = *m_discOf.at(&snapshot);
         CQXFileData& entry = disc.files[file];
-        entry.setDiscNumber(disc.number);
+        entry.setDiscNumber(disc.number());
         m_entries.push_back(&entry);
     }
 

@@ -67,8 +67,9 @@ std::uint32_t archiveLimitMegabytes(const CliArguments& a, const SettingsStore& 
 
 void printDisc(const CQXDisc& disc, const std::vector<std::string>& detected) {
     std::printf("number: %s\nname: %s\nserial: %s\nsize: %s MB\nfiles: %zu\nlocation: %s\n",
-                disc.number.str().c_str(), disc.name.str().c_str(), disc.serial.str().c_str(),
-                disc.size.str().c_str(), disc.files.size(), disc.location.str().c_str());
+                std::string(disc.number()).c_str(), std::string(disc.name()).c_str(),
+                std::string(disc.serial()).c_str(), std::string(disc.size()).c_str(),
+                disc.files.size(), std::string(disc.location()).c_str());
     if (!detected.empty()) {
         std::string list;
         for (const std::string& extension : detected) {

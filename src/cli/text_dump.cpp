@@ -26,24 +26,24 @@ std::string describeNamed(const NamedObject& object) {
 void TextDump::disc(const CQXDisc& disc) {
     std::string& t = m_head;
     t = "Disc ";
-    appendTerminalText(t, disc.number);
+    appendTerminalText(t, disc.number());
     t += ": ";
-    appendTerminalText(t, disc.name);
+    appendTerminalText(t, disc.name());
     t += "\n";
-    const std::pair<std::string_view, const CompactText*> fields[] = {
-        {"artist", &disc.artist}, {"quality", &disc.quality},    {"location", &disc.location},
-        {"date", &disc.date},     {"lend date", &disc.lendDate}, {"owner", &disc.ownerName},
-        {"shared", &disc.shared}, {"serial", &disc.serial},      {"size", &disc.size}};
+    const std::pair<std::string_view, std::string_view> fields[] = {
+        {"artist", disc.artist()}, {"quality", disc.quality()},    {"location", disc.location()},
+        {"date", disc.date()},     {"lend date", disc.lendDate()}, {"owner", disc.ownerName()},
+        {"shared", disc.shared()}, {"serial", disc.serial()},      {"size", disc.size()}};
     for (const auto& [name, value] : fields) {
-        if (!value->empty()) {
+        if (!value.empty()) {
             t += "  ";
             t += name;
             t += ": ";
-            appendTerminalText(t, *value);
+            appendTerminalText(t, value);
             t += "\n";
         }
     }
-    for (std::string_view category : disc.categories) {
+    for (std::string_view category : disc.categories()) {
         t += "  category: ";
         appendTerminalText(t, category);
         t += "\n";

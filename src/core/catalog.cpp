@@ -34,12 +34,12 @@ bool canonicalValue(std::string_view text, std::int64_t& value) {
 
 std::vector<std::unique_ptr<CQXDisc>>::iterator CQXCatalog::position(std::string_view number) {
     return std::find_if(discs.begin(), discs.end(),
-                        [number](const auto& disc) { return disc->number == number; });
+                        [number](const auto& disc) { return disc->number() == number; });
 }
 
 CQXDisc* CQXCatalog::findDisc(std::string_view number) const {
     for (const auto& disc : discs) {
-        if (disc->number == number) {
+        if (disc->number() == number) {
             return disc.get();
         }
     }
@@ -59,8 +59,8 @@ void CQXCatalog::removeDisc(std::string_view number) {
 
 void CQXCatalog::renameDisc(std::string_view number, const std::string& newName) {
     if (CQXDisc* disc = findDisc(number)) {
-        disc->outline = outlineWithName(disc->outline, newName);
-        disc->name = newName;
+        disc->setOutline(outlineWithName(std::string(disc->outline()), newName));
+        disc->setName(newName);
     }
 }
 
@@ -76,10 +76,11 @@ std::string CQXCatalog::renumberDisc(std::string_view oldNumber, const std::stri
     }
     std::unique_ptr<CQXDisc> disc = std::move(*it);
     discs.erase(it);
-    std::string outline = disc->outline;
-    replaceAll(outline, std::string(oldNumber) + " " + disc->name, newNumber + " " + disc->name);
-    disc->outline = outline;
-    disc->number = newNumber;
+    std::string outline(disc->outline());
+    replaceAll(outline, std::string(oldNumber) + " " + std::string(disc->name()),
+               newNumber + " " + std::string(disc->name()));
+    disc->setOutline(outline);
+    disc->setNumber(newNumber);
 
     // Counting down from the new value one by one and looking each "%d" text up is the rule;
     // choosing the largest canonical number below it gives the same disc without a loop that
@@ -90,7 +91,7 @@ std::string CQXCatalog::renumberDisc(std::string_view oldNumber, const std::stri
     if (value > 0) {
         for (auto candidate = discs.begin(); candidate != discs.end(); ++candidate) {
             std::int64_t v = 0;
-            if (canonicalValue((*candidate)->number, v) && v >= 0 && v < value && v > best) {
+            if (canonicalValue((*candidate)->number(), v) && v >= 0 && v < value && v > best) {
                 best = v;
                 after = candidate;
             }
@@ -100,7 +101,7 @@ std::string CQXCatalog::renumberDisc(std::string_view oldNumber, const std::stri
         discs.insert(discs.begin(), std::move(disc));
         return "0";
     }
-    std::string found = (*after)->number;
+    std::string found((*after)->number());
     discs.insert(after + 1, std::move(disc));
     return found;
 }
@@ -108,9 +109,9 @@ std::string CQXCatalog::renumberDisc(std::string_view oldNumber, const std::stri
 void CQXCatalog::setDiscDetails(std::string_view number, std::string artist, std::string quality,
                                 std::string info) {
     if (CQXDisc* disc = findDisc(number)) {
-        disc->artist = std::move(artist);
-        disc->quality = std::move(quality);
-        disc->info = std::move(info);
+        disc->setArtist(std::move(artist));
+        disc->setQuality(std::move(quality));
+        disc->setInfo(std::move(info));
     }
 }
 

@@ -215,13 +215,10 @@ void writeFileEntry(ArchiveWriter& writer, std::string_view name, std::string_vi
 }
 
 void writeDiscTexts(ArchiveWriter& writer, const DiscTexts& disc) {
-    for (const CompactText* text :
-         {&disc.number, &disc.quality, &disc.info, &disc.artist, &disc.name, &disc.location,
-          &disc.date, &disc.lendDate, &disc.outline, &disc.ownerName, &disc.ownerDigest,
-          &disc.shared, &disc.serial, &disc.size}) {
-        writer.writeText(*text);
+    for (std::string_view text : disc.texts()) {
+        writer.writeText(text);
     }
-    writeTexts(writer, disc.categories);
+    writeTexts(writer, disc.categories());
 }
 
 void writeCatalogueRest(ArchiveWriter& writer, const TextList& categories,

@@ -31,7 +31,7 @@ std::string formatted(const char* format, double value) {
 std::string databaseSizeText(const CQXCatalog& catalogue) {
     double total = 0;
     for (const auto& disc : catalogue.discs) {
-        total += wholeMegabytes(disc->size);
+        total += wholeMegabytes(std::string(disc->size()));
     }
     return total > 1000 ? formatted("%0.0f GB", total / 1024) : formatted("%0.0f MB", total);
 }
@@ -39,13 +39,13 @@ std::string databaseSizeText(const CQXCatalog& catalogue) {
 DatabaseInfo databaseInfo(const CQXCatalog& catalogue) {
     DatabaseInfo info;
     if (!catalogue.discs.empty()) {
-        info.owner = catalogue.discs.front()->ownerName;
+        info.owner = catalogue.discs.front()->ownerName();
     }
     info.discs = catalogue.discs.size();
     for (const auto& disc : catalogue.discs) {
         info.files += disc->files.size();
-        info.shared += disc->shared == "Yes" ? 1 : 0;
-        info.available += disc->location == "home" ? 1 : 0;
+        info.shared += disc->shared() == "Yes" ? 1 : 0;
+        info.available += disc->location() == "home" ? 1 : 0;
     }
     info.nonAvailable = info.discs - info.available;
     info.categories = catalogue.categories.size();

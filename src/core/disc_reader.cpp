@@ -68,7 +68,7 @@ std::unique_ptr<CQXDisc> DiscReader::read() {
 void DiscReader::visit(DiscVisitor& visitor) {
     const std::uint16_t schema = readSchema();
     readEntries(visitor.entries());
-    m_visited.categories.clear();
+    m_visited.editCategories().clear();
     readDiscTexts(schema, m_visited);
     visitor.disc(m_visited);
 }
@@ -86,26 +86,21 @@ void DiscReader::skip() {
 }
 
 void DiscReader::readDiscTexts(std::uint16_t schema, CQXDisc& disc) {
-    for (CompactText* text : {&disc.number, &disc.quality, &disc.info, &disc.artist, &disc.name,
-                              &disc.location, &disc.date, &disc.lendDate, &disc.outline}) {
-        *text = m_reader.readTextView(m_text);
-    }
-    if (schema >= 3) {
-        for (CompactText* text : {&disc.ownerName, &disc.ownerDigest, &disc.shared, &disc.serial}) {
-            *text = m_reader.readTextView(m_text);
+    // The texts of the older schemas' missing fields: owner name and digest, shared, serial
+    // and size.
+    static constexpr std::string_view kOldTexts[] = {"null", "null", "Yes", "0", "0.0"};
+    const std::size_t readCount = schema >= 5 ? 14 : schema >= 3 ? 13 : 9;
+    DiscTexts::Texts texts;
+    for (std::size_t i = 0; i < DiscTexts::kTextCount; ++i) {
+        if (i < readCount) {
+            m_discTexts[i] = m_reader.readTextView(m_text);
+            texts[i] = m_discTexts[i];
+        } else {
+            texts[i] = kOldTexts[i - 9];
         }
-    } else {
-        disc.ownerName = "null";
-        disc.ownerDigest = "null";
-        disc.shared = "Yes";
-        disc.serial = "0";
     }
-    if (schema >= 5) {
-        disc.size = m_reader.readTextView(m_text);
-    } else {
-        disc.size = "0.0";
-    }
-    readTexts(m_reader, disc.categories, m_text);
+    disc.setTexts(texts);
+    readTexts(m_reader, disc.editCategories(), m_text);
 }
 
 void DiscReader::readEntries(FileEntrySink& sink) {

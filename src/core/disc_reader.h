@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -48,6 +49,8 @@ private:
     CQXDisc m_visited;
     std::uint16_t m_entryWord = 0;  // the short reference of a further file entry, once known
     std::string m_text;
+    // The texts of the disc being read, which all stay valid until the disc takes them.
+    std::array<std::string, DiscTexts::kTextCount> m_discTexts;
     std::string m_name, m_folder, m_size, m_drive;
     TextList m_categories;
     TextList m_noCategories;  // stays empty: what an entry of the usual form has

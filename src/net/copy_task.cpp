@@ -38,7 +38,7 @@ CopyTask searchResultsCopyTask(const std::vector<const CQXDisc*>& discs,
                 return task;
             }
             if (std::find(wanted.begin(), wanted.end(), lowerCase(entry.name())) != wanted.end()) {
-                task.files.push_back(copyFileOf(entry, std::string(disc->number.view())));
+                task.files.push_back(copyFileOf(entry, std::string(disc->number())));
             }
         }
     }

@@ -10,7 +10,7 @@ namespace vorlix {
 SharedCatalogue SharedCatalogue::of(const CQXCatalog& catalogue) {
     SharedCatalogue shared;
     for (auto disc = catalogue.discs.rbegin(); disc != catalogue.discs.rend(); ++disc) {
-        if ((*disc)->shared == "Yes") {
+        if ((*disc)->shared() == "Yes") {
             shared.discs.push_back(disc->get());
         }
     }

@@ -20,14 +20,14 @@ bool CddbApply::apply(std::string_view number, const CddbResults& results,
         m_catalogue.renameDisc(number, results.album);
     }
     if (options.setArtist) {
-        disc->artist = artistWithYear(results.artist, results.year);
+        disc->setArtist(artistWithYear(results.artist, results.year));
     }
     bool complete = renameTracks(number, results.rows, options.addTrackLength);
     if (options.assignCategory) {
         assignCategory(number, results.category);
     }
-    if (const auto record = disc_info::setFreedbState(disc->info.view(), true)) {
-        disc->info = *record;
+    if (const auto record = disc_info::setFreedbState(disc->info(), true)) {
+        disc->setInfo(*record);
     } else {
         m_prompt.message(kApplyNoStateMessage);
         complete = false;
@@ -55,8 +55,8 @@ void CddbApply::assignCategory(std::string_view number, const std::string& categ
         m_catalogue.categories.push_back(category);
     }
     CQXDisc& disc = *m_catalogue.findDisc(number);
-    if (!disc.categories.contains(category)) {
-        disc.categories.push_back(category);
+    if (!disc.categories().contains(category)) {
+        disc.editCategories().push_back(category);
     }
 }
 

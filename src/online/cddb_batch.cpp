@@ -9,9 +9,9 @@ namespace vorlix {
 std::vector<std::string> unprocessedAudioDiscs(const CQXCatalog& catalogue) {
     std::vector<std::string> numbers;
     for (const auto& disc : catalogue.discs) {
-        const disc_info::ChildValue state = disc_info::readFreedbState(disc->info.view());
+        const disc_info::ChildValue state = disc_info::readFreedbState(disc->info());
         if (state.exists && state.value == "no") {
-            numbers.push_back(disc->number.str());
+            numbers.push_back(std::string(disc->number()));
         }
     }
     return numbers;
@@ -29,7 +29,7 @@ std::optional<std::string> openingMediaTag(const CQXCatalog* catalogue, std::str
     }
     const CQXDisc* disc = catalogue->findDisc(number);
     const disc_info::ChildValue tag =
-        disc == nullptr ? disc_info::ChildValue{} : disc_info::readMediaTag(disc->info.view());
+        disc == nullptr ? disc_info::ChildValue{} : disc_info::readMediaTag(disc->info());
     if (!tag.exists) {
         prompt.message(kNoMediaTagMessage);
         return std::nullopt;

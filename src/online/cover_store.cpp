@@ -11,8 +11,8 @@ bool storeCover(CQXCatalog& catalogue, std::string_view number,
         return false;
     }
     catalogue.named.set("CD" + std::string(number), ByteArray{picture});
-    if (const auto record = storePriceBlock(disc->info.view(), price)) {
-        disc->info = *record;
+    if (const auto record = storePriceBlock(disc->info(), price)) {
+        disc->setInfo(*record);
     }
     return true;
 }

@@ -11,15 +11,15 @@ namespace {
 // A scan's number is fixed when its dialog opens, and a disc renumbered in the tree meanwhile
 // may have taken it; two discs with one number could not both be found.
 void takeFreeNumber(const CQXCatalog& catalogue, CQXDisc& disc, UserPrompt& prompt) {
-    if (!catalogue.discExists(disc.number)) {
+    if (!catalogue.discExists(disc.number())) {
         return;
     }
-    const std::string taken = disc.number;
-    disc.number = nextDiscNumber(catalogue);
-    if (std::string outline = disc.outline; outline.starts_with(taken + " ")) {
-        disc.outline = outline.replace(0, taken.size(), disc.number);
+    const std::string taken(disc.number());
+    disc.setNumber(nextDiscNumber(catalogue));
+    if (std::string outline(disc.outline()); outline.starts_with(taken + " ")) {
+        disc.setOutline(outline.replace(0, taken.size(), disc.number()));
     }
-    prompt.message(numberTakenMessage(taken, disc.number), MessageIcon::Information);
+    prompt.message(numberTakenMessage(taken, std::string(disc.number())), MessageIcon::Information);
 }
 
 void addToCatalogue(CQX2Doc& document, std::unique_ptr<CQXDisc> disc) {

@@ -16,7 +16,7 @@ std::string nextDiscNumber(const CQXCatalog& catalogue) {
     // second disc with the same one could never be reached.
     std::int64_t next = 1;
     if (!catalogue.discs.empty()) {
-        next = std::max<std::int64_t>(leadingInt(catalogue.discs.back()->number), 0) + 1;
+        next = std::max<std::int64_t>(leadingInt(catalogue.discs.back()->number()), 0) + 1;
     }
     while (catalogue.discExists(decimalText(next))) {
         ++next;
@@ -32,22 +32,22 @@ ScanRequest makeScanRequest(const CQXCatalog& catalogue, const Identity& identit
     request.ownerName = identity.logName;
     request.ownerDigest = identity.passwordDigest;
     for (const auto& disc : catalogue.discs) {
-        request.knownSerials.push_back(disc->serial);
+        request.knownSerials.emplace_back(disc->serial());
     }
     return request;
 }
 
 std::unique_ptr<CQXDisc> makeBlankDisc(const CQXCatalog& catalogue, const CurrentDisc& current) {
     auto disc = std::make_unique<CQXDisc>();
-    disc->number = nextDiscNumber(catalogue);
-    disc->name = "Blank Disc";
-    disc->serial = "0";
-    disc->shared = "Yes";
-    disc->ownerName = current.ownerName;
-    disc->ownerDigest = current.ownerDigest;
-    disc->location = "home";
-    disc->size = "0.0";
-    disc->outline = disc->number + " Blank\r\n";
+    disc->setNumber(nextDiscNumber(catalogue));
+    disc->setName("Blank Disc");
+    disc->setSerial("0");
+    disc->setShared("Yes");
+    disc->setOwnerName(current.ownerName());
+    disc->setOwnerDigest(current.ownerDigest());
+    disc->setLocation("home");
+    disc->setSize("0.0");
+    disc->setOutline(std::string(disc->number()) + " Blank\r\n");
     return disc;
 }
 

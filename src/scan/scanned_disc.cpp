@@ -21,19 +21,19 @@ std::string todayDiscDateText() {
 std::unique_ptr<CQXDisc> makeScannedDisc(ScanJob& job, const ScanRequest& request,
                                          std::string_view location, bool shared, std::string date) {
     auto disc = std::make_unique<CQXDisc>();
-    disc->size = job.totals().discSizeText;
-    disc->outline = job.folderOutline();
+    disc->setSize(job.totals().discSizeText);
+    disc->setOutline(job.folderOutline());
     disc->files = job.takeEntries();
-    disc->number = request.discNumber;
-    disc->name = job.volumeLabel();
-    disc->info = job.audio() ? disc_info::scannedAudioRecord(job.mediaTag())
-                             : disc_info::scannedDataRecord();
-    disc->date = std::move(date);
-    disc->location = location;
-    disc->ownerName = request.ownerName;
-    disc->ownerDigest = request.ownerDigest;
-    disc->shared = shared ? "Yes" : "No";
-    disc->serial = job.serialText();
+    disc->setNumber(request.discNumber);
+    disc->setName(job.volumeLabel());
+    disc->setInfo(job.audio() ? disc_info::scannedAudioRecord(job.mediaTag())
+                              : disc_info::scannedDataRecord());
+    disc->setDate(std::move(date));
+    disc->setLocation(location);
+    disc->setOwnerName(request.ownerName);
+    disc->setOwnerDigest(request.ownerDigest);
+    disc->setShared(shared ? "Yes" : "No");
+    disc->setSerial(job.serialText());
     return disc;
 }
 

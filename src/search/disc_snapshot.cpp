@@ -27,12 +27,12 @@ const TextList kNoCategories;
 }  // namespace
 
 DiscSnapshot::DiscSnapshot(const CQXDisc& disc)
-    : m_number(disc.number.str()),
-      m_name(disc.name.str()),
-      m_artist(disc.artist.str()),
-      m_location(disc.location.str()),
-      m_shared(disc.shared.str()),
-      m_categories(disc.categories),
+    : m_number(std::string(disc.number())),
+      m_name(std::string(disc.name())),
+      m_artist(std::string(disc.artist())),
+      m_location(std::string(disc.location())),
+      m_shared(std::string(disc.shared())),
+      m_categories(disc.categories()),
       m_nameKey(lowerCase(m_name)),
       m_artistKey(lowerCase(m_artist)) {
     const std::size_t count = disc.files.size();

@@ -10,11 +10,11 @@ namespace {
 // its entries: a disc deleted and another made in its memory differs in some field or in its
 // entries' list.
 bool stillShows(const DiscSnapshot& snapshot, const CQXDisc& disc) {
-    return disc.number == snapshot.number() && disc.files.size() == snapshot.fileCount() &&
+    return disc.number() == snapshot.number() && disc.files.size() == snapshot.fileCount() &&
            (disc.files.empty() || &disc.files.front() == snapshot.firstEntry()) &&
-           disc.shared == snapshot.sharedText() && disc.name == snapshot.name() &&
-           disc.artist == snapshot.artist() && disc.location == snapshot.location() &&
-           disc.categories == snapshot.categories();
+           disc.shared() == snapshot.sharedText() && disc.name() == snapshot.name() &&
+           disc.artist() == snapshot.artist() && disc.location() == snapshot.location() &&
+           disc.categories() == snapshot.categories();
 }
 
 }  // namespace

@@ -30,11 +30,11 @@ DiscGaps::DiscGaps(const CQXCatalog& catalogue) {
     if (catalogue.discs.empty()) {
         return;
     }
-    const std::int64_t last = leadingInt(catalogue.discs.back()->number);
+    const std::int64_t last = leadingInt(catalogue.discs.back()->number());
     std::vector<std::int64_t> carried;
     carried.reserve(catalogue.discs.size());
     for (const auto& disc : catalogue.discs) {
-        const std::optional<std::int64_t> value = positiveDecimal(disc->number);
+        const std::optional<std::int64_t> value = positiveDecimal(disc->number());
         if (value && *value <= last) {
             carried.push_back(*value);
         }

@@ -18,7 +18,7 @@ Result DiscLending::lend(const DiscTexts& shown, const std::string& borrower) {
     if (!isOwner(m_catalogue, m_user)) {
         return Result::failure(refusalText(m_user));
     }
-    if (shown.location != kHomeLocation) {
+    if (shown.location() != kHomeLocation) {
         return Result::failure(std::string(kAlreadyGivenAwayMessage));
     }
     if (borrower.empty()) {
@@ -26,9 +26,9 @@ Result DiscLending::lend(const DiscTexts& shown, const std::string& borrower) {
     }
     addToHistory(borrower);
     const std::string today = discDateText(m_clock.now());
-    if (CQXDisc* disc = m_catalogue.findDisc(shown.number)) {
-        disc->location = borrower;
-        disc->lendDate = today;
+    if (CQXDisc* disc = m_catalogue.findDisc(shown.number())) {
+        disc->setLocation(borrower);
+        disc->setLendDate(today);
     }
     m_prompt.message(borrower + " " + today, MessageIcon::Information);
     return Result::success();
@@ -51,12 +51,12 @@ Result DiscLending::getBack(const DiscTexts& shown) {
     if (!isOwner(m_catalogue, m_user)) {
         return Result::failure(refusalText(m_user));
     }
-    if (shown.location == kHomeLocation) {
+    if (shown.location() == kHomeLocation) {
         return Result::failure(std::string(kAlreadyAvailableMessage));
     }
-    if (CQXDisc* disc = m_catalogue.findDisc(shown.number)) {
-        disc->location = kHomeLocation;
-        disc->lendDate = discDateText(m_clock.now());
+    if (CQXDisc* disc = m_catalogue.findDisc(shown.number())) {
+        disc->setLocation(kHomeLocation);
+        disc->setLendDate(discDateText(m_clock.now()));
     }
     return Result::success();
 }
@@ -64,7 +64,7 @@ Result DiscLending::getBack(const DiscTexts& shown) {
 void returnDiscsHome(CQXCatalog& catalogue, const std::vector<std::string>& numbers) {
     for (const std::string& number : numbers) {
         if (CQXDisc* disc = catalogue.findDisc(number)) {
-            disc->location = kHomeLocation;
+            disc->setLocation(kHomeLocation);
         }
     }
 }

@@ -12,7 +12,7 @@ namespace vorlix {
 class Clock;
 class CQXCatalog;
 class UserPrompt;
-struct DiscTexts;
+class DiscTexts;
 
 inline constexpr std::string_view kAlreadyGivenAwayMessage = "This CD is already given away.";
 inline constexpr std::string_view kEnterNameMessage = "Please, enter a name.";

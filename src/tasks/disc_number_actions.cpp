@@ -33,7 +33,7 @@ void DiscNumberActions::showDisc(std::int32_t findNumber) {
     const CQXCatalog& catalogue = m_document.catalogue();
     const CQXDisc* disc = catalogue.findDisc(number);
     const bool mayBeSeen = disc != nullptr && (isOwner(catalogue, m_document.identity()) ||
-                                               disc->shared == kSharedYes);
+                                               disc->shared() == kSharedYes);
     DiscTreePane* tree = discTree(m_document);
     // A disc the tree does not show at the moment (left out by a category view) cannot be
     // selected either, and gets the same answer.

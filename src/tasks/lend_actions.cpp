@@ -25,7 +25,7 @@ bool LendActions::lend(const std::string& lendName) {
 }
 
 bool LendActions::getBack() {
-    if (!m_document.hasDiscs() || m_document.currentDisc().number.empty()) {
+    if (!m_document.hasDiscs() || m_document.currentDisc().number().empty()) {
         return false;
     }
     DiscLending lending(m_document.catalogue(), m_document.identity(), m_document.clock(),
@@ -39,7 +39,7 @@ bool LendActions::getBack() {
 }
 
 void LendActions::showChangedDisc() {
-    if (const CQXDisc* disc = m_document.catalogue().findDisc(m_document.currentDisc().number)) {
+    if (const CQXDisc* disc = m_document.catalogue().findDisc(m_document.currentDisc().number())) {
         m_document.setCurrentDisc(*disc);
     }
     m_document.setModified();

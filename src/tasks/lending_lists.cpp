@@ -12,11 +12,12 @@ namespace vorlix {
 namespace {
 
 DiscPicture sharedPicture(const CQXDisc& disc) {
-    return disc.shared == kSharedYes ? DiscPicture::Shared : DiscPicture::NotShared;
+    return disc.shared() == kSharedYes ? DiscPicture::Shared : DiscPicture::NotShared;
 }
 
 LendingRow rowOf(const CQXDisc& disc, DiscPicture picture) {
-    return {disc.name, disc.number, disc.location, disc.lendDate, picture};
+    return {std::string(disc.name()), std::string(disc.number()), std::string(disc.location()),
+            std::string(disc.lendDate()), picture};
 }
 
 }  // namespace
@@ -29,7 +30,7 @@ OverdueRule readOverdueRule(const SettingsStore& settings) {
 std::vector<LendingRow> availableDiscRows(const CQXCatalog& catalogue) {
     std::vector<LendingRow> rows;
     for (const auto& disc : catalogue.discs) {
-        if (disc->location == kHomeLocation) {
+        if (disc->location() == kHomeLocation) {
             rows.push_back(rowOf(*disc, sharedPicture(*disc)));
         }
     }
@@ -42,7 +43,7 @@ NonAvailableList nonAvailableDiscRows(const CQXCatalog& catalogue, const std::st
     if (!borrower.empty()) {
         list.caption = std::string(kLentByCaption) + borrower;
         for (const auto& disc : catalogue.discs) {
-            if (disc->location == borrower) {
+            if (disc->location() == borrower) {
                 list.rows.push_back(rowOf(*disc, DiscPicture::NotShared));
             }
         }
@@ -50,11 +51,11 @@ NonAvailableList nonAvailableDiscRows(const CQXCatalog& catalogue, const std::st
     }
     list.caption = kAllNonAvailableCaption;
     for (const auto& disc : catalogue.discs) {
-        if (disc->location == kHomeLocation) {
+        if (disc->location() == kHomeLocation) {
             continue;
         }
         const bool overdue =
-            rule.marked && daysSinceDiscDate(disc->lendDate, now) > rule.intervalDays;
+            rule.marked && daysSinceDiscDate(disc->lendDate(), now) > rule.intervalDays;
         list.rows.push_back(rowOf(*disc, overdue ? DiscPicture::Overdue : sharedPicture(*disc)));
     }
     return list;

@@ -282,7 +282,7 @@ void CCategoriesView::refillAllCategories() {
 }
 
 void CCategoriesView::refreshForCurrentDisc() {
-    const DiscDetails details = discDetails(m_document.currentDisc().info);
+    const DiscDetails details = discDetails(m_document.currentDisc().info());
     showNotes(details.notes);
     refillAttachedCategories();
     showCover(details.portraitCover);
@@ -291,7 +291,7 @@ void CCategoriesView::refreshForCurrentDisc() {
 }
 
 void CCategoriesView::refillAttachedCategories() {
-    m_attachedModel->setNames(m_document.currentDisc().categories.toVector());
+    m_attachedModel->setNames(m_document.currentDisc().categories().toVector());
 }
 
 void CCategoriesView::showNotes(const std::string& notes) {
@@ -302,7 +302,7 @@ void CCategoriesView::showNotes(const std::string& notes) {
 }
 
 void CCategoriesView::showCover(bool portrait) {
-    const std::string& number = m_document.currentDisc().number;
+    const std::string number(m_document.currentDisc().number());
     const std::vector<std::uint8_t>* bytes =
         number.empty() ? nullptr : coverBytes(m_document.catalogue(), number);
     QPixmap picture = bytes == nullptr ? QPixmap() : coverThumbnail(*bytes, portrait);

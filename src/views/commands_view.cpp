@@ -428,11 +428,11 @@ void CCommandsView::runCommand(PaneCommand command) {
 
 void CCommandsView::refreshDiscFields() {
     const CurrentDisc& disc = m_document.currentDisc();
-    m_number->setText(toQt(disc.number));
-    m_name->setText(toQt(disc.name));
-    m_artist->setText(toQt(disc.artist));
-    m_quality->setText(toQt(disc.quality));
-    m_location->setText(toQt(disc.location));
+    m_number->setText(toQt(disc.number()));
+    m_name->setText(toQt(disc.name()));
+    m_artist->setText(toQt(disc.artist()));
+    m_quality->setText(toQt(disc.quality()));
+    m_location->setText(toQt(disc.location()));
     const DiscCountTexts counts = discCountTexts(m_document.catalogue());
     m_count->setText(toQt(counts.count));
     m_lastEntry->setText(toQt(counts.lastEntry));

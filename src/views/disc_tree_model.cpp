@@ -9,11 +9,11 @@
 namespace vorlix {
 
 std::unique_ptr<DiscTreeItem> discTreeItems(const CQXDisc& disc) {
-    const std::vector<OutlineItem> lines = parseOutline(disc.outline);
+    const std::vector<OutlineItem> lines = parseOutline(disc.outline());
     auto discItem = std::make_unique<DiscTreeItem>();
-    discItem->shared = disc.shared == kSharedYes;
+    discItem->shared = disc.shared() == kSharedYes;
     if (lines.empty()) {
-        discItem->text = toQt(discItemText(disc.number, disc.name));
+        discItem->text = toQt(discItemText(disc.number(), disc.name()));
         return discItem;
     }
     discItem->text = toQt(lines.front().text);

@@ -152,7 +152,7 @@ void CLeftView::showDiscs(const std::vector<std::string>& categoryFilter) {
     m_refilling = false;
     // The other panes show the current disc, so it must be the disc of the selected item: the
     // same disc when the tree still shows it, otherwise none.
-    const std::string& number = m_document.currentDisc().number;
+    const std::string number(m_document.currentDisc().number());
     const QModelIndex current = exactDiscItem(number);
     if (current.isValid()) {
         select(current);
@@ -291,7 +291,7 @@ void CLeftView::onLabelEditEnded(const QModelIndex& index, const QString& text) 
 
 void CLeftView::renameDisc(const std::string& newNumber, const std::string& newName) {
     CQXCatalog& catalogue = m_document.catalogue();
-    const std::string number = m_document.currentDisc().number;
+    const std::string number(m_document.currentDisc().number());
     CQXDisc* disc = catalogue.findDisc(number);
     QModelIndex item = selectedIndex();
     if (disc == nullptr || isFolder(item)) {
@@ -300,7 +300,7 @@ void CLeftView::renameDisc(const std::string& newNumber, const std::string& newN
     if (!item.isValid()) {
         item = exactDiscItem(number);
     }
-    const std::string name = cleanDiscName(newName, disc->name);
+    const std::string name = cleanDiscName(newName, std::string(disc->name()));
     catalogue.renameDisc(number, name);
     if (item.isValid()) {
         m_model->setDiscText(item.row(), toQt(discItemText(number, name)));
@@ -382,11 +382,11 @@ void CLeftView::showDiscInformation() {
 
 void CLeftView::fillInformation() {
     const CQXCatalog& catalogue = m_document.catalogue();
-    const CQXDisc* disc = catalogue.findDisc(m_document.currentDisc().number);
+    const CQXDisc* disc = catalogue.findDisc(m_document.currentDisc().number());
     if (disc == nullptr) {
         return;
     }
-    const NamedObject* cover = catalogue.named.find(coverKey(disc->number.view()));
+    const NamedObject* cover = catalogue.named.find(coverKey(disc->number()));
     m_infoWindow->fill(*disc, cover == nullptr ? nullptr : std::get_if<ByteArray>(cover));
 }
 
@@ -396,12 +396,13 @@ void CLeftView::searchCover() {
         m_services.prompt.message(kUnauthorizedMessage);
         return;
     }
-    const std::string number = m_document.currentDisc().number;
+    const std::string number(m_document.currentDisc().number());
     const CQXDisc* disc = catalogue.findDisc(number);
     if (disc == nullptr) {
         return;
     }
-    CDialogCoverSearch dialog(disc->name.str(), disc_info::readMediaTag(disc->info.view()).value,
+    CDialogCoverSearch dialog(std::string(disc->name()),
+                              disc_info::readMediaTag(disc->info()).value,
                               coverDialogServices(m_services.settings, m_services.prompt,
                                                   m_services.shell, m_musicBrainzPacer),
                               this);
@@ -422,7 +423,7 @@ void CLeftView::searchCover() {
 void CLeftView::locateFile(const CQXFileData& entry) {
     QModelIndex disc = discOf(selectedIndex());
     if (!disc.isValid()) {
-        disc = exactDiscItem(m_document.currentDisc().number);
+        disc = exactDiscItem(m_document.currentDisc().number());
     }
     if (!disc.isValid()) {
         return;
@@ -518,13 +519,13 @@ ShareResult CLeftView::shareSelectedDisc(bool shared) {
     }
     QModelIndex item = selectDiscOfSelection(true);
     if (!item.isValid()) {
-        item = exactDiscItem(selected.number);
+        item = exactDiscItem(selected.number());
     }
     if (item.isValid()) {
         m_model->setDiscShared(item.row(), shared);
         m_tree->collapse(item);
     }
-    m_document.setCurrentDisc(*catalogue.findDisc(selected.number));
+    m_document.setCurrentDisc(*catalogue.findDisc(selected.number()));
     m_document.setModified();
     if (CommandsPane* commands = commandsPanel(m_document)) {
         commands->refreshStatus();
@@ -536,7 +537,7 @@ void CLeftView::setBlankCover() {
     if (!m_document.hasDiscs() || !m_document.checkOwner()) {
         return;
     }
-    if (removeCover(m_document.catalogue(), m_document.currentDisc().number)) {
+    if (removeCover(m_document.catalogue(), m_document.currentDisc().number())) {
         m_document.setModified();
     }
     selectDiscOfSelection(false);
@@ -546,7 +547,7 @@ void CLeftView::setBlankCover() {
 }
 
 void CLeftView::resetMediaTag() {
-    const std::string number = m_document.currentDisc().number;
+    const std::string number(m_document.currentDisc().number());
     CQXCatalog& catalogue = m_document.catalogue();
     if (resetCddbMediaTag(catalogue, number, isOwner(catalogue, m_document.identity()),
                           m_services.prompt)) {

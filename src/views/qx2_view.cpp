@@ -250,8 +250,8 @@ void CQX2View::showFileMenu(const QPoint& position) {
 
 void CQX2View::copySelectedToHardDisc() {
     if (m_services.copies != nullptr) {
-        m_services.copies->start(fileListCopyTask(
-            selectedEntries(), std::string(m_document.currentDisc().number.view())));
+        m_services.copies->start(
+            fileListCopyTask(selectedEntries(), std::string(m_document.currentDisc().number())));
     }
 }
 
@@ -259,7 +259,7 @@ void CQX2View::copySelectedToHardDisc() {
 void CQX2View::addSelectedToPlaylist() {
     const std::vector<CQXFileData*> entries = selectedEntries();
     for (CQXFileData* entry : entries) {
-        entry->setDiscNumber(m_document.currentDisc().number);
+        entry->setDiscNumber(m_document.currentDisc().number());
     }
     m_document.openPlaylistWindow(entries);
 }

@@ -21,9 +21,9 @@ protected:
     DatabaseOwnerChangeTest() {
         for (const char* number : {"1", "2", "3"}) {
             auto disc = std::make_unique<CQXDisc>();
-            disc->number = number;
-            disc->ownerName = kAnna.logName;
-            disc->ownerDigest = kAnna.passwordDigest;
+            disc->setNumber(number);
+            disc->setOwnerName(kAnna.logName);
+            disc->setOwnerDigest(kAnna.passwordDigest);
             catalogue.discs.push_back(std::move(disc));
         }
     }
@@ -59,8 +59,8 @@ TEST_P(OwnerChangeRefusalTest, ShowsWhyAndClearsEveryField) {
     EXPECT_EQ(fields.newName, "");
     EXPECT_EQ(fields.newPassword, "");
     for (const auto& disc : catalogue.discs) {
-        EXPECT_EQ(disc->ownerName, "anna");
-        EXPECT_EQ(disc->ownerDigest, kAnna.passwordDigest);
+        EXPECT_EQ(disc->ownerName(), "anna");
+        EXPECT_EQ(disc->ownerDigest(), kAnna.passwordDigest);
     }
 }
 
@@ -83,15 +83,15 @@ TEST_F(DatabaseOwnerChangeTest, GivesEveryDiscTheNewOwner) {
     EXPECT_EQ(prompt.messages, Strings());
     const Identity bela{"b\xC3\xA9la", textDigest("pw", kCodePage)};
     for (const auto& disc : catalogue.discs) {
-        EXPECT_EQ(disc->ownerName, bela.logName);
-        EXPECT_EQ(disc->ownerDigest, bela.passwordDigest);
+        EXPECT_EQ(disc->ownerName(), bela.logName);
+        EXPECT_EQ(disc->ownerDigest(), bela.passwordDigest);
     }
     EXPECT_FALSE(isOwner(catalogue, kAnna));
     EXPECT_TRUE(isOwner(catalogue, bela));
 }
 
 TEST_F(DatabaseOwnerChangeTest, OnlyTheFirstDiscsOwnerIsConfirmed) {
-    catalogue.discs.front()->ownerName = "carl";
+    catalogue.discs.front()->setOwnerName("carl");
     OwnerFields fields{"anna", "secret", "ben", "pw"};
     EXPECT_FALSE(change.change(fields));
     EXPECT_EQ(prompt.messages, Strings{"The current owner name is false!"});

@@ -68,7 +68,8 @@ private:
     Strings owners() const {
         Strings result;
         for (const auto& disc : m_catalogue->discs) {
-            result.push_back(disc->ownerName + "/" + disc->ownerDigest);
+            result.push_back(std::string(disc->ownerName()) + "/" +
+                             std::string(disc->ownerDigest()));
         }
         return result;
     }
@@ -81,9 +82,9 @@ private Q_SLOTS:
         m_catalogue = std::make_unique<CQXCatalog>();
         for (const char* number : {"1", "2"}) {
             auto disc = std::make_unique<CQXDisc>();
-            disc->number = number;
-            disc->ownerName = "anna";
-            disc->ownerDigest = textDigest("secret", kCodePage);
+            disc->setNumber(number);
+            disc->setOwnerName("anna");
+            disc->setOwnerDigest(textDigest("secret", kCodePage));
             m_catalogue->discs.push_back(std::move(disc));
         }
     }
@@ -172,7 +173,7 @@ private Q_SLOTS:
             click(*modal, "changeButton");
         });
         QVERIFY(service.changeOwner(*m_catalogue, "anna"));
-        QCOMPARE(m_catalogue->discs.front()->ownerName, std::string("carl"));
+        QCOMPARE(m_catalogue->discs.front()->ownerName(), std::string("carl"));
     }
 };
 

@@ -17,10 +17,10 @@ const Identity kBen{"ben", "8fe4c11451281c094a6578e6ddbf5eed"};
 void addDisc(CQXCatalog& catalogue, const std::string& number, const Identity& owner,
              const std::string& shared = "No") {
     auto disc = std::make_unique<CQXDisc>();
-    disc->number = number;
-    disc->ownerName = owner.logName;
-    disc->ownerDigest = owner.passwordDigest;
-    disc->shared = shared;
+    disc->setNumber(number);
+    disc->setOwnerName(owner.logName);
+    disc->setOwnerDigest(owner.passwordDigest);
+    disc->setShared(shared);
     catalogue.discs.push_back(std::move(disc));
 }
 
@@ -67,8 +67,8 @@ TEST(OwnershipTest, OwnerlessDiscsGetTheLoggedInUserWithOneMessage) {
     EXPECT_TRUE(assignOwnerIfMissing(catalogue, kAnna, prompt));
     EXPECT_EQ(prompt.messages, Strings{std::string(kNoOwnerMessage)});
     for (const auto& disc : catalogue.discs) {
-        EXPECT_EQ(disc->ownerName, "anna");
-        EXPECT_EQ(disc->ownerDigest, kAnna.passwordDigest);
+        EXPECT_EQ(disc->ownerName(), "anna");
+        EXPECT_EQ(disc->ownerDigest(), kAnna.passwordDigest);
     }
     EXPECT_FALSE(assignOwnerIfMissing(catalogue, kBen, prompt));
     EXPECT_EQ(prompt.messages.size(), 1u);
@@ -87,7 +87,7 @@ protected:
     Strings sharedFields() const {
         Strings fields;
         for (const auto& disc : catalogue.discs) {
-            fields.push_back(disc->shared);
+            fields.emplace_back(disc->shared());
         }
         return fields;
     }
@@ -99,7 +99,7 @@ protected:
 TEST_F(SharingTest, SharingSetsTheSelectedAndTheCatalogueDisc) {
     DiscTexts selected = select("3");
     EXPECT_EQ(shareDisc(catalogue, selected, kAnna, prompt), ShareResult::Changed);
-    EXPECT_EQ(selected.shared, "Yes");
+    EXPECT_EQ(selected.shared(), "Yes");
     EXPECT_EQ(sharedFields(), (Strings{"No", "Yes", "Yes"}));
     EXPECT_EQ(prompt.messages, Strings());
 }
@@ -107,7 +107,7 @@ TEST_F(SharingTest, SharingSetsTheSelectedAndTheCatalogueDisc) {
 TEST_F(SharingTest, UnsharingSetsTheSelectedAndTheCatalogueDisc) {
     DiscTexts selected = select("2");
     EXPECT_EQ(unshareDisc(catalogue, selected, kAnna, prompt), ShareResult::Changed);
-    EXPECT_EQ(selected.shared, "No");
+    EXPECT_EQ(selected.shared(), "No");
     EXPECT_EQ(sharedFields(), (Strings{"No", "No", "No"}));
 }
 
@@ -128,7 +128,7 @@ TEST_F(SharingTest, AnyoneButTheOwnerIsRefused) {
               ShareResult::Refused);
     EXPECT_EQ(prompt.messages, (Strings{"Operation not allowed! Logged in as : ben",
                                         "Operation not allowed! Logged in as : anna"}));
-    EXPECT_EQ(selected.shared, "No");
+    EXPECT_EQ(selected.shared(), "No");
     EXPECT_EQ(sharedFields(), (Strings{"No", "Yes", "No"}));
 }
 
@@ -136,7 +136,7 @@ TEST_F(SharingTest, ASelectionWhoseDiscIsGoneChangesNothing) {
     DiscTexts selected = select("3");
     catalogue.removeDisc("3");
     EXPECT_EQ(shareDisc(catalogue, selected, kAnna, prompt), ShareResult::Unchanged);
-    EXPECT_EQ(selected.shared, "No");
+    EXPECT_EQ(selected.shared(), "No");
     EXPECT_EQ(sharedFields(), (Strings{"No", "Yes"}));
 }
 

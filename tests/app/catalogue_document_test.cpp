@@ -81,8 +81,8 @@ struct FakeChangeOwner final : ChangeOwnerService {
             return false;
         }
         for (auto& disc : catalogue.discs) {
-            disc->ownerName = newOwner->logName;
-            disc->ownerDigest = newOwner->passwordDigest;
+            disc->setOwnerName(newOwner->logName);
+            disc->setOwnerDigest(newOwner->passwordDigest);
         }
         return true;
     }
@@ -154,8 +154,8 @@ protected:
     std::string saveSample(const std::string& name, const std::string& owner) {
         CQXCatalog catalogue = test::sampleCatalogue();
         for (auto& disc : catalogue.discs) {
-            disc->ownerName = owner;
-            disc->ownerDigest = owner == "null" ? "null" : kAnna.passwordDigest;
+            disc->setOwnerName(owner);
+            disc->setOwnerDigest(owner == "null" ? "null" : kAnna.passwordDigest);
         }
         const std::string path = folder.file(name);
         writeFile(path, writeCatalogue(catalogue, kCodePage));
@@ -236,8 +236,8 @@ TEST_F(DocumentTest, OpeningAssignsMissingOwnersOnceAndKeepsTheChangeToSave) {
               std::vector<std::string>{
                   "No owner found. The currently logged in user will be set as database owner."});
     for (const auto& disc : document.catalogue().discs) {
-        EXPECT_EQ(disc->ownerName, "anna");
-        EXPECT_EQ(disc->ownerDigest, kAnna.passwordDigest);
+        EXPECT_EQ(disc->ownerName(), "anna");
+        EXPECT_EQ(disc->ownerDigest(), kAnna.passwordDigest);
     }
     EXPECT_TRUE(document.isModified());
     EXPECT_TRUE(document.checkOwner());
@@ -295,7 +295,7 @@ TEST_F(DocumentTest, ACatalogueIsReadAsLongWorkThatCountsEveryByte) {
 TEST_F(DocumentTest, ACancelledReadChangesNothingAndNoOpenStartsDuringARead) {
     const std::string shown = saveSample("shown.vrd", "anna");
     ASSERT_TRUE(document.openDocument(shown));
-    document.catalogue().discs.front()->name = "changed, kept unsaved";
+    document.catalogue().discs.front()->setName("changed, kept unsaved");
     document.setModified(true);
     const std::string other = saveSample("other.vrd", "anna");
 
@@ -303,7 +303,7 @@ TEST_F(DocumentTest, ACancelledReadChangesNothingAndNoOpenStartsDuringARead) {
     longWork.cancel = true;
     EXPECT_FALSE(document.openDocument(other));
     EXPECT_EQ(document.path(), shown);
-    EXPECT_EQ(document.catalogue().discs.front()->name, "changed, kept unsaved");
+    EXPECT_EQ(document.catalogue().discs.front()->name(), "changed, kept unsaved");
     EXPECT_TRUE(document.isModified());
     EXPECT_EQ(prompt.messages, std::vector<std::string>{"Save changes to shown.vrd?"});
     EXPECT_EQ(settings.readText(setting::kRecentFileListKey, "File1", 1024), shown);
@@ -373,7 +373,7 @@ TEST_F(DocumentTest, SearchesSeeEveryEditMadeThroughTheDocument) {
     EXPECT_EQ(entriesCarrying(document.searchDiscs(), "Edited"), 2u);
 
     document.setCurrentDisc(*catalogue.discs[1]);
-    catalogue.renameDisc(catalogue.discs[1]->number, "Renamed");
+    catalogue.renameDisc(catalogue.discs[1]->number(), "Renamed");
     document.setModified();
     EXPECT_EQ((*document.searchDiscs())[1]->name(), "Renamed");
 
@@ -382,7 +382,7 @@ TEST_F(DocumentTest, SearchesSeeEveryEditMadeThroughTheDocument) {
         catalogue.discs.rbegin(), catalogue.discs.rend(),
         [&](const auto& disc) { return disc.get() != &first && disc.get() != edited; });
     ASSERT_NE(spare, catalogue.discs.rend());
-    const std::string deleted = (*spare)->number;
+    const std::string deleted((*spare)->number());
     document.setCurrentDisc(CQXDisc{});
     catalogue.removeDisc(deleted);
     document.setModified();
@@ -557,7 +557,7 @@ TEST_F(DocumentTest, ResetDropsTheCurrentDiscWithTheCatalogue) {
     EXPECT_EQ(document.currentDisc().files[0], &document.catalogue().discs[0]->files[0]);
     document.reset();
     EXPECT_TRUE(document.currentDisc().files.empty());
-    EXPECT_EQ(document.currentDisc().number, "");
+    EXPECT_EQ(document.currentDisc().number(), "");
 }
 
 const Identity kBob{"bob", md5Hex("hunter2")};
@@ -615,7 +615,7 @@ TEST_F(DocumentTest, ChangeDatabaseOwnerOffersTheChangedCatalogueThenEmptiesIt) 
     EXPECT_EQ(windows.viewClears, 1);
 
     ASSERT_TRUE(document.openDocument(path));
-    EXPECT_EQ(document.catalogue().discs[0]->ownerName, "bob");
+    EXPECT_EQ(document.catalogue().discs[0]->ownerName(), "bob");
     EXPECT_FALSE(document.checkOwner()) << "the former owner no longer owns it";
 }
 
@@ -634,7 +634,7 @@ TEST_F(DocumentTest, LogoutAndChangeDatabaseOwnerAreRefusedDuringAScan) {
     EXPECT_EQ(changeOwner.askedFor, "");
     EXPECT_EQ(document.identity().logName, "anna");
     EXPECT_EQ(document.catalogue().discs.size(), 3u);
-    EXPECT_EQ(document.catalogue().discs[0]->ownerName, "anna");
+    EXPECT_EQ(document.catalogue().discs[0]->ownerName(), "anna");
     EXPECT_EQ(settings.readNumber(setting::kSettingsKey, setting::kAutoLogin), 1u);
 }
 

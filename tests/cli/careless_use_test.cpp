@@ -57,9 +57,9 @@ TEST_F(CliTest, AFileOfNoBytesIsAnEmptyCatalogue) {
 TEST_F(CliTest, TheTextDumpShowsStoredControlCharactersEscaped) {
     CQXCatalog catalogue;
     auto disc = std::make_unique<CQXDisc>();
-    disc->number = "1";
-    disc->name = "evil\x1b]0;pwned\x07";
-    disc->artist = "two\r\nDisc 2: fake";
+    disc->setNumber("1");
+    disc->setName("evil\x1b]0;pwned\x07");
+    disc->setArtist("two\r\nDisc 2: fake");
     disc->files.emplace_back("a\tb\u0085.mp3", "d:\\", "1", "d:");
     catalogue.appendDisc(std::move(disc));
     writeFile(folder.file("evil.vrd"), writeCatalogue(catalogue, kCodePage));

@@ -25,14 +25,14 @@ const Windows1252 kCodePage;
 void addDisc(CQXCatalog& c, const std::string& number, const std::string& name,
              const std::string& location, const std::string& lendDate, const std::string& shared) {
     auto disc = std::make_unique<CQXDisc>();
-    disc->number = number;
-    disc->name = name;
-    disc->location = location;
-    disc->lendDate = lendDate;
-    disc->shared = shared;
-    disc->outline = number + " " + name + "\r\n\tdocs\r\n";
-    disc->ownerName = "anna";
-    disc->ownerDigest = md5Hex("secret");
+    disc->setNumber(number);
+    disc->setName(name);
+    disc->setLocation(location);
+    disc->setLendDate(lendDate);
+    disc->setShared(shared);
+    disc->setOutline(number + " " + name + "\r\n\tdocs\r\n");
+    disc->setOwnerName("anna");
+    disc->setOwnerDigest(md5Hex("secret"));
     c.appendDisc(std::move(disc));
 }
 
@@ -138,9 +138,9 @@ TEST_F(LendingCommandsTest, LendAndReturnWriteEnglishDatesUnderAGermanLocale) {
     EXPECT_EQ(lent.err, "");
     const CQXCatalog afterLend = stored();
     const CQXDisc& disc = *afterLend.discs[0];
-    EXPECT_EQ(disc.location, "Peter");
-    EXPECT_TRUE(std::regex_match(disc.lendDate.str(), kDiscDate)) << disc.lendDate;
-    EXPECT_EQ(lent.out, "Peter " + disc.lendDate + "\n");
+    EXPECT_EQ(disc.location(), "Peter");
+    EXPECT_TRUE(std::regex_match(std::string(disc.lendDate()), kDiscDate)) << disc.lendDate();
+    EXPECT_EQ(lent.out, "Peter " + std::string(disc.lendDate()) + "\n");
     EXPECT_EQ(std::get<StringList>(*afterLend.named.find("LendCombo")).items,
               (std::vector<std::string>{"John", "Maria", "Peter"}));
 
@@ -148,9 +148,9 @@ TEST_F(LendingCommandsTest, LendAndReturnWriteEnglishDatesUnderAGermanLocale) {
     ASSERT_EQ(back.status, 0) << back.err;
     EXPECT_EQ(back.out, "");
     const CQXCatalog afterReturn = stored();
-    EXPECT_EQ(afterReturn.discs[0]->location, "home");
-    EXPECT_TRUE(std::regex_match(afterReturn.discs[0]->lendDate.str(), kDiscDate));
-    EXPECT_EQ(afterReturn.discs[3]->location, "Maria") << "the other discs stay as they were";
+    EXPECT_EQ(afterReturn.discs[0]->location(), "home");
+    EXPECT_TRUE(std::regex_match(std::string(afterReturn.discs[0]->lendDate()), kDiscDate));
+    EXPECT_EQ(afterReturn.discs[3]->location(), "Maria") << "the other discs stay as they were";
 }
 
 TEST_F(LendingCommandsTest, LentMarksTheOverdueDiscsUnlessABorrowerIsAsked) {
@@ -223,8 +223,8 @@ TEST_F(LendingCommandsTest, RenumberMovesTheDiscWithItsCover) {
     EXPECT_EQ(moved.out, "");
     const CQXCatalog after = stored();
     ASSERT_EQ(after.discs.size(), 3u);
-    EXPECT_EQ(after.discs[2]->number, "4");
-    EXPECT_EQ(after.discs[2]->outline, "4 DISC9\r\n\tdocs\r\n");
+    EXPECT_EQ(after.discs[2]->number(), "4");
+    EXPECT_EQ(after.discs[2]->outline(), "4 DISC9\r\n\tdocs\r\n");
     EXPECT_EQ(std::get<ByteArray>(*after.named.find("CD4")).bytes,
               (std::vector<std::uint8_t>{0xFF, 0xD8}));
 

@@ -31,8 +31,8 @@ ScriptedReply entryReply(const std::string& category, const std::string& title) 
                      "EXTD=\r\nEXTT0=\r\nEXTT1=\r\nEXTT2=\r\nPLAYORDER=\r\n.\r\n"};
 }
 
-// A catalogue of an audio disc 7 and a data disc 8, written before owners existed, and a freedb server that
-// knows disc 7 under two titles.
+// A catalogue of an audio disc 7 and a data disc 8, written before owners existed, and a freedb
+// server that knows disc 7 under two titles.
 class OnlineCommandsTest : public test::CliTest {
 protected:
     void SetUp() override {
@@ -44,8 +44,8 @@ protected:
         catalogue.appendDisc(test::scannedAudioDisc("7", test::kThreeTrackTag, 3));
         catalogue.appendDisc(test::scannedDataDisc("8"));
         for (const auto& disc : catalogue.discs) {
-            disc->ownerName = "null";
-            disc->ownerDigest = "null";
+            disc->setOwnerName("null");
+            disc->setOwnerDigest("null");
         }
         writeCatalogueFile(catalogue, folder.file("cds.vrd"), m_codePage);
         m_server.script("cddb query",
@@ -84,11 +84,11 @@ TEST_F(OnlineCommandsTest, CddbListsTheMatchesAndAppliesTheChosenOne) {
     ASSERT_EQ(applied.status, 0) << applied.err;
     const CQXCatalog after = catalogue();
     const CQXDisc& disc = *after.findDisc("7");
-    EXPECT_EQ(disc.name, "Another Album");
-    EXPECT_EQ(disc.artist, "Someone Else (1999)");
+    EXPECT_EQ(disc.name(), "Another Album");
+    EXPECT_EQ(disc.artist(), "Someone Else (1999)");
     EXPECT_EQ(test::entryNames(disc),
               (std::vector<std::string>{"01 Opening.cda", "02 Middle.cda", "03 Closing.cda"}));
-    EXPECT_EQ(disc_info::readFreedbState(disc.info.view()).value, "yes");
+    EXPECT_EQ(disc_info::readFreedbState(disc.info()).value, "yes");
 }
 
 TEST_F(OnlineCommandsTest, CddbRefusalsLeaveTheCatalogueAsItWas) {
@@ -171,7 +171,7 @@ TEST_F(OnlineCommandsTest, CoverFromMusicBrainzByTheTableOfContents) {
     const CQXCatalog after = catalogue();
     const auto& bytes = std::get<ByteArray>(*after.named.find("CD7")).bytes;
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), kJpeg + "/pictures/front.jpg");
-    const std::string record = after.findDisc("7")->info.str();
+    const std::string record = std::string(after.findDisc("7")->info());
     EXPECT_EQ(disc_info::readPriceData(record).asin, "B000000001");
     EXPECT_EQ(disc_info::readPriceData(record).newPrice, "N/A");
     EXPECT_EQ(disc_info::readMode(record), "music");

@@ -54,11 +54,11 @@ protected:
     static void addDisc(CQXCatalog& catalogue, const char* number, const char* shared,
                         const std::vector<File>& files) {
         auto disc = std::make_unique<CQXDisc>();
-        disc->number = number;
-        disc->name = "Disc " + std::string(number);
-        disc->shared = shared;
-        disc->ownerName = "anna";
-        disc->ownerDigest = md5Hex("secret");
+        disc->setNumber(number);
+        disc->setName("Disc " + std::string(number));
+        disc->setShared(shared);
+        disc->setOwnerName("anna");
+        disc->setOwnerDigest(md5Hex("secret"));
         for (const File& file : files) {
             disc->files.emplace_back(file.name, file.folder, "1024", "d:");
         }

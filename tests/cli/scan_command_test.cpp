@@ -87,16 +87,16 @@ TEST_F(ScanCommandTest, AFolderBecomesTheVirtualDiscOfANewCatalogue) {
     const CQXCatalog cds = catalogue();
     ASSERT_EQ(cds.discs.size(), 1u);
     const CQXDisc& disc = *cds.discs[0];
-    EXPECT_EQ(disc.number, "1");
-    EXPECT_EQ(disc.name, "VirtCD");
-    EXPECT_EQ(disc.location, "virtual");
-    EXPECT_EQ(disc.serial, "");
-    EXPECT_EQ(disc.size, "2861.028");
-    EXPECT_EQ(disc.ownerName, "anna");
-    EXPECT_EQ(disc.ownerDigest, md5Hex("secret"));
-    EXPECT_EQ(disc.shared, "No");
-    EXPECT_EQ(disc.info, "<info>\r\n<notes/>\r\n</info>\r\n");
-    EXPECT_EQ(disc.outline, "1 VirtCD\r\n\tMusic\r\n\t\tRock\r\n");
+    EXPECT_EQ(disc.number(), "1");
+    EXPECT_EQ(disc.name(), "VirtCD");
+    EXPECT_EQ(disc.location(), "virtual");
+    EXPECT_EQ(disc.serial(), "");
+    EXPECT_EQ(disc.size(), "2861.028");
+    EXPECT_EQ(disc.ownerName(), "anna");
+    EXPECT_EQ(disc.ownerDigest(), md5Hex("secret"));
+    EXPECT_EQ(disc.shared(), "No");
+    EXPECT_EQ(disc.info(), "<info>\r\n<notes/>\r\n</info>\r\n");
+    EXPECT_EQ(disc.outline(), "1 VirtCD\r\n\tMusic\r\n\t\tRock\r\n");
     // The root's own files come last, in the order the file system lists them.
     const Lines recorded = files(disc);
     ASSERT_EQ(recorded.size(), 3u);
@@ -116,7 +116,7 @@ TEST_F(ScanCommandTest, WithoutTheFilterEveryFileIsRecordedAndTheNextNumberFollo
 
     const CQXCatalog cds = catalogue();
     ASSERT_EQ(cds.discs.size(), 2u);
-    EXPECT_EQ(cds.discs[1]->number, "2");
+    EXPECT_EQ(cds.discs[1]->number(), "2");
     EXPECT_EQ(cds.discs[1]->files.size(), 4u);
 }
 
@@ -127,12 +127,12 @@ TEST_F(ScanCommandTest, AnIsoImageIsScannedOnceAndRefusedTheSecondTime) {
     const CQXCatalog cds = catalogue();
     ASSERT_EQ(cds.discs.size(), 1u);
     const CQXDisc& disc = *cds.discs[0];
-    EXPECT_EQ(disc.name, "MY BACKUP");
-    EXPECT_EQ(disc.location, "home");
-    EXPECT_FALSE(disc.serial.empty());
-    EXPECT_EQ(disc.outline, "1 MY BACKUP\r\n\tPhotos\r\n");
+    EXPECT_EQ(disc.name(), "MY BACKUP");
+    EXPECT_EQ(disc.location(), "home");
+    EXPECT_FALSE(disc.serial().empty());
+    EXPECT_EQ(disc.outline(), "1 MY BACKUP\r\n\tPhotos\r\n");
     EXPECT_EQ(files(disc), (Lines{"f:\\photos\\|Beach.jpg|70000|f:", "f:\\|index.txt|12|f:"}));
-    EXPECT_NE(first.out.find("serial: " + disc.serial + "\n"), std::string::npos);
+    EXPECT_NE(first.out.find("serial: " + std::string(disc.serial()) + "\n"), std::string::npos);
 
     const std::string before = test::readFile(folder.file("cds.vrd"));
     const test::CliRun again = scan("'" + iso + "' " + quoted("cds.vrd"));

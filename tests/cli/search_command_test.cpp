@@ -40,14 +40,14 @@ protected:
                         const char* artist, const char* shared, TextList categories,
                         std::vector<File> files) {
         auto disc = std::make_unique<CQXDisc>();
-        disc->number = number;
-        disc->name = name;
-        disc->artist = artist;
-        disc->shared = shared;
-        disc->location = "home";
-        disc->ownerName = "anna";
-        disc->ownerDigest = md5Hex("secret");
-        disc->categories = std::move(categories);
+        disc->setNumber(number);
+        disc->setName(name);
+        disc->setArtist(artist);
+        disc->setShared(shared);
+        disc->setLocation("home");
+        disc->setOwnerName("anna");
+        disc->setOwnerDigest(md5Hex("secret"));
+        disc->setCategories(std::move(categories));
         for (const File& file : files) {
             disc->files.emplace_back(file.name, file.folder, file.size, "d:");
         }

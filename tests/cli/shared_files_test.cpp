@@ -94,7 +94,7 @@ TEST_F(SharedFilesTest, DiscsScannedIntoOneCatalogueAtTheSameTimeAreAllKept) {
     readCatalogue(source, kCodePage, catalogue);
     std::set<std::string> numbers;
     for (const auto& disc : catalogue.discs) {
-        numbers.insert(disc->number);
+        numbers.emplace(disc->number());
     }
     EXPECT_EQ(catalogue.discs.size(), 2u * kPairs);
     EXPECT_EQ(numbers.size(), 2u * kPairs) << "every disc has a number of its own";

@@ -85,7 +85,7 @@ TEST_F(CliTest, ConvertWritesTheCurrentSchemaWithoutTakingOwnership) {
     CQXCatalog catalogue;
     MemorySource source(converted);
     readCatalogue(source, kCodePage, catalogue);
-    EXPECT_EQ(catalogue.discs[0]->ownerName, "null");
+    EXPECT_EQ(catalogue.discs[0]->ownerName(), "null");
     EXPECT_EQ(catalogue.discs[0]->files[0].name(), "Caf\u00E9.mp3");
     EXPECT_EQ(run("dump --json " + quoted("new.vrd")).out,
               run("dump --json " + quoted("old.qvd")).out);
@@ -97,8 +97,8 @@ std::string largeCatalogue() {
     catalogue.addDefaultNamedObjects();
     for (int d = 1; d <= 40; ++d) {
         auto disc = std::make_unique<CQXDisc>();
-        disc->number = std::to_string(d);
-        disc->name = "DISC " + std::to_string(d);
+        disc->setNumber(std::to_string(d));
+        disc->setName("DISC " + std::to_string(d));
         for (int f = 0; f < 2000; ++f) {
             disc->files.emplace_back("file " + std::to_string(f) + ".mp3",
                                      "d:\\folder " + std::to_string(f / 100) + "\\", "1000", "d:");

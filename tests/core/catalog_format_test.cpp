@@ -54,7 +54,7 @@ TEST(CatalogueFormatTest, NewCatalogueIsTheDocumentedStream) {
 TEST(CatalogueFormatTest, DiscWithFileEntriesIsTheDocumentedStream) {
     CQXCatalog catalogue;
     auto disc = std::make_unique<CQXDisc>();
-    disc->number = "1";
+    disc->setNumber("1");
     disc->files.emplace_back("a.txt", "d:\\", "5", "d:");
     disc->files.emplace_back("b.txt", "d:\\", "6", "d:");
     catalogue.appendDisc(std::move(disc));
@@ -128,21 +128,21 @@ TEST(CatalogueFormatTest, OldDiscSchemasReadWithDefaultsAndWriteBackAsCurrent) {
         CQXCatalog catalogue = read(bytes);
         ASSERT_EQ(catalogue.discs.size(), 1u);
         const CQXDisc& disc = *catalogue.discs[0];
-        EXPECT_EQ(disc.number, "7");
-        EXPECT_EQ(disc.outline, "7 OLD\r\n");
-        EXPECT_EQ(disc.ownerName, c.owner);
-        EXPECT_EQ(disc.ownerDigest, c.storedTexts == 9 ? "null" : "digest");
-        EXPECT_EQ(disc.shared, c.shared);
-        EXPECT_EQ(disc.serial, c.serial);
-        EXPECT_EQ(disc.size, "0.0");
-        EXPECT_EQ(disc.categories, std::vector<std::string>{"Audio"});
+        EXPECT_EQ(disc.number(), "7");
+        EXPECT_EQ(disc.outline(), "7 OLD\r\n");
+        EXPECT_EQ(disc.ownerName(), c.owner);
+        EXPECT_EQ(disc.ownerDigest(), c.storedTexts == 9 ? "null" : "digest");
+        EXPECT_EQ(disc.shared(), c.shared);
+        EXPECT_EQ(disc.serial(), c.serial);
+        EXPECT_EQ(disc.size(), "0.0");
+        EXPECT_EQ(disc.categories(), std::vector<std::string>{"Audio"});
         EXPECT_EQ(disc.files[0].name(), "f.txt");
 
         const std::string written = writeCatalogue(catalogue, kCodePage);
         EXPECT_EQ(written.substr(0, 15), ArchiveBytes().word(1).newClass("CQXDisc", 5).str());
         CQXCatalog again = read(written);
-        EXPECT_EQ(again.discs[0]->size, "0.0");
-        EXPECT_EQ(again.discs[0]->ownerName, c.owner);
+        EXPECT_EQ(again.discs[0]->size(), "0.0");
+        EXPECT_EQ(again.discs[0]->ownerName(), c.owner);
     }
 }
 
@@ -153,7 +153,7 @@ TEST(CatalogueFormatTest, WriteReadWriteGivesTheSameBytes) {
     EXPECT_EQ(writeCatalogue(loaded, kCodePage), first);
 
     ASSERT_EQ(loaded.discs.size(), 3u);
-    EXPECT_EQ(loaded.discs[1]->name, "LENT \u20AC");
+    EXPECT_EQ(loaded.discs[1]->name(), "LENT \u20AC");
     EXPECT_EQ(loaded.discs[0]->files[2].name(), "\u65E5\u672C\u8A9E.mp3");
     EXPECT_EQ(loaded.discs[0]->files[1].categories(), std::vector<std::string>{"Work"});
     EXPECT_EQ(loaded.categories, catalogue.categories);
@@ -183,7 +183,7 @@ TEST(CatalogueFormatTest, EntriesOfEveryFormReadBackInOrder) {
     catalogue.addDefaultNamedObjects();
     for (int d = 1; d <= 2; ++d) {
         auto disc = std::make_unique<CQXDisc>();
-        disc->number = std::to_string(d);
+        disc->setNumber(std::to_string(d));
         for (const auto& [name, folder, size, drive] : fields) {
             disc->files.emplace_back(name, folder, size, drive);
         }

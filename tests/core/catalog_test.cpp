@@ -9,9 +9,9 @@ namespace {
 
 std::unique_ptr<CQXDisc> disc(std::string number, std::string name = "X") {
     auto d = std::make_unique<CQXDisc>();
-    d->number = std::move(number);
-    d->name = std::move(name);
-    d->outline = d->number + " " + d->name + "\r\n";
+    d->setNumber(std::move(number));
+    d->setName(std::move(name));
+    d->setOutline(std::string(d->number()) + " " + std::string(d->name()) + "\r\n");
     return d;
 }
 
@@ -26,7 +26,7 @@ CQXCatalog catalogueOf(std::initializer_list<const char*> numbers) {
 std::vector<std::string> numbers(const CQXCatalog& catalogue) {
     std::vector<std::string> result;
     for (const auto& d : catalogue.discs) {
-        result.push_back(d->number);
+        result.emplace_back(d->number());
     }
     return result;
 }
@@ -77,11 +77,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CQXCatalogTest, RenumberRewritesEveryOutlineLineWithNumberAndName) {
     CQXCatalog catalogue;
     auto d = disc("3", "X");
-    d->outline = "3 X\r\n\tdocs\r\n\t3 X\r\n\t13 Xylophone\r\n";
+    d->setOutline("3 X\r\n\tdocs\r\n\t3 X\r\n\t13 Xylophone\r\n");
     catalogue.appendDisc(std::move(d));
     test::ScriptedPrompt prompt;
     catalogue.renumberDisc("3", "12", prompt);
-    EXPECT_EQ(catalogue.discs[0]->outline, "12 X\r\n\tdocs\r\n\t12 X\r\n\t112 Xylophone\r\n");
+    EXPECT_EQ(catalogue.discs[0]->outline(), "12 X\r\n\tdocs\r\n\t12 X\r\n\t112 Xylophone\r\n");
 }
 
 TEST(CQXCatalogTest, RenameRewritesOnlyTheFirstOutlineLine) {
@@ -97,24 +97,24 @@ TEST(CQXCatalogTest, RenameRewritesOnlyTheFirstOutlineLine) {
     for (const Case& c : cases) {
         CQXCatalog catalogue;
         auto d = disc("12", "BACKUP");
-        d->outline = c.outline;
+        d->setOutline(c.outline);
         catalogue.appendDisc(std::move(d));
         catalogue.renameDisc("12", c.name);
-        EXPECT_EQ(catalogue.discs[0]->outline, c.expected) << c.outline;
-        EXPECT_EQ(catalogue.discs[0]->name, c.name);
+        EXPECT_EQ(catalogue.discs[0]->outline(), c.expected) << c.outline;
+        EXPECT_EQ(catalogue.discs[0]->name(), c.name);
     }
 }
 
 TEST(CQXCatalogTest, LooksDiscsUpByExactTextAndFirstInListOrder) {
     CQXCatalog catalogue = catalogueOf({"1", "12", "12", "007"});
-    catalogue.discs[2]->name = "second";
+    catalogue.discs[2]->setName("second");
     EXPECT_EQ(catalogue.findDisc("12"), catalogue.discs[1].get());
     EXPECT_EQ(catalogue.findDisc("7"), nullptr);
     EXPECT_TRUE(catalogue.discExists("007"));
 
     catalogue.removeDisc("12");
     EXPECT_EQ(numbers(catalogue), (std::vector<std::string>{"1", "12", "007"}));
-    EXPECT_EQ(catalogue.findDisc("12")->name, "second");
+    EXPECT_EQ(catalogue.findDisc("12")->name(), "second");
     catalogue.removeDisc("99");
     catalogue.renameDisc("99", "none");
     catalogue.setDiscDetails("99", "a", "q", "i");
@@ -125,10 +125,10 @@ TEST(CQXCatalogTest, SetDiscDetailsChangesArtistQualityAndInfoOnly) {
     CQXCatalog catalogue = catalogueOf({"1"});
     catalogue.setDiscDetails("1", "Miles", "good", "<info/>");
     const CQXDisc& d = *catalogue.discs[0];
-    EXPECT_EQ(d.artist, "Miles");
-    EXPECT_EQ(d.quality, "good");
-    EXPECT_EQ(d.info, "<info/>");
-    EXPECT_EQ(d.name, "X");
+    EXPECT_EQ(d.artist(), "Miles");
+    EXPECT_EQ(d.quality(), "good");
+    EXPECT_EQ(d.info(), "<info/>");
+    EXPECT_EQ(d.name(), "X");
 }
 
 TEST(CQXCatalogTest, DefaultNamedObjectsOnlyFillAnEmptyMap) {

@@ -22,11 +22,11 @@ CQXCatalog catalogueOf(const std::vector<DiscShape>& shapes) {
     int number = 0;
     for (const DiscShape& shape : shapes) {
         auto disc = std::make_unique<CQXDisc>();
-        disc->number = std::to_string(++number);
-        disc->ownerName = "owner " + disc->number;
-        disc->size = shape.size;
-        disc->location = shape.location;
-        disc->shared = shape.shared;
+        disc->setNumber(std::to_string(++number));
+        disc->setOwnerName("owner " + std::string(disc->number()));
+        disc->setSize(shape.size);
+        disc->setLocation(shape.location);
+        disc->setShared(shape.shared);
         for (int i = 0; i < shape.files; ++i) {
             disc->files.emplace_back("f", "d:\\", "1", "d:");
         }

@@ -23,11 +23,11 @@ struct FileListOfKinds {
         CQXCatalog catalogue;
         catalogue.addDefaultNamedObjects();
         auto disc = std::make_unique<CQXDisc>();
-        disc->number = "1";
-        disc->name = "MIXED";
-        disc->outline = "1 MIXED\r\n";
-        disc->ownerName = test::DocumentRig::anna().logName;
-        disc->ownerDigest = test::DocumentRig::anna().passwordDigest;
+        disc->setNumber("1");
+        disc->setName("MIXED");
+        disc->setOutline("1 MIXED\r\n");
+        disc->setOwnerName(test::DocumentRig::anna().logName);
+        disc->setOwnerDigest(test::DocumentRig::anna().passwordDigest);
         for (const char* name :
              {"song.mp3", "readme.txt", "photo.jpg", "film.avi", "noextension"}) {
             disc->files.emplace_back(name, "d:\\", "1000", "d:");

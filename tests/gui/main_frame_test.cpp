@@ -327,8 +327,8 @@ private:
     std::string saveSample(const std::string& name) {
         CQXCatalog catalogue = test::sampleCatalogue();
         for (auto& disc : catalogue.discs) {
-            disc->ownerName = kAnna.logName;
-            disc->ownerDigest = kAnna.passwordDigest;
+            disc->setOwnerName(kAnna.logName);
+            disc->setOwnerDigest(kAnna.passwordDigest);
         }
         const std::string path = m_setup->folder.file(name);
         test::writeFile(path, writeCatalogue(catalogue, kCodePage));
@@ -534,11 +534,11 @@ private Q_SLOTS:
         QVERIFY(!windows.scanInProgress());
         QCOMPARE(s.document.catalogue().discs.size(), 4u);
         const CQXDisc& added = *s.document.catalogue().discs.back();
-        QCOMPARE(added.number, std::string("11"));
-        QCOMPARE(added.name, std::string("HOLIDAY"));
-        QCOMPARE(added.ownerName, std::string("anna"));
+        QCOMPARE(added.number(), std::string("11"));
+        QCOMPARE(added.name(), std::string("HOLIDAY"));
+        QCOMPARE(added.ownerName(), std::string("anna"));
         QCOMPARE(added.files.size(), 2u);
-        QCOMPARE(s.document.currentDisc().number, std::string("11"));
+        QCOMPARE(s.document.currentDisc().number(), std::string("11"));
         QVERIFY(s.document.isModified());
         QCOMPARE(test::readFile(sample), before);
         QCOMPARE(selectedDiscItem(s), QStringLiteral("11 HOLIDAY"));
@@ -603,7 +603,7 @@ private Q_SLOTS:
         Setup& s = start();
         s.prompt.files = {saveSample("theirs.vrd")};
         item({QStringLiteral("&File"), QStringLiteral("&Open...")})->trigger();
-        s.document.catalogue().discs[0]->ownerName = "bob";
+        s.document.catalogue().discs[0]->setOwnerName("bob");
         item({QStringLiteral("&Operations"), QStringLiteral("CD Scan")})->trigger();
         QCOMPARE(s.prompt.messages.back(),
                  std::string("Operation not allowed! Logged in as : anna"));
@@ -626,8 +626,8 @@ private Q_SLOTS:
         item({QStringLiteral("&Operations"), QStringLiteral("Add Blank CD")})->trigger();
         QCOMPARE(s.document.catalogue().discs.size(), 4u);
         const CQXDisc& blank = *s.document.catalogue().discs.back();
-        QCOMPARE(blank.number, std::string("11"));
-        QCOMPARE(blank.name, std::string("Blank Disc"));
+        QCOMPARE(blank.number(), std::string("11"));
+        QCOMPARE(blank.name(), std::string("Blank Disc"));
         QVERIFY(s.document.isModified());
         QCOMPARE(selectedDiscItem(s), QStringLiteral("11 Blank"));
         QVERIFY(s.prompt.messages.empty());
@@ -654,11 +654,11 @@ private Q_SLOTS:
         QVERIFY(s.document.catalogue().findDisc("1") == nullptr);
         QCOMPARE(tree->model()->rowCount(), 2);
         QCOMPARE(tree->currentIndex().data().toString(), QString::fromUtf8("2 LENT \u20AC"));
-        QCOMPARE(s.document.currentDisc().number, std::string("2"));
+        QCOMPARE(s.document.currentDisc().number(), std::string("2"));
         QVERIFY(s.document.isModified());
 
         // Someone else's catalogue is refused before anything is asked.
-        s.document.catalogue().discs[0]->ownerName = "bob";
+        s.document.catalogue().discs[0]->setOwnerName("bob");
         s.prompt.messages.clear();
         s.document.onCommand(PaneCommand::DeleteDisc);
         QCOMPARE(s.prompt.messages,
@@ -718,7 +718,7 @@ private Q_SLOTS:
         }
         QVERIFY(s.document.isModified());
 
-        s.document.catalogue().discs[0]->ownerName = "bob";
+        s.document.catalogue().discs[0]->setOwnerName("bob");
         s.prompt.messages.clear();
         item({QStringLiteral("&Operations"), QStringLiteral("Optimize Database")})->trigger();
         QCOMPARE(s.prompt.messages,
@@ -735,15 +735,15 @@ private Q_SLOTS:
 
         item({QStringLiteral("&Lend"), QStringLiteral("Get Back")})->trigger();
         const CQXDisc& lent = *s.document.catalogue().findDisc("2");
-        QCOMPARE(lent.location, std::string("home"));
-        QCOMPARE(lent.lendDate, std::string("March 05 2004"));
+        QCOMPARE(lent.location(), std::string("home"));
+        QCOMPARE(lent.lendDate(), std::string("March 05 2004"));
         QVERIFY(s.document.isModified());
         QVERIFY(s.prompt.messages.empty());
 
         // The panel's lend combo is empty.
         item({QStringLiteral("&Lend"), QStringLiteral("CD Lend / Borrow\tCtrl+Enter")})->trigger();
         QCOMPARE(s.prompt.messages, std::vector<std::string>{"Please, enter a name."});
-        QCOMPARE(lent.location, std::string("home"));
+        QCOMPARE(lent.location(), std::string("home"));
 
         const auto titleOf = [this](const QStringList& path) {
             QString title;
@@ -768,7 +768,7 @@ private Q_SLOTS:
         QCOMPARE(s.prompt.messages.back(), std::string("Currently logged in as: anna"));
         s.prompt.files = {saveSample("theirs.vrd")};
         item({QStringLiteral("&File"), QStringLiteral("&Open...")})->trigger();
-        s.document.catalogue().discs[0]->ownerName = "bob";
+        s.document.catalogue().discs[0]->setOwnerName("bob");
         item({QStringLiteral("O&ptions"), QStringLiteral("Change Database Owner")})->trigger();
         QCOMPARE(s.prompt.messages.back(),
                  std::string("Operation not allowed! Logged in as : anna"));

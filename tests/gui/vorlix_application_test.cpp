@@ -101,8 +101,8 @@ struct Home {
     std::string saveSample(const std::string& name) const {
         CQXCatalog catalogue = test::sampleCatalogue();
         for (auto& disc : catalogue.discs) {
-            disc->ownerName = kUser;
-            disc->ownerDigest = textDigest(kPassword, kCodePage);
+            disc->setOwnerName(kUser);
+            disc->setOwnerDigest(textDigest(kPassword, kCodePage));
         }
         const std::string path = root.file(name);
         test::writeFile(path, writeCatalogue(catalogue, kCodePage));

@@ -248,11 +248,11 @@ TEST(CopyMessagesTest, FieldsAreReadBetweenTheSigns) {
 
 TEST(CopyTaskTest, SearchResultsTakeTheWantedNamesFromTheirDiscsUpToTheirNumber) {
     CQXDisc first;
-    first.number = "4";
+    first.setNumber("4");
     first.files.push_back(CQXFileData("Song.MP3", "d:\\a\\", "1", "d:"));
     first.files.push_back(CQXFileData("other.txt", "d:\\", "1", "d:"));
     CQXDisc second;
-    second.number = "9";
+    second.setNumber("9");
     second.files.push_back(CQXFileData("NOTES.txt", "e:\\", "2", "e:"));
     second.files.push_back(CQXFileData("song.mp3", "e:\\b\\", "3", "e:"));
     const CopyTask task = searchResultsCopyTask({&first, &second}, {"song.mp3", "notes.TXT"});

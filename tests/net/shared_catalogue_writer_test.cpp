@@ -24,11 +24,11 @@ using test::writeFile;
 
 std::unique_ptr<CQXDisc> disc(const std::string& number, const std::string& shared) {
     auto made = std::make_unique<CQXDisc>();
-    made->number = number;
-    made->name = "Disc " + number;
-    made->shared = shared;
-    made->ownerName = "anna";
-    made->ownerDigest = test::DocumentRig::anna().passwordDigest;
+    made->setNumber(number);
+    made->setName("Disc " + number);
+    made->setShared(shared);
+    made->setOwnerName("anna");
+    made->setOwnerDigest(test::DocumentRig::anna().passwordDigest);
     return made;
 }
 
@@ -56,7 +56,7 @@ CQXCatalog readBack(const std::string& path) {
 std::vector<std::string> numbersOf(const CQXCatalog& catalogue) {
     std::vector<std::string> numbers;
     for (const auto& d : catalogue.discs) {
-        numbers.push_back(d->number);
+        numbers.emplace_back(d->number());
     }
     return numbers;
 }
@@ -140,10 +140,10 @@ struct SharedCatalogueDocumentTest : ::testing::Test {
     SharedCatalogueWriter writer{
         sharedFolderOf(rig.folder.path() + "/"), rig.codePage,
         [this](const std::string& problem) { problems.push_back(problem); }};
-    CQX2Doc document{
-        {rig.prompt, rig.settings, rig.codePage, rig.windows, rig.login, rig.changeOwner, writer,
-         rig.application, rig.chat, rig.chatAccount, rig.shell, rig.playlists, rig.longWork, rig.clock},
-        rig.folder.path() + "/"};
+    CQX2Doc document{{rig.prompt, rig.settings, rig.codePage, rig.windows, rig.login,
+                      rig.changeOwner, writer, rig.application, rig.chat, rig.chatAccount,
+                      rig.shell, rig.playlists, rig.longWork, rig.clock},
+                     rig.folder.path() + "/"};
 
     SharedCatalogueDocumentTest() {
         EXPECT_TRUE(prepareSharedFolder(sharedFolderOf(rig.folder.path() + "/")).ok());
@@ -173,7 +173,7 @@ TEST_F(SharedCatalogueDocumentTest, AFailedSaveLeavesTheSharedCatalogueAlone) {
     ASSERT_TRUE(document.saveDocument(rig.folder.file("mine.vrd")));
     writer.waitUntilWritten();
     const std::string before = readFile(writer.sharedDatabasePath());
-    document.catalogue().discs[0]->shared = "Yes";
+    document.catalogue().discs[0]->setShared("Yes");
 
     // No temporary file can be made beside a name this long: the save itself fails.
     EXPECT_FALSE(document.saveDocument(rig.folder.file(std::string(250, 'k') + ".vrd")));

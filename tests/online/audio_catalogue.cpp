@@ -9,10 +9,10 @@ namespace vorlix::test {
 std::unique_ptr<CQXDisc> scannedAudioDisc(const std::string& number, const std::string& tag,
                                           std::size_t tracks) {
     auto disc = std::make_unique<CQXDisc>();
-    disc->number = number;
-    disc->name = "Audio CD";
-    disc->outline = number + " Audio CD\r\n";
-    disc->info = disc_info::scannedAudioRecord(tag);
+    disc->setNumber(number);
+    disc->setName("Audio CD");
+    disc->setOutline(number + " Audio CD\r\n");
+    disc->setInfo(disc_info::scannedAudioRecord(tag));
     for (std::size_t track = 1; track <= tracks; ++track) {
         char name[32];
         std::snprintf(name, sizeof name, "Track%02zu.cda", track);
@@ -23,10 +23,10 @@ std::unique_ptr<CQXDisc> scannedAudioDisc(const std::string& number, const std::
 
 std::unique_ptr<CQXDisc> scannedDataDisc(const std::string& number) {
     auto disc = std::make_unique<CQXDisc>();
-    disc->number = number;
-    disc->name = "Data";
-    disc->outline = number + " Data\r\n";
-    disc->info = disc_info::scannedDataRecord();
+    disc->setNumber(number);
+    disc->setName("Data");
+    disc->setOutline(number + " Data\r\n");
+    disc->setInfo(disc_info::scannedDataRecord());
     disc->files.emplace_back("readme.txt", "d:\\", "12", "d:", number);
     return disc;
 }

@@ -75,15 +75,15 @@ TEST_F(CddbLookupTest, LookupAppliedToTheDiscRenamesTracksAndMarksItProcessed) {
                     .apply("7", results, {.addTrackLength = true, .assignCategory = true}));
 
     const CQXDisc& disc = *catalogue.findDisc("7");
-    EXPECT_EQ(disc.name, "The Album");
-    EXPECT_EQ(disc.outline, "7 The Album\r\n");
-    EXPECT_EQ(disc.artist, "The Artist (1999)");
+    EXPECT_EQ(disc.name(), "The Album");
+    EXPECT_EQ(disc.outline(), "7 The Album\r\n");
+    EXPECT_EQ(disc.artist(), "The Artist (1999)");
     EXPECT_EQ(test::entryNames(disc),
               (std::vector<std::string>{"01 Opening 3:00.cda", "02 Middle 3:40.cda",
                                         "03 Closing 3:20.cda"}));
-    EXPECT_EQ(disc_info::readFreedbState(disc.info.view()).value, "yes");
-    EXPECT_EQ(disc_info::readMediaTag(disc.info.view()).value, test::kThreeTrackTag);
-    EXPECT_EQ(disc.categories, (std::vector<std::string>{"rock"}));
+    EXPECT_EQ(disc_info::readFreedbState(disc.info()).value, "yes");
+    EXPECT_EQ(disc_info::readMediaTag(disc.info()).value, test::kThreeTrackTag);
+    EXPECT_EQ(disc.categories(), (std::vector<std::string>{"rock"}));
     EXPECT_EQ(catalogue.categories, (std::vector<std::string>{"rock"}));
     EXPECT_TRUE(m_prompt.messages.empty());
 }
@@ -129,10 +129,10 @@ TEST(CddbApplyTest, OptionsChangeOnlyWhatTheyName) {
         ScriptedPrompt prompt;
         EXPECT_TRUE(CddbApply(catalogue, prompt).apply("1", results, c.options));
         const CQXDisc& disc = *catalogue.findDisc("1");
-        EXPECT_EQ(disc.name, c.name);
-        EXPECT_EQ(disc.artist, c.artist);
+        EXPECT_EQ(disc.name(), c.name);
+        EXPECT_EQ(disc.artist(), c.artist);
         EXPECT_EQ(test::entryNames(disc), std::vector<std::string>{c.entry});
-        EXPECT_EQ(disc.categories, c.categories);
+        EXPECT_EQ(disc.categories(), c.categories);
     }
 }
 
@@ -140,18 +140,18 @@ TEST(CddbApplyTest, ACategoryAlreadyThereIsNotAddedTwice) {
     CQXCatalog catalogue;
     catalogue.categories.push_back("rock");
     catalogue.appendDisc(test::scannedAudioDisc("1", test::kThreeTrackTag, 0));
-    catalogue.findDisc("1")->categories.push_back("rock");
+    catalogue.findDisc("1")->editCategories().push_back("rock");
     ScriptedPrompt prompt;
     ASSERT_TRUE(CddbApply(catalogue, prompt)
                     .apply("1", CddbResults{"", "", "", "rock", {}}, {.assignCategory = true}));
     EXPECT_EQ(catalogue.categories, (std::vector<std::string>{"rock"}));
-    EXPECT_EQ(catalogue.findDisc("1")->categories, (std::vector<std::string>{"rock"}));
+    EXPECT_EQ(catalogue.findDisc("1")->categories(), (std::vector<std::string>{"rock"}));
 }
 
 TEST(CddbApplyTest, MissingEntriesAndStateAreReportedAndTheRestApplied) {
     CQXCatalog catalogue;
     auto disc = test::scannedAudioDisc("1", test::kThreeTrackTag, 1);
-    disc->info = disc_info::scannedDataRecord();
+    disc->setInfo(disc_info::scannedDataRecord());
     catalogue.appendDisc(std::move(disc));
     ScriptedPrompt prompt;
     const CddbResults results{"A", "B", "", "", {{"01 One", ""}, {"02 Two", ""}, {"03 Three", ""}}};
@@ -159,7 +159,7 @@ TEST(CddbApplyTest, MissingEntriesAndStateAreReportedAndTheRestApplied) {
     EXPECT_FALSE(CddbApply(catalogue, prompt).apply("1", results, {}));
 
     EXPECT_EQ(test::entryNames(*catalogue.findDisc("1")), std::vector<std::string>{"01 One.cda"});
-    EXPECT_EQ(catalogue.findDisc("1")->name, "B");
+    EXPECT_EQ(catalogue.findDisc("1")->name(), "B");
     EXPECT_EQ(prompt.messages, (std::vector<std::string>{std::string(kApplyNoEntryMessage),
                                                          std::string(kApplyNoEntryMessage),
                                                          std::string(kApplyNoStateMessage)}));
@@ -178,8 +178,8 @@ TEST(CddbBatchTest, OnlyAudioDiscsNotYetLookedUpAreTaken) {
     catalogue.appendDisc(test::scannedAudioDisc("2", test::kThreeTrackTag, 3));
     catalogue.appendDisc(test::scannedDataDisc("3"));
     catalogue.appendDisc(test::scannedAudioDisc("4", test::kThreeTrackTag, 3));
-    catalogue.findDisc("2")->info =
-        *disc_info::setFreedbState(catalogue.findDisc("2")->info.view(), true);
+    catalogue.findDisc("2")->setInfo(
+        *disc_info::setFreedbState(catalogue.findDisc("2")->info(), true));
 
     EXPECT_EQ(unprocessedAudioDiscs(catalogue), (std::vector<std::string>{"1", "4"}));
     EXPECT_EQ(invalidMediaTagLine("4"), "CD 4: Invalid media tag\r\n");

@@ -164,7 +164,7 @@ TEST(CoverStoreTest, ThePictureGoesUnderTheDiscNumberAndThePriceIntoTheRecord) {
     CQXCatalog catalogue;
     catalogue.appendDisc(test::scannedDataDisc("12"));
     auto plain = test::scannedDataDisc("13");
-    plain->info = "old notes";
+    plain->setInfo("old notes");
     catalogue.appendDisc(std::move(plain));
     const std::vector<std::uint8_t> jpeg{0xff, 0xd8, 0xff, 0xe0, 0x00};
 
@@ -176,9 +176,9 @@ TEST(CoverStoreTest, ThePictureGoesUnderTheDiscNumberAndThePriceIntoTheRecord) {
     const auto* cover = catalogue.named.find("CD12");
     ASSERT_NE(cover, nullptr);
     EXPECT_EQ(std::get<ByteArray>(*cover).bytes, (std::vector<std::uint8_t>{1, 2}));
-    EXPECT_EQ(disc_info::readPriceData(catalogue.findDisc("12")->info.view()).asin, "B000000001");
+    EXPECT_EQ(disc_info::readPriceData(catalogue.findDisc("12")->info()).asin, "B000000001");
     EXPECT_EQ(std::get<ByteArray>(*catalogue.named.find("CD13")).bytes, jpeg);
-    EXPECT_EQ(catalogue.findDisc("13")->info, "old notes");
+    EXPECT_EQ(catalogue.findDisc("13")->info(), "old notes");
     EXPECT_EQ(catalogue.named.find("CD14"), nullptr);
 }
 

@@ -41,7 +41,7 @@ struct OptimizerRig {
 
     void addDisc(const std::string& number, const Names& names) {
         auto disc = std::make_unique<CQXDisc>();
-        disc->number = number;
+        disc->setNumber(number);
         for (const std::string& name : names) {
             disc->files.emplace_back(name, "d:\\", "1", "d:");
         }

@@ -16,10 +16,10 @@ using Lines = std::vector<std::string>;
 
 std::unique_ptr<CQXDisc> discOf(const std::string& number, const Identity& owner) {
     auto disc = std::make_unique<CQXDisc>();
-    disc->number = number;
-    disc->name = "Disc " + number;
-    disc->ownerName = owner.logName;
-    disc->ownerDigest = owner.passwordDigest;
+    disc->setNumber(number);
+    disc->setName("Disc " + number);
+    disc->setOwnerName(owner.logName);
+    disc->setOwnerDigest(owner.passwordDigest);
     disc->files.emplace_back("a.mp3", "d:\\", "1", "d:");
     return disc;
 }
@@ -31,7 +31,7 @@ Lines numbersIn(const std::string& file, const CodePage& codePage) {
     readCatalogue(source, codePage, catalogue);
     Lines numbers;
     for (const auto& disc : catalogue.discs) {
-        numbers.push_back(disc->number);
+        numbers.emplace_back(disc->number());
     }
     return numbers;
 }
@@ -51,8 +51,8 @@ protected:
 TEST_F(DiscInsertionTest, TheDiscIsAppendedMadeCurrentAndTheDocumentModified) {
     insertDisc(document, discOf("2", rig.anna()), false, rig.prompt);
     ASSERT_EQ(document.catalogue().discs.size(), 2u);
-    EXPECT_EQ(document.catalogue().discs.back()->number, "2");
-    EXPECT_EQ(document.currentDisc().number, "2");
+    EXPECT_EQ(document.catalogue().discs.back()->number(), "2");
+    EXPECT_EQ(document.currentDisc().number(), "2");
     ASSERT_EQ(document.currentDisc().files.size(), 1u);
     EXPECT_EQ(document.currentDisc().files[0], &document.catalogue().discs.back()->files[0]);
     EXPECT_TRUE(document.isModified());
@@ -83,16 +83,16 @@ TEST_F(DiscInsertionTest, AutoSaveWritesTheCatalogueWithTheNewDisc) {
 TEST_F(DiscInsertionTest, ASavedScanWhoseNumberWasTakenMeanwhileTakesTheNextFreeOne) {
     document.catalogue().appendDisc(discOf("2", rig.anna()));
     auto scanned = discOf("2", rig.anna());
-    scanned->outline = "2 NEW\r\n\tDocs\r\n";
+    scanned->setOutline("2 NEW\r\n\tDocs\r\n");
     insertDisc(document, std::move(scanned), false, rig.prompt);
 
     Lines numbers;
     for (const auto& disc : document.catalogue().discs) {
-        numbers.push_back(disc->number);
+        numbers.emplace_back(disc->number());
     }
     EXPECT_EQ(numbers, (Lines{"1", "2", "3"}));
-    EXPECT_EQ(document.catalogue().discs.back()->outline, "3 NEW\r\n\tDocs\r\n");
-    EXPECT_EQ(document.currentDisc().number, "3");
+    EXPECT_EQ(document.catalogue().discs.back()->outline(), "3 NEW\r\n\tDocs\r\n");
+    EXPECT_EQ(document.currentDisc().number(), "3");
     EXPECT_EQ(rig.prompt.messages, Lines{numberTakenMessage("2", "3")});
     EXPECT_EQ(rig.prompt.messages[0],
               "The disc number 2 was given to another disc during the scan; the new disc has the "
@@ -109,11 +109,11 @@ TEST_F(DiscInsertionTest, ABlankDiscTakesTheCurrentDiscsOwnerAndIsNotSaved) {
     addBlankDisc(document, rig.prompt);
     ASSERT_EQ(document.catalogue().discs.size(), 3u);
     const CQXDisc& blank = *document.catalogue().discs.back();
-    EXPECT_EQ(blank.number, "8");
-    EXPECT_EQ(blank.name, "Blank Disc");
-    EXPECT_EQ(blank.ownerName, "bert");
-    EXPECT_EQ(blank.ownerDigest, "d2");
-    EXPECT_EQ(document.currentDisc().number, "8");
+    EXPECT_EQ(blank.number(), "8");
+    EXPECT_EQ(blank.name(), "Blank Disc");
+    EXPECT_EQ(blank.ownerName(), "bert");
+    EXPECT_EQ(blank.ownerDigest(), "d2");
+    EXPECT_EQ(document.currentDisc().number(), "8");
     EXPECT_TRUE(document.isModified());
     EXPECT_EQ(numbersIn(file, rig.codePage), Lines{"1"});
     EXPECT_TRUE(rig.prompt.messages.empty());

@@ -16,8 +16,8 @@ CQXCatalog catalogueNumbered(const std::vector<std::string>& numbers) {
     CQXCatalog catalogue;
     for (const std::string& number : numbers) {
         auto disc = std::make_unique<CQXDisc>();
-        disc->number = number;
-        disc->serial = "s" + number;
+        disc->setNumber(number);
+        disc->setSerial("s" + number);
         catalogue.appendDisc(std::move(disc));
     }
     return catalogue;
@@ -61,24 +61,24 @@ TEST(ScanRequestTest, CarriesNumberOwnerAndEveryCataloguedSerial) {
 TEST(BlankDiscTest, IsAPlaceholderOwnedLikeTheCurrentDisc) {
     const CQXCatalog catalogue = catalogueNumbered({"8", "9"});
     CurrentDisc current;
-    current.ownerName = "bert";
-    current.ownerDigest = "d2";
+    current.setOwnerName("bert");
+    current.setOwnerDigest("d2");
     const auto disc = makeBlankDisc(catalogue, current);
-    EXPECT_EQ(disc->number, "10");
-    EXPECT_EQ(disc->name, "Blank Disc");
-    EXPECT_EQ(disc->serial, "0");
-    EXPECT_EQ(disc->shared, "Yes");
-    EXPECT_EQ(disc->ownerName, "bert");
-    EXPECT_EQ(disc->ownerDigest, "d2");
-    EXPECT_EQ(disc->location, "home");
-    EXPECT_EQ(disc->size, "0.0");
-    EXPECT_EQ(disc->outline, "10 Blank\r\n");
-    for (const CompactText* empty :
-         {&disc->info, &disc->date, &disc->artist, &disc->quality, &disc->lendDate}) {
-        EXPECT_EQ(*empty, "");
+    EXPECT_EQ(disc->number(), "10");
+    EXPECT_EQ(disc->name(), "Blank Disc");
+    EXPECT_EQ(disc->serial(), "0");
+    EXPECT_EQ(disc->shared(), "Yes");
+    EXPECT_EQ(disc->ownerName(), "bert");
+    EXPECT_EQ(disc->ownerDigest(), "d2");
+    EXPECT_EQ(disc->location(), "home");
+    EXPECT_EQ(disc->size(), "0.0");
+    EXPECT_EQ(disc->outline(), "10 Blank\r\n");
+    for (std::string_view empty :
+         {disc->info(), disc->date(), disc->artist(), disc->quality(), disc->lendDate()}) {
+        EXPECT_EQ(empty, "");
     }
     EXPECT_TRUE(disc->files.empty());
-    EXPECT_TRUE(disc->categories.empty());
+    EXPECT_TRUE(disc->categories().empty());
 }
 
 }  // namespace

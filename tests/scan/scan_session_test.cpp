@@ -191,8 +191,8 @@ TEST_F(ScanSessionTest, AFailedVolumeQueryIsRefusedOnlyWhenACataloguedSerialIsEm
     ASSERT_TRUE(scan());
     const auto saved = session->save();
     ASSERT_TRUE(saved);
-    EXPECT_EQ(saved->disc->serial, "");
-    EXPECT_EQ(saved->disc->name, "");
+    EXPECT_EQ(saved->disc->serial(), "");
+    EXPECT_EQ(saved->disc->name(), "");
     EXPECT_TRUE(prompt.messages.empty());
 }
 
@@ -211,23 +211,23 @@ TEST_F(ScanSessionTest, SaveFillsTheDiscRecordOnce) {
 
     EXPECT_FALSE(saved->audio);
     EXPECT_TRUE(saved->autoSave);
-    EXPECT_EQ(disc.number, "42");
-    EXPECT_EQ(disc.name, "HOLIDAY");
-    EXPECT_EQ(disc.info, "<info>\r\n<notes/>\r\n</info>\r\n");
-    EXPECT_TRUE(disc.date == before || disc.date == todayDiscDateText()) << disc.date;
-    EXPECT_EQ(disc.location, "home");
-    EXPECT_EQ(disc.ownerName, "anna");
-    EXPECT_EQ(disc.ownerDigest, "0cc175b9c0f1b6a831c399e269772661");
-    EXPECT_EQ(disc.shared, "No");
-    EXPECT_EQ(disc.serial, "-392039741");
-    EXPECT_EQ(disc.size, "3.000");
-    EXPECT_EQ(disc.outline, "42 HOLIDAY\r\n\tPhotos\r\n");
+    EXPECT_EQ(disc.number(), "42");
+    EXPECT_EQ(disc.name(), "HOLIDAY");
+    EXPECT_EQ(disc.info(), "<info>\r\n<notes/>\r\n</info>\r\n");
+    EXPECT_TRUE(disc.date() == before || disc.date() == todayDiscDateText()) << disc.date();
+    EXPECT_EQ(disc.location(), "home");
+    EXPECT_EQ(disc.ownerName(), "anna");
+    EXPECT_EQ(disc.ownerDigest(), "0cc175b9c0f1b6a831c399e269772661");
+    EXPECT_EQ(disc.shared(), "No");
+    EXPECT_EQ(disc.serial(), "-392039741");
+    EXPECT_EQ(disc.size(), "3.000");
+    EXPECT_EQ(disc.outline(), "42 HOLIDAY\r\n\tPhotos\r\n");
     EXPECT_EQ(describe(disc.files),
               (Lines{"d:\\photos\\|Beach.JPG|2097152|d:", "d:\\|index.mp3|3|d:"}));
-    for (const CompactText* empty : {&disc.quality, &disc.artist, &disc.lendDate}) {
-        EXPECT_EQ(*empty, "");
+    for (std::string_view empty : {disc.quality(), disc.artist(), disc.lendDate()}) {
+        EXPECT_EQ(empty, "");
     }
-    EXPECT_TRUE(disc.categories.empty());
+    EXPECT_TRUE(disc.categories().empty());
 
     EXPECT_FALSE(session->save());
     EXPECT_EQ(prompt.messages, Lines{"Please, scan the CD first."});
@@ -244,7 +244,7 @@ TEST_F(ScanSessionTest, TheSharedFieldFollowsTheShareFlag) {
         }
         openSession();
         ASSERT_TRUE(scan());
-        EXPECT_EQ(session->save()->disc->shared, std::string(shared));
+        EXPECT_EQ(session->save()->disc->shared(), std::string(shared));
     }
 }
 
@@ -255,8 +255,8 @@ TEST_F(ScanSessionTest, AnAudioDiscCarriesItsMediaTag) {
     const auto saved = session->save();
     ASSERT_TRUE(saved);
     EXPECT_TRUE(saved->audio);
-    EXPECT_EQ(saved->disc->info, "<info>\r\n<mtoc>" + tags.tag +
-                                     "</mtoc>\r\n<cddb>no</cddb>\r\n<notes/>\r\n</info>\r\n");
+    EXPECT_EQ(saved->disc->info(), "<info>\r\n<mtoc>" + tags.tag +
+                                       "</mtoc>\r\n<cddb>no</cddb>\r\n<notes/>\r\n</info>\r\n");
     EXPECT_EQ(tags.asked, Lines{"D:\\"});
 }
 
@@ -272,7 +272,7 @@ TEST_F(ScanSessionTest, StopReselectsTheFirstDriveAndLeavesNothingToSave) {
     EXPECT_EQ(prompt.messages, Lines{std::string(kScanFirstMessage)});
 
     ASSERT_TRUE(scan());
-    EXPECT_EQ(session->save()->disc->name, "FIRST");
+    EXPECT_EQ(session->save()->disc->name(), "FIRST");
 }
 
 TEST_F(ScanSessionTest, StopInAWalkStillOpensTheFilterOnWhatWasDetected) {
@@ -342,10 +342,10 @@ TEST_F(ScanSessionTest, AFolderIsTheVirtualDiscWithoutSerialCheck) {
     ASSERT_TRUE(scan());
     const auto saved = s.save();
     ASSERT_TRUE(saved);
-    EXPECT_EQ(saved->disc->name, "VirtCD");
-    EXPECT_EQ(saved->disc->location, "virtual");
-    EXPECT_EQ(saved->disc->serial, "");
-    EXPECT_EQ(saved->disc->outline, "42 VirtCD\r\n\tTrip\r\n");
+    EXPECT_EQ(saved->disc->name(), "VirtCD");
+    EXPECT_EQ(saved->disc->location(), "virtual");
+    EXPECT_EQ(saved->disc->serial(), "");
+    EXPECT_EQ(saved->disc->outline(), "42 VirtCD\r\n\tTrip\r\n");
     EXPECT_EQ(describe(saved->disc->files),
               (Lines{"e:\\trip\\|Sea.mp3|1|e:", "e:\\|top.mp3|2|e:"}));
 
@@ -370,9 +370,9 @@ TEST_F(ScanSessionTest, AnImageIsScannedLikeADrive) {
     openSession().showAddedSource(reader.addImage("/tmp/disc.iso"));
     ASSERT_TRUE(scan());
     const auto saved = session->save();
-    EXPECT_EQ(saved->disc->name, "ISO LABEL");
-    EXPECT_EQ(saved->disc->location, "home");
-    EXPECT_EQ(saved->disc->serial, "9");
+    EXPECT_EQ(saved->disc->name(), "ISO LABEL");
+    EXPECT_EQ(saved->disc->location(), "home");
+    EXPECT_EQ(saved->disc->serial(), "9");
 }
 
 // An image that is none says so, rather than that a drive is not ready.

@@ -70,7 +70,7 @@ TEST_F(ScannedFileNamesTest, AFolderIsCataloguedByItsNamesTextsAndTheyLeadBackTo
 
     CQXCatalog catalogue;
     auto disc = std::make_unique<CQXDisc>();
-    disc->number = "1";
+    disc->setNumber("1");
     disc->files = m_job.takeEntries();
     catalogue.appendDisc(std::move(disc));
     const Windows1252 codePage;

@@ -21,7 +21,7 @@ class FileResultTexts : public ::testing::TestWithParam<NameCase> {};
 // The four texts a result row shows, as the file list shows the same entry.
 TEST_P(FileResultTexts, AreTheFileListTexts) {
     CQXDisc disc;
-    disc.number = "07";
+    disc.setNumber("07");
     disc.files.emplace_back(GetParam().name, "d:\\", GetParam().size, "d:");
     const DiscSnapshot snapshot(disc);
     std::vector<FileResult> handed;
@@ -45,10 +45,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DiscResultTexts, AreCopiedFromTheDisc) {
     CQXDisc disc;
-    disc.number = "12";
-    disc.name = "Fotos";
-    disc.location = "Maria";
-    disc.shared = "Yes";
+    disc.setNumber("12");
+    disc.setName("Fotos");
+    disc.setLocation("Maria");
+    disc.setShared("Yes");
     const DiscSnapshot snapshot(disc);
     std::vector<DiscResult> handed;
     ResultBatches batches([&handed](std::vector<DiscResult>& discs, std::vector<FileResult>&) {

@@ -14,9 +14,9 @@ namespace {
 
 std::unique_ptr<CQXDisc> discWithFiles(const std::string& number, int files) {
     auto disc = std::make_unique<CQXDisc>();
-    disc->number = number;
-    disc->name = "Disc " + number;
-    disc->shared = "Yes";
+    disc->setNumber(number);
+    disc->setName("Disc " + number);
+    disc->setShared("Yes");
     for (int f = 0; f < files; ++f) {
         disc->files.emplace_back("file " + std::to_string(f) + ".txt", "d:\\", "1", "d:");
     }

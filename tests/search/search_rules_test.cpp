@@ -26,12 +26,12 @@ struct File {
 std::unique_ptr<CQXDisc> disc(const char* number, const char* name, const char* artist,
                               const char* shared, TextList categories, std::vector<File> files) {
     auto made = std::make_unique<CQXDisc>();
-    made->number = number;
-    made->name = name;
-    made->artist = artist;
-    made->shared = shared;
-    made->location = "home";
-    made->categories = std::move(categories);
+    made->setNumber(number);
+    made->setName(name);
+    made->setArtist(artist);
+    made->setShared(shared);
+    made->setLocation("home");
+    made->setCategories(std::move(categories));
     for (const File& file : files) {
         made->files.emplace_back(file.name, file.folder, file.size, "d:")
             .setCategories(file.categories);

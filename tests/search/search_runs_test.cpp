@@ -28,9 +28,9 @@ CQXCatalog catalogue(int discs, int files, const std::vector<std::string>& words
     CQXCatalog made;
     for (int d = 1; d <= discs; ++d) {
         auto disc = std::make_unique<CQXDisc>();
-        disc->number = std::to_string(d);
-        disc->name = "Disc " + std::to_string(d);
-        disc->shared = "Yes";
+        disc->setNumber(std::to_string(d));
+        disc->setName("Disc " + std::to_string(d));
+        disc->setShared("Yes");
         for (int f = 0; f < files; ++f) {
             disc->files.emplace_back(words[static_cast<std::size_t>(f) % words.size()] + " " +
                                          std::to_string(d) + "-" + std::to_string(f) + ".mp3",
@@ -267,17 +267,17 @@ TEST(SearchRuns, EditsWhileSearchesRunReachLaterSearchesOnly) {
         const std::string number = std::to_string(round * 10 + 1);
         discs.renameDisc(number, "Renamed " + number);
         index.discChanged(number);
-        discs.findDisc(std::to_string(round * 10 + 2))->shared = "No";
+        discs.findDisc(std::to_string(round * 10 + 2))->setShared("No");
         index.discChanged(std::to_string(round * 10 + 2));
         CQXDisc& edited = *discs.findDisc(std::to_string(round * 10 + 3));
         edited.files.front().editCategories().push_back("Work");
-        index.discChanged(edited.number);
+        index.discChanged(edited.number());
         discs.removeDisc(std::to_string(round * 10 + 4));
         index.discChanged("");
         auto added = std::make_unique<CQXDisc>();
-        added->number = std::to_string(1000 + round);
-        added->name = "Added";
-        added->shared = "Yes";
+        added->setNumber(std::to_string(1000 + round));
+        added->setName("Added");
+        added->setShared("Yes");
         added->files.emplace_back("fresh song.mp3", "d:\\", "1", "d:");
         discs.appendDisc(std::move(added));
         index.discChanged(std::to_string(1000 + round));

@@ -6,19 +6,19 @@ namespace {
 
 std::unique_ptr<CQXDisc> sampleDisc(const std::string& number, const std::string& name) {
     auto disc = std::make_unique<CQXDisc>();
-    disc->number = number;
-    disc->quality = "good";
-    disc->info = "<info>\r\n<notes>Caf\u00E9 &amp; more</notes>\r\n</info>\r\n";
-    disc->artist = "Beyonc\u00E9";
-    disc->name = name;
-    disc->location = "home";
-    disc->date = "March 05 2004";
-    disc->outline = number + " " + name + "\r\n\tdocs\r\n\t\told\r\n\tmusic\r\n";
-    disc->ownerName = "anna";
-    disc->ownerDigest = "0cc175b9c0f1b6a831c399e269772661";
-    disc->shared = "Yes";
-    disc->serial = "-392039741";
-    disc->size = "12.500";
+    disc->setNumber(number);
+    disc->setQuality("good");
+    disc->setInfo("<info>\r\n<notes>Caf\u00E9 &amp; more</notes>\r\n</info>\r\n");
+    disc->setArtist("Beyonc\u00E9");
+    disc->setName(name);
+    disc->setLocation("home");
+    disc->setDate("March 05 2004");
+    disc->setOutline(number + " " + name + "\r\n\tdocs\r\n\t\told\r\n\tmusic\r\n");
+    disc->setOwnerName("anna");
+    disc->setOwnerDigest("0cc175b9c0f1b6a831c399e269772661");
+    disc->setShared("Yes");
+    disc->setSerial("-392039741");
+    disc->setSize("12.500");
     return disc;
 }
 
@@ -29,7 +29,7 @@ CQXCatalog sampleCatalogue() {
     catalogue.addDefaultNamedObjects();
 
     auto first = sampleDisc("1", "BACKUP");
-    first->categories = {"Software", "Backups"};
+    first->setCategories({"Software", "Backups"});
     first->files.emplace_back("Budget.xls", "d:\\docs\\", "48128", "d:");
     first->files.emplace_back("Thesis.doc", "d:\\docs\\old\\", "-2147483648", "d:");
     first->files.back().setCategories({"Work"});
@@ -37,10 +37,10 @@ CQXCatalog sampleCatalogue() {
     catalogue.appendDisc(std::move(first));
 
     auto second = sampleDisc("2", "LENT \u20AC");
-    second->location = "Maria";
-    second->lendDate = "June 14 2004";
-    second->shared = "No";
-    second->outline += std::string(300, 'o') + "\r\n";
+    second->setLocation("Maria");
+    second->setLendDate("June 14 2004");
+    second->setShared("No");
+    second->setOutline(std::string(second->outline()) + std::string(300, 'o') + "\r\n");
     catalogue.appendDisc(std::move(second));
 
     auto third = sampleDisc("10", "");

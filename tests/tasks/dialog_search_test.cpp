@@ -185,10 +185,10 @@ CQXCatalog catalogue() {
     made.categories = TextList{"Rock", "Jazz", "Live"};
     for (const char* number : {"1", "2", "3"}) {
         auto disc = std::make_unique<CQXDisc>();
-        disc->number = number;
-        disc->name = std::string("Disc ") + number;
-        disc->location = "home";
-        disc->shared = "Yes";
+        disc->setNumber(number);
+        disc->setName(std::string("Disc ") + number);
+        disc->setLocation("home");
+        disc->setShared("Yes");
         disc->files.push_back(CQXFileData("song.mp3", "d:\\", "1048576", "d:"));
         made.appendDisc(std::move(disc));
     }
@@ -558,7 +558,7 @@ private Q_SLOTS:
         child<QTreeWidget>(window, "allCategories")->topLevelItem(2)->setSelected(true);
         selectRows(window, {0});
         chooseFromResultsMenu(window, {QStringLiteral("CD"), QStringLiteral("Attach to Category")});
-        QCOMPARE(rig.rig.document.catalogue().findDisc("2")->categories, Texts{"Live"});
+        QCOMPARE(rig.rig.document.catalogue().findDisc("2")->categories(), Texts{"Live"});
         QVERIFY(rig.rig.document.isModified());
         QCOMPARE(rig.rig.prompt.messages, Texts{"Categories attached!"});
         QVERIFY(idle(window));
@@ -640,7 +640,7 @@ private Q_SLOTS:
         CQXCatalog& catalogue = rig.rig.document.catalogue();
         catalogue.named.set("CD1", cover(200));
         catalogue.named.set("CD2", cover(60));
-        catalogue.findDisc("2")->info = "<info><mode>dvd</mode></info>";
+        catalogue.findDisc("2")->setInfo("<info><mode>dvd</mode></info>");
         rig.searches.scripts = {{{},
                                  {{{"3", "Disc 3", "home", true},
                                    {"2", "Disc 2", "home", true},

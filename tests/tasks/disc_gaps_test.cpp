@@ -15,7 +15,7 @@ CQXCatalog discsNumbered(const std::vector<std::string>& numbers) {
     CQXCatalog catalogue;
     for (const std::string& number : numbers) {
         auto disc = std::make_unique<CQXDisc>();
-        disc->number = number;
+        disc->setNumber(number);
         catalogue.appendDisc(std::move(disc));
     }
     return catalogue;

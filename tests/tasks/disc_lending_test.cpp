@@ -28,12 +28,12 @@ const Windows1252 kCodePage;
 
 std::unique_ptr<CQXDisc> disc(const std::string& number, const std::string& location) {
     auto d = std::make_unique<CQXDisc>();
-    d->number = number;
-    d->name = "DISC " + number;
-    d->location = location;
-    d->ownerName = kAnna.logName;
-    d->ownerDigest = kAnna.passwordDigest;
-    d->shared = "No";
+    d->setNumber(number);
+    d->setName("DISC " + number);
+    d->setLocation(location);
+    d->setOwnerName(kAnna.logName);
+    d->setOwnerDigest(kAnna.passwordDigest);
+    d->setShared("No");
     return d;
 }
 
@@ -44,7 +44,7 @@ CQXCatalog catalogue() {
     c.appendDisc(disc("1", "home"));
     c.appendDisc(disc("2", "home"));
     c.appendDisc(disc("3", "Maria"));
-    c.discs[2]->lendDate = "February 01 2004";
+    c.discs[2]->setLendDate("February 01 2004");
     std::get<StringList>(*c.named.find("LendCombo")).items = {"Maria"};
     return c;
 }
@@ -72,15 +72,15 @@ TEST_F(DiscLendingTest, DatesStayEnglishUnderAGermanLocale) {
 
     clock.time = {2004, 3, 5, 9 * 3600};
     EXPECT_TRUE(succeeded(lending().lend(shown("1"), "John")));
-    EXPECT_EQ(cds.discs[0]->location, "John");
-    EXPECT_EQ(cds.discs[0]->lendDate, "March 05 2004");
+    EXPECT_EQ(cds.discs[0]->location(), "John");
+    EXPECT_EQ(cds.discs[0]->lendDate(), "March 05 2004");
     EXPECT_EQ(prompt.shown,
               (std::vector{Shown{"John March 05 2004", MessageIcon::Information, {}}}));
 
     clock.time = {2004, 12, 24, 18 * 3600};
     EXPECT_TRUE(succeeded(lending().getBack(shown("1"))));
-    EXPECT_EQ(cds.discs[0]->location, "home");
-    EXPECT_EQ(cds.discs[0]->lendDate, "December 24 2004");
+    EXPECT_EQ(cds.discs[0]->location(), "home");
+    EXPECT_EQ(cds.discs[0]->lendDate(), "December 24 2004");
     EXPECT_EQ(prompt.shown.size(), 1u) << "Get back confirms nothing";
 }
 
@@ -97,17 +97,17 @@ TEST_F(DiscLendingTest, ABorrowerJoinsTheHistoryOnceComparedExactly) {
 TEST_F(DiscLendingTest, GetBackThenLendRecordsTheNewBorrowerAndToday) {
     clock.time = {2004, 3, 10, 0};
     EXPECT_TRUE(succeeded(lending().getBack(shown("3"))));
-    EXPECT_EQ(cds.discs[2]->lendDate, "March 10 2004");
+    EXPECT_EQ(cds.discs[2]->lendDate(), "March 10 2004");
     clock.time = {2004, 3, 11, 0};
     EXPECT_TRUE(succeeded(lending().lend(shown("3"), "Peter")));
-    EXPECT_EQ(cds.discs[2]->location, "Peter");
-    EXPECT_EQ(cds.discs[2]->lendDate, "March 11 2004");
+    EXPECT_EQ(cds.discs[2]->location(), "Peter");
+    EXPECT_EQ(cds.discs[2]->lendDate(), "March 11 2004");
 }
 
 TEST_F(DiscLendingTest, LendingToSomebodyCalledHomeLeavesTheDiscAvailable) {
     EXPECT_TRUE(succeeded(lending().lend(shown("1"), "home")));
-    EXPECT_EQ(cds.discs[0]->location, "home");
-    EXPECT_EQ(cds.discs[0]->lendDate, "March 05 2004");
+    EXPECT_EQ(cds.discs[0]->location(), "home");
+    EXPECT_EQ(cds.discs[0]->lendDate(), "March 05 2004");
     EXPECT_TRUE(succeeded(lending().lend(shown("1"), "John")));
 }
 
@@ -118,7 +118,7 @@ TEST_F(DiscLendingTest, TheShownDiscDecidesWhetherTheDiscIsAtHome) {
     returnDiscsHome(cds, {"3"});
     EXPECT_TRUE(failedWith(lending().lend(stale, "John"), kAlreadyGivenAwayMessage));
     EXPECT_TRUE(succeeded(lending().getBack(stale)));
-    EXPECT_EQ(cds.discs[2]->lendDate, "March 05 2004");
+    EXPECT_EQ(cds.discs[2]->lendDate(), "March 05 2004");
 }
 
 TEST_F(DiscLendingTest, WithoutTheBorrowerHistoryTheLendSaysSoAndGoesOn) {
@@ -127,7 +127,7 @@ TEST_F(DiscLendingTest, WithoutTheBorrowerHistoryTheLendSaysSoAndGoesOn) {
         cds.named.set("LendCombo", wrongOrMissing);
         prompt.shown.clear();
         EXPECT_TRUE(succeeded(lending().lend(shown("1"), "John")));
-        EXPECT_EQ(cds.discs[0]->location, "John");
+        EXPECT_EQ(cds.discs[0]->location(), "John");
         EXPECT_EQ(
             prompt.shown,
             (std::vector{Shown{"CCommandsView::OnButtonLend()  #Map Lookup", MessageIcon::None, {}},
@@ -142,13 +142,13 @@ TEST_F(DiscLendingTest, WithoutTheBorrowerHistoryTheLendSaysSoAndGoesOn) {
 
 TEST(ReturnDiscsHome, PutsTheListedDiscsHomeAndKeepsTheirLendDates) {
     CQXCatalog cds = catalogue();
-    cds.discs[1]->location = "Peter";
-    cds.discs[1]->lendDate = "March 01 2004";
+    cds.discs[1]->setLocation("Peter");
+    cds.discs[1]->setLendDate("March 01 2004");
     returnDiscsHome(cds, {"3", "7", "2"});
-    EXPECT_EQ(cds.discs[1]->location, "home");
-    EXPECT_EQ(cds.discs[1]->lendDate, "March 01 2004");
-    EXPECT_EQ(cds.discs[2]->location, "home");
-    EXPECT_EQ(cds.discs[2]->lendDate, "February 01 2004");
+    EXPECT_EQ(cds.discs[1]->location(), "home");
+    EXPECT_EQ(cds.discs[1]->lendDate(), "March 01 2004");
+    EXPECT_EQ(cds.discs[2]->location(), "home");
+    EXPECT_EQ(cds.discs[2]->lendDate(), "February 01 2004");
 }
 
 // Every refusal leaves the catalogue exactly as it was and shows nothing itself.
@@ -198,15 +198,15 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"lend by the owner's name with another password", leaveAsItIs,
                     kAnnaWrongPassword, lendFirst, "Operation not allowed! Logged in as : anna"},
         RefusalCase{"get back by another user",
-                    [](CQXCatalog& c) { c.discs[0]->location = "Maria"; }, kBen, getBackFirst,
+                    [](CQXCatalog& c) { c.discs[0]->setLocation("Maria"); }, kBen, getBackFirst,
                     "Operation not allowed! Logged in as : ben"},
-        RefusalCase{"lend of a lent disc", [](CQXCatalog& c) { c.discs[0]->location = "Maria"; },
+        RefusalCase{"lend of a lent disc", [](CQXCatalog& c) { c.discs[0]->setLocation("Maria"); },
                     kAnna, lendFirst, "This CD is already given away."},
         RefusalCase{"lend of a disc scanned from a folder",
-                    [](CQXCatalog& c) { c.discs[0]->location = "virtual"; }, kAnna, lendFirst,
+                    [](CQXCatalog& c) { c.discs[0]->setLocation("virtual"); }, kAnna, lendFirst,
                     "This CD is already given away."},
         RefusalCase{"lend of a disc at Home, which is not home",
-                    [](CQXCatalog& c) { c.discs[0]->location = "Home"; }, kAnna, lendFirst,
+                    [](CQXCatalog& c) { c.discs[0]->setLocation("Home"); }, kAnna, lendFirst,
                     "This CD is already given away."},
         RefusalCase{"lend without a name", leaveAsItIs, kAnna,
                     [](DiscLending& l, CQXCatalog& c) { return l.lend(*c.discs[0], ""); },

@@ -43,10 +43,10 @@ CQXCatalog annasCatalogue() {
     for (const auto& [number, shared] :
          {std::pair{"1", "Yes"}, std::pair{"2", "No"}, std::pair{"05", "Yes"}}) {
         auto disc = std::make_unique<CQXDisc>();
-        disc->number = number;
-        disc->shared = shared;
-        disc->ownerName = DocumentRig::anna().logName;
-        disc->ownerDigest = DocumentRig::anna().passwordDigest;
+        disc->setNumber(number);
+        disc->setShared(shared);
+        disc->setOwnerName(DocumentRig::anna().logName);
+        disc->setOwnerDigest(DocumentRig::anna().passwordDigest);
         catalogue.appendDisc(std::move(disc));
     }
     return catalogue;

@@ -72,10 +72,10 @@ std::string block(const std::string& label, const std::string& name, const std::
 std::unique_ptr<CQXDisc> disc(const char* number, const char* name, const char* location,
                               std::vector<std::string> categories) {
     auto made = std::make_unique<CQXDisc>();
-    made->number = number;
-    made->name = name;
-    made->location = location;
-    made->categories = TextList(categories);
+    made->setNumber(number);
+    made->setName(name);
+    made->setLocation(location);
+    made->setCategories(TextList(categories));
     return made;
 }
 

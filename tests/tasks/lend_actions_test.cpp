@@ -31,14 +31,14 @@ CQXCatalog annasCatalogue() {
     catalogue.addDefaultNamedObjects();
     for (const char* number : {"1", "2"}) {
         auto disc = std::make_unique<CQXDisc>();
-        disc->number = number;
-        disc->name = std::string("DISC ") + number;
-        disc->location = "home";
-        disc->ownerName = DocumentRig::anna().logName;
-        disc->ownerDigest = DocumentRig::anna().passwordDigest;
+        disc->setNumber(number);
+        disc->setName(std::string("DISC ") + number);
+        disc->setLocation("home");
+        disc->setOwnerName(DocumentRig::anna().logName);
+        disc->setOwnerDigest(DocumentRig::anna().passwordDigest);
         catalogue.appendDisc(std::move(disc));
     }
-    catalogue.discs[1]->location = "Maria";
+    catalogue.discs[1]->setLocation("Maria");
     return catalogue;
 }
 
@@ -61,9 +61,9 @@ TEST(LendActions, LendChangesTheDiscShowsItAgainAndMarksTheDocument) {
     desktop.show(0);
     desktop.rig.clock.time = {2004, 3, 5, 10 * 3600};
     EXPECT_TRUE(desktop.lending().lend("John"));
-    EXPECT_EQ(desktop.disc(0).location, "John");
-    EXPECT_EQ(desktop.rig.document.currentDisc().location, "John");
-    EXPECT_EQ(desktop.rig.document.currentDisc().lendDate, "March 05 2004");
+    EXPECT_EQ(desktop.disc(0).location(), "John");
+    EXPECT_EQ(desktop.rig.document.currentDisc().location(), "John");
+    EXPECT_EQ(desktop.rig.document.currentDisc().lendDate(), "March 05 2004");
     EXPECT_TRUE(desktop.rig.document.isModified());
     EXPECT_EQ(desktop.commands.refreshes, 1);
     EXPECT_EQ(desktop.rig.prompt.shown,
@@ -75,9 +75,9 @@ TEST(LendActions, GetBackChangesTheDiscWithoutAWord) {
     desktop.show(1);
     desktop.rig.clock.time = {2004, 4, 1, 0};
     desktop.lending().getBack();
-    EXPECT_EQ(desktop.disc(1).location, "home");
-    EXPECT_EQ(desktop.rig.document.currentDisc().location, "home");
-    EXPECT_EQ(desktop.rig.document.currentDisc().lendDate, "April 01 2004");
+    EXPECT_EQ(desktop.disc(1).location(), "home");
+    EXPECT_EQ(desktop.rig.document.currentDisc().location(), "home");
+    EXPECT_EQ(desktop.rig.document.currentDisc().lendDate(), "April 01 2004");
     EXPECT_TRUE(desktop.rig.document.isModified());
     EXPECT_EQ(desktop.commands.refreshes, 1);
     EXPECT_TRUE(desktop.rig.prompt.messages.empty());
@@ -105,8 +105,8 @@ TEST_P(LendingCommandsRefusal, ShowsTheRefusalAndLeavesEverythingAsItWas) {
         desktop.lending().getBack();
     }
     EXPECT_EQ(desktop.rig.prompt.messages, std::vector<std::string>{c.message});
-    EXPECT_EQ(desktop.disc(c.shownDisc).location, before.location);
-    EXPECT_EQ(desktop.disc(c.shownDisc).lendDate, before.lendDate);
+    EXPECT_EQ(desktop.disc(c.shownDisc).location(), before.location());
+    EXPECT_EQ(desktop.disc(c.shownDisc).lendDate(), before.lendDate());
     EXPECT_FALSE(desktop.rig.document.isModified());
     EXPECT_EQ(desktop.commands.refreshes, 0);
 }

@@ -16,11 +16,11 @@ namespace {
 void addDisc(CQXCatalog& c, const std::string& number, const std::string& name,
              const std::string& location, const std::string& lendDate, const std::string& shared) {
     auto d = std::make_unique<CQXDisc>();
-    d->number = number;
-    d->name = name;
-    d->location = location;
-    d->lendDate = lendDate;
-    d->shared = shared;
+    d->setNumber(number);
+    d->setName(name);
+    d->setLocation(location);
+    d->setLendDate(lendDate);
+    d->setShared(shared);
     c.appendDisc(std::move(d));
 }
 

@@ -193,7 +193,7 @@ struct RecordingCopies final : CopyFromSearch {
     void copyFromSearch(const std::vector<CQXDisc*>& from, const Texts& named) override {
         ++calls;
         for (const CQXDisc* disc : from) {
-            discs.push_back(disc->number);
+            discs.emplace_back(disc->number());
         }
         names = named;
     }
@@ -216,10 +216,10 @@ CQXCatalog twoDiscs() {
     CQXCatalog catalogue;
     for (const char* number : {"1", "2"}) {
         auto disc = std::make_unique<CQXDisc>();
-        disc->number = number;
-        disc->name = std::string("Disc ") + number;
-        disc->serial = "0";
-        disc->categories = TextList{"Music"};
+        disc->setNumber(number);
+        disc->setName(std::string("Disc ") + number);
+        disc->setSerial("0");
+        disc->setCategories(TextList{"Music"});
         disc->files.push_back(CQXFileData("Song.MP3", "d:\\music\\", "1048576", "d:"));
         disc->files.push_back(CQXFileData("song.mp3", "d:\\other\\", "1048576", "d:"));
         disc->files.push_back(CQXFileData("README", "d:\\", "10", "d:"));
@@ -286,8 +286,8 @@ TEST_F(SearchResultActionsTest, ChangesNeedTheOwnerAndResultsOfTheRightKind) {
 
 TEST_F(SearchResultActionsTest, AttachingPutsNewCategoriesInFrontAndMarksTheDocument) {
     actions().attachDiscCategories({kDisc1, kDisc2}, {"Music", "Rock", "Live"}, always);
-    EXPECT_EQ(disc("1").categories, (Texts{"Live", "Rock", "Music"}));
-    EXPECT_EQ(disc("2").categories, (Texts{"Live", "Rock", "Music"}));
+    EXPECT_EQ(disc("1").categories(), (Texts{"Live", "Rock", "Music"}));
+    EXPECT_EQ(disc("2").categories(), (Texts{"Live", "Rock", "Music"}));
     EXPECT_TRUE(rig.document.isModified());
     EXPECT_EQ(rig.prompt.messages, Texts{"Categories attached!"});
 }
@@ -297,8 +297,8 @@ TEST_F(SearchResultActionsTest, DeletingCategoriesNoDiscCarriesSaysNothingAndCha
     EXPECT_FALSE(rig.document.isModified());
     EXPECT_TRUE(rig.prompt.messages.empty());
     actions().deleteDiscCategories({kDisc1}, {"Music"}, always);
-    EXPECT_TRUE(disc("1").categories.empty());
-    EXPECT_EQ(disc("2").categories, Texts{"Music"});
+    EXPECT_TRUE(disc("1").categories().empty());
+    EXPECT_EQ(disc("2").categories(), Texts{"Music"});
     EXPECT_EQ(rig.prompt.messages, Texts{"CD categories deleted!"});
 }
 
@@ -335,7 +335,7 @@ TEST_F(SearchResultActionsTest, AddToPlaylistRunsAWindowOverTheNamesEntriesWithT
 
 TEST_F(SearchResultActionsTest, AMissingDiscEndsAWalkAndIsTold) {
     actions().attachDiscCategories({kGone, kDisc1}, {"Rock"}, always);
-    EXPECT_EQ(disc("1").categories, Texts{"Music"});
+    EXPECT_EQ(disc("1").categories(), Texts{"Music"});
     EXPECT_EQ(rig.prompt.messages, (Texts{"The CD does not exist!", "Categories attached!"}));
     EXPECT_EQ(actions().shareDiscs({kDisc1, kGone, kDisc2}, true, always), RowWalkEnd::DiscMissing);
     EXPECT_EQ(tree.calls, (Texts{"select 1", "share 1"}));

@@ -43,12 +43,12 @@ struct NoMediaTags final : MediaTagSource {
 CQXCatalog ownedCatalogue() {
     CQXCatalog catalogue = test::sampleCatalogue();
     for (const auto& disc : catalogue.discs) {
-        disc->ownerName = DocumentRig::anna().logName;
-        disc->ownerDigest = DocumentRig::anna().passwordDigest;
+        disc->setOwnerName(DocumentRig::anna().logName);
+        disc->setOwnerDigest(DocumentRig::anna().passwordDigest);
     }
     catalogue.discs[0]->files.emplace_back("readme.txt", "d:\\", "10", "d:");
-    catalogue.discs[1]->categories = {"Audio"};
-    catalogue.discs[1]->info = "<info>\r\n<notes>Lent to Maria</notes>\r\n</info>\r\n";
+    catalogue.discs[1]->setCategories({"Audio"});
+    catalogue.discs[1]->setInfo("<info>\r\n<notes>Lent to Maria</notes>\r\n</info>\r\n");
     return catalogue;
 }
 
@@ -202,7 +202,7 @@ private Q_SLOTS:
 
         panes.viewCategoryOnTree(QStringLiteral("Audio"));
         QCOMPARE(panes.treeTexts(), texts({"2 LENT \u20AC"}));
-        QVERIFY(panes.rig.document.currentDisc().number.empty());
+        QVERIFY(panes.rig.document.currentDisc().number().empty());
         QVERIFY(panes.fileNames().isEmpty());
         QVERIFY(panes.notes().isEmpty());
         QVERIFY(child<QPlainTextEdit>(*panes.categories, "notesEdit")->isReadOnly());
@@ -212,14 +212,14 @@ private Q_SLOTS:
         panes.rig.document.onCommand(PaneCommand::ViewAllOnTree);
         QCOMPARE(panes.treeTexts(), texts({"1 BACKUP", "2 LENT \u20AC", "10 "}));
         QCOMPARE(panes.tree->selectedItemPath(), std::string("2 LENT \u20AC"));
-        QCOMPARE(panes.rig.document.currentDisc().number, std::string("2"));
+        QCOMPARE(panes.rig.document.currentDisc().number(), std::string("2"));
         QCOMPARE(panes.notes(), QStringLiteral("Lent to Maria"));
 
         panes.clickTreeItem({QStringLiteral("1 BACKUP")});
         QCOMPARE(panes.fileNames(), texts({"readme"}));
         panes.viewCategoryOnTree(QStringLiteral("Software"));
         QCOMPARE(panes.treeTexts(), texts({"1 BACKUP"}));
-        QCOMPARE(panes.rig.document.currentDisc().number, std::string("1"));
+        QCOMPARE(panes.rig.document.currentDisc().number(), std::string("1"));
         QCOMPARE(panes.fileNames(), texts({"readme"}));
     }
 
@@ -246,7 +246,7 @@ private Q_SLOTS:
         name->selectAll();
         QTest::keyClicks(name, QStringLiteral("MUSIC"));
         QCOMPARE(panes.treeTexts(), texts({"1 BACKUP", "2 MUSIC", "10 "}));
-        QCOMPARE(panes.rig.document.catalogue().findDisc("2")->name, std::string("MUSIC"));
+        QCOMPARE(panes.rig.document.catalogue().findDisc("2")->name(), std::string("MUSIC"));
         QVERIFY(panes.rig.document.isModified());
     }
 

@@ -15,9 +15,9 @@ CQXCatalog catalogueWithSerials() {
                                                            {"14", "OTHER", "1234"}};
     for (const auto& [number, name, serial] : discs) {
         auto disc = std::make_unique<CQXDisc>();
-        disc->number = number;
-        disc->name = name;
-        disc->serial = serial;
+        disc->setNumber(number);
+        disc->setName(name);
+        disc->setSerial(serial);
         catalogue.appendDisc(std::move(disc));
     }
     return catalogue;

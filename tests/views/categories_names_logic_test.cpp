@@ -13,15 +13,15 @@ CQXCatalog catalogueWithMovies() {
     CQXCatalog catalogue;
     catalogue.categories = {"Audio", "Movie", "Work"};
     auto first = std::make_unique<CQXDisc>();
-    first->number = "1";
-    first->categories = {"Movie", "Audio"};
+    first->setNumber("1");
+    first->setCategories({"Movie", "Audio"});
     first->files.emplace_back("a.avi", "d:\\", "1", "d:");
     first->files.back().setCategories({"Work", "Movie"});
     first->files.emplace_back("b.txt", "d:\\", "1", "d:");
     catalogue.appendDisc(std::move(first));
     auto second = std::make_unique<CQXDisc>();
-    second->number = "2";
-    second->categories = {"Work"};
+    second->setNumber("2");
+    second->setCategories({"Work"});
     second->files.emplace_back("c.avi", "d:\\", "1", "d:");
     second->files.back().setCategories({"Movie"});
     catalogue.appendDisc(std::move(second));
@@ -55,10 +55,10 @@ TEST(CategoryNames, RenameReachesEveryDiscAndFileEntry) {
 
     EXPECT_EQ(catalogue.categories, (Names{"Audio", "Films", "Work"}));
     const CQXDisc& first = *catalogue.discs[0];
-    EXPECT_EQ(first.categories, (Names{"Films", "Audio"}));
+    EXPECT_EQ(first.categories(), (Names{"Films", "Audio"}));
     EXPECT_EQ(first.files[0].categories(), (Names{"Work", "Films"}));
     EXPECT_TRUE(first.files[1].categories().empty());
-    EXPECT_EQ(catalogue.discs[1]->categories, (Names{"Work"}));
+    EXPECT_EQ(catalogue.discs[1]->categories(), (Names{"Work"}));
     EXPECT_EQ(catalogue.discs[1]->files[0].categories(), (Names{"Films"}));
 }
 
@@ -74,8 +74,8 @@ TEST(CategoryNames, RemoveReachesEveryDiscAndFileEntry) {
     removeCategoriesEverywhere(catalogue, {"Movie", "Work"});
 
     EXPECT_EQ(catalogue.categories, (Names{"Audio"}));
-    EXPECT_EQ(catalogue.discs[0]->categories, (Names{"Audio"}));
-    EXPECT_TRUE(catalogue.discs[1]->categories.empty());
+    EXPECT_EQ(catalogue.discs[0]->categories(), (Names{"Audio"}));
+    EXPECT_TRUE(catalogue.discs[1]->categories().empty());
     for (const auto& disc : catalogue.discs) {
         for (const auto& entry : disc->files) {
             EXPECT_TRUE(entry.categories().empty()) << entry.name();

@@ -76,11 +76,11 @@ struct FakeCommands final : test::QuietCommandsPane {
 CQXCatalog ownedCatalogue() {
     CQXCatalog catalogue = test::sampleCatalogue();
     for (const auto& disc : catalogue.discs) {
-        disc->ownerName = DocumentRig::anna().logName;
-        disc->ownerDigest = DocumentRig::anna().passwordDigest;
+        disc->setOwnerName(DocumentRig::anna().logName);
+        disc->setOwnerDigest(DocumentRig::anna().passwordDigest);
     }
     catalogue.categories.push_back("Movie");
-    catalogue.discs[1]->categories = {"Movie", "Work"};
+    catalogue.discs[1]->setCategories({"Movie", "Work"});
     catalogue.discs[0]->files[0].setCategories({"Movie"});
     return catalogue;
 }
@@ -275,7 +275,7 @@ private Q_SLOTS:
         renameTo(panel.allList(), QStringLiteral("Jobs"));
         QCOMPARE(rowTexts(panel.allList()),
                  texts({"Audio", "Backups", "DVD", "Jobs", "Movie", "Software"}));
-        QCOMPARE(panel.disc("2")->categories, (Names{"Movie", "Jobs"}));
+        QCOMPARE(panel.disc("2")->categories(), (Names{"Movie", "Jobs"}));
         QCOMPARE(panel.disc("1")->files[1].categories(), Names{"Jobs"});
         QCOMPARE(rowTexts(panel.attachedList()), texts({"Jobs", "Movie"}));
         QVERIFY(panel.rig.document.isModified());
@@ -303,7 +303,7 @@ private Q_SLOTS:
 
         QCOMPARE(panel.rig.prompt.messages, Names{"Do you really want to delete this category?"});
         QVERIFY(!rowTexts(panel.allList()).contains(QStringLiteral("Movie")));
-        QCOMPARE(panel.disc("2")->categories, Names{"Work"});
+        QCOMPARE(panel.disc("2")->categories(), Names{"Work"});
         QVERIFY(panel.disc("1")->files[0].categories().empty());
         QCOMPARE(rowTexts(panel.attachedList()), texts({"Work"}));
         QCOMPARE(panel.rig.document.enterTarget(), EnterTarget::None);
@@ -314,15 +314,15 @@ private Q_SLOTS:
         PanelRig panel;
         panel.open();
         panel.select("2");
-        panel.disc("1")->categories.push_back("Work");
+        panel.disc("1")->editCategories().push_back("Work");
 
         clickRow(panel.attachedList(), QStringLiteral("Work"));
         QCOMPARE(panel.rig.document.enterTarget(), EnterTarget::ShowDisc);
         const MenuResult menu = chooseFromMenu(panel.attachedList(), QStringLiteral("Delete"));
         QCOMPARE(menu.items, texts({"Delete"}));
-        QCOMPARE(panel.disc("2")->categories, Names{"Movie"});
+        QCOMPARE(panel.disc("2")->categories(), Names{"Movie"});
         QCOMPARE(rowTexts(panel.attachedList()), texts({"Movie"}));
-        QCOMPARE(panel.disc("1")->categories, (Names{"Software", "Backups", "Work"}));
+        QCOMPARE(panel.disc("1")->categories(), (Names{"Software", "Backups", "Work"}));
         QVERIFY(panel.rig.document.isModified());
     }
 
@@ -341,8 +341,8 @@ private Q_SLOTS:
                  texts({"Attach to CD", "Attach to a File", "Rename", "Delete", "View CDs on List",
                         "View CD's on Tree", "Show the Complete CD Tree", "View Files"}));
         QCOMPARE(menu.disabled, texts({"Show the Complete CD Tree"}));
-        QCOMPARE(panel.disc("1")->categories, (Names{"Software", "Backups", "Audio", "Work"}));
-        QCOMPARE(panel.rig.document.currentDisc().categories, panel.disc("1")->categories);
+        QCOMPARE(panel.disc("1")->categories(), (Names{"Software", "Backups", "Audio", "Work"}));
+        QCOMPARE(panel.rig.document.currentDisc().categories(), panel.disc("1")->categories());
         QCOMPARE(rowTexts(panel.attachedList()), texts({"Audio", "Backups", "Software", "Work"}));
 
         panel.rig.document.setModified(false);
@@ -466,15 +466,15 @@ private Q_SLOTS:
         QCOMPARE(panel.rig.document.enterTarget(), EnterTarget::ChangeNumber);
         QVERIFY(!chooseFromMenu(panel.attachedList(), QStringLiteral("Delete")).opened);
         QTest::keyClick(panel.attachedList(), Qt::Key_Delete);
-        QCOMPARE(panel.disc("2")->categories, (Names{"Movie", "Work"}));
+        QCOMPARE(panel.disc("2")->categories(), (Names{"Movie", "Work"}));
     }
 
     void driveRowsShowWhatEachDriveHolds() {
         CQXCatalog catalogue = ownedCatalogue();
-        catalogue.discs[0]->serial = "555";
-        catalogue.discs[1]->serial = "-392039741";
-        catalogue.discs[2]->serial = "555";
-        catalogue.discs[2]->name = "LAST";
+        catalogue.discs[0]->setSerial("555");
+        catalogue.discs[1]->setSerial("-392039741");
+        catalogue.discs[2]->setSerial("555");
+        catalogue.discs[2]->setName("LAST");
         PanelRig panel(std::move(catalogue));
         panel.drives.addDrive(test::FakeDiscVolume::noMedium());
         panel.drives.addDrive()->setIdentity("VOL", 555);
@@ -535,7 +535,7 @@ private Q_SLOTS:
         panel.notes()->selectAll();
         QTest::keyClicks(panel.notes(), QStringLiteral("a < b & \"c\""));
         QCOMPARE(panel.rig.document.enterTarget(), EnterTarget::SaveNotes);
-        const std::string& info = panel.disc("1")->info;
+        const std::string info(panel.disc("1")->info());
         QVERIFY2(info.find("<notes>a &lt; b &amp; \"c\"</notes>") != std::string::npos ||
                      info.find("<notes>a &lt; b &amp; &quot;c&quot;</notes>") != std::string::npos,
                  info.c_str());
@@ -549,10 +549,10 @@ private Q_SLOTS:
         panel.rig.document.setModified(false);
         panel.notes()->setPlainText(QStringLiteral("two\nlines"));
         panel.rig.document.setModified(false);
-        panel.rig.document.catalogue().findDisc("1")->info = "<info>\r\n<notes/>\r\n</info>";
+        panel.rig.document.catalogue().findDisc("1")->setInfo("<info>\r\n<notes/>\r\n</info>");
         QTest::mouseClick(child<QPushButton>(*panel.view, "saveNotesButton"), Qt::LeftButton);
-        QCOMPARE(disc_info::readNotes(panel.disc("1")->info), std::string("two\r\nlines"));
-        QCOMPARE(panel.rig.document.currentDisc().info, panel.disc("1")->info);
+        QCOMPARE(disc_info::readNotes(panel.disc("1")->info()), std::string("two\r\nlines"));
+        QCOMPARE(panel.rig.document.currentDisc().info(), panel.disc("1")->info());
         QVERIFY(!panel.rig.document.isModified());
     }
 
@@ -562,7 +562,7 @@ private Q_SLOTS:
         PanelRig panel(ownedCatalogue(), {"bob", "digest"});
         panel.open();
         panel.select("1");
-        const std::string before = panel.disc("1")->info;
+        const std::string before(panel.disc("1")->info());
         QVERIFY(panel.notes()->isReadOnly());
         QTest::keyClicks(panel.notes(), QStringLiteral("xy"));
         QCOMPARE(panel.notes()->toPlainText(), QStringLiteral("Caf\u00E9 & more"));
@@ -570,7 +570,7 @@ private Q_SLOTS:
 
         QTest::mouseClick(child<QPushButton>(*panel.view, "saveNotesButton"), Qt::LeftButton);
         QCOMPARE(panel.rig.prompt.messages, Names{"Operation not allowed! Logged in as : bob"});
-        QCOMPARE(panel.disc("1")->info, before);
+        QCOMPARE(panel.disc("1")->info(), before);
         QVERIFY(!panel.rig.document.isModified());
     }
 
@@ -587,10 +587,10 @@ private Q_SLOTS:
 
     void plainTextRecordIsAllNotesWithoutPrices() {
         CQXCatalog catalogue = ownedCatalogue();
-        catalogue.discs[0]->info = "Bought in <Rome>\r\nsecond line";
-        catalogue.discs[1]->info =
+        catalogue.discs[0]->setInfo("Bought in <Rome>\r\nsecond line");
+        catalogue.discs[1]->setInfo(
             "<info>\r\n<notes/>\r\n<price date=\"June 01, 2004\">\r\n<new>$12.99</new>\r\n"
-            "<used>$4.50</used>\r\n</price>\r\n<ASIN>B0</ASIN>\r\n<mode>music</mode>\r\n</info>";
+            "<used>$4.50</used>\r\n</price>\r\n<ASIN>B0</ASIN>\r\n<mode>music</mode>\r\n</info>");
         PanelRig panel(std::move(catalogue));
         panel.open();
 
@@ -608,7 +608,7 @@ private Q_SLOTS:
         CQXCatalog catalogue = ownedCatalogue();
         const QByteArray wide = encoded(filled({300, 200}, Qt::blue), "JPEG");
         catalogue.named.set("CD2", ByteArray{{wide.begin(), wide.end()}});
-        catalogue.discs[2]->info = "<info><notes/><mode>software</mode></info>";
+        catalogue.discs[2]->setInfo("<info><notes/><mode>software</mode></info>");
         catalogue.named.set("CD10", ByteArray{{wide.begin(), wide.end()}});
         PanelRig panel(std::move(catalogue));
         const QByteArray noImage = encoded(filled({220, 174}, Qt::red), "JPEG");

@@ -65,8 +65,8 @@ protected:
     explicit CddbQueryTest(Identity user = DocumentRig::anna()) : rig(std::move(user)) {
         CQXCatalog catalogue = test::sampleCatalogue();
         for (const auto& disc : catalogue.discs) {
-            disc->ownerName = DocumentRig::anna().logName;
-            disc->ownerDigest = DocumentRig::anna().passwordDigest;
+            disc->setOwnerName(DocumentRig::anna().logName);
+            disc->setOwnerDigest(DocumentRig::anna().passwordDigest);
         }
         catalogue.discs[0]->files.emplace_back("Track01.cda", "d:\\", "44", "d:");
         catalogue.discs[2]->files.emplace_back("01 Intro.cda", "e:\\", "44", "e:");
@@ -128,12 +128,12 @@ TEST_F(CddbQueryTest, CancelChangesNothing) {
 }
 
 TEST_F(CddbQueryTest, ASingleLookupShowsTheDiscWithItsNewNameAndCategories) {
-    lookup.changes = [](CQXCatalog& catalogue) { catalogue.findDisc("1")->name = "ALBUM"; };
+    lookup.changes = [](CQXCatalog& catalogue) { catalogue.findDisc("1")->setName("ALBUM"); };
     lookup.result = CddbLookupResult{false, {}, true, true, "ALBUM"};
     run();
     EXPECT_EQ(log, (Log{"cddb 1 BACKUP", "all categories", "rename 1 to ALBUM", "select 1",
                         "files of 1 ITEM", "disc categories"}));
-    EXPECT_EQ(rig.document.currentDisc().name, "ALBUM");
+    EXPECT_EQ(rig.document.currentDisc().name(), "ALBUM");
     EXPECT_TRUE(rig.document.isModified());
 }
 
@@ -146,15 +146,15 @@ TEST_F(CddbQueryTest, WithoutTheOptionsOnlyTheDiscIsShownAgain) {
 
 TEST_F(CddbQueryTest, ABatchShowsEachProcessedDiscInTurn) {
     lookup.changes = [](CQXCatalog& catalogue) {
-        catalogue.findDisc("1")->name = "FIRST";
-        catalogue.findDisc("10")->name = "TENTH";
+        catalogue.findDisc("1")->setName("FIRST");
+        catalogue.findDisc("10")->setName("TENTH");
     };
     lookup.result = CddbLookupResult{true, {"1", "99", "10"}, true, true, {}};
     run();
     EXPECT_EQ(log, (Log{"cddb 1 BACKUP", "all categories", "select 1", "rename 1 to 1 FIRST",
                         "files of 1 ITEM", "disc categories", "all categories", "select 10",
                         "rename 10 to 10 TENTH", "files of 10 ITEM", "disc categories"}));
-    EXPECT_EQ(rig.document.currentDisc().number, "10");
+    EXPECT_EQ(rig.document.currentDisc().number(), "10");
     EXPECT_TRUE(rig.document.isModified());
 }
 

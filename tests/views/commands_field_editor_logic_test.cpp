@@ -25,8 +25,8 @@ struct RenamingTree final : test::QuietDiscTree {
 CQXCatalog ownedCatalogue() {
     CQXCatalog catalogue = test::sampleCatalogue();
     for (const auto& disc : catalogue.discs) {
-        disc->ownerName = DocumentRig::anna().logName;
-        disc->ownerDigest = DocumentRig::anna().passwordDigest;
+        disc->setOwnerName(DocumentRig::anna().logName);
+        disc->setOwnerDigest(DocumentRig::anna().passwordDigest);
     }
     return catalogue;
 }
@@ -105,16 +105,16 @@ TEST_F(NonOwnerFieldEditorTest, TheNameOfSomeoneElsesDiscIsRefused) {
 TEST_F(CommandsFieldEditorTest, DetailsAreStoredAtOnceOnlyWhenAsked) {
     editor.detailsEdited("Someone", "poor", false);
     EXPECT_EQ(rig.document.enterTarget(), EnterTarget::StoreDetails);
-    EXPECT_EQ(disc("2").artist, "Beyonc\u00E9");
+    EXPECT_EQ(disc("2").artist(), "Beyonc\u00E9");
     EXPECT_FALSE(rig.document.isModified());
 
-    const std::string info = disc("2").info;
+    const std::string info(disc("2").info());
     editor.detailsEdited("Someone", "poor", true);
-    EXPECT_EQ(disc("2").artist, "Someone");
-    EXPECT_EQ(disc("2").quality, "poor");
-    EXPECT_EQ(disc("2").info, info);
-    EXPECT_EQ(rig.document.currentDisc().artist, "Someone");
-    EXPECT_EQ(disc("1").artist, "Beyonc\u00E9");
+    EXPECT_EQ(disc("2").artist(), "Someone");
+    EXPECT_EQ(disc("2").quality(), "poor");
+    EXPECT_EQ(disc("2").info(), info);
+    EXPECT_EQ(rig.document.currentDisc().artist(), "Someone");
+    EXPECT_EQ(disc("1").artist(), "Beyonc\u00E9");
     EXPECT_TRUE(rig.document.isModified());
 }
 
@@ -123,7 +123,7 @@ TEST_F(CommandsFieldEditorTest, StoringWithoutACatalogueDiscChangesNothing) {
     EXPECT_FALSE(editor.storeDetails("Someone", "poor"));
     EXPECT_FALSE(rig.document.isModified());
     for (const auto& each : rig.document.catalogue().discs) {
-        EXPECT_EQ(each->artist, "Beyonc\u00E9");
+        EXPECT_EQ(each->artist(), "Beyonc\u00E9");
     }
 }
 

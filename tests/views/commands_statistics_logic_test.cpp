@@ -11,9 +11,9 @@ namespace {
 TEST(CommandsStatistics, FiguresOfTheSampleCatalogue) {
     CQXCatalog catalogue = test::sampleCatalogue();
     // The first disc's owner, "Yes" exactly as shared, and the entries of every disc.
-    catalogue.discs[0]->ownerName = "anna";
-    catalogue.discs[1]->ownerName = "bob";
-    catalogue.discs[1]->shared = "yes";
+    catalogue.discs[0]->setOwnerName("anna");
+    catalogue.discs[1]->setOwnerName("bob");
+    catalogue.discs[1]->setShared("yes");
     EXPECT_EQ(catalogueStatistics(catalogue), (CatalogueStatistics{"anna", "2", "4"}));
     EXPECT_EQ(discCountTexts(catalogue), (DiscCountTexts{"3", "10"}));
 }
@@ -27,7 +27,7 @@ TEST(CommandsStatistics, AnEmptyCatalogueHasNoFigures) {
 TEST(CommandsStatistics, TheLastEntryIsTheLastDiscOfTheListNotTheHighestNumber) {
     CQXCatalog catalogue = test::sampleCatalogue();
     auto disc = std::make_unique<CQXDisc>();
-    disc->number = "4";
+    disc->setNumber("4");
     catalogue.discs.push_back(std::move(disc));
     EXPECT_EQ(discCountTexts(catalogue), (DiscCountTexts{"4", "4"}));
 }

@@ -77,8 +77,8 @@ struct FakeCategories final : Pane, CategoriesPane {
 CQXCatalog ownedCatalogue() {
     CQXCatalog catalogue = test::sampleCatalogue();
     for (const auto& disc : catalogue.discs) {
-        disc->ownerName = DocumentRig::anna().logName;
-        disc->ownerDigest = DocumentRig::anna().passwordDigest;
+        disc->setOwnerName(DocumentRig::anna().logName);
+        disc->setOwnerDigest(DocumentRig::anna().passwordDigest);
     }
     catalogue.discs[0]->files.emplace_back("Track01.cda", "d:\\", "44", "d:");
     static_cast<void>(replaceHistory(catalogue, kLendHistory, {"john", "Joe", "joan"}));
@@ -264,7 +264,7 @@ private Q_SLOTS:
         QVERIFY(number->text().isEmpty());
         QCOMPARE(panel.rig.prompt.messages.size(), 1u);
         QVERIFY(panel.log.empty());
-        QCOMPARE(panel.disc("2").number, std::string("2"));
+        QCOMPARE(panel.disc("2").number(), std::string("2"));
     }
 
     void anEmptyCatalogueTurnsTheNumberFieldAway() {
@@ -296,7 +296,7 @@ private Q_SLOTS:
         QTest::keyClicks(panel.field("nameEdit"), QStringLiteral("X"));
         QCOMPARE(panel.rig.prompt.messages, Names{"Operation not allowed! Logged in as : bob"});
         QVERIFY(panel.log.empty());
-        QCOMPARE(panel.disc("1").name, std::string("BACKUP"));
+        QCOMPARE(panel.disc("1").name(), std::string("BACKUP"));
         QCOMPARE(panel.rig.document.enterTarget(), EnterTarget::None);
     }
 
@@ -319,20 +319,20 @@ private Q_SLOTS:
 
         QTest::keyClicks(panel.field("artistEdit"), QStringLiteral("!"));
         QCOMPARE(panel.rig.document.enterTarget(), EnterTarget::StoreDetails);
-        QCOMPARE(panel.disc("1").artist == "Beyonc\u00E9!", automatic);
+        QCOMPARE(panel.disc("1").artist() == "Beyonc\u00E9!", automatic);
         QCOMPARE(panel.rig.document.isModified(), automatic);
         QTest::keyClicks(panel.field("qualityEdit"), QStringLiteral("?"));
-        QCOMPARE(panel.disc("1").quality == "good?", automatic);
+        QCOMPARE(panel.disc("1").quality() == "good?", automatic);
 
         if (!automatic) {
             panel.rig.document.setEnterTarget(EnterTarget::None);
             QTest::mouseClick(save, Qt::LeftButton);
-            QCOMPARE(panel.disc("1").artist, std::string("Beyonc\u00E9!"));
-            QCOMPARE(panel.disc("1").quality, std::string("good?"));
+            QCOMPARE(panel.disc("1").artist(), std::string("Beyonc\u00E9!"));
+            QCOMPARE(panel.disc("1").quality(), std::string("good?"));
             QVERIFY(panel.rig.document.isModified());
             QCOMPARE(panel.rig.document.enterTarget(), EnterTarget::None);
         }
-        QCOMPARE(panel.disc("2").artist, std::string("Beyonc\u00E9"));
+        QCOMPARE(panel.disc("2").artist(), std::string("Beyonc\u00E9"));
         QVERIFY(panel.rig.prompt.messages.empty());
     }
 
@@ -375,7 +375,7 @@ private Q_SLOTS:
         PanelRig panel;
         panel.setFlag(setting::kStats);
         panel.open();
-        panel.disc("10").shared = "No";
+        panel.disc("10").setShared("No");
         panel.view->refreshStatus();
         QCOMPARE(panel.text("sharedText"), QStringLiteral("1"));
         panel.rig.document.onFileNew();
@@ -573,7 +573,7 @@ private Q_SLOTS:
         QCOMPARE(lend->currentText(), QStringLiteral("Maria"));
 
         panel.lending.succeeds = true;
-        panel.disc("1").location = "Maria";
+        panel.disc("1").setLocation("Maria");
         panel.rig.document.setCurrentDisc(panel.disc("1"));
         panel.click("lendButton");
         QVERIFY(lend->currentText().isEmpty());
@@ -588,10 +588,10 @@ private Q_SLOTS:
         QLineEdit* artist = panel.field("artistEdit");
         artist->selectAll();
         QTest::keyClicks(artist, QStringLiteral("Prince"));
-        QCOMPARE(panel.disc("1").artist, std::string("Beyonc\u00E9"));
+        QCOMPARE(panel.disc("1").artist(), std::string("Beyonc\u00E9"));
         QTest::keyClick(artist, Qt::Key_Return);
-        QCOMPARE(panel.disc("1").artist, std::string("Prince"));
-        QCOMPARE(panel.rig.document.currentDisc().artist, std::string("Prince"));
+        QCOMPARE(panel.disc("1").artist(), std::string("Prince"));
+        QCOMPARE(panel.rig.document.currentDisc().artist(), std::string("Prince"));
         QCOMPARE(artist->text(), QStringLiteral("Prince"));
         QVERIFY(panel.rig.document.isModified());
         QCOMPARE(panel.rig.document.enterTarget(), EnterTarget::None);
@@ -759,7 +759,8 @@ private Q_SLOTS:
         const std::size_t discs = panel.rig.document.catalogue().discs.size();
         QVERIFY(page.ends_with("&nbsp;" + std::to_string(discs) +
                                " CDs </span></p>\n</body>\n</html>"));
-        QVERIFY(page.find(">CD # " + panel.rig.document.catalogue().discs.back()->number.str() +
+        QVERIFY(page.find(">CD # " +
+                          std::string(panel.rig.document.catalogue().discs.back()->number()) +
                           "<") != std::string::npos);
         QVERIFY(panel.rig.prompt.messages.empty());
     }

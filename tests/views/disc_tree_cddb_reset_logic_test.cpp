@@ -14,8 +14,8 @@ namespace {
 CQXCatalog catalogueWith(const std::string& record) {
     CQXCatalog catalogue;
     auto disc = std::make_unique<CQXDisc>();
-    disc->number = "4";
-    disc->info = record;
+    disc->setNumber("4");
+    disc->setInfo(record);
     catalogue.appendDisc(std::move(disc));
     return catalogue;
 }
@@ -27,7 +27,7 @@ TEST(DiscTreeCddbResetTest, ALookedUpDiscIsTakenByTheNextBatchAgain) {
 
     EXPECT_TRUE(resetCddbMediaTag(catalogue, "4", true, prompt));
 
-    EXPECT_EQ(catalogue.findDisc("4")->info, scanned);
+    EXPECT_EQ(catalogue.findDisc("4")->info(), scanned);
     EXPECT_TRUE(prompt.messages.empty());
 }
 
@@ -47,10 +47,10 @@ TEST(DiscTreeCddbResetTest, RefusalsLeaveTheRecordAlone) {
     for (const Case& c : cases) {
         CQXCatalog catalogue =
             catalogueWith(disc_info::setFreedbState(c.record, true).value_or(c.record));
-        const std::string before = catalogue.findDisc("4")->info.str();
+        const std::string before = std::string(catalogue.findDisc("4")->info());
         test::ScriptedPrompt prompt;
         EXPECT_FALSE(resetCddbMediaTag(catalogue, c.number, c.owner, prompt));
-        EXPECT_EQ(catalogue.findDisc("4")->info, before);
+        EXPECT_EQ(catalogue.findDisc("4")->info(), before);
         EXPECT_EQ(prompt.messages, std::vector<std::string>{std::string(c.message)});
     }
 }

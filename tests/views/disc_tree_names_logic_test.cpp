@@ -49,8 +49,8 @@ TEST(DiscTreeNames, ItemTextsAndPaths) {
 
 TEST(DiscTreeNames, LocatePathIsTheLowerCasedFolderBelowTheDisc) {
     DiscTexts disc;
-    disc.number = "12";
-    disc.name = "BACKUP \u00C9t\u00E9";
+    disc.setNumber("12");
+    disc.setName("BACKUP \u00C9t\u00E9");
     struct Case {
         const char* folder;
         const char* expected;
@@ -69,7 +69,7 @@ TEST(DiscTreeNames, LocatePathIsTheLowerCasedFolderBelowTheDisc) {
 
 TEST(DiscTreeNames, CategoryFilterNeedsOneExactName) {
     DiscTexts disc;
-    disc.categories = {"Movie", "Audio"};
+    disc.setCategories({"Movie", "Audio"});
     EXPECT_TRUE(matchesCategoryFilter(disc, {}));
     EXPECT_TRUE(matchesCategoryFilter(disc, {"Work", "Audio"}));
     EXPECT_FALSE(matchesCategoryFilter(disc, {"movie"}));

@@ -19,19 +19,19 @@ const Identity kOwner{"anna", "0cc175b9c0f1b6a831c399e269772661"};
 std::unique_ptr<CQXDisc> makeDisc(const std::string& number, const std::string& name,
                                   const std::string& shared = "Yes") {
     auto disc = std::make_unique<CQXDisc>();
-    disc->number = number;
-    disc->name = name;
-    disc->outline = number + " " + name + "\r\n\tdocs\r\n";
-    disc->shared = shared;
-    disc->ownerName = kOwner.logName;
-    disc->ownerDigest = kOwner.passwordDigest;
+    disc->setNumber(number);
+    disc->setName(name);
+    disc->setOutline(number + " " + name + "\r\n\tdocs\r\n");
+    disc->setShared(shared);
+    disc->setOwnerName(kOwner.logName);
+    disc->setOwnerDigest(kOwner.passwordDigest);
     return disc;
 }
 
 std::vector<std::string> numbers(const CQXCatalog& catalogue) {
     std::vector<std::string> result;
     for (const auto& disc : catalogue.discs) {
-        result.push_back(disc->number);
+        result.emplace_back(disc->number());
     }
     return result;
 }
@@ -59,7 +59,7 @@ TEST_F(CatalogueRenumbering, MovesTheDiscBehindItsNewPredecessorAndCopiesItsCove
     EXPECT_EQ(result.kind, Renumbering::Kind::Moved);
     EXPECT_EQ(result.predecessor, "1");
     EXPECT_EQ(numbers(catalogue), (std::vector<std::string>{"1", "3", "5"}));
-    EXPECT_EQ(catalogue.findDisc("3")->outline, "3 BACKUP\r\n\tdocs\r\n");
+    EXPECT_EQ(catalogue.findDisc("3")->outline(), "3 BACKUP\r\n\tdocs\r\n");
     ASSERT_NE(cover(catalogue, "3"), nullptr);
     EXPECT_EQ(*cover(catalogue, "3"), (std::vector<std::uint8_t>{1, 2, 3}));
     ASSERT_NE(cover(catalogue, "12"), nullptr) << "the old key keeps its entry";
@@ -85,7 +85,7 @@ TEST_F(CatalogueRenumbering, IgnoresMissingSameOrTakenNumbersSilently) {
         EXPECT_EQ(result.kind, Renumbering::Kind::Unchanged) << number;
     }
     EXPECT_EQ(numbers(catalogue), (std::vector<std::string>{"1", "5", "12"}));
-    EXPECT_EQ(catalogue.findDisc("12")->outline, "12 BACKUP\r\n\tdocs\r\n");
+    EXPECT_EQ(catalogue.findDisc("12")->outline(), "12 BACKUP\r\n\tdocs\r\n");
     EXPECT_TRUE(prompt.messages.empty());
 }
 
@@ -94,14 +94,14 @@ TEST(RenumberingTheOnlyDisc, RewritesItsOutlineAndStoresAPictureUnderTheNewKey) 
     for (const bool hasCover : {true, false}) {
         CQXCatalog catalogue;
         catalogue.appendDisc(makeDisc("12", "BACKUP"));
-        catalogue.findDisc("12")->outline = "12 BACKUP\r\n\t12 BACKUP\r\n\tdocs\r\n";
+        catalogue.findDisc("12")->setOutline("12 BACKUP\r\n\t12 BACKUP\r\n\tdocs\r\n");
         if (hasCover) {
             catalogue.named.set("CD12", ByteArray{{7, 7}});
         }
         const Renumbering result = renumberCatalogueDisc(catalogue, "12", "15", prompt);
         EXPECT_EQ(result.kind, Renumbering::Kind::Renamed);
-        EXPECT_EQ(catalogue.discs.front()->number, "15");
-        EXPECT_EQ(catalogue.discs.front()->outline, "15 BACKUP\r\n\t15 BACKUP\r\n\tdocs\r\n");
+        EXPECT_EQ(catalogue.discs.front()->number(), "15");
+        EXPECT_EQ(catalogue.discs.front()->outline(), "15 BACKUP\r\n\t15 BACKUP\r\n\tdocs\r\n");
         ASSERT_NE(cover(catalogue, "15"), nullptr);
         const std::vector<std::uint8_t> expected =
             hasCover ? std::vector<std::uint8_t>{7, 7} : std::vector<std::uint8_t>{};
@@ -127,9 +127,9 @@ TEST(DiscTreeVisibility, OwnerSeesEveryDiscOthersOnlySharedOnes) {
     const DiscVisibility wrongPassword(catalogue, {"anna", "ffff"});
     const DiscVisibility other(catalogue, {"bob", kOwner.passwordDigest});
     for (const auto& disc : catalogue.discs) {
-        EXPECT_TRUE(owner.shows(*disc)) << disc->number;
-        EXPECT_EQ(wrongPassword.shows(*disc), disc->number == "1") << disc->number;
-        EXPECT_EQ(other.shows(*disc), disc->number == "1") << disc->number;
+        EXPECT_TRUE(owner.shows(*disc)) << disc->number();
+        EXPECT_EQ(wrongPassword.shows(*disc), disc->number() == "1") << disc->number();
+        EXPECT_EQ(other.shows(*disc), disc->number() == "1") << disc->number();
     }
 }
 

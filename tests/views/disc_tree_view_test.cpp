@@ -68,14 +68,14 @@ std::unique_ptr<CQXDisc> makeDisc(const std::string& number, const std::string& 
                                   const std::string& shared, const std::string& folders,
                                   std::vector<std::string> categories) {
     auto disc = std::make_unique<CQXDisc>();
-    disc->number = number;
-    disc->name = name;
-    disc->shared = shared;
-    disc->location = "home";
-    disc->outline = number + " " + name + "\r\n" + folders;
-    disc->categories = TextList(categories);
-    disc->ownerName = DocumentRig::anna().logName;
-    disc->ownerDigest = DocumentRig::anna().passwordDigest;
+    disc->setNumber(number);
+    disc->setName(name);
+    disc->setShared(shared);
+    disc->setLocation("home");
+    disc->setOutline(number + " " + name + "\r\n" + folders);
+    disc->setCategories(TextList(categories));
+    disc->setOwnerName(DocumentRig::anna().logName);
+    disc->setOwnerDigest(DocumentRig::anna().passwordDigest);
     return disc;
 }
 
@@ -274,17 +274,17 @@ private Q_SLOTS:
     void selectingAnItemMakesItsDiscCurrentAndShowsItsFolder() {
         TreeSetup setup(catalogue());
         setup.click(path({"12 SUMMER"}));
-        QCOMPARE(setup.rig.document.currentDisc().number, std::string("12"));
+        QCOMPARE(setup.rig.document.currentDisc().number(), std::string("12"));
         QCOMPARE(setup.files.shown.back(), std::string("12 SUMMER"));
         QCOMPARE(setup.commands.fieldRefreshes, 1);
 
         // A folder named like another disc's number still belongs to its own disc.
         setup.click(path({"12 SUMMER", "2001"}));
-        QCOMPARE(setup.rig.document.currentDisc().number, std::string("12"));
+        QCOMPARE(setup.rig.document.currentDisc().number(), std::string("12"));
         QCOMPARE(setup.files.shown.back(), std::string("12 SUMMER\\2001"));
 
         setup.click(path({"1 BACKUP", "Docs", "Old", "letters"}));
-        QCOMPARE(setup.rig.document.currentDisc().number, std::string("1"));
+        QCOMPARE(setup.rig.document.currentDisc().number(), std::string("1"));
         QCOMPARE(setup.rig.document.currentDisc().files.size(), std::size_t{3});
         QCOMPARE(setup.rig.document.currentDisc().files.front(),
                  &setup.rig.document.catalogue().discs.front()->files.front());
@@ -298,15 +298,15 @@ private Q_SLOTS:
         setup.editLabel(path({"12 SUMMER"}), QStringLiteral("7 Holidays"));
         QCOMPARE(setup.texts().value(2), QStringLiteral("12 Holidays"));
         const CQXDisc& disc = *setup.rig.document.catalogue().findDisc("12");
-        QCOMPARE(disc.name, std::string("Holidays"));
-        QCOMPARE(disc.outline, std::string("12 Holidays\r\n\t2001\r\n"));
-        QCOMPARE(setup.rig.document.currentDisc().name, std::string("Holidays"));
+        QCOMPARE(disc.name(), std::string("Holidays"));
+        QCOMPARE(disc.outline(), std::string("12 Holidays\r\n\t2001\r\n"));
+        QCOMPARE(setup.rig.document.currentDisc().name(), std::string("Holidays"));
         QVERIFY(setup.rig.document.isModified());
         QCOMPARE(setup.commands.fieldRefreshes, 2);
 
         setup.editLabel(path({"12 Holidays"}), QStringLiteral("Winter"), false);
         QCOMPARE(setup.texts().value(2), QStringLiteral("12 Holidays"));
-        QCOMPARE(disc.name, std::string("Holidays"));
+        QCOMPARE(disc.name(), std::string("Holidays"));
     }
 
     void labelsOfFoldersCannotBeEdited() {
@@ -322,7 +322,7 @@ private Q_SLOTS:
         setup.editLabel(path({"12 SUMMER"}), QStringLiteral("Mine"));
         QCOMPARE(setup.rig.prompt.messages,
                  std::vector<std::string>{"Operation not allowed! Logged in as : bob"});
-        QCOMPARE(setup.rig.document.catalogue().findDisc("12")->name, std::string("SUMMER"));
+        QCOMPARE(setup.rig.document.catalogue().findDisc("12")->name(), std::string("SUMMER"));
         QCOMPARE(setup.texts().value(1), QStringLiteral("12 SUMMER"));
         QVERIFY(!setup.rig.document.isModified());
     }
@@ -330,11 +330,11 @@ private Q_SLOTS:
     void resetCddbMediaTagLetsTheNextBatchTakeTheDisc() {
         CQXCatalog loaded = catalogue();
         const std::string scanned = disc_info::scannedAudioRecord("13025803 3 150 13650 30150 602");
-        loaded.findDisc("12")->info = *disc_info::setFreedbState(scanned, true);
+        loaded.findDisc("12")->setInfo(*disc_info::setFreedbState(scanned, true));
         TreeSetup setup(std::move(loaded));
         setup.runMenu(path({"12 SUMMER"}), QStringLiteral("Reset CDDB Media Tag"));
-        QCOMPARE(setup.rig.document.catalogue().findDisc("12")->info.str(), scanned);
-        QCOMPARE(setup.rig.document.currentDisc().info.str(), scanned);
+        QCOMPARE(std::string(setup.rig.document.catalogue().findDisc("12")->info()), scanned);
+        QCOMPARE(std::string(setup.rig.document.currentDisc().info()), scanned);
         QVERIFY(setup.rig.document.isModified());
 
         setup.runMenu(path({"1 BACKUP"}), QStringLiteral("Reset CDDB Media Tag"));
@@ -363,8 +363,8 @@ private Q_SLOTS:
         QCOMPARE(setup.texts(), path({"1 BACKUP", "2 PRIVATE", "15 SUMMER", "2001 ODYSSEY"}));
         QCOMPARE(setup.selectedText(), QStringLiteral("15 SUMMER"));
         QCOMPARE(setup.texts(setup.item(path({"15 SUMMER"}))), path({"2001"}));
-        QCOMPARE(setup.rig.document.currentDisc().number, std::string("15"));
-        QCOMPARE(setup.rig.document.catalogue().findDisc("15")->outline,
+        QCOMPARE(setup.rig.document.currentDisc().number(), std::string("15"));
+        QCOMPARE(setup.rig.document.catalogue().findDisc("15")->outline(),
                  std::string("15 SUMMER\r\n\t2001\r\n"));
         QVERIFY(cover(setup.rig.document, "15") != nullptr);
         QCOMPARE(*cover(setup.rig.document, "15"), (std::vector<std::uint8_t>{1, 2, 3}));
@@ -382,7 +382,7 @@ private Q_SLOTS:
         QCOMPARE(setup.selectedText(), QStringLiteral("0 SUMMER"));
         std::vector<std::string> order;
         for (const auto& disc : setup.rig.document.catalogue().discs) {
-            order.push_back(disc->number);
+            order.emplace_back(disc->number());
         }
         QCOMPARE(order, (std::vector<std::string>{"0", "1", "2", "5"}));
         QVERIFY(setup.rig.prompt.messages.empty());
@@ -393,7 +393,7 @@ private Q_SLOTS:
         setup.click(path({"1 ONLY"}));
         setup.view->renameDisc("15", "ONLY");
         QCOMPARE(setup.texts(), path({"15 ONLY"}));
-        QCOMPARE(setup.rig.document.currentDisc().number, std::string("15"));
+        QCOMPARE(setup.rig.document.currentDisc().number(), std::string("15"));
         QVERIFY(cover(setup.rig.document, "15") != nullptr);
         QVERIFY(cover(setup.rig.document, "15")->empty());
     }
@@ -403,9 +403,9 @@ private Q_SLOTS:
         setup.click(path({"12 SUMMER"}));
         setup.view->renameDisc("2", "WINTER");
         QCOMPARE(setup.texts(), path({"1 BACKUP", "2 PRIVATE", "12 WINTER", "2001 ODYSSEY"}));
-        QCOMPARE(setup.rig.document.catalogue().findDisc("12")->name, std::string("WINTER"));
-        QCOMPARE(setup.rig.document.catalogue().findDisc("2")->name, std::string("PRIVATE"));
-        QCOMPARE(setup.rig.document.currentDisc().name, std::string("WINTER"));
+        QCOMPARE(setup.rig.document.catalogue().findDisc("12")->name(), std::string("WINTER"));
+        QCOMPARE(setup.rig.document.catalogue().findDisc("2")->name(), std::string("PRIVATE"));
+        QCOMPARE(setup.rig.document.currentDisc().name(), std::string("WINTER"));
         QVERIFY(setup.rig.prompt.messages.empty());
     }
 
@@ -448,7 +448,7 @@ private Q_SLOTS:
         QCOMPARE(setup.model().rowCount(), 0);
         QVERIFY(setup.rig.document.catalogue().discs.empty());
         QCOMPARE(setup.files.clears, 1);
-        QVERIFY(setup.rig.document.currentDisc().number.empty());
+        QVERIFY(setup.rig.document.currentDisc().number().empty());
         QVERIFY(setup.rig.document.currentDisc().files.empty());
         QVERIFY(setup.rig.document.isModified());
         QCOMPARE(setup.commands.statusRefreshes, 1);
@@ -470,7 +470,7 @@ private Q_SLOTS:
         setup.runMenu(path({"12 SUMMER"}), QStringLiteral("Delete"));
         QCOMPARE(setup.texts(), path({"1 BACKUP", "2 PRIVATE", "2001 ODYSSEY"}));
         QCOMPARE(setup.selectedText(), QStringLiteral("2001 ODYSSEY"));
-        QCOMPARE(setup.rig.document.currentDisc().number, std::string("2001"));
+        QCOMPARE(setup.rig.document.currentDisc().number(), std::string("2001"));
         QCOMPARE(setup.files.shown.back(), std::string("2001 ODYSSEY"));
         QVERIFY(setup.rig.document.catalogue().findDisc("12") == nullptr);
         QCOMPARE(setup.files.clears, 0);
@@ -497,13 +497,13 @@ private Q_SLOTS:
 
         setup.runMenu(path({"12 SUMMER"}), QStringLiteral("Unshare"));
         QVERIFY(setup.rig.document.isModified());
-        QCOMPARE(setup.rig.document.catalogue().findDisc("12")->shared, std::string("No"));
-        QCOMPARE(setup.rig.document.currentDisc().shared, std::string("No"));
+        QCOMPARE(setup.rig.document.catalogue().findDisc("12")->shared(), std::string("No"));
+        QCOMPARE(setup.rig.document.currentDisc().shared(), std::string("No"));
         QCOMPARE(iconOf("12 SUMMER"), iconOf("2 PRIVATE"));
         QCOMPARE(setup.commands.statusRefreshes, 1);
 
         setup.runMenu(path({"12 SUMMER", "2001"}), QStringLiteral("Share"));
-        QCOMPARE(setup.rig.document.catalogue().findDisc("12")->shared, std::string("Yes"));
+        QCOMPARE(setup.rig.document.catalogue().findDisc("12")->shared(), std::string("Yes"));
         QCOMPARE(iconOf("12 SUMMER"), sharedIcon);
         QCOMPARE(setup.selectedText(), QStringLiteral("12 SUMMER"));
     }
@@ -577,7 +577,7 @@ private Q_SLOTS:
         DiscTreePane& tree = *discTree(setup.rig.document);
         QVERIFY(tree.selectDisc("2001"));
         QCOMPARE(setup.view->selectedItemPath(), std::string("2001 ODYSSEY"));
-        QCOMPARE(setup.rig.document.currentDisc().number, std::string("2001"));
+        QCOMPARE(setup.rig.document.currentDisc().number(), std::string("2001"));
         QCOMPARE(setup.files.shown.back(), std::string("2001 ODYSSEY"));
         QCOMPARE(setup.commands.fieldRefreshes, 1);
 
@@ -586,7 +586,7 @@ private Q_SLOTS:
         setup.rig.document.categoryFilter() = {"Software"};
         setup.view->rebuildByCategories();
         QVERIFY(!tree.selectDisc("12"));
-        QVERIFY(setup.rig.document.currentDisc().number.empty());
+        QVERIFY(setup.rig.document.currentDisc().number().empty());
         setup.rig.document.categoryFilter().clear();
         setup.view->rebuildByCategories();
 
@@ -610,7 +610,7 @@ private Q_SLOTS:
         QCOMPARE(setup.texts().back(), QStringLiteral("2002 NEW"));
         QCOMPARE(setup.texts(setup.item(path({"2002 NEW", "a"}))), path({"b"}));
         QCOMPARE(setup.selectedText(), QStringLiteral("2002 NEW"));
-        QCOMPARE(setup.rig.document.currentDisc().number, std::string("2002"));
+        QCOMPARE(setup.rig.document.currentDisc().number(), std::string("2002"));
         QCOMPARE(setup.files.shown.back(), std::string("2002 NEW"));
     }
 };

@@ -188,13 +188,13 @@ struct FileListFixture {
         CQXCatalog catalogue;
         catalogue.addDefaultNamedObjects();
         auto disc = std::make_unique<CQXDisc>();
-        disc->number = "12";
-        disc->name = "BACKUP";
-        disc->serial = serial;
-        disc->shared = "Yes";
-        disc->ownerName = test::DocumentRig::anna().logName;
-        disc->ownerDigest = test::DocumentRig::anna().passwordDigest;
-        disc->outline = "12 BACKUP\r\n\tdocs\r\n\t\told\r\n\tmusic\r\n";
+        disc->setNumber("12");
+        disc->setName("BACKUP");
+        disc->setSerial(serial);
+        disc->setShared("Yes");
+        disc->setOwnerName(test::DocumentRig::anna().logName);
+        disc->setOwnerDigest(test::DocumentRig::anna().passwordDigest);
+        disc->setOutline("12 BACKUP\r\n\tdocs\r\n\t\told\r\n\tmusic\r\n");
         for (const File& file : files) {
             disc->files.emplace_back(file.name, file.folder, file.size, "d:");
         }

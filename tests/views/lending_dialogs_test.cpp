@@ -55,14 +55,14 @@ std::unique_ptr<CQXDisc> makeDisc(const std::string& number, const std::string& 
                                   const std::string& location, const std::string& lendDate,
                                   const std::string& shared) {
     auto disc = std::make_unique<CQXDisc>();
-    disc->number = number;
-    disc->name = name;
-    disc->location = location;
-    disc->lendDate = lendDate;
-    disc->shared = shared;
-    disc->outline = number + " " + name + "\r\n";
-    disc->ownerName = DocumentRig::anna().logName;
-    disc->ownerDigest = DocumentRig::anna().passwordDigest;
+    disc->setNumber(number);
+    disc->setName(name);
+    disc->setLocation(location);
+    disc->setLendDate(lendDate);
+    disc->setShared(shared);
+    disc->setOutline(number + " " + name + "\r\n");
+    disc->setOwnerName(DocumentRig::anna().logName);
+    disc->setOwnerDigest(DocumentRig::anna().passwordDigest);
     return disc;
 }
 
@@ -122,7 +122,7 @@ struct Desk {
     std::vector<std::string> catalogueNumbers() {
         std::vector<std::string> numbers;
         for (const auto& disc : rig.document.catalogue().discs) {
-            numbers.push_back(disc->number);
+            numbers.emplace_back(disc->number());
         }
         return numbers;
     }
@@ -264,16 +264,17 @@ private Q_SLOTS:
 
         desk.run(PaneCommand::Lend);
         QCOMPARE(desk.rig.prompt.messages, std::vector<std::string>{"John March 05 2004"});
-        QCOMPARE(desk.rig.document.catalogue().discs[0]->location, std::string("John"));
-        QCOMPARE(desk.rig.document.currentDisc().location, std::string("John"));
+        QCOMPARE(desk.rig.document.catalogue().discs[0]->location(), std::string("John"));
+        QCOMPARE(desk.rig.document.currentDisc().location(), std::string("John"));
         QVERIFY(desk.commands.typed.empty());
         QCOMPARE(desk.commands.fieldRefreshes, refreshes + 1);
         QVERIFY(desk.rig.document.isModified());
 
         desk.rig.clock.time = {2004, 12, 1, 0};
         desk.run(PaneCommand::GetBack);
-        QCOMPARE(desk.rig.document.catalogue().discs[0]->location, std::string("home"));
-        QCOMPARE(desk.rig.document.catalogue().discs[0]->lendDate, std::string("December 01 2004"));
+        QCOMPARE(desk.rig.document.catalogue().discs[0]->location(), std::string("home"));
+        QCOMPARE(desk.rig.document.catalogue().discs[0]->lendDate(),
+                 std::string("December 01 2004"));
         QCOMPARE(desk.rig.prompt.messages.size(), std::size_t{1});
     }
 
@@ -282,7 +283,7 @@ private Q_SLOTS:
         QVERIFY(desk.view->selectDisc("1"));
         desk.run(PaneCommand::Lend);
         QCOMPARE(desk.rig.prompt.messages, std::vector<std::string>{"Please, enter a name."});
-        QCOMPARE(desk.rig.document.catalogue().discs[0]->location, std::string("home"));
+        QCOMPARE(desk.rig.document.catalogue().discs[0]->location(), std::string("home"));
         QVERIFY(!desk.rig.document.isModified());
     }
 
@@ -311,7 +312,7 @@ private Q_SLOTS:
             });
         QVERIFY(opened);
         QCOMPARE(desk.selectedText(), QStringLiteral("3 Charlie"));
-        QCOMPARE(desk.rig.document.currentDisc().number, std::string("3"));
+        QCOMPARE(desk.rig.document.currentDisc().number(), std::string("3"));
 
         QVERIFY(withModal([&] { desk.run(PaneCommand::ShowAvailable); },
                           [](QDialog& dialog) {
@@ -415,10 +416,10 @@ private Q_SLOTS:
                 QVERIFY(!list->header()->isSortIndicatorShown());
             }));
         const CQXDisc& disc = *desk.rig.document.catalogue().discs[1];
-        QCOMPARE(disc.location, std::string("home"));
-        QCOMPARE(disc.lendDate, std::string("March 04 2004"));
+        QCOMPARE(disc.location(), std::string("home"));
+        QCOMPARE(disc.lendDate(), std::string("March 04 2004"));
         QVERIFY(desk.rig.document.isModified());
-        QCOMPARE(desk.rig.document.currentDisc().location, std::string("John"));
+        QCOMPARE(desk.rig.document.currentDisc().location(), std::string("John"));
         QCOMPARE(desk.commands.fieldRefreshes, refreshes);
     }
 
@@ -552,7 +553,7 @@ private Q_SLOTS:
         Desk desk(lendingCatalogue());
         DiscNumberActions(desk.rig.document, desk.rig.prompt).showDisc(5);
         QCOMPARE(desk.selectedText(), QStringLiteral("5 delta"));
-        QCOMPARE(desk.rig.document.currentDisc().number, std::string("5"));
+        QCOMPARE(desk.rig.document.currentDisc().number(), std::string("5"));
     }
 };
 

@@ -129,26 +129,26 @@ void CDialogCdInfo::buildWidgets() {
 
 void CDialogCdInfo::fill(const CQXDisc& disc, const ByteArray* cover) {
     m_categories->clear();
-    for (const std::string_view category : disc.categories) {
+    for (const std::string_view category : disc.categories()) {
         m_categories->insertTopLevelItem(0, new QTreeWidgetItem({toQt(category)}));
     }
-    m_name->setText(toQt(disc.name.view()));
-    m_number->setText(toQt(disc.number.view()));
-    m_location->setText(toQt(disc.location.view()));
-    m_savedAt->setText(toQt(disc.date.view()));
-    m_lendDate->setText(toQt(disc.lendDate.view()));
-    m_quality->setText(toQt(disc.quality.view()));
+    m_name->setText(toQt(disc.name()));
+    m_number->setText(toQt(disc.number()));
+    m_location->setText(toQt(disc.location()));
+    m_savedAt->setText(toQt(disc.date()));
+    m_lendDate->setText(toQt(disc.lendDate()));
+    m_quality->setText(toQt(disc.quality()));
     m_fileCount->setText(QString::number(disc.files.size()));
-    m_size->setText(toQt(disc.size.view()));
-    const bool shared = disc.shared == "Yes";
+    m_size->setText(toQt(disc.size()));
+    const bool shared = disc.shared() == "Yes";
     m_shared->setPixmap(
         style()
             ->standardIcon(shared ? QStyle::SP_DialogYesButton : QStyle::SP_DialogNoButton)
             .pixmap(16, 16));
     m_shared->setToolTip(shared ? QStringLiteral("Yes") : QStringLiteral("No"));
-    m_notes->setPlainText(toQt(disc_info::readNotes(disc.info.view())));
+    m_notes->setPlainText(toQt(disc_info::readNotes(disc.info())));
     showPicture(disc, cover);
-    showPrice(disc.info.str());
+    showPrice(std::string(disc.info()));
 }
 
 void CDialogCdInfo::showPicture(const CQXDisc& disc, const ByteArray* cover) {
@@ -158,7 +158,7 @@ void CDialogCdInfo::showPicture(const CQXDisc& disc, const ByteArray* cover) {
         setFixedWidth(kCdInfoWidthWithCover);
         if (picture.width() > kPictureHeight) {
             const int width =
-                disc_info::hasPortraitCover(disc.info.view()) ? kPortraitWidth : kLandscapeWidth;
+                disc_info::hasPortraitCover(disc.info()) ? kPortraitWidth : kLandscapeWidth;
             picture = picture.scaled(width, kPictureHeight, Qt::IgnoreAspectRatio,
                                      Qt::SmoothTransformation);
         }

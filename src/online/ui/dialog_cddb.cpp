@@ -49,7 +49,7 @@ QCheckBox* optionBox(const QString& text, const QString& name, bool on) {
 }
 
 QString discLine(const CQXDisc& disc) {
-    return QStringLiteral("CD %1: %2").arg(toQt(disc.number.view()), toQt(disc.name.view()));
+    return QStringLiteral("CD %1: %2").arg(toQt(disc.number()), toQt(disc.name()));
 }
 
 }  // namespace
@@ -406,7 +406,7 @@ void CDialogCddb::nextBatchDisc() {
         m_batchDisc = m_processed[m_batchIndex];
         const CQXDisc* disc = m_catalogue.findDisc(m_batchDisc);
         const disc_info::ChildValue tag =
-            disc == nullptr ? disc_info::ChildValue{} : disc_info::readMediaTag(disc->info.view());
+            disc == nullptr ? disc_info::ChildValue{} : disc_info::readMediaTag(disc->info());
         if (disc != nullptr) {
             m_disc->setText(discLine(*disc));
         }
@@ -475,7 +475,8 @@ CddbApplyOptions CDialogCddb::applyOptions() const {
 CddbLookupResult CDialogCddb::lookupResult() const {
     const CQXDisc* disc = m_catalogue.findDisc(m_number);
     return {m_batch->isChecked(), m_processed, m_replaceArtist->isChecked(),
-            m_assignCategory->isChecked(), disc == nullptr ? std::string() : disc->name.str()};
+            m_assignCategory->isChecked(),
+            disc == nullptr ? std::string() : std::string(disc->name())};
 }
 
 void CDialogCddb::setWorking(const QString& status, bool batch) {

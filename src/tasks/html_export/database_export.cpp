@@ -13,7 +13,7 @@ namespace {
 
 std::string categoriesText(const DiscTexts& disc) {
     std::string text;
-    for (std::string_view category : disc.categories) {
+    for (std::string_view category : disc.categories()) {
         text.append(text.empty() ? "" : ", ").append(category);
     }
     return text;
@@ -42,8 +42,8 @@ std::string databaseExportPage(const CQXCatalog& catalogue, std::string_view tit
                             std::to_string(disc->files.size()) +
                             "<br></td>\n<td width='35%' align='center' class='thickBorder'>"
                             "Location: ";
-        appendHtmlText(cells, disc->location);
-        page.addBlock(disc->number, disc->name, cells, categoriesText(*disc));
+        appendHtmlText(cells, disc->location());
+        page.addBlock(disc->number(), disc->name(), cells, categoriesText(*disc));
     }
     return std::move(page).finish(std::to_string(catalogue.discs.size()));
 }

@@ -175,7 +175,7 @@ bool SearchResultActions::changeCategories(const std::vector<SearchResultRow>& r
         }
         bool discChanged = false;
         if (!files) {
-            discChanged = change(disc->categories);
+            discChanged = change(disc->editCategories());
         } else {
             const std::string wanted = lowerCase(fullFileName(row));
             for (CQXFileData& entry : disc->files) {
@@ -186,7 +186,7 @@ bool SearchResultActions::changeCategories(const std::vector<SearchResultRow>& r
         }
         // The rows' discs are seldom the current one, whose changes the document knows of.
         if (discChanged) {
-            m_services.document.discChangedInPlace(disc->number.view());
+            m_services.document.discChangedInPlace(disc->number());
         }
         changed = changed || discChanged;
     }
@@ -236,7 +236,7 @@ void SearchResultActions::addToPlaylist(const std::vector<SearchResultRow>& rows
         const std::string wanted = lowerCase(fullFileName(row));
         for (CQXFileData& entry : disc->files) {
             if (lowerCase(entry.name()) == wanted) {
-                entry.setDiscNumber(disc->number);
+                entry.setDiscNumber(disc->number());
                 entries.push_back(&entry);
             }
         }

@@ -12,7 +12,7 @@ namespace {
 
 const CQXDisc* lastDiscWithSerial(const CQXCatalog& catalogue, const std::string& serial) {
     for (auto it = catalogue.discs.rbegin(); it != catalogue.discs.rend(); ++it) {
-        if (!(*it)->serial.empty() && (*it)->serial == serial) {
+        if (!(*it)->serial().empty() && (*it)->serial() == serial) {
             return it->get();
         }
     }
@@ -45,7 +45,7 @@ std::string driveRowText(const DriveProbe& probe, const CQXCatalog& catalogue) {
         return probe.root + "Untitled";
     }
     if (const CQXDisc* disc = lastDiscWithSerial(catalogue, serialText(probe.identity->serial))) {
-        return probe.root + " " + disc->name + " Nr:" + disc->number;
+        return probe.root + " " + std::string(disc->name()) + " Nr:" + std::string(disc->number());
     }
     return probe.root + " " + probe.identity->label + " Info N/A";
 }

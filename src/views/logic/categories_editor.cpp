@@ -52,7 +52,7 @@ bool CategoryEditor::attachToCurrentDisc(const std::vector<std::string>& names) 
     if (disc == nullptr) {
         return false;
     }
-    appendMissing(disc->categories, names);
+    appendMissing(disc->editCategories(), names);
     makeCurrentAgain(*disc);
     m_document.setModified();
     return true;
@@ -81,7 +81,7 @@ bool CategoryEditor::detachFromCurrentDisc(const std::vector<std::string>& names
     if (disc == nullptr) {
         return false;
     }
-    removeNames(disc->categories, names);
+    removeNames(disc->editCategories(), names);
     makeCurrentAgain(*disc);
     m_document.setModified();
     return true;
@@ -138,7 +138,7 @@ bool CategoryEditor::saveNotes(const std::string& notes) {
 }
 
 CQXDisc* CategoryEditor::currentCatalogueDisc() const {
-    const std::string& number = m_document.currentDisc().number;
+    const std::string number(m_document.currentDisc().number());
     return number.empty() ? nullptr : m_document.catalogue().findDisc(number);
 }
 
@@ -153,17 +153,18 @@ bool CategoryEditor::storeNotes(const std::string& notes) {
     if (disc == nullptr) {
         return false;
     }
-    std::optional<std::string> stored = disc_info::storeNotes(disc->info, notes);
+    std::optional<std::string> stored = disc_info::storeNotes(disc->info(), notes);
     if (!stored) {
         // Told once per disc: the panel stores the notes at every key press.
-        if (m_notesRefusedFor != disc->number) {
-            m_notesRefusedFor = disc->number;
-            m_prompt.message(notesRefusedMessage(disc->number), MessageIcon::Warning);
+        if (m_notesRefusedFor != disc->number()) {
+            m_notesRefusedFor = disc->number();
+            m_prompt.message(notesRefusedMessage(std::string(disc->number())),
+                             MessageIcon::Warning);
         }
         return false;
     }
     m_notesRefusedFor.clear();
-    disc->info = std::move(*stored);
+    disc->setInfo(std::move(*stored));
     makeCurrentAgain(*disc);
     return true;
 }

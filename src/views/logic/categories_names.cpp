@@ -72,7 +72,7 @@ void renameCategoryEverywhere(CQXCatalog& catalogue, std::string_view oldName,
                               const std::string& newName) {
     renameIn(catalogue.categories, oldName, newName);
     for (const auto& disc : catalogue.discs) {
-        renameIn(disc->categories, oldName, newName);
+        renameIn(disc->editCategories(), oldName, newName);
         for (CQXFileData& entry : disc->files) {
             renameIn(entry.editCategories(), oldName, newName);
         }
@@ -82,7 +82,7 @@ void renameCategoryEverywhere(CQXCatalog& catalogue, std::string_view oldName,
 void removeCategoriesEverywhere(CQXCatalog& catalogue, const std::vector<std::string>& names) {
     removeNames(catalogue.categories, names);
     for (const auto& disc : catalogue.discs) {
-        removeNames(disc->categories, names);
+        removeNames(disc->editCategories(), names);
         for (CQXFileData& entry : disc->files) {
             removeNames(entry.editCategories(), names);
         }

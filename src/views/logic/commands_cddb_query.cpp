@@ -31,7 +31,8 @@ void CddbQuery::run() {
         m_prompt.message(kSelectAudioCdMessage);
         return;
     }
-    const auto result = m_lookup.run(m_document.catalogue(), current.number, current.name);
+    const auto result = m_lookup.run(m_document.catalogue(), std::string(current.number()),
+                                     std::string(current.name()));
     if (!result) {
         return;
     }
@@ -56,7 +57,7 @@ void CddbQuery::showBatch(const CddbLookupResult& result) {
         if (tree != nullptr) {
             tree->selectDisc(number);
             if (result.replaceName) {
-                tree->renameDisc(number, number + " " + disc->name);
+                tree->renameDisc(number, number + " " + std::string(disc->name()));
             }
         }
         m_document.setCurrentDisc(*disc);
@@ -68,7 +69,7 @@ void CddbQuery::showSingle(const CddbLookupResult& result) {
     if (result.assignCategory) {
         refillAllCategories();
     }
-    const std::string number = m_document.currentDisc().number;
+    const std::string number(m_document.currentDisc().number());
     const CQXDisc* disc = m_document.catalogue().findDisc(number);
     if (disc == nullptr) {
         return;

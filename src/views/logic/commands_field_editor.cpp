@@ -25,7 +25,7 @@ std::optional<std::string> CommandsFieldEditor::numberEdited(const std::string& 
         return std::nullopt;
     }
     m_prompt.message(kProvideNumberMessage);
-    return m_document.currentDisc().number;
+    return std::string(m_document.currentDisc().number());
 }
 
 void CommandsFieldEditor::nameEdited(const std::string& number, const std::string& name) {
@@ -57,11 +57,12 @@ void CommandsFieldEditor::detailsEdited(const std::string& artist, const std::st
 
 bool CommandsFieldEditor::storeDetails(const std::string& artist, const std::string& quality) {
     CQXCatalog& catalogue = m_document.catalogue();
-    const CQXDisc* disc = catalogue.findDisc(m_document.currentDisc().number);
+    const CQXDisc* disc = catalogue.findDisc(m_document.currentDisc().number());
     if (disc == nullptr) {
         return false;
     }
-    catalogue.setDiscDetails(disc->number, artist, quality, m_document.currentDisc().info);
+    catalogue.setDiscDetails(disc->number(), artist, quality,
+                             std::string(m_document.currentDisc().info()));
     m_document.setCurrentDisc(*disc);
     m_document.setModified();
     return true;

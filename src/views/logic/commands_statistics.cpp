@@ -11,16 +11,17 @@ std::optional<CatalogueStatistics> catalogueStatistics(const CQXCatalog& catalog
     std::size_t shared = 0;
     std::size_t files = 0;
     for (const auto& disc : catalogue.discs) {
-        shared += disc->shared == "Yes" ? 1 : 0;
+        shared += disc->shared() == "Yes" ? 1 : 0;
         files += disc->files.size();
     }
-    return CatalogueStatistics{catalogue.discs.front()->ownerName.str(), std::to_string(shared),
-                               std::to_string(files)};
+    return CatalogueStatistics{std::string(catalogue.discs.front()->ownerName()),
+                               std::to_string(shared), std::to_string(files)};
 }
 
 DiscCountTexts discCountTexts(const CQXCatalog& catalogue) {
-    return {std::to_string(catalogue.discs.size()),
-            catalogue.discs.empty() ? std::string() : catalogue.discs.back()->number.str()};
+    return {
+        std::to_string(catalogue.discs.size()),
+        catalogue.discs.empty() ? std::string() : std::string(catalogue.discs.back()->number())};
 }
 
 }  // namespace vorlix

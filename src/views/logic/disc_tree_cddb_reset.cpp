@@ -14,12 +14,12 @@ bool resetCddbMediaTag(CQXCatalog& catalogue, std::string_view number, bool owne
     }
     CQXDisc* disc = catalogue.findDisc(number);
     const auto record =
-        disc == nullptr ? std::nullopt : disc_info::setFreedbState(disc->info.view(), false);
+        disc == nullptr ? std::nullopt : disc_info::setFreedbState(disc->info(), false);
     if (!record) {
         prompt.message(kNoMediaTagToResetMessage);
         return false;
     }
-    disc->info = *record;
+    disc->setInfo(*record);
     return true;
 }
 

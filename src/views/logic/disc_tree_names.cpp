@@ -56,7 +56,7 @@ std::string joinItemPath(const std::vector<std::string>& texts) {
 }
 
 std::string locatePath(const DiscTexts& disc, const CQXFileData& entry) {
-    std::string path = discItemText(disc.number, disc.name);
+    std::string path = discItemText(disc.number(), disc.name());
     const std::string_view folder = folderBelowDrive(entry.folder());
     if (!folder.empty()) {
         if (folder.front() != kSeparator) {

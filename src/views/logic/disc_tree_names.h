@@ -7,7 +7,7 @@
 namespace vorlix {
 
 class CQXFileData;
-struct DiscTexts;
+class DiscTexts;
 
 // The disc number a disc item's text starts with: the text before its first space.
 std::string_view discNumberOfItem(std::string_view itemText);

@@ -26,10 +26,11 @@ std::optional<ByteArray> coverOf(const CQXCatalog& catalogue, const std::string&
 }
 
 void renumberOnlyDisc(CQXDisc& disc, const std::string& newNumber) {
-    std::string outline = disc.outline;
-    replaceAll(outline, discItemText(disc.number, disc.name), discItemText(newNumber, disc.name));
-    disc.outline = outline;
-    disc.number = newNumber;
+    std::string outline(disc.outline());
+    replaceAll(outline, discItemText(disc.number(), disc.name()),
+               discItemText(newNumber, disc.name()));
+    disc.setOutline(outline);
+    disc.setNumber(newNumber);
 }
 
 }  // namespace

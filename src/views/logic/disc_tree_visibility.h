@@ -6,7 +6,7 @@
 namespace vorlix {
 
 class CQXCatalog;
-struct DiscTexts;
+class DiscTexts;
 struct Identity;
 
 // Which discs the tree shows to the logged-in user: the owner of the catalogue sees every disc,

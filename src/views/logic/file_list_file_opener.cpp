@@ -60,7 +60,7 @@ void FileListFileOpener::openPath(const std::string& path, const DiscTexts& disc
             }
             return;
         }
-        if (m_prompt.ask(insertDiscQuestion(disc.number), Buttons::OkCancel) != Answer::Ok) {
+        if (m_prompt.ask(insertDiscQuestion(disc.number()), Buttons::OkCancel) != Answer::Ok) {
             return;
         }
     }
@@ -110,13 +110,13 @@ bool FileListFileOpener::inArchive(const std::string& cataloguedPath) {
 }
 
 bool FileListFileOpener::holdsDisc(const std::string& root, const DiscTexts& disc) {
-    if (disc.serial == kNoSerial) {
+    if (disc.serial() == kNoSerial) {
         return true;
     }
     const std::unique_ptr<DiscVolume> volume = m_drives.open(root);
     const std::optional<VolumeIdentity> identity = volume ? volume->identity() : std::nullopt;
     // A drive that cannot tell its serial number is given the benefit of the doubt.
-    return !identity || serialText(identity->serial) == disc.serial;
+    return !identity || serialText(identity->serial) == disc.serial();
 }
 
 }  // namespace vorlix

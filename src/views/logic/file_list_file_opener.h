@@ -11,7 +11,7 @@ class DiscDrives;
 class MemberOpener;
 class ShellOpener;
 class UserPrompt;
-struct DiscTexts;
+class DiscTexts;
 
 inline constexpr std::string_view kCouldNotOpenFileMessage = "Could not open file";
 

@@ -41,13 +41,13 @@ struct RecordingShell final : ShellOpener {
 
 CQXDisc discWith(const std::string& record) {
     CQXDisc disc;
-    disc.number = "12";
-    disc.name = "Blue Train";
-    disc.location = "home";
-    disc.shared = "Yes";
-    disc.info = record;
-    disc.categories.push_back("Jazz");
-    disc.categories.push_back("Vinyl");
+    disc.setNumber("12");
+    disc.setName("Blue Train");
+    disc.setLocation("home");
+    disc.setShared("Yes");
+    disc.setInfo(record);
+    disc.editCategories().push_back("Jazz");
+    disc.editCategories().push_back("Vinyl");
     disc.files.emplace_back("a.mp3", "d:\\", "1", "d:", "12");
     return disc;
 }

@@ -82,7 +82,7 @@ private:
                                            std::chrono::milliseconds timeout = 10s) {
         const CQXDisc* disc = m_catalogue->findDisc(number);
         std::string tag =
-            disc == nullptr ? std::string() : disc_info::readMediaTag(disc->info.view()).value;
+            disc == nullptr ? std::string() : disc_info::readMediaTag(disc->info()).value;
         auto dialog = std::make_unique<CDialogCddb>(
             *m_catalogue, number, tag,
             CddbDialogServices{*m_settings, *m_prompt, {"joe@example.org"}, timeout});
@@ -169,12 +169,12 @@ private Q_SLOTS:
 
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
         const CQXDisc& disc = *m_catalogue->findDisc("7");
-        QCOMPARE(disc.name.str(), std::string("The Album"));
-        QCOMPARE(disc.artist.str(), std::string("The Artist (1999)"));
+        QCOMPARE(std::string(disc.name()), std::string("The Album"));
+        QCOMPARE(std::string(disc.artist()), std::string("The Artist (1999)"));
         QCOMPARE(test::entryNames(disc),
                  (std::vector<std::string>{"01 Opening 3:00.cda", "02 Middle 3:40.cda",
                                            "03 Closing 3:20.cda"}));
-        QCOMPARE(disc_info::readFreedbState(disc.info.view()).value, std::string("yes"));
+        QCOMPARE(disc_info::readFreedbState(disc.info()).value, std::string("yes"));
         const CddbLookupResult result = dialog->lookupResult();
         QVERIFY(!result.batch);
         QVERIFY(result.replaceName);
@@ -198,10 +198,10 @@ private Q_SLOTS:
     void theBatchSkipsDiscsAlreadyLookedUp() {
         m_catalogue->appendDisc(test::scannedAudioDisc("8", test::kThreeTrackTag, 3));
         CQXDisc& done = *m_catalogue->findDisc("8");
-        done.info = *disc_info::setFreedbState(done.info.view(), true);
+        done.setInfo(*disc_info::setFreedbState(done.info(), true));
         m_catalogue->appendDisc(test::scannedDataDisc("9"));
         auto noTag = test::scannedAudioDisc("10", test::kThreeTrackTag, 3);
-        noTag->info = "<info>\r\n<cddb>no</cddb>\r\n<notes/>\r\n</info>\r\n";
+        noTag->setInfo("<info>\r\n<cddb>no</cddb>\r\n<notes/>\r\n</info>\r\n");
         m_catalogue->appendDisc(std::move(noTag));
         m_catalogue->appendDisc(test::scannedAudioDisc("11", test::kThreeTrackTag, 3));
 
@@ -212,10 +212,10 @@ private Q_SLOTS:
 
         for (const char* number : {"7", "11"}) {
             const CQXDisc& disc = *m_catalogue->findDisc(number);
-            QCOMPARE(disc.name.str(), std::string("The Album"));
-            QCOMPARE(disc_info::readFreedbState(disc.info.view()).value, std::string("yes"));
+            QCOMPARE(std::string(disc.name()), std::string("The Album"));
+            QCOMPARE(disc_info::readFreedbState(disc.info()).value, std::string("yes"));
         }
-        QCOMPARE(m_catalogue->findDisc("8")->name.str(), std::string("Audio CD"));
+        QCOMPARE(std::string(m_catalogue->findDisc("8")->name()), std::string("Audio CD"));
         QCOMPARE(m_prompt->messages, std::vector<std::string>{"CD 10: Invalid media tag\r\n"});
         QCOMPARE(m_prompt->shown.back().icon, MessageIcon::Information);
         int queries = 0;
@@ -262,7 +262,7 @@ private Q_SLOTS:
 
     void aMalformedReplyIsReportedAndChangesNothing() {
         m_server->script("cddb query", {200, "<html>Service moved</html>\r\n"});
-        const std::string before = m_catalogue->findDisc("7")->info.str();
+        const std::string before = std::string(m_catalogue->findDisc("7")->info());
         const auto dialog = dialogFor("7");
         QTest::mouseClick(child<QPushButton>(*dialog, "start"), Qt::LeftButton);
         QTRY_VERIFY(idle(*dialog));
@@ -274,7 +274,7 @@ private Q_SLOTS:
                           Qt::LeftButton);
         QCOMPARE(dialog->result(), int(QDialog::Rejected));
         const CQXDisc& disc = *m_catalogue->findDisc("7");
-        QCOMPARE(disc.info.str(), before);
+        QCOMPARE(std::string(disc.info()), before);
         QCOMPARE(test::entryNames(disc),
                  (std::vector<std::string>{"Track01.cda", "Track02.cda", "Track03.cda"}));
     }

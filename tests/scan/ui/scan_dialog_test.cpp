@@ -337,11 +337,11 @@ private Q_SLOTS:
         QVERIFY(scan.autoSave);
         QVERIFY(!scan.audio);
         const CQXDisc& disc = *scan.disc;
-        QCOMPARE(disc.number, std::string("12"));
-        QCOMPARE(disc.name, std::string("BACKUP"));
-        QCOMPARE(disc.serial, std::string("1234"));
-        QCOMPARE(disc.location, std::string("home"));
-        QCOMPARE(disc.outline, std::string("12 BACKUP\r\n\tMusic\r\n\t\tRock\r\n"));
+        QCOMPARE(disc.number(), std::string("12"));
+        QCOMPARE(disc.name(), std::string("BACKUP"));
+        QCOMPARE(disc.serial(), std::string("1234"));
+        QCOMPARE(disc.location(), std::string("home"));
+        QCOMPARE(disc.outline(), std::string("12 BACKUP\r\n\tMusic\r\n\t\tRock\r\n"));
         QStringList files;
         for (const auto& file : disc.files) {
             files.append(QString::fromUtf8(file.folder()) + QString::fromUtf8(file.name()) +
@@ -687,7 +687,7 @@ private Q_SLOTS:
         QVERIFY(f.scan());
         f.click("saveButton");
         QCOMPARE(f.saved.size(), 1u);
-        QCOMPARE(f.saved.front().disc->name, std::string("IMAGE"));
+        QCOMPARE(f.saved.front().disc->name(), std::string("IMAGE"));
         QCOMPARE(f.saved.front().disc->files.front().folder(), std::string_view("e:\\"));
     }
 
@@ -719,8 +719,8 @@ private Q_SLOTS:
         QCOMPARE(f.tree()->topLevelItem(0)->text(0), QStringLiteral("12 VirtCD"));
         f.click("saveButton");
         QCOMPARE(f.saved.size(), 1u);
-        QCOMPARE(f.saved.front().disc->name, std::string("VirtCD"));
-        QCOMPARE(f.saved.front().disc->location, std::string("virtual"));
+        QCOMPARE(f.saved.front().disc->name(), std::string("VirtCD"));
+        QCOMPARE(f.saved.front().disc->location(), std::string("virtual"));
     }
 
     void theFilterWindowOpensAfterAWalkThatDetectedExtensions() {

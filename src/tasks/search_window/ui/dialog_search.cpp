@@ -611,7 +611,7 @@ void CDialogSearch::showCover() {
         m_cover->setPixmap(m_noImage);
         return;
     }
-    const bool portrait = disc != nullptr && disc_info::hasPortraitCover(disc->info);
+    const bool portrait = disc != nullptr && disc_info::hasPortraitCover(disc->info());
     m_cover->setPixmap(resampled(image, searchCoverSize(image.width(), portrait)));
 }
 
