@@ -159,7 +159,7 @@ TEST_F(ArchiveScanCommandTest, WithoutTheOptionTheCatalogueIsTheSameWhateverTheA
     const std::string plain = test::readFile(folder.file("plain.vrd"));
     EXPECT_EQ(plain, test::readFile(folder.file("copy.vrd")));
     EXPECT_EQ(read("plain.vrd").discs[0]->files.size(), 5u);
-    EXPECT_EQ(read("plain.vrd").discs[0]->outline, "1 VirtCD\r\n\tBackup\r\n");
+    EXPECT_EQ(read("plain.vrd").discs[0]->outline(), "1 VirtCD\r\n\tBackup\r\n");
 
     // The option on gives another catalogue from the same tree.
     ASSERT_EQ(scan("tree", "listed.vrd", "--drive e: --archives").status, 0);

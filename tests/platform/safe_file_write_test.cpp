@@ -189,8 +189,8 @@ CQXCatalog catalogueOfSeveralRuns() {
     CQXCatalog catalogue = test::sampleCatalogue();
     for (int d = 0; d < 80; ++d) {
         auto disc = std::make_unique<CQXDisc>();
-        disc->number = std::to_string(100 + d);
-        disc->name = "DISC_" + std::to_string(d);
+        disc->setNumber(std::to_string(100 + d));
+        disc->setName("DISC_" + std::to_string(d));
         for (int f = 0; f < 5000; ++f) {
             const char* word = f % 20 == 0 ? "Caf\u00e9" : (f % 97 == 0 ? "\u6771\u4eac" : "Song");
             disc->files.emplace_back(std::to_string(f) + " - " + word + ".mp3",

@@ -31,14 +31,14 @@ struct MemberListFixture {
         CQXCatalog catalogue;
         catalogue.addDefaultNamedObjects();
         auto disc = std::make_unique<CQXDisc>();
-        disc->number = "12";
-        disc->name = "BACKUP";
-        disc->serial = "0";
-        disc->ownerName = test::DocumentRig::anna().logName;
-        disc->ownerDigest = test::DocumentRig::anna().passwordDigest;
-        disc->outline =
+        disc->setNumber("12");
+        disc->setName("BACKUP");
+        disc->setSerial("0");
+        disc->setOwnerName(test::DocumentRig::anna().logName);
+        disc->setOwnerDigest(test::DocumentRig::anna().passwordDigest);
+        disc->setOutline(
             "12 BACKUP\r\n\tbackup\r\n\t\told.zip\r\n\t\t\tdocs\r\n\t\t\tinner.tar\r\n\t\tset."
-            "tar.gz\r\n\t\t\tdocs\r\n\t\tgone.zip\r\n\t\t\tdocs\r\n";
+            "tar.gz\r\n\t\t\tdocs\r\n\t\tgone.zip\r\n\t\t\tdocs\r\n");
         for (const char* folder : {"d:\\backup\\old.zip\\docs\\", "d:\\backup\\set.tar.gz\\docs\\",
                                    "d:\\backup\\gone.zip\\docs\\"}) {
             disc->files.emplace_back("A.txt", folder, "300000", "d:");
