@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "core/file_name_text.h"
 #include "core/text_case.h"
 #include "platform/archive/archive_input.h"
 #include "platform/archive/archive_member_file.h"
@@ -32,6 +33,17 @@ Match matchOf(const std::vector<std::string>& components, const std::vector<std:
         return Match::Nested;
     }
     return components.back() == names.back() ? Match::Exact : Match::AnyCase;
+}
+
+// A member's components as the scan catalogues them: bytes that are no UTF-8 read as
+// Windows-1252 and control characters shown by their stand-ins, as the names asked for are.
+std::vector<std::string> catalogueComponents(struct archive_entry* entry) {
+    std::vector<std::string> components = memberPathComponents(memberPathname(entry));
+    std::string storage;
+    for (std::string& component : components) {
+        component = std::string(fileNameText(component, storage));
+    }
+    return components;
 }
 
 std::string joined(const std::vector<std::string>& names, std::size_t from, std::size_t to) {
@@ -82,7 +94,7 @@ public:
             if (archive_entry_filetype(entry) != AE_IFREG) {
                 continue;
             }
-            const std::vector<std::string> components = memberPathComponents(memberPathname(entry));
+            const std::vector<std::string> components = catalogueComponents(entry);
             const Match match = matchOf(components, m_names);
             if (target ? index == *target : match == Match::Exact) {
                 found = {components.size(), index};

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/disc/crafted_images.h"
 #include "platform/disc/disc_test_support.h"
 #include "support/archive_tree.h"
@@ -91,6 +93,20 @@ TEST_F(CataloguedEntryTest, AMemberOfTheSameCaseWinsOverOneOfAnyCase) {
         const ReadBack back = read(backup + "OLD.ZIP\\Docs\\" + c.name);
         EXPECT_EQ(back.bytes, c.expected != nullptr ? c.expected : m_tree.a) << c.name;
     }
+}
+
+// The scan catalogues a member's tab by its control picture and a name that is no UTF-8 by its
+// Windows-1252 reading; the catalogued name must lead back to the member.
+TEST_F(CataloguedEntryTest, FindsAMemberByTheNameTheScanCataloguesItBy) {
+    const std::string members = m_dir.file("odd");
+    std::filesystem::create_directories(members);
+    test::writeFile(members + "/tab\there.txt", "tab");
+    test::writeFile(members + "/caf\xe9.txt", "cafe");
+    test::runArchiver("cd '" + members + "' && bsdtar -cf '" + m_tree.root() +
+                      "/Backup/Odd.tar' 'tab\there.txt' 'caf\xe9.txt'");
+    const std::string backup = m_drives.drives().addFolder(m_tree.root()).root + "backup\\";
+    EXPECT_EQ(read(backup + "odd.tar\\tab\u2409here.txt").bytes, "tab");
+    EXPECT_EQ(read(backup + "odd.tar\\caf\u00e9.txt").bytes, "cafe");
 }
 
 TEST_F(CataloguedEntryTest, SaysWhyAMemberCannotBeOpened) {
