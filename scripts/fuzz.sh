@@ -9,7 +9,7 @@ corpus=build-fuzz/corpus
 
 # Each target with the memory it may take in megabytes; a run over it is a failure.
 targets=(archive:2048 xml_navigator:2048 reg_text:512 accounts:512 help_playlist:512
-  filter_list:512 cue_sheet:512 disc_image:2048)
+  filter_list:512 cue_sheet:512 disc_image:2048 archive_listing:1024)
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++ -DVORLIX_FUZZ=ON >/dev/null
@@ -68,6 +68,12 @@ printf '' > "$tree/README"
 xorrisofs -quiet -no-pad -o "${corpus}/disc_image/plain.iso" "$tree"
 xorrisofs -quiet -no-pad -J -R -V 'Vorlix Seed' -o "${corpus}/disc_image/joliet_rock_ridge.iso" "$tree"
 genisoimage -quiet -no-pad -udf -V 'Vorlix UDF' -o "${corpus}/disc_image/udf.iso" "$tree"
+
+# Archives of the same tree in the formats the scan lists, one holding another.
+(cd "$tree" && bsdtar -cf Inner.tar Docs &&
+  bsdtar --format zip -cf "../corpus/archive_listing/nested.zip" Music Inner.tar &&
+  bsdtar -czf "../corpus/archive_listing/tree.tar.gz" . &&
+  bsdtar --format 7zip -cf "../corpus/archive_listing/tree.7z" .)
 
 for entry in "${targets[@]}"; do
   target="${entry%:*}"
