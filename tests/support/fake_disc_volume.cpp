@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <utility>
 
+#include "support/memory_file.h"
+
 namespace vorlix::test {
 
 namespace {
@@ -29,30 +31,6 @@ public:
 
 private:
     std::shared_ptr<FakeDiscVolume> m_volume;
-};
-
-// A file's bytes held by the fake, read and sought like a file on a disc.
-class MemoryFile final : public VolumeFile {
-public:
-    explicit MemoryFile(std::string_view bytes) : m_bytes(bytes) {}
-    std::uint64_t size() const override { return m_bytes.size(); }
-    std::optional<std::size_t> read(char* destination, std::size_t n) override {
-        const std::size_t count = std::min(n, m_bytes.size() - m_position);
-        std::copy_n(m_bytes.data() + m_position, count, destination);
-        m_position += count;
-        return count;
-    }
-    bool seek(std::uint64_t position) override {
-        if (position > m_bytes.size()) {
-            return false;
-        }
-        m_position = static_cast<std::size_t>(position);
-        return true;
-    }
-
-private:
-    std::string_view m_bytes;
-    std::size_t m_position = 0;
 };
 
 char driveLetter(const std::string& root) {
@@ -142,7 +120,7 @@ bool FakeDiscVolume::list(std::string_view path, std::vector<DirectoryEntry>& en
 
 std::unique_ptr<VolumeFile> FakeDiscVolume::openFile(std::string_view path) {
     const auto found = contents.find(path);
-    return found == contents.end() ? nullptr : std::make_unique<MemoryFile>(found->second);
+    return found == contents.end() ? nullptr : std::make_unique<test::MemoryFile>(found->second);
 }
 
 std::vector<DirectoryEntry>& FakeDiscVolume::folder(const std::string& path) {

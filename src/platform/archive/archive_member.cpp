@@ -1,14 +1,11 @@
 #include "platform/archive/archive_member.h"
 
-#include <archive.h>
-#include <archive_entry.h>
-
 #include <optional>
 
 #include "core/file_name_text.h"
 #include "core/text_case.h"
-#include "platform/archive/archive_input.h"
 #include "platform/archive/archive_member_file.h"
+#include "platform/archive/archive_member_reader.h"
 #include "platform/archive/member_path.h"
 
 namespace vorlix {
@@ -37,8 +34,8 @@ Match matchOf(const std::vector<std::string>& components, const std::vector<std:
 
 // A member's components as the scan catalogues them: bytes that are no UTF-8 read as
 // Windows-1252 and control characters shown by their stand-ins, as the names asked for are.
-std::vector<std::string> catalogueComponents(struct archive_entry* entry) {
-    std::vector<std::string> components = memberPathComponents(memberPathname(entry));
+std::vector<std::string> catalogueComponents(const std::string& pathname) {
+    std::vector<std::string> components = memberPathComponents(pathname);
     std::string storage;
     for (std::string& component : components) {
         component = std::string(fileNameText(component, storage));
@@ -74,31 +71,31 @@ public:
             return opened;
         }
         std::unique_ptr<VolumeFile> file = opened.take();
-        auto input = std::make_unique<ArchiveInput>(*file);
-        if (const Result started = input->open(); !started) {
+        auto reader = std::make_unique<ArchiveMemberReader>(*file);
+        if (const Result started = reader->open(); !started) {
             return OpenedEntry::failure(m_archiveName + " cannot be read as an archive (" +
                                         started.message() + ")");
         }
         Match best = Match::None;
         std::size_t bestIndex = 0;
-        struct archive_entry* entry = nullptr;
+        ArchiveMemberHeader header;
         for (std::size_t index = 0;; ++index) {
-            const int status = archive_read_next_header(input->handle(), &entry);
-            if (status == ARCHIVE_EOF) {
+            const ArchiveMemberReader::Step step = reader->next(header);
+            if (step == ArchiveMemberReader::Step::End) {
                 break;
             }
-            if (status < ARCHIVE_WARN) {
+            if (step == ArchiveMemberReader::Step::Failed) {
                 return OpenedEntry::failure("the archive " + m_archiveName + " is damaged (" +
-                                            input->errorText() + ")");
+                                            reader->errorText() + ")");
             }
-            if (archive_entry_filetype(entry) != AE_IFREG) {
+            if (header.kind != ArchiveMemberHeader::Kind::File) {
                 continue;
             }
-            const std::vector<std::string> components = catalogueComponents(entry);
+            const std::vector<std::string> components = catalogueComponents(header.pathname);
             const Match match = matchOf(components, m_names);
             if (target ? index == *target : match == Match::Exact) {
                 found = {components.size(), index};
-                return take(std::move(file), std::move(input), entry, components.size());
+                return take(std::move(file), std::move(reader), header, components.size());
             }
             if (match > best) {
                 best = match;
@@ -113,15 +110,15 @@ public:
     }
 
 private:
-    OpenedEntry take(std::unique_ptr<VolumeFile> file, std::unique_ptr<ArchiveInput> input,
-                     struct archive_entry* entry, std::size_t depth) const {
-        if (archive_entry_is_encrypted(entry) != 0) {
+    OpenedEntry take(std::unique_ptr<VolumeFile> file, std::unique_ptr<ArchiveMemberReader> reader,
+                     const ArchiveMemberHeader& header, std::size_t depth) const {
+        if (header.encrypted) {
             return OpenedEntry::failure(joined(m_names, 0, depth) +
                                         " is encrypted in the archive " + m_archiveName +
                                         " and cannot be read");
         }
         return OpenedEntry::of(std::make_unique<ArchiveMemberFile>(
-            std::move(file), std::move(input), entry, m_archiveName));
+            std::move(file), std::move(reader), header.size.value_or(0), m_archiveName));
     }
 
     const ArchiveSource& m_source;

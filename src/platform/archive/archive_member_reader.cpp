@@ -25,23 +25,31 @@ ArchiveMemberHeader::Kind kindOf(struct archive_entry* entry) {
 }
 
 // The data of the member a reader stands at, handed out as libarchive decodes it: it cannot
-// seek, so whatever reads it reads it as a stream.
+// seek, so whatever reads it reads it as a stream. A damaged member ends its reads with
+// libarchive's words in readProblem(); a checksum that does not match comes after the last
+// bytes and ends them just the same.
 class MemberData final : public VolumeFile {
 public:
-    MemberData(struct archive* archive, std::uint64_t size) : m_archive(archive), m_size(size) {}
+    MemberData(const ArchiveInput& input, std::uint64_t size) : m_input(input), m_size(size) {}
 
     std::uint64_t size() const override { return m_size; }
     std::optional<std::size_t> read(char* destination, std::size_t n) override {
-        const la_ssize_t got = archive_read_data(m_archive, destination, n);
+        if (!m_problem.empty()) {
+            return std::nullopt;
+        }
+        const la_ssize_t got = archive_read_data(m_input.handle(), destination, n);
         if (got < 0) {
+            m_problem = m_input.errorText();
             return std::nullopt;
         }
         return static_cast<std::size_t>(got);
     }
+    std::string readProblem() const override { return m_problem; }
 
 private:
-    struct archive* m_archive;
+    const ArchiveInput& m_input;
     std::uint64_t m_size;
+    std::string m_problem;
 };
 
 }  // namespace
@@ -92,7 +100,7 @@ std::optional<std::uint64_t> ArchiveMemberReader::measureData() {
 }
 
 std::unique_ptr<VolumeFile> ArchiveMemberReader::memberData(std::uint64_t size) {
-    return std::make_unique<MemberData>(m_input.handle(), size);
+    return std::make_unique<MemberData>(m_input, size);
 }
 
 }  // namespace vorlix
