@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <stdexcept>
 
 #include "core/archive_format.h"
 #include "core/archive_reader.h"
@@ -21,6 +22,16 @@ ArchiveWriter::ArchiveWriter(const CodePage& codePage, ByteSink& sink)
       m_sink(sink),
       m_buffer(std::make_unique_for_overwrite<char[]>(kBufferSize)) {}
 
+ArchiveWriter::ArchiveWriter(const ArchiveWriter& known, ByteSink& sink)
+    : m_codePage(known.m_codePage),
+      m_sink(sink),
+      m_buffer(std::make_unique_for_overwrite<char[]>(kBufferSize)),
+      m_classIndices(known.m_classIndices),
+      m_lastClass(known.m_lastClass),
+      m_lastClassWord(known.m_lastClassWord),
+      m_nextIndex(known.m_nextIndex),
+      m_describesClasses(false) {}
+
 char* ArchiveWriter::room(std::size_t n) {
     if (m_size + n > kBufferSize) {
         flush();
@@ -33,6 +44,12 @@ void ArchiveWriter::flush() {
         m_sink.write(m_buffer.get(), m_size);
         m_size = 0;
     }
+}
+
+void ArchiveWriter::writePart(std::string_view bytes, std::uint64_t objects) {
+    flush();
+    m_sink.write(bytes.data(), bytes.size());
+    m_nextIndex += static_cast<std::uint32_t>(objects);
 }
 
 void ArchiveWriter::writeByte(std::uint8_t value) {
@@ -127,6 +144,10 @@ void ArchiveWriter::beginObject(const ArchiveClass& cls) {
     const auto known = std::find_if(m_classIndices.begin(), m_classIndices.end(),
                                     [&cls](const auto& entry) { return entry.first == &cls; });
     if (known == m_classIndices.end()) {
+        if (!m_describesClasses) {
+            throw std::logic_error("class " + std::string(cls.name) +
+                                   " first met in a part written side by side");
+        }
         writeWord(archive::kNewClassTag);
         writeWord(cls.schema);
         writeWord(static_cast<std::uint16_t>(cls.name.size()));

@@ -20,6 +20,11 @@ struct ArchiveClass;
 class ArchiveWriter {
 public:
     ArchiveWriter(const CodePage& codePage, ByteSink& sink);
+    // A writer that goes on from where `known` stands, into a sink of its own, for parts of
+    // one archive written side by side: the classes `known` has described are known to it, and
+    // it may describe no new one, since the writers of the parts that follow would not know of
+    // it (std::logic_error).
+    ArchiveWriter(const ArchiveWriter& known, ByteSink& sink);
     ArchiveWriter(const ArchiveWriter&) = delete;
     ArchiveWriter& operator=(const ArchiveWriter&) = delete;
 
@@ -34,6 +39,10 @@ public:
     // reference afterwards. The caller writes the body next. Objects of this model are owned
     // by exactly one holder, so each is written once and no earlier-object form is needed.
     void beginObject(const ArchiveClass& cls);
+
+    // Bytes that writers going on from this one made, in the place they take in the archive,
+    // and the objects they began.
+    void writePart(std::string_view bytes, std::uint64_t objects);
 
     const CodePage& codePage() const { return m_codePage; }
     // Hands everything written so far to the sink. Call once the archive is complete.
@@ -54,6 +63,7 @@ private:
     const ArchiveClass* m_lastClass = nullptr;  // the class last referred to in its short form
     std::uint16_t m_lastClassWord = 0;
     std::uint32_t m_nextIndex = 1;
+    bool m_describesClasses = true;
 };
 
 }  // namespace vorlix

@@ -5,7 +5,9 @@
 #include "core/archive_writer.h"
 #include "core/catalogue_items.h"
 #include "core/code_page.h"
+#include "core/disc_list_writer.h"
 #include "core/disc_reader.h"
+#include "core/ordered_batches.h"
 
 namespace vorlix {
 
@@ -71,23 +73,6 @@ std::vector<std::size_t> mapFileOrder(const InsertionOrderedMap<Value>& map,
         keys.push_back(storedKey(entry.first, codePage));
     }
     return storedOrder(keys);
-}
-
-void writeFileEntry(ArchiveWriter& writer, CQXFileData& entry) {
-    const auto [name, folder, size, drive, discNumber] = entry.fields();
-    writeFileEntry(writer, name, folder, size, drive, entry.categories());
-    if (discNumber != "0") {
-        entry.setDiscNumber("0");
-    }
-}
-
-void writeDisc(ArchiveWriter& writer, CQXDisc& disc) {
-    writer.beginObject(persistent_class::kDisc);
-    writer.writeCount(static_cast<std::uint32_t>(disc.files.size()));
-    for (CQXFileData& entry : disc.files) {
-        writeFileEntry(writer, entry);
-    }
-    writeDiscTexts(writer, disc);
 }
 
 void writeNamedObject(ArchiveWriter& writer, const NamedObject& object, const CodePage& codePage) {
@@ -198,9 +183,7 @@ void writeCatalogue(CQXCatalog& catalogue, const CodePage& codePage, ByteSink& s
 void writeCatalogueBody(ArchiveWriter& writer, std::span<CQXDisc* const> discs,
                         const TextList& categories, const NamedObjects& named) {
     writer.writeCount(static_cast<std::uint32_t>(discs.size()));
-    for (CQXDisc* disc : discs) {
-        writeDisc(writer, *disc);
-    }
+    writeDiscList(writer, discs, batchWorkers());
     writeCatalogueRest(writer, categories, named);
 }
 

@@ -86,6 +86,18 @@ const CQXFileData& FileEntries::operator[](std::size_t index) const {
     return m_head->tail->runs.back()[index];
 }
 
+FileEntries::iterator FileEntries::at(std::size_t index) {
+    for (std::size_t segment = 0; m_head && segment < segmentCount(m_head); ++segment) {
+        const auto [first, last] = segmentOf(m_head, segment);
+        const auto length = static_cast<std::size_t>(last - first);
+        if (index < length) {
+            return iterator(m_head, segment, index);
+        }
+        index -= length;
+    }
+    return end();
+}
+
 FileEntries::Tail& FileEntries::tail() {
     if (!m_head) {
         m_head = new (::operator new(sizeof(Head))) Head;

@@ -33,6 +33,13 @@ class FileEntries {
         Iterator(const Head* head, std::size_t segment) : m_head(head), m_segment(segment) {
             enterSegment();
         }
+        // At the offset-th entry of the segment, which holds more than offset entries.
+        Iterator(const Head* head, std::size_t segment, std::size_t offset)
+            : m_head(head), m_segment(segment) {
+            const auto [first, last] = segmentOf(m_head, m_segment);
+            m_at = first + offset;
+            m_segmentEnd = last;
+        }
         reference operator*() const { return *m_at; }
         pointer operator->() const { return m_at; }
         Iterator& operator++() {
@@ -99,6 +106,8 @@ public:
     const CQXFileData& back() const { return (*this)[size() - 1]; }
     iterator begin() { return iterator(m_head, 0); }
     iterator end() { return iterator(); }
+    // The entry at index (at most size()) and those after it.
+    iterator at(std::size_t index);
     const_iterator begin() const { return const_iterator(m_head, 0); }
     const_iterator end() const { return const_iterator(); }
 

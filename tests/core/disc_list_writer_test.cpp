@@ -1,0 +1,168 @@
+#include "core/disc_list_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "core/archive_writer.h"
+#include "core/catalog_format.h"
+#include "core/code_page.h"
+
+namespace vorlix {
+namespace {
+
+const Windows1252 kCodePage;
+
+// Entries of every kind of text: plain, beyond ASCII, beyond the code page (written wide),
+// long, empty, with categories; some gathered with another disc's number, as in search results.
+std::unique_ptr<CQXDisc> discOf(std::size_t number, std::size_t entries) {
+    auto disc = std::make_unique<CQXDisc>();
+    disc->setNumber(std::to_string(number));
+    disc->setName("DISC " + std::to_string(number));
+    disc->setOutline(std::string(number % 7 == 0 ? 70000 : 20, 'o'));
+    for (std::size_t i = 0; i < entries; ++i) {
+        const std::string id = std::to_string(number) + "." + std::to_string(i);
+        const std::string name = i % 13 == 0    ? "caf\u00E9 " + id
+                                 : i % 17 == 0  ? "\u65E5\u672C " + id
+                                 : i % 101 == 0 ? std::string(300, 'l') + id
+                                 : i % 19 == 0  ? std::string()
+                                                : "IMG_" + id + ".jpg";
+        CQXFileData& entry = disc->files.emplace_back(name, "d:\\f" + std::to_string(i / 40) + "\\",
+                                                      std::to_string(i * 3), "d:");
+        if (i % 50 == 0) {
+            entry.setCategories({"Work", "Audio"});
+        }
+        if (i % 10 == 0) {
+            entry.setDiscNumber("17");
+        }
+    }
+    return disc;
+}
+
+struct Shape {
+    const char* what;
+    std::vector<std::size_t> entries;
+};
+
+const std::vector<Shape> kShapes = {
+    {"no disc", {}},
+    {"discs without entries only", {0, 0, 0}},
+    {"one entry", {1}},
+    {"entries after empty discs, parts cut inside discs and at their ends",
+     {0, 0, 5000, 1, 0, 2046, 2047, 2048, 2049, 3}},
+    {"one large disc, more objects than short class references reach", {40000}},
+    {"many small discs", std::vector<std::size_t>(400, 30)},
+};
+
+struct Catalogue {
+    explicit Catalogue(const Shape& shape) {
+        for (std::size_t d = 0; d < shape.entries.size(); ++d) {
+            owned.push_back(discOf(d + 1, shape.entries[d]));
+            discs.push_back(owned.back().get());
+        }
+        rest.addDefaultNamedObjects();
+        rest.categories = {"Work", "Audio"};
+    }
+    std::vector<std::unique_ptr<CQXDisc>> owned;
+    std::vector<CQXDisc*> discs;
+    CQXCatalog rest;  // categories and named objects: classes first met after the discs
+};
+
+void writeAll(Catalogue& catalogue, unsigned workers, ByteSink& sink) {
+    ArchiveWriter writer(kCodePage, sink);
+    writer.writeCount(static_cast<std::uint32_t>(catalogue.discs.size()));
+    writeDiscList(writer, catalogue.discs, workers);
+    writeCatalogueRest(writer, catalogue.rest.categories, catalogue.rest.named);
+    writer.flush();
+}
+
+std::string written(const Shape& shape, unsigned workers) {
+    Catalogue catalogue(shape);
+    StringSink sink;
+    writeAll(catalogue, workers, sink);
+    for (const CQXDisc* disc : catalogue.discs) {
+        for (const CQXFileData& entry : disc->files) {
+            EXPECT_EQ(entry.discNumber(), "0") << shape.what;
+        }
+    }
+    return std::move(sink.bytes());
+}
+
+// One thread writes the discs one after another; threads side by side must give its bytes,
+// which read back to the discs that were written.
+TEST(DiscListWriterTest, PartsWrittenSideBySideGiveTheBytesOfOneThread) {
+    for (const Shape& shape : kShapes) {
+        const std::string alone = written(shape, 1);
+        for (const unsigned workers : {2u, 3u, 4u}) {
+            EXPECT_EQ(written(shape, workers), alone)
+                << shape.what << ", " << workers << " workers";
+        }
+
+        CQXCatalog loaded;
+        MemorySource source(alone);
+        readCatalogue(source, kCodePage, loaded);
+        const Catalogue expected(shape);
+        ASSERT_EQ(loaded.discs.size(), expected.discs.size()) << shape.what;
+        for (std::size_t d = 0; d < loaded.discs.size(); ++d) {
+            const FileEntries& files = loaded.discs[d]->files;
+            ASSERT_EQ(files.size(), expected.discs[d]->files.size()) << shape.what;
+            EXPECT_EQ(loaded.discs[d]->outline(), expected.discs[d]->outline());
+            std::size_t i = 0;
+            for (const CQXFileData& entry : expected.discs[d]->files) {
+                EXPECT_EQ(files[i].name(), entry.name()) << shape.what << ", entry " << i;
+                EXPECT_EQ(files[i].folder(), entry.folder()) << shape.what << ", entry " << i;
+                EXPECT_EQ(files[i].categories(), entry.categories()) << shape.what;
+                ++i;
+            }
+        }
+        EXPECT_EQ(loaded.categories, expected.rest.categories) << shape.what;
+    }
+}
+
+// Takes bytes until `limit`, then fails as a full disk does.
+class FullSink final : public ByteSink {
+public:
+    explicit FullSink(std::size_t limit) : m_limit(limit) {}
+    void write(const char*, std::size_t n) override {
+        if (m_taken + n > m_limit) {
+            throw std::runtime_error("No space left on device");
+        }
+        m_taken += n;
+    }
+
+private:
+    std::size_t m_limit;
+    std::size_t m_taken = 0;
+};
+
+TEST(DiscListWriterTest, ASinkFailingInAnyPartFailsTheWrite) {
+    const Shape& shape = kShapes[3];
+    const std::size_t size = written(shape, 1).size();
+    for (const std::size_t limit : {std::size_t{0}, std::size_t{100}, size / 3, size - 1000}) {
+        Catalogue catalogue(shape);
+        FullSink sink(limit);
+        try {
+            writeAll(catalogue, 3, sink);
+            ADD_FAILURE() << "a write of " << size << " bytes fitted in " << limit;
+        } catch (const std::runtime_error& e) {
+            EXPECT_STREQ(e.what(), "No space left on device") << limit;
+        }
+    }
+}
+
+// A class described in one part would be unknown to the writers of the parts after it.
+TEST(DiscListWriterTest, APartMayNotDescribeANewClass) {
+    StringSink sink;
+    ArchiveWriter writer(kCodePage, sink);
+    writer.beginObject(persistent_class::kDisc);
+    StringSink partSink;
+    ArchiveWriter part(writer, partSink);
+    part.beginObject(persistent_class::kDisc);
+    EXPECT_THROW(part.beginObject(persistent_class::kFileData), std::logic_error);
+}
+
+}  // namespace
+}  // namespace vorlix
