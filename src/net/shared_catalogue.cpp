@@ -19,12 +19,12 @@ SharedCatalogue SharedCatalogue::of(const CQXCatalog& catalogue) {
     return shared;
 }
 
-std::string SharedCatalogue::fileBytes(const CodePage& codePage) const {
-    StringSink sink;
+std::vector<std::string> SharedCatalogue::fileBytes(const CodePage& codePage) const {
+    ChunkSink sink;
     ArchiveWriter writer(codePage, sink);
     writeCatalogueBody(writer, discs, TextList(categories), NamedObjects());
     writer.flush();
-    return std::move(sink.bytes());
+    return sink.takeChunks();
 }
 
 }  // namespace vorlix

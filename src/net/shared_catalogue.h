@@ -18,8 +18,8 @@ struct SharedCatalogue {
 
     static SharedCatalogue of(const CQXCatalog& catalogue);
 
-    // The catalogue file form, a root without named objects.
-    std::string fileBytes(const CodePage& codePage) const;
+    // The catalogue file form, a root without named objects, in chunks that follow each other.
+    std::vector<std::string> fileBytes(const CodePage& codePage) const;
 };
 
 }  // namespace vorlix

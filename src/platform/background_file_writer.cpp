@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/byte_sink.h"
 #include "platform/safe_file_write.h"
 
 namespace vorlix {
@@ -19,15 +20,15 @@ BackgroundFileWriter::~BackgroundFileWriter() {
     m_thread.join();
 }
 
-void BackgroundFileWriter::write(std::string path, std::string bytes) {
+void BackgroundFileWriter::write(std::string path, std::vector<std::string> chunks) {
     {
         const std::lock_guard lock(m_mutex);
         const auto waiting =
             std::ranges::find(m_pending, path, &decltype(m_pending)::value_type::first);
         if (waiting != m_pending.end()) {
-            waiting->second = std::move(bytes);
+            waiting->second = std::move(chunks);
         } else {
-            m_pending.emplace_back(std::move(path), std::move(bytes));
+            m_pending.emplace_back(std::move(path), std::move(chunks));
         }
     }
     m_changed.notify_all();
@@ -45,11 +46,15 @@ void BackgroundFileWriter::run() {
         if (m_pending.empty()) {
             return;
         }
-        auto [path, bytes] = std::move(m_pending.front());
+        auto [path, chunks] = std::move(m_pending.front());
         m_pending.pop_front();
         m_writing = true;
         lock.unlock();
-        const Result result = safeWriteFile(path, bytes);
+        const Result result = safeWriteFile(path, [&chunks](ByteSink& sink) {
+            for (const std::string& chunk : chunks) {
+                sink.write(chunk.data(), chunk.size());
+            }
+        });
         m_written(path, result);
         lock.lock();
         m_writing = false;

@@ -7,6 +7,7 @@
 #include <string>
 #include <thread>
 #include <utility>
+#include <vector>
 
 #include "core/result.h"
 
@@ -24,7 +25,8 @@ public:
     BackgroundFileWriter(const BackgroundFileWriter&) = delete;
     BackgroundFileWriter& operator=(const BackgroundFileWriter&) = delete;
 
-    void write(std::string path, std::string bytes);
+    // The file's bytes are the chunks one after another.
+    void write(std::string path, std::vector<std::string> chunks);
     // Returns once everything handed over so far is on disk (or has failed).
     void waitUntilWritten();
 
@@ -34,7 +36,7 @@ private:
     std::function<void(const std::string&, const Result&)> m_written;
     std::mutex m_mutex;
     std::condition_variable m_changed;
-    std::deque<std::pair<std::string, std::string>> m_pending;
+    std::deque<std::pair<std::string, std::vector<std::string>>> m_pending;
     bool m_writing = false;
     bool m_ending = false;
     std::thread m_thread;

@@ -31,8 +31,8 @@ struct BackgroundFileWriterTest : ::testing::Test {
 };
 
 TEST_F(BackgroundFileWriterTest, WritesEveryFileHandedOverAndTellsOfEach) {
-    writer.write(folder.file("a.vrd"), "first");
-    writer.write(folder.file("b.vrd"), "second");
+    writer.write(folder.file("a.vrd"), {"first"});
+    writer.write(folder.file("b.vrd"), {"sec", "", "ond"});
     writer.waitUntilWritten();
 
     EXPECT_EQ(readFile(folder.file("a.vrd")), "first");
@@ -46,9 +46,9 @@ TEST_F(BackgroundFileWriterTest, WritesEveryFileHandedOverAndTellsOfEach) {
 
 TEST_F(BackgroundFileWriterTest, TheNewestBytesForAPathAreWhatStays) {
     for (const char* bytes : {"one", "two", "three, the longest"}) {
-        writer.write(folder.file("a.vrd"), bytes);
+        writer.write(folder.file("a.vrd"), {bytes});
     }
-    writer.write(folder.file("a.vrd"), "four");
+    writer.write(folder.file("a.vrd"), {"four"});
     writer.waitUntilWritten();
 
     EXPECT_EQ(readFile(folder.file("a.vrd")), "four");
@@ -56,7 +56,7 @@ TEST_F(BackgroundFileWriterTest, TheNewestBytesForAPathAreWhatStays) {
 
 TEST_F(BackgroundFileWriterTest, AFailureComesWithItsPathAndReason) {
     const std::string path = folder.path() + "/missing/a.vrd";
-    writer.write(path, "bytes");
+    writer.write(path, {"bytes"});
     writer.waitUntilWritten();
 
     ASSERT_EQ(outcomes.size(), 1u);
@@ -70,7 +70,7 @@ TEST(BackgroundFileWriter, EndsOnlyAfterWritingWhatWasHandedOver) {
     {
         BackgroundFileWriter writer([](const std::string&, const Result&) {});
         for (int i = 0; i < 20; ++i) {
-            writer.write(folder.file("f" + std::to_string(i)), std::to_string(i));
+            writer.write(folder.file("f" + std::to_string(i)), {std::to_string(i)});
         }
     }
     for (int i = 0; i < 20; ++i) {
