@@ -46,7 +46,8 @@ void BackgroundFileWriter::run() {
         if (m_pending.empty()) {
             return;
         }
-        auto [path, chunks] = std::move(m_pending.front());
+        const std::string path = std::move(m_pending.front().first);
+        const std::vector<std::string> chunks = std::move(m_pending.front().second);
         m_pending.pop_front();
         m_writing = true;
         lock.unlock();
