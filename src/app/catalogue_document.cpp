@@ -205,15 +205,20 @@ void CQX2Doc::resetCatalogue() {
     }
 }
 
-void CQX2Doc::afterSerialize() {
+void CQX2Doc::afterSerialize(std::optional<SharedFileForm> prepared) {
     m_serialized = true;
     // The framework clears the modified flag after a load or save; the owner assignment comes
     // after that so that owners given to an owner-less catalogue are not silently dropped.
     m_modified = false;
     if (assignOwnerIfMissing(*m_catalogue, m_identity, m_services.prompt)) {
         m_modified = true;
+        prepared.reset();
     }
-    m_services.shared.publish(*m_catalogue);
+    if (prepared) {
+        m_services.shared.publishPrepared(std::move(*prepared));
+    } else {
+        m_services.shared.publish(*m_catalogue);
+    }
 }
 
 bool CQX2Doc::openDocument(const std::string& path) {
@@ -237,8 +242,9 @@ CQX2Doc::OpenResult CQX2Doc::open(const std::string& path) {
     // categories) mixes with what the file holds.
     std::unique_ptr<CQXCatalog> read;
     SearchIndex index;
+    SharedFileForm shared;
     try {
-        read = readInBackground(path, *source, index);
+        read = readInBackground(path, *source, index, shared);
     } catch (const std::exception& e) {
         m_services.windows.closeSearchWindows();
         endPlaylistWindows();
@@ -261,7 +267,7 @@ CQX2Doc::OpenResult CQX2Doc::open(const std::string& path) {
     m_fileIdentity = source->identity();
     m_modified = false;
     if (source->size() > 0) {
-        afterSerialize();
+        afterSerialize(std::move(shared));
         rememberRecentFile(path);
     }
     showCatalogueInPanes();
@@ -269,7 +275,7 @@ CQX2Doc::OpenResult CQX2Doc::open(const std::string& path) {
 }
 
 std::unique_ptr<CQXCatalog> CQX2Doc::readInBackground(const std::string& path, ByteSource& source,
-                                                      SearchIndex& index) {
+                                                      SearchIndex& index, SharedFileForm& shared) {
     auto catalogue = std::make_unique<CQXCatalog>();
     catalogue->addDefaultNamedObjects();
     if (source.size() == 0) {
@@ -284,6 +290,7 @@ std::unique_ptr<CQXCatalog> CQX2Doc::readInBackground(const std::string& path, B
                                 [&] {
                                     readCatalogue(watched, m_services.codePage, *catalogue);
                                     static_cast<void>(index.discs(*catalogue));
+                                    shared = m_services.shared.prepare(*catalogue);
                                 });
     } catch (const ReadCancelled&) {
         return nullptr;

@@ -10,6 +10,7 @@
 
 #include "accounts/identity.h"
 #include "app/current_disc.h"
+#include "app/document_services.h"
 #include "app/enter_target.h"
 #include "app/pane.h"
 #include "core/catalog.h"
@@ -232,10 +233,11 @@ private:
     OpenResult open(const std::string& path);
     // The catalogue read from the file at path on a worker, the user seeing its progress; null
     // when the user cancelled. Throws what the reader threw.
-    // The search snapshots of the catalogue are made on the same worker, before anybody else
-    // sees the catalogue, so that the first search does not make them all.
+    // The search snapshots of the catalogue and its shared file form are made on the same
+    // worker, before anybody else sees the catalogue, so that neither the first search nor the
+    // user's thread has to make them.
     std::unique_ptr<CQXCatalog> readInBackground(const std::string& path, ByteSource& source,
-                                                 SearchIndex& index);
+                                                 SearchIndex& index, SharedFileForm& shared);
     bool serializationRefused();
     bool newOrOpenRefused();
     void freshCatalogue();
@@ -243,7 +245,8 @@ private:
     void resetCatalogue();
     // Lets the panes show the catalogue just created or read, its first disc selected.
     void showCatalogueInPanes();
-    void afterSerialize();
+    // `prepared` is the shared form of the catalogue as it was read, if the reader made it.
+    void afterSerialize(std::optional<SharedFileForm> prepared = std::nullopt);
     void emptyCatalogue();
     void endPlaylistWindows();
     void rememberRecentFile(const std::string& path);

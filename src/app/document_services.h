@@ -100,12 +100,25 @@ public:
     virtual bool changeOwner(CQXCatalog& catalogue, const std::string& logName) = 0;
 };
 
+// The shared catalogue's file form, made ahead of its publication: the chunks follow each other.
+// Nothing is written when no disc is shared; a form that could not be made carries the reason.
+struct SharedFileForm {
+    bool anyShared = false;
+    std::vector<std::string> chunks;
+    std::string failure;
+};
+
 // Told after every load and save, and when the disc tree is first filled, so that the shared
-// discs can be offered to other users. Neither call fails: the user's load or save stands.
+// discs can be offered to other users. No call fails: the user's load or save stands.
 class SharedCataloguePublisher {
 public:
     virtual ~SharedCataloguePublisher() = default;
     virtual void publish(const CQXCatalog& catalogue) = 0;
+    // The form publish would write, made on any thread from a catalogue that nothing changes
+    // meanwhile, so that a large catalogue's form need not be made on the user's thread.
+    virtual SharedFileForm prepare(const CQXCatalog& catalogue) const = 0;
+    // Publishes a form prepare made from the catalogue as it still is.
+    virtual void publishPrepared(SharedFileForm form) = 0;
     virtual void publishTreeCatalogue(const CQXCatalog& catalogue) = 0;
 };
 

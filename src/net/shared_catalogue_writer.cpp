@@ -20,22 +20,37 @@ std::string SharedCatalogueWriter::sharedDatabasePath() const {
 }
 
 void SharedCatalogueWriter::publish(const CQXCatalog& catalogue) {
-    write(catalogue, sharedDatabasePath());
+    publishPrepared(prepare(catalogue));
+}
+
+SharedFileForm SharedCatalogueWriter::prepare(const CQXCatalog& catalogue) const {
+    SharedFileForm form;
+    try {
+        const SharedCatalogue shared = SharedCatalogue::of(catalogue);
+        form.anyShared = !shared.discs.empty();
+        if (form.anyShared) {
+            form.chunks = shared.fileBytes(m_codePage);
+        }
+    } catch (const std::exception& e) {
+        form.chunks.clear();
+        form.failure = e.what();
+    }
+    return form;
+}
+
+void SharedCatalogueWriter::publishPrepared(SharedFileForm form) {
+    write(std::move(form), sharedDatabasePath());
 }
 
 void SharedCatalogueWriter::publishTreeCatalogue(const CQXCatalog& catalogue) {
-    write(catalogue, m_sharedFolder + "/" + std::string(kTreeSharedDatabaseName));
+    write(prepare(catalogue), m_sharedFolder + "/" + std::string(kTreeSharedDatabaseName));
 }
 
-void SharedCatalogueWriter::write(const CQXCatalog& catalogue, const std::string& path) {
-    const SharedCatalogue shared = SharedCatalogue::of(catalogue);
-    if (shared.discs.empty()) {
-        return;
-    }
-    try {
-        m_writer.write(path, shared.fileBytes(m_codePage));
-    } catch (const std::exception& e) {
-        written(path, Result::failure(e.what()));
+void SharedCatalogueWriter::write(SharedFileForm form, const std::string& path) {
+    if (!form.failure.empty()) {
+        written(path, Result::failure(form.failure));
+    } else if (form.anyShared) {
+        m_writer.write(path, std::move(form.chunks));
     }
 }
 

@@ -26,12 +26,14 @@ public:
     std::string sharedDatabasePath() const;
 
     void publish(const CQXCatalog& catalogue) override;
+    SharedFileForm prepare(const CQXCatalog& catalogue) const override;
+    void publishPrepared(SharedFileForm form) override;
     void publishTreeCatalogue(const CQXCatalog& catalogue) override;
     // Returns once every shared file handed over so far is on disk (or has failed).
     void waitUntilWritten();
 
 private:
-    void write(const CQXCatalog& catalogue, const std::string& path);
+    void write(SharedFileForm form, const std::string& path);
     void written(const std::string& path, const Result& result);
 
     std::string m_sharedFolder;

@@ -61,12 +61,28 @@ struct FakeLogin final : LoginService {
     }
 };
 
+// Publishes forms that name the disc count and first owner of what they were made from.
 struct FakePublisher final : SharedCataloguePublisher {
     int publications = 0;
     std::size_t lastDiscCount = 0;
+    mutable int preparations = 0;
+    std::vector<std::string> published;  // the forms, "prepared" ones made ahead
     void publish(const CQXCatalog& catalogue) override {
         ++publications;
         lastDiscCount = catalogue.discs.size();
+        published.push_back(formOf(catalogue));
+    }
+    SharedFileForm prepare(const CQXCatalog& catalogue) const override {
+        ++preparations;
+        return {true, {"prepared ", formOf(catalogue)}, {}};
+    }
+    void publishPrepared(SharedFileForm form) override {
+        ++publications;
+        published.push_back(form.chunks[0] + form.chunks[1]);
+    }
+    static std::string formOf(const CQXCatalog& catalogue) {
+        return std::to_string(catalogue.discs.size()) + " discs of " +
+               (catalogue.discs.empty() ? "" : std::string(catalogue.discs[0]->ownerName()));
     }
     void publishTreeCatalogue(const CQXCatalog&) override {}
 };
@@ -257,6 +273,23 @@ TEST_F(DocumentTest, OpeningAssignsMissingOwnersOnceAndKeepsTheChangeToSave) {
     ASSERT_TRUE(document.openDocument(path));
     EXPECT_EQ(prompt.messages.size(), 2u) << "owners were saved, so no second owner message";
     EXPECT_FALSE(document.isModified());
+}
+
+// The shared form of a large catalogue takes long to make: it is made while the catalogue is
+// read, unless assigning owners changes the catalogue afterwards; a save publishes what it saved.
+TEST_F(DocumentTest, OpeningPublishesTheSharedFormMadeWhileReading) {
+    ASSERT_TRUE(document.openDocument(saveSample("owned.vrd", "anna")));
+    EXPECT_EQ(publisher.preparations, 1);
+    EXPECT_EQ(publisher.published, std::vector<std::string>{"prepared 3 discs of anna"});
+
+    ASSERT_TRUE(document.openDocument(saveSample("old.vrd", "null")));
+    EXPECT_EQ(publisher.preparations, 2);
+    EXPECT_EQ(publisher.published.back(), "3 discs of anna") << "the form after the owners";
+
+    ASSERT_TRUE(document.onFileSave());
+    EXPECT_EQ(publisher.preparations, 2);
+    EXPECT_EQ(publisher.published.back(), "3 discs of anna");
+    EXPECT_EQ(publisher.published.size(), 3u);
 }
 
 TEST_F(DocumentTest, ANonOwnerIsRefusedWithTheLogName) {

@@ -101,6 +101,8 @@ struct FakeChangeOwner final : ChangeOwnerService {
 
 struct FakePublisher final : SharedCataloguePublisher {
     void publish(const CQXCatalog&) override {}
+    SharedFileForm prepare(const CQXCatalog&) const override { return {}; }
+    void publishPrepared(SharedFileForm) override {}
     void publishTreeCatalogue(const CQXCatalog&) override {}
 };
 

@@ -84,6 +84,27 @@ TEST_F(SharedCatalogueWriterTest, HoldsExactlyTheSharedDiscsAndTheCategoriesInRe
     EXPECT_TRUE(problems.empty());
 }
 
+// A form prepared ahead (as the reading worker does) is the file publish writes; without
+// shared discs there is nothing to publish and the earlier file stays.
+TEST_F(SharedCatalogueWriterTest, APreparedFormIsTheFilePublishWrites) {
+    const CQXCatalog catalogue = mixedCatalogue();
+    writer.publish(catalogue);
+    writer.waitUntilWritten();
+    const std::string published = readFile(folder.file(kSharedDatabaseName));
+
+    writeFile(folder.file(kSharedDatabaseName), "written earlier");
+    CQXCatalog unshared;
+    unshared.appendDisc(disc("1", "No"));
+    writer.publishPrepared(writer.prepare(unshared));
+    writer.waitUntilWritten();
+    EXPECT_EQ(readFile(folder.file(kSharedDatabaseName)), "written earlier");
+
+    writer.publishPrepared(writer.prepare(catalogue));
+    writer.waitUntilWritten();
+    EXPECT_EQ(readFile(folder.file(kSharedDatabaseName)), published);
+    EXPECT_TRUE(problems.empty());
+}
+
 TEST_F(SharedCatalogueWriterTest, TheTreeCatalogueGoesToItsOwnFile) {
     writer.publishTreeCatalogue(mixedCatalogue());
     writer.waitUntilWritten();

@@ -40,6 +40,8 @@ struct DocumentRig {
     };
     struct Publisher final : SharedCataloguePublisher {
         void publish(const CQXCatalog&) override {}
+        SharedFileForm prepare(const CQXCatalog&) const override { return {}; }
+        void publishPrepared(SharedFileForm) override {}
         // The number of discs of each catalogue offered from the disc tree.
         std::vector<std::size_t> treeDiscCounts;
         void publishTreeCatalogue(const CQXCatalog& catalogue) override {
