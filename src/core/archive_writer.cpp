@@ -46,9 +46,12 @@ void ArchiveWriter::flush() {
     }
 }
 
-void ArchiveWriter::writePart(std::string_view bytes, std::uint64_t objects) {
+void ArchiveWriter::writePart(std::string_view bytes) {
     flush();
     m_sink.write(bytes.data(), bytes.size());
+}
+
+void ArchiveWriter::countObjects(std::uint64_t objects) {
     m_nextIndex += static_cast<std::uint32_t>(objects);
 }
 

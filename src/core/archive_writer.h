@@ -40,9 +40,10 @@ public:
     // by exactly one holder, so each is written once and no earlier-object form is needed.
     void beginObject(const ArchiveClass& cls);
 
-    // Bytes that writers going on from this one made, in the place they take in the archive,
-    // and the objects they began.
-    void writePart(std::string_view bytes, std::uint64_t objects);
+    // Bytes that a writer going on from this one made, in the place they take in the archive.
+    void writePart(std::string_view bytes);
+    // Counts the objects that writers going on from this one began.
+    void countObjects(std::uint64_t objects);
 
     const CodePage& codePage() const { return m_codePage; }
     // Hands everything written so far to the sink. Call once the archive is complete.

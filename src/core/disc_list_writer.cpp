@@ -99,14 +99,14 @@ class HeldSink final : public ByteSink {
 public:
     void write(const char* data, std::size_t n) override {
         if (m_turn) {
-            m_turn->writePart({data, n}, 0);
+            m_turn->writePart({data, n});
         } else {
             m_held.append(data, n);
         }
     }
     // Hands the part over: what was held, then what its writer still buffers.
     void handOver(ArchiveWriter& partWriter, ArchiveWriter& listWriter) {
-        listWriter.writePart(m_held, 0);
+        listWriter.writePart(m_held);
         m_held.clear();
         m_turn = &listWriter;
         partWriter.flush();
@@ -157,7 +157,7 @@ void writeDiscList(ArchiveWriter& writer, std::span<CQXDisc* const> discs, unsig
                        part + 1 < starts.size() ? starts[part + 1] : end);
         },
         [&](unsigned worker) { parts[worker]->sink.handOver(parts[worker]->writer, writer); });
-    writer.writePart({}, objectsFrom(discs, from));
+    writer.countObjects(objectsFrom(discs, from));
 }
 
 }  // namespace vorlix

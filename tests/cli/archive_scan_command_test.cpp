@@ -10,6 +10,7 @@
 #include "core/byte_source.h"
 #include "core/catalog_format.h"
 #include "core/code_page.h"
+#include "support/noise_bytes.h"
 
 namespace vorlix {
 namespace {
@@ -18,23 +19,13 @@ using Lines = std::vector<std::string>;
 
 const Windows1252 kCodePage;
 
-// Bytes that no compressor shrinks.
-std::string noise(std::size_t size, unsigned seed) {
-    std::string bytes(size, '\0');
-    for (char& byte : bytes) {
-        seed = seed * 1103515245u + 12345u;
-        byte = static_cast<char>(seed >> 16);
-    }
-    return bytes;
-}
-
 class ArchiveScanCommandTest : public test::CliTest {
 protected:
     void SetUp() override {
         ASSERT_EQ(run("accounts add anna", "secret").status, 0);
         put("staging/docs/a.txt", "alpha");
         put("staging/docs/deeper/b.txt", "bb");
-        put("staging/top.bin", noise(1536 * 1024, 1));
+        put("staging/top.bin", test::noiseBytes(1536 * 1024, 1));
         put("staging/hidden.txt", "hidden");
         shell("bsdtar --format zip -cf '" + folder.file("tree/Backup/old.zip") + "' docs top.bin");
         shell("bsdtar -czf '" + folder.file("tree/Backup/set.tar.gz") + "' docs");
@@ -149,7 +140,7 @@ TEST_F(ArchiveScanCommandTest, WithoutTheOptionTheCatalogueIsTheSameWhateverTheA
                           std::filesystem::copy_options::recursive);
     for (const char* archive : {"Backup/old.zip", "Backup/set.tar.gz", "pack.7z", "locked.zip"}) {
         const std::string path = folder.file(std::string("copy/") + archive);
-        test::writeFile(path, noise(std::filesystem::file_size(path), 9));
+        test::writeFile(path, test::noiseBytes(std::filesystem::file_size(path), 9));
     }
     ASSERT_EQ(scan("tree", "plain.vrd", "--drive e:").status, 0);
     const test::CliRun copy = scan("copy", "copy.vrd", "--drive e:");

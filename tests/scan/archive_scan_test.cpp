@@ -13,6 +13,7 @@
 #include "platform/disc/volume_opener.h"
 #include "scan/scan_fixture.h"
 #include "scan/scan_job.h"
+#include "support/noise_bytes.h"
 #include "support/result_assertions.h"
 
 namespace vorlix {
@@ -31,16 +32,6 @@ void put(const std::string& path, const std::string& bytes) {
 
 void shell(const std::string& command) {
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
-}
-
-// Bytes that no compressor shrinks, so that sizes and truncation points are predictable.
-std::string noise(std::size_t size, unsigned seed) {
-    std::string bytes(size, '\0');
-    for (char& byte : bytes) {
-        seed = seed * 1103515245u + 12345u;
-        byte = static_cast<char>(seed >> 16);
-    }
-    return bytes;
 }
 
 Lines sorted(Lines lines) {
@@ -222,10 +213,10 @@ TEST_F(ArchiveScanTest, KeepsDamagedEncryptedOversizedAndFalseArchivesAsPlainFil
     put(staging("good/g.txt"), "good");
     put(staging("many/first.txt"), "first member, readable before the damage");
     for (int i = 0; i < 8; ++i) {
-        put(staging("many/part" + std::to_string(i) + ".bin"), noise(15000, 7u + i));
+        put(staging("many/part" + std::to_string(i) + ".bin"), test::noiseBytes(15000, 7u + i));
     }
     put(staging("secret/hidden.txt"), "hidden");
-    put(staging("big/big.bin"), noise(300000, 3));
+    put(staging("big/big.bin"), test::noiseBytes(300000, 3));
     struct Case {
         const char* name;
         std::function<void(const std::string& path)> make;
@@ -242,7 +233,7 @@ TEST_F(ArchiveScanTest, KeepsDamagedEncryptedOversizedAndFalseArchivesAsPlainFil
              shell("cd '" + staging("secret") + "' && zip -q -P secret '" + path + "' hidden.txt");
          }},
         {"huge.tar", [&](const std::string& path) { archive(path, "big", "--format ustar"); }},
-        {"false.zip", [&](const std::string& path) { put(path, noise(5000, 11)); }},
+        {"false.zip", [&](const std::string& path) { put(path, test::noiseBytes(5000, 11)); }},
     };
     m_job.setArchiveLimit(200000);
     for (const Case& c : cases) {
@@ -271,7 +262,7 @@ TEST_F(ArchiveScanTest, ListsArchivesInsideAnArchiveOneLevelDeep) {
     put(staging("seven/s.txt"), "s");
     archive(staging("outer/sub/inner.7z"), "seven", "--format 7zip");
     put(staging("outer/sub/h.txt"), "h");
-    put(staging("outer/sub/broken.tar.gz"), noise(3000, 5));
+    put(staging("outer/sub/broken.tar.gz"), test::noiseBytes(3000, 5));
     archive(disc() + "/outer.zip", "outer", "--format zip");
     scanFolder();
 

@@ -33,6 +33,7 @@
 #include "support/fake_disc_volume.h"
 #include "support/gate.h"
 #include "support/memory_settings.h"
+#include "support/noise_bytes.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
 #include "support/widget_lookup.h"
@@ -196,13 +197,7 @@ std::string zipOverAMegabyte() {
     const test::TempDir staging;
     std::filesystem::create_directories(staging.file("docs"));
     test::writeFile(staging.file("docs/a.txt"), "alpha");
-    std::string noise(1536 * 1024, '\0');
-    unsigned seed = 1;
-    for (char& byte : noise) {
-        seed = seed * 1103515245u + 12345u;
-        byte = static_cast<char>(seed >> 16);
-    }
-    test::writeFile(staging.file("big.bin"), noise);
+    test::writeFile(staging.file("big.bin"), test::noiseBytes(1536 * 1024, 1));
     const std::string command =
         "cd '" + staging.path() + "' && bsdtar --format zip -cf old.zip docs big.bin";
     if (std::system(command.c_str()) != 0) {
