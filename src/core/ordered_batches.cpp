@@ -78,9 +78,15 @@ void runOrderedBatches(std::size_t count, unsigned workers,
     Turns turns;
     std::vector<std::thread> helpers;
     helpers.reserve(workers - 1);
-    for (unsigned worker = 1; worker < workers; ++worker) {
-        helpers.emplace_back(runWorker, worker, workers, count, std::ref(turns), std::cref(produce),
-                             std::cref(consume));
+    try {
+        for (unsigned worker = 1; worker < workers; ++worker) {
+            helpers.emplace_back(runWorker, worker, workers, count, std::ref(turns),
+                                 std::cref(produce), std::cref(consume));
+        }
+    } catch (...) {
+        // The batches of a worker that never started would never come: the run fails, and the
+        // threads that did start end at their next turn.
+        turns.fail(std::current_exception());
     }
     runWorker(0, workers, count, turns, produce, consume);
     for (std::thread& helper : helpers) {
