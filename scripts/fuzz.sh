@@ -56,6 +56,9 @@ printf 'FILE "sheet.bin" BINARY\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n  TRAC
   > "${corpus}/cue_sheet/audio.cue"
 printf 'REM GENRE Test\r\nTITLE "Mixed"\r\nFILE "sheet.bin" BINARY\r\n  TRACK 01 MODE1/2352\r\n    INDEX 01 00:00:00\r\n  TRACK 02 AUDIO\r\n    PREGAP 00:00:02\r\n    INDEX 01 00:00:10\r\n' \
   > "${corpus}/cue_sheet/mixed.cue"
+# Track numbers that go back, which the CD library must never see (it reads outside its tables).
+printf 'FILE "sheet.bin" BINARY\n  TRACK 99 AUDIO\n    INDEX 01 00:00:00\n  TRACK 02 AUDIO\n    INDEX 01 00:00:10\n' \
+  > "${corpus}/cue_sheet/tracks_going_back.cue"
 
 # Small images of a tree with nested folders, a long name and a name without extension.
 tree="build-fuzz/seed-tree"

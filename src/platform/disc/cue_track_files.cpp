@@ -1,5 +1,6 @@
 #include "platform/disc/cue_track_files.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace vorlix {
@@ -40,22 +41,45 @@ std::string operandOf(std::string_view rest) {
     return std::string(rest.substr(0, end));
 }
 
-}  // namespace
-
-std::vector<std::string> cueTrackFiles(std::string_view sheet) {
-    constexpr std::string_view kFile = "FILE";
-    std::vector<std::string> files;
+// Calls take(line, command) for each line that starts with the command, the line trimmed.
+template <typename Take>
+void forEachCommand(std::string_view sheet, std::string_view command, Take take) {
     while (!sheet.empty()) {
         const std::size_t end = sheet.find('\n');
         const std::string_view line = trimmedStart(sheet.substr(0, end));
         sheet = end == std::string_view::npos ? std::string_view() : sheet.substr(end + 1);
-        if (startsWithCommand(line, kFile)) {
-            if (std::string name = operandOf(line.substr(kFile.size())); !name.empty()) {
-                files.push_back(std::move(name));
-            }
+        if (startsWithCommand(line, command)) {
+            take(line.substr(command.size()));
         }
     }
+}
+
+}  // namespace
+
+std::vector<std::string> cueTrackFiles(std::string_view sheet) {
+    std::vector<std::string> files;
+    forEachCommand(sheet, "FILE", [&files](std::string_view rest) {
+        if (std::string name = operandOf(rest); !name.empty()) {
+            files.push_back(std::move(name));
+        }
+    });
     return files;
+}
+
+bool cueTracksInOrder(std::string_view sheet) {
+    bool inOrder = true;
+    int last = 0;
+    forEachCommand(sheet, "TRACK", [&](std::string_view rest) {
+        const std::string number = operandOf(rest);
+        const bool digits = !number.empty() && number.size() <= 2 &&
+                            std::all_of(number.begin(), number.end(), [](char c) {
+                                return std::isdigit(static_cast<unsigned char>(c)) != 0;
+                            });
+        const int value = digits ? std::stoi(number) : 0;
+        inOrder = inOrder && value >= 1 && (last == 0 || value == last + 1);
+        last = value;
+    });
+    return inOrder;
 }
 
 }  // namespace vorlix

@@ -106,6 +106,9 @@ std::unique_ptr<DiscVolume> openCueSheet(const std::string& path, std::uint64_t 
     }
     std::ifstream in(path, std::ios::binary);
     const std::string sheet{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (!cueTracksInOrder(sheet)) {
+        return refused(path, "not a CUE sheet of a CD");
+    }
     // The CD library opens the track files itself, and would wait on one that is a FIFO.
     const std::filesystem::path folder = std::filesystem::path(path).parent_path();
     for (const std::string& name : cueTrackFiles(sheet)) {
