@@ -41,7 +41,7 @@ std::string operandOf(std::string_view rest) {
     return std::string(rest.substr(0, end));
 }
 
-// Calls take(line, command) for each line that starts with the command, the line trimmed.
+// Calls take with what follows the command on each line that starts with it, after blanks.
 template <typename Take>
 void forEachCommand(std::string_view sheet, std::string_view command, Take take) {
     while (!sheet.empty()) {
