@@ -94,6 +94,14 @@ void JsonDump::disc(const CQXDisc& disc) {
     m_output.append("]}");
 }
 
+std::unique_ptr<CatalogueDump> JsonDump::dumpApart(LineBuffer& collected) const {
+    return std::make_unique<JsonDump>(m_codePage, collected);
+}
+
+void JsonDump::goOnAt(std::uint32_t index) {
+    m_firstDisc = index == 0;
+}
+
 void JsonDump::begin(std::uint32_t) {
     m_entries.clear();
 }

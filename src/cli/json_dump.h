@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "cli/catalogue_dump.h"
@@ -18,11 +19,16 @@ class CodePage;
 class JsonDump final : public CatalogueDump, private FileEntrySink {
 public:
     JsonDump(const CodePage& codePage, std::FILE* out) : m_codePage(codePage), m_output(out) {}
+    JsonDump(const CodePage& codePage, LineBuffer& collected)
+        : m_codePage(codePage), m_output(collected) {}
 
     void start(std::uint32_t discCount) override;
     FileEntrySink& entries() override { return *this; }
     void disc(const CQXDisc& disc) override;
     void finish(const CQXCatalog& rest) override;
+    std::unique_ptr<CatalogueDump> dumpApart(LineBuffer& collected) const override;
+    void goOnAt(std::uint32_t index) override;
+    void show(std::string_view madeApart) override { m_output.append(madeApart); }
 
 private:
     void begin(std::uint32_t count) override;

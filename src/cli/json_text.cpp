@@ -1,6 +1,7 @@
 #include "cli/json_text.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -53,15 +54,27 @@ char* putEscapedJsonString(char* out, std::string_view text) {
     *out++ = '"';
     const char* p = text.data();
     const char* end = p + text.size();
-    while (p < end) {
-        const char* run = p;
-        while (p < end && !kEscaped[static_cast<unsigned char>(*p)]) {
-            ++p;
+    // Eight bytes at a time, copied whole since the room allows it; the output goes on after
+    // the plain ones. Folders are full of backslashes, so this is a common path.
+    while (end - p >= 8) {
+        std::uint64_t chunk = 0;
+        std::memcpy(&chunk, p, 8);
+        std::memcpy(out, &chunk, 8);
+        const std::uint64_t escaped = jsonEscapedBytes(chunk);
+        if (escaped == 0) {
+            p += 8;
+            out += 8;
+            continue;
         }
-        std::memcpy(out, run, static_cast<std::size_t>(p - run));
-        out += p - run;
-        if (p < end) {
-            out = putEscape(out, *p++);
+        const int plain = std::countr_zero(escaped) / 8;
+        p += plain;
+        out = putEscape(out + plain, *p++);
+    }
+    for (; p < end; ++p) {
+        if (kEscaped[static_cast<unsigned char>(*p)]) {
+            out = putEscape(out, *p);
+        } else {
+            *out++ = *p;
         }
     }
     *out++ = '"';

@@ -52,6 +52,13 @@ void TextDump::disc(const CQXDisc& disc) {
     m_output.append(m_entries.view());
 }
 
+std::unique_ptr<CatalogueDump> TextDump::dumpApart(LineBuffer& collected) const {
+    return std::make_unique<TextDump>(m_codePage, collected);
+}
+
+// A disc's text does not depend on its place.
+void TextDump::goOnAt(std::uint32_t) {}
+
 void TextDump::begin(std::uint32_t) {
     m_entries.clear();
 }

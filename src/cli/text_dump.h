@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "cli/catalogue_dump.h"
@@ -16,11 +17,16 @@ class CodePage;
 class TextDump final : public CatalogueDump, private FileEntrySink {
 public:
     TextDump(const CodePage& codePage, std::FILE* out) : m_codePage(codePage), m_output(out) {}
+    TextDump(const CodePage& codePage, LineBuffer& collected)
+        : m_codePage(codePage), m_output(collected) {}
 
     void start(std::uint32_t) override {}
     FileEntrySink& entries() override { return *this; }
     void disc(const CQXDisc& disc) override;
     void finish(const CQXCatalog& rest) override;
+    std::unique_ptr<CatalogueDump> dumpApart(LineBuffer& collected) const override;
+    void goOnAt(std::uint32_t index) override;
+    void show(std::string_view madeApart) override { m_output.append(madeApart); }
 
 private:
     void begin(std::uint32_t count) override;

@@ -37,6 +37,25 @@ ArchiveReader::ArchiveReader(ByteSource& source, const CodePage& codePage,
       m_knownClasses(std::move(knownClasses)),
       m_storedSchemas(m_knownClasses.size()) {}
 
+ArchiveReader::ArchiveReader(ByteSource& source, const CodePage& codePage,
+                             std::vector<const ArchiveClass*> knownClasses,
+                             const ArchivePlace& from)
+    : m_source(source),
+      m_codePage(codePage),
+      m_knownClasses(std::move(knownClasses)),
+      m_base(from.offset),
+      m_nextIndex(from.nextIndex),
+      m_classes(from.classes),
+      m_storedSchemas(from.storedSchemas) {
+    if (m_storedSchemas.size() != m_knownClasses.size()) {
+        throw std::logic_error("a place taken by a reader of other classes");
+    }
+}
+
+ArchivePlace ArchiveReader::place() const {
+    return {offset(), m_nextIndex, m_classes, m_storedSchemas};
+}
+
 void ArchiveReader::fail(const std::string& what) const {
     throw ArchiveError(what, offset());
 }

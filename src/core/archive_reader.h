@@ -42,12 +42,28 @@ struct ObjectReference {
     std::uint32_t index = 0;  // NewObject: the index it took; EarlierObject: the one named
 };
 
+// Where a reader stands between two items, with what it has learnt of the archive up to there:
+// the objects counted and the classes described.
+struct ArchivePlace {
+    std::uint64_t offset = 0;
+    std::uint32_t nextIndex = 1;
+    std::vector<std::pair<std::uint32_t, std::size_t>> classes;
+    std::vector<int> storedSchemas;
+};
+
 // Reads the primitives of the object archive: counts, texts and object references with their
 // class descriptions and the shared index table. Every failure throws ArchiveError.
 class ArchiveReader {
 public:
     ArchiveReader(ByteSource& source, const CodePage& codePage,
                   std::vector<const ArchiveClass*> knownClasses);
+    // Goes on from a place that a reader of the same archive with the same classes took, so
+    // that parts of one archive can be read apart. The source's next byte is the one at the
+    // place's offset, and its size is the whole archive's.
+    ArchiveReader(ByteSource& source, const CodePage& codePage,
+                  std::vector<const ArchiveClass*> knownClasses, const ArchivePlace& from);
+
+    ArchivePlace place() const;
 
     std::uint8_t readByte() {
         ensure(1);
@@ -132,7 +148,8 @@ private:
     // Index table: the classes by index, in ascending order; every other index below
     // m_nextIndex is an object.
     std::vector<std::pair<std::uint32_t, std::size_t>> m_classes;
-    // The schema each known class was stored with in this archive, once described.
+    // The schema each known class was stored with in this archive, once described; the same
+    // size as m_knownClasses.
     std::vector<int> m_storedSchemas;
 };
 

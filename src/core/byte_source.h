@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -20,6 +21,9 @@ public:
 class MemorySource final : public ByteSource {
 public:
     explicit MemorySource(std::string_view bytes) : m_bytes(bytes) {}
+    // The bytes from `from` on, for a reader that goes on from there.
+    MemorySource(std::string_view bytes, std::size_t from)
+        : m_bytes(bytes), m_position(std::min(from, bytes.size())) {}
     std::size_t read(char* destination, std::size_t n) override;
     std::uint64_t size() const override { return m_bytes.size(); }
 

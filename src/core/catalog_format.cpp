@@ -94,21 +94,9 @@ void writeNamedObject(ArchiveWriter& writer, const NamedObject& object, const Co
     }
 }
 
-// The discs, given each to `takeDisc` after their count to `start`, then the categories and
-// named objects into the catalogue.
-void readParts(ByteSource& source, const CodePage& codePage, CQXCatalog& catalogue,
-               const std::function<void(std::uint32_t)>& start,
-               const std::function<void(DiscReader&)>& takeDisc) {
-    ArchiveReader reader(source, codePage, catalogueClasses());
-    DiscReader discReader(reader);
+// What follows the discs: the categories and named objects, into the catalogue.
+void readRest(ArchiveReader& reader, CQXCatalog& catalogue) {
     std::string scratch;
-
-    const std::uint32_t discCount = reader.readCount();
-    reader.requireRemaining(discCount, kMinReferenceSize);
-    start(discCount);
-    for (std::uint32_t i = 0; i < discCount; ++i) {
-        takeDisc(discReader);
-    }
     readTexts(reader, catalogue.categories, scratch);
 
     const std::uint32_t namedCount = reader.readCount();
@@ -119,6 +107,23 @@ void readParts(ByteSource& source, const CodePage& codePage, CQXCatalog& catalog
         catalogue.named.set(key, readNamedObject(reader, key));
     }
     catalogue.named.shrinkToFit();
+}
+
+// The discs, given each to `takeDisc` after their count to `start`, then the categories and
+// named objects into the catalogue.
+void readParts(ByteSource& source, const CodePage& codePage, CQXCatalog& catalogue,
+               const std::function<void(std::uint32_t)>& start,
+               const std::function<void(DiscReader&)>& takeDisc) {
+    ArchiveReader reader(source, codePage, catalogueClasses());
+    DiscReader discReader(reader);
+
+    const std::uint32_t discCount = reader.readCount();
+    reader.requireRemaining(discCount, kMinReferenceSize);
+    start(discCount);
+    for (std::uint32_t i = 0; i < discCount; ++i) {
+        takeDisc(discReader);
+    }
+    readRest(reader, catalogue);
 }
 
 }  // namespace
@@ -144,14 +149,19 @@ void readCatalogue(ByteSource& source, const CodePage& codePage, CQXCatalog& res
         [&visitor](DiscReader& discs) { discs.visit(visitor); });
 }
 
-void checkCatalogue(ByteSource& source, const CodePage& codePage) {
+std::vector<DiscListPlace> checkCatalogue(ByteSource& source, const CodePage& codePage,
+                                          std::uint64_t spacing) {
     ArchiveReader reader(source, codePage, catalogueClasses());
     DiscReader discReader(reader);
 
     const std::uint32_t discCount = reader.readCount();
     reader.requireRemaining(discCount, kMinReferenceSize);
+    std::vector<DiscListPlace> places{{0, reader.place()}};
     for (std::uint32_t i = 0; i < discCount; ++i) {
         discReader.skip();
+        if (i + 1 == discCount || reader.offset() - places.back().archive.offset >= spacing) {
+            places.push_back({i + 1, reader.place()});
+        }
     }
     skipTexts(reader);
 
@@ -161,6 +171,22 @@ void checkCatalogue(ByteSource& source, const CodePage& codePage) {
         const std::string key = reader.readText();
         readNamedObject(reader, key);
     }
+    return places;
+}
+
+void visitDiscs(ByteSource& source, const CodePage& codePage, const DiscListPlace& from,
+                std::uint32_t end, DiscVisitor& visitor) {
+    ArchiveReader reader(source, codePage, catalogueClasses(), from.archive);
+    DiscReader discReader(reader);
+    for (std::uint32_t i = from.disc; i < end; ++i) {
+        discReader.visit(visitor);
+    }
+}
+
+void readCatalogueRest(ByteSource& source, const CodePage& codePage, const DiscListPlace& from,
+                       CQXCatalog& rest) {
+    ArchiveReader reader(source, codePage, catalogueClasses(), from.archive);
+    readRest(reader, rest);
 }
 
 std::string writeCatalogue(CQXCatalog& catalogue, const CodePage& codePage) {

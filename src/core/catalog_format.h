@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <span>
 #include <string>
 #include <string_view>
@@ -36,9 +37,29 @@ void readCatalogue(ByteSource& source, const CodePage& codePage, CQXCatalog& cat
 // categories and named objects go into `rest`.
 void readCatalogue(ByteSource& source, const CodePage& codePage, CQXCatalog& rest,
                    DiscVisitor& visitor);
+// A place between two discs of a catalogue file, from which the discs can be read apart from
+// those before them: the index of the next disc and where the archive stands.
+struct DiscListPlace {
+    std::uint32_t disc = 0;
+    ArchivePlace archive;
+};
+
 // Goes over a catalogue file with every check that reading it makes and keeps nothing: throws
-// the ArchiveError that readCatalogue would throw, at the same offset.
-void checkCatalogue(ByteSource& source, const CodePage& codePage);
+// the ArchiveError that readCatalogue would throw, at the same offset. Returns places between
+// discs, in order: before the first disc, after the last one, and between them wherever at
+// least `spacing` bytes have gone by since the place before.
+std::vector<DiscListPlace> checkCatalogue(
+    ByteSource& source, const CodePage& codePage,
+    std::uint64_t spacing = std::numeric_limits<std::uint64_t>::max());
+// Reads the discs of a catalogue from a place up to the disc `end`, handing each to the visitor
+// (without start()); `source` goes on from the place. For a file that checkCatalogue found whole,
+// which gave the place.
+void visitDiscs(ByteSource& source, const CodePage& codePage, const DiscListPlace& from,
+                std::uint32_t end, DiscVisitor& visitor);
+// Reads what follows the discs into `rest` (its categories and named objects), from the place
+// after the last disc.
+void readCatalogueRest(ByteSource& source, const CodePage& codePage, const DiscListPlace& from,
+                       CQXCatalog& rest);
 
 // The file form of a catalogue. Resets every file entry's disc number to "0", as storing does.
 // Throws what the sink throws.

@@ -48,6 +48,9 @@ PlainEntry plainEntry(std::string_view in, std::uint16_t word) {
 
 }  // namespace
 
+DiscReader::DiscReader(ArchiveReader& reader)
+    : m_reader(reader), m_entryWord(reader.knownClassWord(persistent_class::kFileData)) {}
+
 std::uint16_t DiscReader::readSchema() {
     const std::uint16_t schema = expectNewObject(m_reader, persistent_class::kDisc).schema;
     if (schema == 1 || schema > 5) {

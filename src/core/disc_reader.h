@@ -19,7 +19,8 @@ class ArchiveReader;
 // plain texts, which are handed on straight from the archive's buffer.
 class DiscReader {
 public:
-    explicit DiscReader(ArchiveReader& reader) : m_reader(reader) {}
+    // Takes up from where the reader stands, which may be after discs that others read.
+    explicit DiscReader(ArchiveReader& reader);
 
     std::unique_ptr<CQXDisc> read();
     // Reads a disc with every check that read() makes and hands it to the visitor instead.

@@ -38,4 +38,22 @@ std::size_t FileSource::read(char* destination, std::size_t n) {
     }
 }
 
+std::size_t FileSource::readAt(std::uint64_t offset, char* destination, std::size_t n) const {
+    while (true) {
+        const ssize_t got = ::pread(m_fd, destination, n, static_cast<off_t>(offset));
+        if (got >= 0) {
+            return static_cast<std::size_t>(got);
+        }
+        if (errno != EINTR) {
+            throw std::runtime_error(std::strerror(errno));
+        }
+    }
+}
+
+std::size_t FilePart::read(char* destination, std::size_t n) {
+    const std::size_t got = m_file.readAt(m_offset, destination, n);
+    m_offset += got;
+    return got;
+}
+
 }  // namespace vorlix

@@ -74,5 +74,30 @@ TEST(DumpTextTest, EscapesLikeTheByteByByteRulesAtEveryLengthAndPlace) {
     }
 }
 
+// Folders hold a backslash every few bytes: after one special byte, the next is found whether
+// it lies in the same eight bytes, the next eight or the tail.
+TEST(DumpTextTest, EscapesSeveralSpecialBytesLikeTheByteByByteRules) {
+    const std::string specials[] = {"\\", "\x01", "\xC2\x85", "\"", "\xC2"};
+    for (std::size_t length = 0; length <= 20; ++length) {
+        for (std::size_t first = 0; first <= length; ++first) {
+            for (std::size_t second = first; second <= length; ++second) {
+                for (const std::string& a : specials) {
+                    for (const std::string& b : specials) {
+                        std::string text(length, 'a');
+                        text.insert(second, b);
+                        text.insert(first, a);
+                        std::string terminal;
+                        appendTerminalText(terminal, text);
+                        ASSERT_EQ(terminal, terminalByByte(text)) << first << " " << second;
+                        std::string json;
+                        appendJsonString(json, text);
+                        ASSERT_EQ(json, jsonByByte(text)) << first << " " << second;
+                    }
+                }
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace vorlix

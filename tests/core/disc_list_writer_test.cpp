@@ -10,37 +10,12 @@
 #include "core/archive_writer.h"
 #include "core/catalog_format.h"
 #include "core/code_page.h"
+#include "support/sample_catalogue.h"
 
 namespace vorlix {
 namespace {
 
 const Windows1252 kCodePage;
-
-// Entries of every kind of text: plain, beyond ASCII, beyond the code page (written wide),
-// long, empty, with categories; some gathered with another disc's number, as in search results.
-std::unique_ptr<CQXDisc> discOf(std::size_t number, std::size_t entries) {
-    auto disc = std::make_unique<CQXDisc>();
-    disc->setNumber(std::to_string(number));
-    disc->setName("DISC " + std::to_string(number));
-    disc->setOutline(std::string(number % 7 == 0 ? 70000 : 20, 'o'));
-    for (std::size_t i = 0; i < entries; ++i) {
-        const std::string id = std::to_string(number) + "." + std::to_string(i);
-        const std::string name = i % 13 == 0    ? "caf\u00E9 " + id
-                                 : i % 17 == 0  ? "\u65E5\u672C " + id
-                                 : i % 101 == 0 ? std::string(300, 'l') + id
-                                 : i % 19 == 0  ? std::string()
-                                                : "IMG_" + id + ".jpg";
-        CQXFileData& entry = disc->files.emplace_back(name, "d:\\f" + std::to_string(i / 40) + "\\",
-                                                      std::to_string(i * 3), "d:");
-        if (i % 50 == 0) {
-            entry.setCategories({"Work", "Audio"});
-        }
-        if (i % 10 == 0) {
-            entry.setDiscNumber("17");
-        }
-    }
-    return disc;
-}
 
 struct Shape {
     const char* what;
@@ -60,7 +35,7 @@ const std::vector<Shape> kShapes = {
 struct Catalogue {
     explicit Catalogue(const Shape& shape) {
         for (std::size_t d = 0; d < shape.entries.size(); ++d) {
-            owned.push_back(discOf(d + 1, shape.entries[d]));
+            owned.push_back(test::variedDisc(d + 1, shape.entries[d]));
             discs.push_back(owned.back().get());
         }
         rest.addDefaultNamedObjects();

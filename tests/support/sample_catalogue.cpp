@@ -55,4 +55,28 @@ CQXCatalog sampleCatalogue() {
     return catalogue;
 }
 
+std::unique_ptr<CQXDisc> variedDisc(std::size_t number, std::size_t entries) {
+    auto disc = std::make_unique<CQXDisc>();
+    disc->setNumber(std::to_string(number));
+    disc->setName("DISC " + std::to_string(number));
+    disc->setOutline(std::string(number % 7 == 0 ? 70000 : 20, 'o'));
+    for (std::size_t i = 0; i < entries; ++i) {
+        const std::string id = std::to_string(number) + "." + std::to_string(i);
+        const std::string name = i % 13 == 0    ? "caf\u00E9 " + id
+                                 : i % 17 == 0  ? "\u65E5\u672C " + id
+                                 : i % 101 == 0 ? std::string(300, 'l') + id
+                                 : i % 19 == 0  ? std::string()
+                                                : "IMG_" + id + ".jpg";
+        CQXFileData& entry = disc->files.emplace_back(name, "d:\\f" + std::to_string(i / 40) + "\\",
+                                                      std::to_string(i * 3), "d:");
+        if (i % 50 == 0) {
+            entry.setCategories({"Work", "Audio"});
+        }
+        if (i % 10 == 0) {
+            entry.setDiscNumber("17");
+        }
+    }
+    return disc;
+}
+
 }  // namespace vorlix::test
