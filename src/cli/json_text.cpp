@@ -50,12 +50,12 @@ char* putEscape(char* out, char c) {
 
 }  // namespace
 
-char* putEscapedJsonString(char* out, std::string_view text) {
+char* putLongJsonString(char* out, std::string_view text) {
     *out++ = '"';
     const char* p = text.data();
-    const char* end = p + text.size();
-    // Eight bytes at a time, copied whole since the room allows it; the output goes on after
-    // the plain ones. Folders are full of backslashes, so this is a common path.
+    const char* const end = p + text.size();
+    // Eight bytes at a time, each eight written whole since the room allows it; the output goes
+    // on after the plain ones. Folders are full of backslashes, so escapes are common.
     while (end - p >= 8) {
         std::uint64_t chunk = 0;
         std::memcpy(&chunk, p, 8);
@@ -70,11 +70,34 @@ char* putEscapedJsonString(char* out, std::string_view text) {
         p += plain;
         out = putEscape(out + plain, *p++);
     }
-    for (; p < end; ++p) {
-        if (kEscaped[static_cast<unsigned char>(*p)]) {
-            out = putEscape(out, *p);
+    // The tail: the last eight bytes of the text, moved down past those already written.
+    while (p < end) {
+        const auto left = static_cast<int>(end - p);
+        std::uint64_t chunk = 0;
+        std::memcpy(&chunk, end - 8, 8);
+        chunk >>= 8 * (8 - left);
+        std::memcpy(out, &chunk, 8);
+        const std::uint64_t escaped =
+            jsonEscapedBytes(chunk) & (~std::uint64_t{0} >> 8 * (8 - left));
+        if (escaped == 0) {
+            out += left;
+            break;
+        }
+        const int plain = std::countr_zero(escaped) / 8;
+        p += plain;
+        out = putEscape(out + plain, *p++);
+    }
+    *out++ = '"';
+    return out;
+}
+
+char* putEscapedJsonString(char* out, std::string_view text) {
+    *out++ = '"';
+    for (const char c : text) {
+        if (kEscaped[static_cast<unsigned char>(c)]) {
+            out = putEscape(out, c);
         } else {
-            *out++ = *p;
+            *out++ = c;
         }
     }
     *out++ = '"';

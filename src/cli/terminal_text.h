@@ -14,15 +14,16 @@ namespace vorlix {
 // sequences. Every other character is written as it is.
 void appendTerminalText(std::string& out, std::string_view text);
 
-// Whether eight bytes, taken as one number, hold none that needs a closer look: no C0 control,
-// no DEL, and no C2, which starts the C1 controls (C2 80 to C2 9F in UTF-8).
+// Whether eight bytes, taken as one number, are all printable ASCII, which goes to a terminal
+// as it is. Any other byte (a control, or one of a character beyond ASCII, which is most often
+// shown as it is too) takes the closer look of putEscapedTerminalText.
 inline constexpr auto terminalPlainChunk = [](std::uint64_t chunk) {
     constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
     constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
-    auto hasZeroByte = [](std::uint64_t x) { return (x - kOnes) & ~x & kHigh; };
-    const std::uint64_t below20 = (chunk - 0x20 * kOnes) & ~chunk & kHigh;
-    return (below20 | hasZeroByte(chunk ^ (0x7F * kOnes)) | hasZeroByte(chunk ^ (0xC2 * kOnes))) ==
-           0;
+    // The top bit of a byte is set in the byte itself from 0x80 on, in the byte plus one for
+    // 0x7F, and in the byte minus 0x20 below 0x20; a printable byte neither carries nor
+    // borrows, so it never disturbs its neighbour.
+    return ((chunk | (chunk + kOnes) | (chunk - 0x20 * kOnes)) & kHigh) == 0;
 };
 
 // The text for a terminal, byte by byte; for texts that have something to escape.

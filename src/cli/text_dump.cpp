@@ -68,8 +68,11 @@ void TextDump::entry(std::string_view name, std::string_view folder, std::string
                      std::string_view, TextList& categories) {
     std::size_t most =
         4 + terminalTextMost(folder) + terminalTextMost(name) + 3 + terminalTextMost(size) + 7 + 1;
-    for (std::string_view category : categories) {
-        most += 3 + terminalTextMost(category);
+    // Nearly every entry has no categories, and even an empty list costs a walk.
+    if (!categories.empty()) {
+        for (std::string_view category : categories) {
+            most += 3 + terminalTextMost(category);
+        }
     }
     char* out = putText(m_entries.room(most), "    ");
     out = putTerminalText(out, folder);
@@ -77,10 +80,12 @@ void TextDump::entry(std::string_view name, std::string_view folder, std::string
     out = putText(out, "  (");
     out = putTerminalText(out, size);
     out = putText(out, " bytes)");
-    for (std::string_view category : categories) {
-        out = putText(out, " [");
-        out = putTerminalText(out, category);
-        out = putText(out, "]");
+    if (!categories.empty()) {
+        for (std::string_view category : categories) {
+            out = putText(out, " [");
+            out = putTerminalText(out, category);
+            out = putText(out, "]");
+        }
     }
     out = putText(out, "\n");
     m_entries.commit(out);

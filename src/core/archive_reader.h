@@ -101,8 +101,10 @@ public:
     // The word that introduces a new object of a class already described in this archive, as
     // a short known-class reference; 0 while the class is not described or has a long index.
     std::uint16_t knownClassWord(const ArchiveClass& cls) const;
-    // Gives the next index to a new object whose reference the caller took from buffered().
-    void takeObjectIndex() { takeIndex(); }
+    // How many more objects the archive may hold, and the next indices given to that many new
+    // objects (at most that many) whose references the caller took from buffered().
+    std::uint32_t objectIndicesLeft() const { return archive::kMaxMapCount - m_nextIndex; }
+    void takeObjectIndices(std::uint32_t n) { m_nextIndex += n; }
 
     // Throws unless at least `items` items of at least `itemSize` bytes each can still follow;
     // callers check a count before they reserve room for it.

@@ -1,5 +1,6 @@
 #include "core/disc_reader.h"
 
+#include <algorithm>
 #include <array>
 
 #include "core/archive_reader.h"
@@ -11,39 +12,36 @@ namespace vorlix {
 
 namespace {
 
-// The longest file entry of the usual form: a reference, four texts with one-byte lengths and
-// an empty category count.
-constexpr std::size_t kPlainEntryMost = 2 + 4 * 0xFF + 2;
+// The bytes that judging a file entry of the usual form may look at: a reference, four texts
+// with one-byte lengths (up to the escape byte) and an empty category count.
+constexpr std::size_t kPlainEntryReach = 2 + 4 * 0x100 + 2;
 
-// The texts of the entry at the start of `in` (name, folder, size, drive) when it is of the
-// usual form and whole there, introduced by `word`, and the entry's size; a size of 0 for any
-// other entry.
-struct PlainEntry {
-    std::array<std::string_view, 4> texts;
-    std::size_t size = 0;
-};
-
-PlainEntry plainEntry(std::string_view in, std::uint16_t word) {
-    PlainEntry entry;
-    if (in.size() < 2 || static_cast<unsigned char>(in[0]) != (word & 0xFF) ||
-        static_cast<unsigned char>(in[1]) != (word >> 8)) {
-        return entry;
+// The size of the file entry at the start of `in` when it is of the usual form, introduced by
+// `word`, and whole in `in`; 0 for any other.
+inline std::size_t plainEntrySize(std::string_view in, std::uint16_t word) {
+    const auto* p = reinterpret_cast<const unsigned char*>(in.data());
+    if (in.size() >= kPlainEntryReach) {
+        // Everything looked at is in `in`: the lengths are read one after the other, and
+        // judged together at the end.
+        const std::size_t folder = 3 + p[2];
+        const std::size_t size = folder + 1 + p[folder];
+        const std::size_t drive = size + 1 + p[size];
+        const std::size_t end = drive + 1 + p[drive];
+        const bool plain = (p[0] | (p[1] << 8)) == word && p[2] != 0xFF && p[folder] != 0xFF &&
+                           p[size] != 0xFF && p[drive] != 0xFF && (p[end] | p[end + 1]) == 0;
+        return plain ? end + 2 : 0;
     }
-    // When the longest entry of this form fits, only the lengths need a look.
-    const bool whole = in.size() >= kPlainEntryMost;
+    if (in.size() < 2 || (p[0] | (p[1] << 8)) != word) {
+        return 0;
+    }
     std::size_t at = 2;
-    for (std::string_view& text : entry.texts) {
-        const std::size_t length = at < in.size() ? static_cast<unsigned char>(in[at]) : 0xFF;
-        if (length == 0xFF || (!whole && in.size() - at <= length)) {
-            return entry;
+    for (int text = 0; text < 4; ++text) {
+        if (at >= in.size() || p[at] == 0xFF || in.size() - at <= p[at]) {
+            return 0;
         }
-        text = in.substr(at + 1, length);
-        at += 1 + length;
+        at += 1 + p[at];
     }
-    if (in.size() - at >= 2 && in[at] == 0 && in[at + 1] == 0) {
-        entry.size = at + 2;
-    }
-    return entry;
+    return in.size() - at >= 2 && (p[at] | p[at + 1]) == 0 ? at + 2 : 0;
 }
 
 }  // namespace
@@ -110,29 +108,60 @@ void DiscReader::readEntries(FileEntrySink& sink) {
     const std::uint32_t count = m_reader.readCount();
     m_reader.requireRemaining(count, kMinFileEntrySize);
     sink.begin(count);
-    for (std::uint32_t i = 0; i < count; ++i) {
-        if (!readPlainEntry(sink)) {
+    std::uint32_t read = 0;
+    while (read < count) {
+        const std::uint32_t plain = readPlainEntries(sink, count - read);
+        read += plain;
+        if (plain == 0) {
             readEntry(sink);
+            ++read;
         }
     }
 }
 
-bool DiscReader::readPlainEntry(FileEntrySink& sink) {
+template <typename Take>
+std::uint32_t DiscReader::takePlainEntries(std::uint32_t most, Take take) {
     if (m_entryWord == 0) {
-        return false;
+        return 0;
     }
-    const std::string_view in = m_reader.buffered(kPlainEntryMost);
-    const PlainEntry entry = plainEntry(in, m_entryWord);
-    if (entry.size == 0 || !isAscii(in.substr(2, entry.size - 2))) {
-        return false;
+    most = std::min(most, m_reader.objectIndicesLeft());
+    const std::string_view in = m_reader.buffered(kPlainEntryReach);
+    // Fewer bytes than an entry's reach are buffered only where the file ends; elsewhere an
+    // entry that may not be whole in the buffer waits for the next call, which refills it.
+    const std::size_t judged =
+        in.size() < kPlainEntryReach ? in.size() : in.size() - kPlainEntryReach + 1;
+    std::size_t at = 0;
+    std::uint32_t taken = 0;
+    while (taken < most && at < judged) {
+        const std::size_t size =
+            plainEntrySize(std::string_view(in.data() + at, in.size() - at), m_entryWord);
+        if (size == 0 || !take(std::string_view(in.data() + at, size))) {
+            break;
+        }
+        at += size;
+        ++taken;
     }
-    m_reader.advance(2);
-    m_reader.takeObjectIndex();
-    m_reader.advance(entry.size - 2);
-    // The views stay valid while the sink takes them, since nothing is read meanwhile.
-    const auto& [name, folder, size, drive] = entry.texts;
-    sink.entry(name, folder, size, drive, m_noCategories);
-    return true;
+    m_reader.takeObjectIndices(taken);
+    m_reader.advance(at);
+    return taken;
+}
+
+std::uint32_t DiscReader::readPlainEntries(FileEntrySink& sink, std::uint32_t most) {
+    return takePlainEntries(most, [&](std::string_view entry) {
+        if (!isAscii(std::string_view(entry.data() + 2, entry.size() - 2))) {
+            return false;
+        }
+        // The texts stay valid while the sink takes them, since nothing is read meanwhile.
+        std::array<std::string_view, 4> texts;
+        std::size_t at = 2;
+        for (std::string_view& text : texts) {
+            const auto length = static_cast<unsigned char>(entry[at]);
+            text = std::string_view(entry.data() + at + 1, length);
+            at += 1 + length;
+        }
+        sink.entry(texts[0], texts[1], texts[2], texts[3], m_noCategories);
+        return true;
+    });
 }
 
 void DiscReader::readEntry(FileEntrySink& sink) {
@@ -158,8 +187,9 @@ void DiscReader::noteEntryClass() {
 void DiscReader::skipEntries(std::uint32_t count) {
     std::uint32_t skipped = 0;
     while (skipped < count) {
-        skipped += skipPlainEntries(count - skipped);
-        if (skipped < count) {
+        const std::uint32_t plain = skipPlainEntries(count - skipped);
+        skipped += plain;
+        if (plain == 0) {
             expectNewObject(m_reader, persistent_class::kFileData);
             noteEntryClass();
             for (int text = 0; text < 4; ++text) {
@@ -172,24 +202,7 @@ void DiscReader::skipEntries(std::uint32_t count) {
 }
 
 std::uint32_t DiscReader::skipPlainEntries(std::uint32_t most) {
-    if (m_entryWord == 0) {
-        return 0;
-    }
-    const std::string_view in = m_reader.buffered(kPlainEntryMost);
-    std::size_t at = 0;
-    std::uint32_t skipped = 0;
-    while (skipped < most) {
-        const std::size_t size = plainEntry(in.substr(at), m_entryWord).size;
-        if (size == 0) {
-            break;
-        }
-        m_reader.advance(2);
-        m_reader.takeObjectIndex();
-        m_reader.advance(size - 2);
-        at += size;
-        ++skipped;
-    }
-    return skipped;
+    return takePlainEntries(most, [](std::string_view) { return true; });
 }
 
 }  // namespace vorlix

@@ -32,16 +32,21 @@ private:
     // The schema of the next disc, which must be one this reader knows.
     std::uint16_t readSchema();
     void readEntries(FileEntrySink& sink);
-    // Hands on an entry of the usual form: a short known-class reference, four plain ASCII
-    // texts shorter than 128 bytes and no categories, whole in the buffer. Returns false,
-    // having taken nothing, for any other.
-    bool readPlainEntry(FileEntrySink& sink);
+    // Hands on entries of the usual form, up to `most` of them, as long as they follow one
+    // another in the buffer: a short known-class reference, four plain ASCII texts shorter
+    // than 128 bytes and no categories. Returns how many; 0 when the next entry is another.
+    std::uint32_t readPlainEntries(FileEntrySink& sink, std::uint32_t most);
     void readEntry(FileEntrySink& sink);
     void readDiscTexts(std::uint16_t schema, CQXDisc& disc);
     void skipEntries(std::uint32_t count);
-    // Goes over as many entries of the usual form as the buffer holds, up to `most`; returns
-    // how many.
+    // Goes over entries of the usual form (of any texts with one-byte lengths) in the same
+    // way; returns how many.
     std::uint32_t skipPlainEntries(std::uint32_t most);
+    // Hands each entry of the usual form, up to `most`, that the buffer holds in a row to
+    // `take` with its bytes, as long as `take` accepts it; steps over the entries taken and
+    // returns how many.
+    template <typename Take>
+    std::uint32_t takePlainEntries(std::uint32_t most, Take take);
     // The first file entry of the archive describes its class; the later ones refer to it.
     void noteEntryClass();
 
