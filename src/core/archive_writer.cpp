@@ -167,4 +167,40 @@ void ArchiveWriter::beginObject(const ArchiveClass& cls) {
     ++m_nextIndex;
 }
 
+void ArchiveWriter::writeObjectOfTexts(const ArchiveClass& cls,
+                                       std::span<const std::string_view> texts) {
+    std::size_t size = 2 + 2;
+    for (std::string_view text : texts) {
+        size += 1 + text.size();
+    }
+    if (&cls == m_lastClass && size <= kBufferSize) {
+        char* const start = room(size);
+        char* out = start + 2;
+        bool plain = true;
+        for (std::string_view text : texts) {
+            plain =
+                text.size() < archive::kTextByteEscape && copyIfPlain(out + 1, text, asciiChunk);
+            if (!plain) {
+                break;
+            }
+            out[0] = static_cast<char>(text.size());
+            out += 1 + text.size();
+        }
+        if (plain) {
+            start[0] = static_cast<char>(m_lastClassWord & 0xFF);
+            start[1] = static_cast<char>(m_lastClassWord >> 8);
+            out[0] = 0;
+            out[1] = 0;
+            m_size += size;
+            ++m_nextIndex;
+            return;
+        }
+    }
+    beginObject(cls);
+    for (std::string_view text : texts) {
+        writeText(text);
+    }
+    writeCount(0);
+}
+
 }  // namespace vorlix

@@ -215,6 +215,11 @@ void writeCatalogueBody(ArchiveWriter& writer, std::span<CQXDisc* const> discs,
 
 void writeFileEntry(ArchiveWriter& writer, std::string_view name, std::string_view folder,
                     std::string_view size, std::string_view drive, const TextList& categories) {
+    if (categories.empty()) {
+        const std::string_view texts[] = {name, folder, size, drive};
+        writer.writeObjectOfTexts(persistent_class::kFileData, texts);
+        return;
+    }
     writer.beginObject(persistent_class::kFileData);
     writer.writeText(name);
     writer.writeText(folder);
