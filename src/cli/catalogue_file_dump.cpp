@@ -50,7 +50,11 @@ void dumpCatalogueFile(const std::string& path, const CodePage& codePage, Catalo
     try {
         FileSource file(path);
         if (file.size() > 0) {
-            const std::vector<DiscListPlace> places = checkCatalogue(file, codePage, kPartBytes);
+            const SourceFrom from = [&file](std::uint64_t offset) {
+                return std::make_unique<FilePart>(file, offset);
+            };
+            const std::vector<DiscListPlace> places =
+                checkCatalogue(file, codePage, kPartBytes, from);
             dump.start(places.back().disc);
             showDiscs(file, codePage, places, dump);
             FilePart after(file, places.back().archive.offset);

@@ -126,6 +126,17 @@ void readParts(ByteSource& source, const CodePage& codePage, CQXCatalog& catalog
     readRest(reader, catalogue);
 }
 
+// Goes over what follows the discs with every check that reading it makes.
+void checkRest(ArchiveReader& reader) {
+    skipTexts(reader);
+    const std::uint32_t namedCount = reader.readCount();
+    reader.requireRemaining(namedCount, kMinTextSize + kMinReferenceSize);
+    for (std::uint32_t i = 0; i < namedCount; ++i) {
+        const std::string key = reader.readText();
+        readNamedObject(reader, key);
+    }
+}
+
 }  // namespace
 
 std::vector<const ArchiveClass*> catalogueClasses() {
@@ -150,28 +161,19 @@ void readCatalogue(ByteSource& source, const CodePage& codePage, CQXCatalog& res
 }
 
 std::vector<DiscListPlace> checkCatalogue(ByteSource& source, const CodePage& codePage,
-                                          std::uint64_t spacing) {
+                                          std::uint64_t spacing, const SourceFrom& from) {
     ArchiveReader reader(source, codePage, catalogueClasses());
-    DiscReader discReader(reader);
-
     const std::uint32_t discCount = reader.readCount();
     reader.requireRemaining(discCount, kMinReferenceSize);
-    std::vector<DiscListPlace> places{{0, reader.place()}};
-    for (std::uint32_t i = 0; i < discCount; ++i) {
-        discReader.skip();
-        if (i + 1 == discCount || reader.offset() - places.back().archive.offset >= spacing) {
-            places.push_back({i + 1, reader.place()});
-        }
+    DiscListCheck discs = checkDiscList(reader, discCount, codePage, spacing, source.size(), from);
+    if (discs.readerAtEnd) {
+        checkRest(reader);
+    } else {
+        const std::unique_ptr<ByteSource> rest = from(discs.places.back().archive.offset);
+        ArchiveReader restReader(*rest, codePage, catalogueClasses(), discs.places.back().archive);
+        checkRest(restReader);
     }
-    skipTexts(reader);
-
-    const std::uint32_t namedCount = reader.readCount();
-    reader.requireRemaining(namedCount, kMinTextSize + kMinReferenceSize);
-    for (std::uint32_t i = 0; i < namedCount; ++i) {
-        const std::string key = reader.readText();
-        readNamedObject(reader, key);
-    }
-    return places;
+    return std::move(discs.places);
 }
 
 void visitDiscs(ByteSource& source, const CodePage& codePage, const DiscListPlace& from,

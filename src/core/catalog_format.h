@@ -9,6 +9,7 @@
 
 #include "core/archive_reader.h"
 #include "core/catalog.h"
+#include "core/disc_list_check.h"
 #include "core/disc_visitor.h"
 
 namespace vorlix {
@@ -37,20 +38,13 @@ void readCatalogue(ByteSource& source, const CodePage& codePage, CQXCatalog& cat
 // categories and named objects go into `rest`.
 void readCatalogue(ByteSource& source, const CodePage& codePage, CQXCatalog& rest,
                    DiscVisitor& visitor);
-// A place between two discs of a catalogue file, from which the discs can be read apart from
-// those before them: the index of the next disc and where the archive stands.
-struct DiscListPlace {
-    std::uint32_t disc = 0;
-    ArchivePlace archive;
-};
-
 // Goes over a catalogue file with every check that reading it makes and keeps nothing: throws
 // the ArchiveError that readCatalogue would throw, at the same offset. Returns places between
-// discs, in order: before the first disc, after the last one, and between them wherever at
-// least `spacing` bytes have gone by since the place before.
+// discs, in order: before the first disc, after the last one, and between them about every
+// `spacing` bytes. With `from`, a long list is gone over by two readers side by side.
 std::vector<DiscListPlace> checkCatalogue(
     ByteSource& source, const CodePage& codePage,
-    std::uint64_t spacing = std::numeric_limits<std::uint64_t>::max());
+    std::uint64_t spacing = std::numeric_limits<std::uint64_t>::max(), const SourceFrom& from = {});
 // Reads the discs of a catalogue from a place up to the disc `end`, handing each to the visitor
 // (without start()); `source` goes on from the place. For a file that checkCatalogue found whole,
 // which gave the place.
