@@ -2,10 +2,12 @@
 // writing a file that was read, reading that back and writing again gives the same bytes but
 // for the order of named objects within a hash bucket, which each write reverses, so a third
 // write equals the first. The check that goes over a file without keeping it fails where the
-// reader fails, at the same byte; and reading the discs in runs from the places it notes hands
-// over what one reader of the whole file does.
+// reader fails, at the same byte, alone and with a second reader started near the middle; and
+// reading the discs in runs from the places it notes hands over what one reader of the whole
+// file does.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -70,7 +72,9 @@ std::optional<Failure> failureOf(Read read) {
     return std::nullopt;
 }
 
-void compareWithTheCheck(std::string_view bytes) {
+// The check alone, and with a second reader from the middle of files past a few dozen bytes.
+void compareWithTheCheck(std::string_view bytes, const vorlix::SourceFrom& from,
+                         std::uint64_t spacing) {
     Recorder whole;
     const auto readFailure = failureOf([&] {
         vorlix::CQXCatalog rest;
@@ -80,7 +84,7 @@ void compareWithTheCheck(std::string_view bytes) {
     std::vector<vorlix::DiscListPlace> places;
     const auto checkFailure = failureOf([&] {
         vorlix::MemorySource source(bytes);
-        places = vorlix::checkCatalogue(source, kCodePage, 1);
+        places = vorlix::checkCatalogue(source, kCodePage, spacing, from);
     });
     if (readFailure != checkFailure) {
         __builtin_trap();
@@ -102,7 +106,13 @@ void compareWithTheCheck(std::string_view bytes) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    compareWithTheCheck(bytes);
+    compareWithTheCheck(bytes, {}, 1);
+    compareWithTheCheck(
+        bytes,
+        [bytes](std::uint64_t offset) {
+            return std::make_unique<vorlix::MemorySource>(bytes, offset);
+        },
+        8);
     std::string first;
     try {
         first = rewrite(bytes);

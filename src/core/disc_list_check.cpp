@@ -6,6 +6,7 @@
 #include <stop_token>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <thread>
 #include <utility>
 
@@ -181,9 +182,13 @@ DiscListCheck checkDiscList(ArchiveReader& reader, std::uint32_t discCount,
             second.emplace(from, codePage, assumed, reader.knownClassWord(persistent_class::kDisc),
                            spacing);
             middle = reader.offset() + (fileSize - reader.offset()) / 2;
-            helper = std::jthread([&second, &half, middle](std::stop_token stop) {
-                second->run(stop, middle, half);
-            });
+            try {
+                helper = std::jthread([&second, &half, middle](std::stop_token stop) {
+                    second->run(stop, middle, half);
+                });
+            } catch (const std::system_error&) {
+                // Without a thread for it, the first reader goes over the list alone.
+            }
         }
         // The second reader starts at the middle or after it: from there on, the first one
         // must know where, so as not to pass it unawares.
