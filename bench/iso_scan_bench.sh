@@ -6,24 +6,27 @@
 # of the pairs' ratios. The scan records every file (--no-filter) into a new catalogue each run,
 # written and synced as always.
 #
-# Usage: bench/iso_scan_bench.sh [--runs N] [--scratch DIR] [--cli PATH]
+# Usage: bench/iso_scan_bench.sh [--runs N] [--scratch DIR] [--cli PATH] [--row]
 #   --runs N       pairs of runs (default 7)
 #   --scratch DIR  where the tree and the image are made, outside the repository (default: a new
 #                  folder under ${TMPDIR:-/tmp}, removed at the end); an image already made there
 #                  is used again
 #   --cli PATH     the vorlix-cli to time (default: build/src/cli/vorlix-cli)
+#   --row          print one row of scripts/bench.sh's table instead of the report
 set -euo pipefail
 
 repo="$(cd "$(dirname "$0")/.." && pwd)"
 runs=7
 scratch=""
 cli="$repo/build/src/cli/vorlix-cli"
+row=0
 while [ $# -gt 0 ]; do
   case "$1" in
     --runs) runs="$2"; shift 2 ;;
     --scratch) scratch="$2"; shift 2 ;;
     --cli) cli="$2"; shift 2 ;;
-    *) echo "usage: $0 [--runs N] [--scratch DIR] [--cli PATH]" >&2; exit 2 ;;
+    --row) row=1; shift ;;
+    *) echo "usage: $0 [--runs N] [--scratch DIR] [--cli PATH] [--row]" >&2; exit 2 ;;
   esac
 done
 
@@ -105,6 +108,15 @@ for ((i = 0; i < runs; i++)); do
 done
 
 megabytes="$(awk -v b="$(stat -c %s "$image")" 'BEGIN { printf "%.0f", b / 1e6 }')"
+if [ "$row" = 1 ]; then
+  cli_ms="$(printf '%s\n' "${cli_times[@]}" | median | awk '{ printf "%.0f", $1 * 1000 }')"
+  printf '| %-34s | %8.0f ms | %7.0f MB/s | %-16s %6.0f ms | %6.2f | %9s | %6s |\n' \
+    "ISO image scan, 200,000 files, $megabytes MB" "$cli_ms" \
+    "$(awk -v n="$megabytes" -v t="$cli_ms" 'BEGIN { print (t > 0 ? n / (t / 1000) : 0) }')" \
+    "isoinfo -l -J -i" "$(printf '%s\n' "${isoinfo_times[@]}" | median | awk '{ print $1 * 1000 }')" \
+    "$(printf '%s\n' "${ratios[@]}" | median)" "-" "-"
+  exit 0
+fi
 printf 'ISO image scan: 200,000 files in a %s MB image, %d paired fresh runs, medians\n' "$megabytes" "$runs"
 printf '  vorlix-cli scan    %.3f s\n' "$(printf '%s\n' "${cli_times[@]}" | median)"
 printf '  isoinfo -l -J -i   %.3f s\n' "$(printf '%s\n' "${isoinfo_times[@]}" | median)"

@@ -11,6 +11,10 @@
 # engine on 10,000,000 generated file entries against grep over the same names. The archive
 # row is bench/archive_list_bench.sh: the time listing 40 mixed archives adds to a folder scan
 # against bsdtar -tf of the same archives, with the peak memory of listing 1,000,000 members.
+# The ISO row is bench/iso_scan_bench.sh: vorlix-cli scan of a 496 MB image of 200,000 files
+# against isoinfo -l -J -i. The desktop rows start the desktop program (bench/gui/desktop_start,
+# offscreen) on the 1M-entry catalogue and on an empty one in turns: until the window first
+# painted, and until the catalogue is in its panes.
 #
 # Usage: scripts/bench.sh [RUNS]   (default 5 pairs per figure)
 # VORLIX_BENCH_DIR names the scratch folder for the catalogues (default /tmp/vorlix-bench);
@@ -25,7 +29,7 @@ build=build
 scripts/setup.sh
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORLIX_BENCH=ON >/dev/null
 cmake --build "$build" --target vorlix-cli load_catalogue save_catalogue write_bench_catalogue \
-  catalogue_file_bench scan_folder_bench disc_tree_bench file_list_bench search_bench
+  catalogue_file_bench scan_folder_bench disc_tree_bench file_list_bench search_bench desktop_start
 mkdir -p "$scratch"
 cli="$build/src/cli/vorlix-cli"
 load="$build/bench/load_catalogue"
@@ -121,6 +125,42 @@ for size in $sizes; do
   rm -f "$out"
 done
 bench/archive_list_bench.sh --runs "$runs" --cli "$cli" --scratch "$scratch/archives" --row
+bench/iso_scan_bench.sh --runs "$runs" --cli "$cli" --scratch "$scratch/iso" --row
+
+# The desktop program on the 1M-entry catalogue against the same start on an empty one, with a
+# home of its own in the scratch folder (the program sets up an account there that logs in by
+# itself). Two rows: until the window first painted, and until the catalogue is in its panes.
+desktop_home="$scratch/desktop-home"
+mkdir -p "$desktop_home"
+empty="$desktop_home/empty.vrd"
+[ -s "$empty" ] || "$cli" new "$empty" >/dev/null
+desktop() {
+  HOME="$desktop_home" XDG_CONFIG_HOME="$desktop_home/config" XDG_DATA_HOME="$desktop_home/data" \
+    XDG_RUNTIME_DIR="$desktop_home/run" QT_QPA_PLATFORM=offscreen \
+    VORLIX_BENCH_LAUNCHED_NS="$(date +%s%N)" "$build/bench/gui/desktop_start" "$1" 2>/dev/null |
+    tail -n 1
+}
+mkdir -p "$desktop_home/run"
+chmod 700 "$desktop_home/run"
+desktop "$empty" >/dev/null
+big="$(catalogue_for 1m)"
+painted_empty=() painted_big=() shown_empty=() shown_big=() painted_ratios=() shown_ratios=()
+for ((i = 0; i < runs; i++)); do
+  read -r pe se < <(desktop "$empty")
+  read -r pb sb < <(desktop "$big")
+  painted_empty+=("$pe") shown_empty+=("$se") painted_big+=("$pb") shown_big+=("$sb")
+  painted_ratios+=("$(awk -v s="$pb" -v b="$pe" 'BEGIN {printf "%.2f", (b > 0 ? s / b : 0)}')")
+  shown_ratios+=("$(awk -v s="$sb" -v b="$se" 'BEGIN {printf "%.2f", (b > 0 ? s / b : 0)}')")
+done
+desktop_row() {
+  printf '| %-34s | %8.0f ms | %12s | %-16s %6.0f ms | %6.2f | %9s | %6s |\n' "$1" \
+    "$(printf '%s\n' "${@:3:$2}" | median)" "-" "empty catalogue" \
+    "$(printf '%s\n' "${@:$((3 + $2)):$2}" | median)" "$(printf '%s\n' "${@:$((3 + 2 * $2)):$2}" | median)" "-" "-"
+}
+desktop_row "desktop start, window painted, 1m" "$runs" \
+  "${painted_big[@]}" "${painted_empty[@]}" "${painted_ratios[@]}"
+desktop_row "desktop start, catalogue in panes, 1m" "$runs" \
+  "${shown_big[@]}" "${shown_empty[@]}" "${shown_ratios[@]}"
 echo
 echo "load after: $(uptime | sed 's/.*load average: //')"
 echo

@@ -15,6 +15,7 @@
 #include "accounts/accounts_file.h"
 #include "accounts/text_digest.h"
 #include "app/setting_names.h"
+#include "app/settings/first_start_installation.h"
 #include "app/settings/private_folders.h"
 #include "app/settings/program_folder_choice.h"
 #include "app/settings/reg_file_settings_store.h"
@@ -30,6 +31,10 @@ constexpr std::string_view kPassword = "bench";
 void logInByItself(const vorlix::StartupLocations& locations) {
     const vorlix::Windows1252 codePage;
     vorlix::RegFileSettingsStore settings(locations.settingsFile);
+    // A first start imports the initial settings, which would undo the ones written here.
+    static_cast<void>(
+        vorlix::FirstStartInstallation(settings, locations.dataFolder, locations.programFolder)
+            .run());
     const std::string folder =
         vorlix::chooseProgramFolder(settings, locations.programFolder).folder;
     if (const vorlix::Result created = vorlix::createPrivateFolders(folder); !created.ok()) {
