@@ -21,8 +21,9 @@ struct Slot {
     std::size_t slot = 0;
 };
 
-// About 120 KB of usual entries: a part fits the writer's buffer and the core's cache.
-constexpr std::size_t kPartSlots = 2048;
+// About 200 KB of usual entries: a part fits the writer's buffer, and parts are large enough
+// that handing the turn from one thread to the next costs little next to making them.
+constexpr std::size_t kPartSlots = 4096;
 
 std::size_t slotCount(const CQXDisc& disc) {
     return disc.files.size() + 2;

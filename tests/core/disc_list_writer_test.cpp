@@ -27,7 +27,7 @@ const std::vector<Shape> kShapes = {
     {"discs without entries only", {0, 0, 0}},
     {"one entry", {1}},
     {"entries after empty discs, parts cut inside discs and at their ends",
-     {0, 0, 5000, 1, 0, 2046, 2047, 2048, 2049, 3}},
+     {0, 0, 10000, 1, 0, 4094, 4095, 4096, 4097, 3}},
     {"one large disc, more objects than short class references reach", {40000}},
     {"many small discs", std::vector<std::size_t>(400, 30)},
 };
