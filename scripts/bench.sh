@@ -152,15 +152,18 @@ for ((i = 0; i < runs; i++)); do
   painted_ratios+=("$(awk -v s="$pb" -v b="$pe" 'BEGIN {printf "%.2f", (b > 0 ? s / b : 0)}')")
   shown_ratios+=("$(awk -v s="$sb" -v b="$se" 'BEGIN {printf "%.2f", (b > 0 ? s / b : 0)}')")
 done
-desktop_row() {
-  printf '| %-34s | %8.0f ms | %12s | %-16s %6.0f ms | %6.2f | %9s | %6s |\n' "$1" \
-    "$(printf '%s\n' "${@:3:$2}" | median)" "-" "empty catalogue" \
-    "$(printf '%s\n' "${@:$((3 + $2)):$2}" | median)" "$(printf '%s\n' "${@:$((3 + 2 * $2)):$2}" | median)" "-" "-"
+mid() {
+  printf '%s\n' "$@" | median
 }
-desktop_row "desktop start, window painted, 1m" "$runs" \
-  "${painted_big[@]}" "${painted_empty[@]}" "${painted_ratios[@]}"
-desktop_row "desktop start, catalogue in panes, 1m" "$runs" \
-  "${shown_big[@]}" "${shown_empty[@]}" "${shown_ratios[@]}"
+# desktop_row LABEL SUBJECT_MS BASELINE_MS RATIO
+desktop_row() {
+  printf '| %-34s | %8.0f ms | %12s | %-16s %6.0f ms | %6.2f | %9s | %6s |\n' \
+    "$1" "$2" "-" "empty catalogue" "$3" "$4" "-" "-"
+}
+desktop_row "desktop start, window painted, 1m" \
+  "$(mid "${painted_big[@]}")" "$(mid "${painted_empty[@]}")" "$(mid "${painted_ratios[@]}")"
+desktop_row "desktop start, catalogue in panes, 1m" \
+  "$(mid "${shown_big[@]}")" "$(mid "${shown_empty[@]}")" "$(mid "${shown_ratios[@]}")"
 echo
 echo "load after: $(uptime | sed 's/.*load average: //')"
 echo

@@ -26,7 +26,7 @@ inline constexpr auto terminalPlainChunk = [](std::uint64_t chunk) {
     return ((chunk | (chunk + kOnes) | (chunk - 0x20 * kOnes)) & kHigh) == 0;
 };
 
-// The text for a terminal, byte by byte; for texts that have something to escape.
+// The text for a terminal, byte by byte; for texts with a control or a byte beyond ASCII.
 char* putEscapedTerminalText(char* out, std::string_view text);
 
 // The same as appendTerminalText into a buffer with room for terminalTextMost(text) bytes;

@@ -1,6 +1,5 @@
 #include "core/disc_list_check.h"
 
-#include <algorithm>
 #include <atomic>
 #include <optional>
 #include <stop_token>
@@ -176,8 +175,8 @@ DiscListCheck checkDiscList(ArchiveReader& reader, std::uint32_t discCount,
         }
         // Once the classes of discs and entries are described, the rest of a long list may be
         // gone over by a second reader.
-        if (!second && from && reader.knownClassWord(persistent_class::kFileData) != 0 &&
-            (fileSize - reader.offset()) / kRunsWorthASecondReader >= spacing) {
+        if (!second && from && (fileSize - reader.offset()) / kRunsWorthASecondReader >= spacing &&
+            reader.knownClassWord(persistent_class::kFileData) != 0) {
             assumed = reader.place();
             second.emplace(from, codePage, assumed, reader.knownClassWord(persistent_class::kDisc),
                            spacing);

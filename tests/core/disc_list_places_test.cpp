@@ -59,56 +59,6 @@ struct Shape {
     std::vector<std::size_t> entries;
 };
 
-// Reading the discs in runs between the places that the check gives, each run by a reader of
-// its own, hands over what one reader of the whole file does: every run goes on with the
-// classes the file described before it (the entry class may first appear several discs in)
-// and with its count of objects (which decides the form of later class references).
-TEST(DiscListPlacesTest, RunsReadApartGiveWhatOneReaderGives) {
-    const std::vector<Shape> shapes = {
-        {"no disc", {}},
-        {"entries first after discs without any", {0, 0, 3, 0, 7}},
-        {"a disc with more objects than short class references reach, then more", {40000, 5, 9}},
-        {"many small discs", std::vector<std::size_t>(300, 20)},
-    };
-    for (const Shape& shape : shapes) {
-        const std::string bytes = catalogueBytes(shape.entries);
-        Recorder whole;
-        CQXCatalog wholeRest;
-        MemorySource source(bytes);
-        readCatalogue(source, kCodePage, wholeRest, whole);
-
-        const auto discs = static_cast<std::uint32_t>(shape.entries.size());
-        for (const std::uint64_t spacing :
-             {std::uint64_t{1}, std::uint64_t{20000}, std::numeric_limits<std::uint64_t>::max()}) {
-            MemorySource checked(bytes);
-            const std::vector<DiscListPlace> places = checkCatalogue(checked, kCodePage, spacing);
-            ASSERT_FALSE(places.empty()) << shape.what;
-            EXPECT_EQ(places.front().disc, 0u) << shape.what;
-            EXPECT_EQ(places.back().disc, discs) << shape.what;
-            if (spacing == 1) {
-                EXPECT_EQ(places.size(), discs + 1) << shape.what;
-            } else if (spacing == std::numeric_limits<std::uint64_t>::max()) {
-                EXPECT_EQ(places.size(), discs == 0 ? 1u : 2u) << shape.what;
-            }
-
-            Recorder runs;
-            runs.start(places.back().disc);
-            for (std::size_t i = 0; i + 1 < places.size(); ++i) {
-                EXPECT_LT(places[i].archive.offset, places[i + 1].archive.offset) << shape.what;
-                MemorySource part(bytes, places[i].archive.offset);
-                visitDiscs(part, kCodePage, places[i], places[i + 1].disc, runs);
-            }
-            EXPECT_EQ(runs.log, whole.log) << shape.what << ", spacing " << spacing;
-
-            CQXCatalog rest;
-            MemorySource after(bytes, places.back().archive.offset);
-            readCatalogueRest(after, kCodePage, places.back(), rest);
-            EXPECT_EQ(writeCatalogue(rest, kCodePage), writeCatalogue(wholeRest, kCodePage))
-                << shape.what;
-        }
-    }
-}
-
 // The discs' log as runs read from the places give it.
 std::string runsFrom(const std::string& bytes, const std::vector<DiscListPlace>& places) {
     Recorder runs;
@@ -144,8 +94,70 @@ std::optional<Failure> failureOf(Read read) {
     return std::nullopt;
 }
 
+// How reading the whole file fails, and how checking it with two readers does.
+std::optional<Failure> readFailure(const std::string& bytes) {
+    return failureOf([&] {
+        MemorySource source(bytes);
+        CQXCatalog read;
+        readCatalogue(source, kCodePage, read);
+    });
+}
+
 SourceFrom sourcesOf(const std::string& bytes) {
     return [&bytes](std::uint64_t offset) { return std::make_unique<MemorySource>(bytes, offset); };
+}
+
+std::optional<Failure> checkFailure(const std::string& bytes, std::uint64_t spacing) {
+    return failureOf([&] {
+        MemorySource source(bytes);
+        static_cast<void>(checkCatalogue(source, kCodePage, spacing, sourcesOf(bytes)));
+    });
+}
+
+// Reading the discs in runs between the places that the check gives, each run by a reader of
+// its own, hands over what one reader of the whole file does: every run goes on with the
+// classes the file described before it (the entry class may first appear several discs in)
+// and with its count of objects (which decides the form of later class references).
+TEST(DiscListPlacesTest, RunsReadApartGiveWhatOneReaderGives) {
+    const std::vector<Shape> shapes = {
+        {"no disc", {}},
+        {"entries first after discs without any", {0, 0, 3, 0, 7}},
+        {"a disc with more objects than short class references reach, then more", {40000, 5, 9}},
+        {"many small discs", std::vector<std::size_t>(300, 20)},
+    };
+    for (const Shape& shape : shapes) {
+        const std::string bytes = catalogueBytes(shape.entries);
+        Recorder whole;
+        CQXCatalog wholeRest;
+        MemorySource source(bytes);
+        readCatalogue(source, kCodePage, wholeRest, whole);
+
+        const auto discs = static_cast<std::uint32_t>(shape.entries.size());
+        for (const std::uint64_t spacing :
+             {std::uint64_t{1}, std::uint64_t{20000}, std::numeric_limits<std::uint64_t>::max()}) {
+            MemorySource checked(bytes);
+            const std::vector<DiscListPlace> places = checkCatalogue(checked, kCodePage, spacing);
+            ASSERT_FALSE(places.empty()) << shape.what;
+            EXPECT_EQ(places.front().disc, 0u) << shape.what;
+            EXPECT_EQ(places.back().disc, discs) << shape.what;
+            if (spacing == 1) {
+                EXPECT_EQ(places.size(), discs + 1) << shape.what;
+            } else if (spacing == std::numeric_limits<std::uint64_t>::max()) {
+                EXPECT_EQ(places.size(), discs == 0 ? 1u : 2u) << shape.what;
+            }
+
+            for (std::size_t i = 0; i + 1 < places.size(); ++i) {
+                EXPECT_LT(places[i].archive.offset, places[i + 1].archive.offset) << shape.what;
+            }
+            EXPECT_EQ(runsFrom(bytes, places), whole.log) << shape.what << ", spacing " << spacing;
+
+            CQXCatalog rest;
+            MemorySource after(bytes, places.back().archive.offset);
+            readCatalogueRest(after, kCodePage, places.back(), rest);
+            EXPECT_EQ(writeCatalogue(rest, kCodePage), writeCatalogue(wholeRest, kCodePage))
+                << shape.what;
+        }
+    }
 }
 
 // The list as two readers go over it, the second from a disc near the middle.
@@ -213,11 +225,7 @@ TEST(DiscListPlacesTest, TwoReadersFailAsOneReaderFails) {
             std::string bytes = good;
             bytes[static_cast<std::size_t>(damage.at * static_cast<double>(bytes.size())) + shift] =
                 damage.byte;
-            const auto alone = failureOf([&] {
-                MemorySource source(bytes);
-                CQXCatalog read;
-                readCatalogue(source, kCodePage, read);
-            });
+            const auto alone = readFailure(bytes);
             const auto inTwo = failureOf([&] {
                 MemorySource source(bytes);
                 const auto places = checkCatalogue(source, kCodePage, kSpacing, sourcesOf(bytes));
@@ -237,30 +245,14 @@ TEST(DiscListPlacesTest, TwoReadersFailAsOneReaderFails) {
         const auto discs = checkCatalogue(source, kCodePage, 1);
         std::string bytes = good;
         bytes[discs[150].archive.offset + 1] = '\0';
-        const auto alone = failureOf([&] {
-            MemorySource read(bytes);
-            CQXCatalog catalogue;
-            readCatalogue(read, kCodePage, catalogue);
-        });
+        const auto alone = readFailure(bytes);
         ASSERT_TRUE(alone);
-        EXPECT_EQ(failureOf([&] {
-                      MemorySource checked(bytes);
-                      (void)checkCatalogue(checked, kCodePage, kSpacing, sourcesOf(bytes));
-                  }),
-                  alone);
+        EXPECT_EQ(checkFailure(bytes, kSpacing), alone);
     }
     const std::string cut = good.substr(0, good.size() * 3 / 4);
-    const auto alone = failureOf([&] {
-        MemorySource source(cut);
-        CQXCatalog read;
-        readCatalogue(source, kCodePage, read);
-    });
+    const auto alone = readFailure(cut);
     ASSERT_TRUE(alone);
-    EXPECT_EQ(failureOf([&] {
-                  MemorySource source(cut);
-                  (void)checkCatalogue(source, kCodePage, kSpacing, sourcesOf(cut));
-              }),
-              alone);
+    EXPECT_EQ(checkFailure(cut, kSpacing), alone);
 }
 
 }  // namespace
